@@ -1,0 +1,3 @@
+#include "foundation/TDatenManager.h"
+
+template class TDatenManager<TDatenStruktur>;

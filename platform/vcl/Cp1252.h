@@ -1,0 +1,15 @@
+// Windows-1252 <-> UTF-8, used only at the Qt boundary, the UTF-8 text table and the
+// bus tool's database. Lossless for every byte: the five bytes that Windows-1252 leaves
+// undefined map to the code points of the same value.
+#pragma once
+
+#include "platform/vcl/AnsiString.h"
+
+#include <string>
+#include <string_view>
+
+// Windows-1252 bytes to UTF-8.
+std::string AnsiToUtf8(std::string_view ansi);
+// UTF-8 to Windows-1252; a character that Windows-1252 cannot hold, or a malformed UTF-8
+// sequence, becomes '?'.
+AnsiString Utf8ToAnsi(std::string_view utf8);

@@ -1,0 +1,44 @@
+#include "platform/vcl/Exception.h"
+#include "platform/vcl/Streams.h"
+#include "platform/vcl/TStringList.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+TEST(MemoryStream, ReadWriteSeekAndSize) {
+    TMemoryStream s;
+    s.WriteBuffer("hello", 5);
+    EXPECT_EQ(s.Size(), 5);
+    s.SetPosition(1);
+    char buf[8] = {};
+    EXPECT_EQ(s.Read(buf, 8), 4);
+    EXPECT_STREQ(buf, "ello");
+    s.SetSize(2);
+    EXPECT_EQ(s.Position(), 2);
+    s.Seek(-1, soFromEnd);
+    EXPECT_THROW(s.ReadBuffer(buf, 2), EReadError);
+}
+
+TEST(FileStream, CreateWriteReadBack) {
+    const auto path = std::filesystem::temp_directory_path() / "vcl_stream_test.txt";
+    {
+        TStringList l;
+        l.Add("eins");
+        l.Add("zwei");
+        l.SaveToFile(path.string());
+    }
+    TMemoryStream m;
+    m.LoadFromFile(path.string());
+    EXPECT_EQ(std::string(reinterpret_cast<const char *>(m.Memory()), 12), "eins\r\nzwei\r\n");
+    std::filesystem::remove(path);
+}
+
+TEST(FileStream, FailuresRaiseTheLibraryErrors) {
+    EXPECT_THROW(TFileStream("/nonexistent-dir/x.txt", fmCreate), EFCreateError);
+    EXPECT_THROW(TFileStream("/nonexistent-dir/x.txt", fmOpenRead), EFOpenError);
+    try {
+        TFileStream("/nonexistent-dir/x.txt", fmCreate);
+    } catch (const Exception &e) {
+        EXPECT_NE(e.Message.find("/nonexistent-dir/x.txt"), std::string::npos);
+    }
+}
