@@ -1,0 +1,31 @@
+// Base of a device's root object: a TDataBasis that is its own system (its system handle is
+// its record handle) and knows the bus tool's device id. It also counts the objects that the
+// device instance hangs under it.
+#pragma once
+
+#include "platform/objectbase/TDataBasis.h"
+
+class TVumaEtsDevice : public TDataBasis {
+public:
+    // deviceId and spareId: the bus tool's device id and the spare id of a new device; the
+    // factory passes 0 for both when it loads a device from its records.
+    TVumaEtsDevice(HWND window, int system, int parent, AnsiString name, long deviceId,
+                   long spareId, int handle);
+    ~TVumaEtsDevice() override;
+
+    // A new root (handle 0) takes its fresh handle and becomes its own system: the children
+    // are made with the root's handle as system handle and as parent.
+    void KonvertHandle(TEibHandle *table) override;
+
+    virtual void ObjektCountIncr();
+    virtual void ObjektCountDecr(); // never below 0
+
+    long GetDeviceId() const { return FDeviceId; }
+    long GetSpareId() const { return FSpareId; }
+    int GetObjektCount() const { return FObjektCount; }
+
+private:
+    long FDeviceId;
+    long FSpareId;
+    int FObjektCount = 0;
+};

@@ -1,0 +1,111 @@
+// The parameter grid as a model, without drawing: rows of cells that a panel object's
+// BuildInfoWindow fills through its row builders, the object's nine event closures, and the
+// three in-place editors. The project window's view draws it and drives it through the editing
+// operations below; tests drive it the same way.
+//
+// Life of a grid: InitGrid(2) clears it to one empty row and drops the closures; the object
+// sets its closures and adds rows (the first builder reuses the empty row, every later one adds
+// a row); the user activates a cell, enters a value and leaves the cell, and the grid raises
+// the closures with the editor, the cell and its coordinates (column, then row).
+#pragma once
+
+#include "platform/grid/TCell.h"
+#include "platform/grid/TDrawGridSEEditors.h"
+#include "platform/vcl/TObject.h"
+
+#include <functional>
+#include <vector>
+
+class TDrawGridSE;
+
+// Edit, combo-box and spin-edit change, ellipsis click, group-title click:
+// (sender = the editor or the grid, cell, column, row).
+using TGridChangeEvent = std::function<void(TObject *sender, TCell &cell, int col, int row)>;
+// Exit cell, exit: (grid, active editor or null, cell, column, row).
+using TGridExitEvent =
+    std::function<void(TDrawGridSE *grid, TObject *editor, TCell &cell, int col, int row)>;
+// Spin-edit overflow and underflow: as exit, plus the number that left the limits.
+using TGridSpinLimitEvent = std::function<void(TDrawGridSE *grid, TObject *editor, TCell &cell,
+                                               int col, int row, double value)>;
+
+class TDrawGridSE : public TObject {
+public:
+    TDrawGridSE();
+    ~TDrawGridSE() override;
+    TDrawGridSE(const TDrawGridSE &) = delete;
+    TDrawGridSE &operator=(const TDrawGridSE &) = delete;
+
+    // The preparatory call of every BuildInfoWindow: colCount columns, one empty row, no
+    // active cell or editor, Tag 0, every event closure cleared.
+    void InitGrid(int colCount);
+
+    int ColCount() const { return FColCount; }
+    int RowCount() const { return static_cast<int>(FRows.size()); }
+    // Grows with empty rows or drops rows at the end; never fewer than one row.
+    void SetRowCount(int rowCount);
+    // One more empty row at the end; answers its index.
+    int AddRow();
+    // The cell at (column, row); throws std::out_of_range outside the grid.
+    TCell &Cells(int col, int row);
+    const TCell &Cells(int col, int row) const;
+
+    // The grid's tag, free for the object that fills it (-1: the object shows nothing).
+    int Tag = 0;
+
+    TGridChangeEvent OnEditChange;
+    TGridChangeEvent OnComboBoxChange;
+    TGridChangeEvent OnSpinEditChange;
+    TGridSpinLimitEvent OnSpinEditOverflow;
+    TGridSpinLimitEvent OnSpinEditUnderflow;
+    TGridExitEvent OnExitCell;
+    TGridExitEvent OnExit;
+    TGridChangeEvent OnEllipseClick;
+    TGridChangeEvent OnGroupTitleClick;
+
+    // The in-place editors, owned by the grid.
+    TDrawGridSEEdit *EditField() { return &FEdit; }
+    TDrawGridSEComboBox *ComboBox() { return &FComboBox; }
+    TDrawGridSESpinEdit *SpinEdit() { return &FSpinEdit; }
+
+    // Editing, as the view or a test drives it. ActivateCell selects a cell and loads the
+    // editor of its kind (edit field, combo box, spin editor; the edit field for an ellipsis
+    // cell); it answers that editor, or null for a cell that has none. The other operations
+    // act on the active cell and do nothing without one (or without the editor they need).
+    TObject *ActivateCell(int col, int row);
+    int Col() const { return FCol; }
+    int Row() const { return FRow; }
+    TObject *ActiveEditor() const { return FEditor; }
+
+    // Edit field: the text typed so far (raises OnEditChange). A text beyond the limit is cut.
+    void EditText(const AnsiString &text);
+    // Combo box: an item chosen (raises OnComboBoxChange); a text typed into a drop-down with
+    // edit field leaves the selection as it is and raises the same closure.
+    void SelectItem(int index);
+    void ComboText(const AnsiString &text);
+    // Spin editor: a number typed or stepped. Within the limits it raises OnSpinEditChange;
+    // above the maximum OnSpinEditOverflow, below the minimum OnSpinEditUnderflow, with the
+    // number. The cell takes the editor's value, as the closures left it, when it is left.
+    void SpinValue(int value);
+    // The button of an ellipsis cell (raises OnEllipseClick with the grid as sender).
+    void ClickEllipsis();
+    // A click on a group caption at (column, row) (raises OnGroupTitleClick, sender the grid).
+    void ClickGroupTitle(int col, int row);
+    // Leaving the active cell: the editor's value goes into the cell, OnExitCell is raised
+    // and the editor is closed.
+    void LeaveCell();
+    // Leaving the grid: OnExit with the active cell (or an empty cell) and editor.
+    void LeaveGrid();
+
+private:
+    TCell *ActiveCell();
+
+    int FColCount = 2;
+    std::vector<std::vector<TCell>> FRows;
+    int FCol = -1;
+    int FRow = -1;
+    TObject *FEditor = nullptr;
+    TCell FNoCell;
+    TDrawGridSEEdit FEdit;
+    TDrawGridSEComboBox FComboBox;
+    TDrawGridSESpinEdit FSpinEdit;
+};
