@@ -1,0 +1,150 @@
+#include "FakeMainWindow.h"
+
+#include "platform/objectbase/MainWindowMessages.h"
+
+#include <list>
+
+TFakeMainWindow::TFakeMainWindow()
+    : FRegistration(std::make_unique<TMessageTargetRegistration>(this)) {}
+
+TFakeMainWindow::~TFakeMainWindow() = default;
+
+LRESULT TFakeMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    TEntry entry{msg, wParam, lParam, std::nullopt, {}};
+    if (msg == WM_AZ_DEVICE_REQUEST || msg == WM_AZ_DEVICE_REQUEST_2) {
+        const auto *r = reinterpret_cast<const RDeviceRequest *>(lParam);
+        if (r)
+            entry.Request =
+                TRequest{r->Handle, r->Code,  r->Sender, r->Text != nullptr, r->Text2,
+                         r->Wert,   r->Wert2, r->Wert3,  r->Wert4,           r->Variante};
+    }
+    FLog.push_back(std::move(entry));
+
+    switch (msg) {
+    case WM_AZ_GET_DATENSATZ: {
+        if (AnswerNoRecord)
+            return 0;
+        const int system = static_cast<int16_t>(wParam >> 16);
+        const int low = static_cast<int>(wParam & 0xFFFF);
+        const int parent = low == 0xFFFF ? -1 : low;
+        return reinterpret_cast<LRESULT>(GetDatenSatz(system, parent, static_cast<int>(lParam)));
+    }
+    case WM_AZ_GET_DATENSATZ_SYSTEM:
+        if (AnswerNoRecord)
+            return 0;
+        return reinterpret_cast<LRESULT>(
+            GetDatenSatz(static_cast<int>(wParam), -1, static_cast<int>(lParam)));
+    case WM_AZ_DELETE_NEXT_DATENSATZ:
+        DeleteNextDatenSatz(static_cast<int>((wParam >> 16) & 0xFFFF),
+                            static_cast<int>(wParam & 0xFFFF), static_cast<int>(lParam));
+        return 0;
+    case WM_AZ_SET_MODIFIED:
+        ++FModified;
+        return 0;
+    case WM_AZ_DEVICE_REQUEST:
+    case WM_AZ_DEVICE_REQUEST_2: {
+        auto &steps = FScript[msg];
+        auto *r = reinterpret_cast<RDeviceRequest *>(lParam);
+        if (steps.empty() || !r)
+            return 0;
+        const TScriptStep step = std::move(steps.front());
+        steps.pop_front();
+        return step(*r);
+    }
+    case WM_AZ_GET_DEVICE_PARAM:
+        return reinterpret_cast<LRESULT>(FDeviceParam);
+    default:
+        return 0;
+    }
+}
+
+std::vector<std::string> TFakeMainWindow::Trace() const {
+    std::vector<std::string> out;
+    for (const TEntry &e : FLog)
+        out.push_back(e.Msg == 0 ? e.Note : std::to_string(e.Msg));
+    return out;
+}
+
+std::vector<TFakeMainWindow::TRequest> TFakeMainWindow::Requests(UINT msg) const {
+    std::vector<TRequest> out;
+    for (const TEntry &e : FLog)
+        if (e.Msg == msg && e.Request)
+            out.push_back(*e.Request);
+    return out;
+}
+
+void TFakeMainWindow::Note(std::string text) {
+    FLog.push_back(TEntry{0, 0, 0, std::nullopt, std::move(text)});
+}
+
+void TFakeMainWindow::AddDatenSatz(const TDatenStruktur &record) {
+    FTree[record.System].emplace(record.Parent, record);
+}
+
+TDatenStruktur *TFakeMainWindow::GetDatenSatz(int system, int parent, int handle) {
+    TParentMap &inner = FTree[system];
+    if (parent < 0) {
+        for (auto &[p, rec] : inner)
+            if (rec.Handle == handle)
+                return &rec;
+    } else {
+        const auto [first, last] = inner.equal_range(parent);
+        for (auto it = first; it != last; ++it)
+            if (it->second.Handle == handle)
+                return &it->second;
+    }
+    TDatenStruktur neu;
+    neu.Handle = handle;
+    neu.Parent = parent;
+    neu.System = system;
+    return &inner.emplace(parent, neu)->second;
+}
+
+TDatenStruktur *TFakeMainWindow::FindDatenSatz(int system, int handle) {
+    const auto it = FTree.find(system);
+    if (it == FTree.end())
+        return nullptr;
+    for (auto &[p, rec] : it->second)
+        if (rec.Handle == handle)
+            return &rec;
+    return nullptr;
+}
+
+void TFakeMainWindow::DeleteNextDatenSatz(int system, int parent, int handle) {
+    const TDatenStruktur *record = GetDatenSatz(system, parent, handle);
+    if (record->Next != 0)
+        DeleteNextDatenSatz(system, parent, record->Next);
+    TParentMap &inner = FTree[system];
+    for (auto it = inner.begin(); it != inner.end(); ++it)
+        if ((parent < 0 || it->first == parent) && it->second.Handle == handle) {
+            inner.erase(it);
+            return;
+        }
+}
+
+int TFakeMainWindow::DatenSatzCount() const {
+    int n = 0;
+    for (const auto &[system, inner] : FTree)
+        n += static_cast<int>(inner.size());
+    return n;
+}
+
+TEibHandle &TFakeMainWindow::HandleTable() {
+    if (!FHandleTable) {
+        std::list<int> handles;
+        for (const auto &[system, inner] : FTree)
+            for (const auto &[parent, rec] : inner)
+                handles.push_back(rec.Handle);
+        FHandleTable = std::make_unique<TEibHandle>(handles);
+        FHandleTable->BuildNewTable();
+    }
+    return *FHandleTable;
+}
+
+void TFakeMainWindow::Script(UINT msg, TScriptStep step) {
+    FScript[msg].push_back(std::move(step));
+}
+
+void TFakeMainWindow::Script(UINT msg, LRESULT answer) {
+    FScript[msg].push_back([answer](RDeviceRequest &) { return answer; });
+}
