@@ -234,7 +234,7 @@ struct TReplaceCase {
     AnsiString text, oldText, newText, expected;
 };
 
-TEST(StringReplaceAll, ReplacesAsSpecified) {
+TEST(StringReplaceAll, ReplacesEveryOccurrence) {
     const TReplaceCase cases[] = {
         {"CR LF by a blank", "Zeile 1\r\nZeile 2", "\r\n", " ", "Zeile 1 Zeile 2"},
         {"every occurrence", "a\r\nb\r\nc\r\n", "\r\n", "; ", "a; b; c; "},
