@@ -41,6 +41,8 @@ void LogFktStart(const char *name, int level, const char *file, int line) {
         std::fprintf(g_file, "%02d:%02d:%02d.%03ld ", tm.tm_hour, tm.tm_min, tm.tm_sec, ms);
     }
     std::fprintf(g_file, "%s\t%d\t%s:%d\n", name, level, file, line);
+    // The trace matters most when the program dies next: keep nothing in the buffer.
+    std::fflush(g_file);
 }
 
 void CloseLogFkt() {

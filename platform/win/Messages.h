@@ -4,16 +4,16 @@
 // program's event loop (or by a test calling DeliverPostedMessages).
 #pragma once
 
+#include "platform/win/WinTypes.h"
+
 #include <cstdint>
 #include <functional>
 
 struct HWND__;
 using HWND = HWND__ *;
-using UINT = unsigned int;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
-using BOOL = int;
 
 constexpr UINT WM_USER = 0x0400;
 
