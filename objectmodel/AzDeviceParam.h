@@ -1,0 +1,38 @@
+// The device-parameter write path of every panel class (its WriteDataToDb), and the
+// four-parameter form in which a panel text reaches the panel.
+//
+// The writer is the device's TEtsDeviceParam, which the main window hands out for message
+// 1170. Without one, the user is told ("Die Parameter konnten nicht in der Ets gespeichert
+// werden.") and nothing is written. A parameter that the bus tool refuses does not stop the
+// others; the write then answers false, so a refused write is never taken for success.
+#pragma once
+
+#include "platform/vcl/AnsiString.h"
+#include "platform/win/Messages.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class TEtsDeviceParam;
+
+// One device parameter: 16-bit id (ids are computed modulo 65536) and its 32-bit value.
+struct TAzParameter {
+    int16_t Id;
+    int32_t Wert;
+};
+
+// The writer of the device (message 1170), or null after the message box.
+TEtsDeviceParam *AzGetDeviceParam(HWND window);
+// Writes the parameters in the listed order; false without a writer or when any was refused.
+bool AzWriteDeviceParams(HWND window, const std::vector<TAzParameter> &params);
+
+// The byte-reversed 32-bit value.
+uint32_t AzSwapDword(uint32_t value);
+// A panel text as four parameters id .. id+3: the text's first 16 bytes (zeros behind a
+// shorter one; a zero byte ends it), four bytes a parameter with the first byte in the top
+// byte; the fourth parameter keeps only bytes 12 and 13 (in its low 16 bits), so at most 14
+// characters reach the panel.
+std::array<TAzParameter, 4> AzTextParameter(int16_t id, const AnsiString &text);
+// Writes AzTextParameter(id, text) through its own 1170 (and its own box without a writer).
+bool AzSetStringToDeviceParamData(HWND window, int16_t id, const AnsiString &text);
