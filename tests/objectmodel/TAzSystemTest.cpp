@@ -1,6 +1,6 @@
 // The panel root: its record, its grid, its handlers and the variant change.
-#include "FakeMainWindow.h"
 #include "objectmodel/TAzSystem.h"
+#include "FakeMainWindow.h"
 #include "platform/objectbase/MainWindowMessages.h"
 #include "platform/win/MessageBox.h"
 
@@ -94,14 +94,22 @@ TEST(TAzSystemStatic, VariantLabelsAndEventMemoryDepth) {
         const char *label;
     };
     const Case cases[] = {
-        {0x00000000, "Konfiguration 1"},   {0x11330000, "Konfiguration 2.1"},
-        {0x113344CC, "Konfiguration 2.2"}, {0x110044CC, "Konfiguration 3.1"},
-        {0x112244CC, "Konfiguration 3.2"}, {0x11000000, "Konfiguration 4.1"},
-        {0x11220000, "Konfiguration 4.2"}, {0x11224400, "Konfiguration 4.3"},
-        {0x11224488, "Konfiguration 4.4"}, {0x11000098, "Konfiguration 5.1"},
-        {0x112200B8, "Konfiguration 5.2"}, {0x112244F8, "Konfiguration 5.3"},
-        {0x112244B8, "Konfiguration 6"},   {0x11004498, "Konfiguration 7.1"},
-        {0x11224498, "Konfiguration 7.2"}, {0x11330001, ""},
+        {0x00000000, "Konfiguration 1"},
+        {0x11330000, "Konfiguration 2.1"},
+        {0x113344CC, "Konfiguration 2.2"},
+        {0x110044CC, "Konfiguration 3.1"},
+        {0x112244CC, "Konfiguration 3.2"},
+        {0x11000000, "Konfiguration 4.1"},
+        {0x11220000, "Konfiguration 4.2"},
+        {0x11224400, "Konfiguration 4.3"},
+        {0x11224488, "Konfiguration 4.4"},
+        {0x11000098, "Konfiguration 5.1"},
+        {0x112200B8, "Konfiguration 5.2"},
+        {0x112244F8, "Konfiguration 5.3"},
+        {0x112244B8, "Konfiguration 6"},
+        {0x11004498, "Konfiguration 7.1"},
+        {0x11224498, "Konfiguration 7.2"},
+        {0x11330001, ""},
         {0xFFFFFFFF, ""},
     };
     for (const Case &c : cases)
