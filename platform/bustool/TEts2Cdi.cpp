@@ -335,8 +335,11 @@ int TEts2Cdi::DalGetDeviceParamData(int mode, long parameterId, long deviceId,
         "p.parameter_id = ?",
         "dp.id",
         {"dp.device_id = ?"}};
-    if (mode == DAL_BY_ID && deviceId == -1)
+    if (mode == DAL_BY_ID && deviceId == -1) {
+        if (FCurrentDevice < 0)
+            return DAL_ERR; // a parameter id names a parameter of one device only
         deviceId = FCurrentDevice;
+    }
     return DalRead(query, mode, parameterId, {deviceId}, record,
                    [](const TSqlStatement &st, auto &r) {
                        r.deviceParameterId = I32(st, 1);

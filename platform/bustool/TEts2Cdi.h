@@ -96,9 +96,11 @@ public:
                          long productId, DAL_DEVICE *record);
     int DalGetDeviceObjectData(int mode, long deviceObjectId, long deviceId,
                                DAL_DEVICE_OBJECT *record);
-    // Mode 3 without a device id reads the current device's parameter.
+    // Mode 3 without a device id reads the current device's parameter (DAL_ERR when there is
+    // no current device).
     int DalGetDeviceParamData(int mode, long parameterId, long deviceId, DAL_DEVICE_PARAM *record);
-    // Parameter definitions; the product or the device narrows the look-up to one product.
+    // Parameter definitions; the product or the device narrows the look-up to one product
+    // (without either, the first product that defines the id answers).
     int DalGetParameterData(int mode, long parameterId, long productId, long deviceId,
                             DAL_PARAMETER *record);
     // Communication objects of products; enumerations by a parameter's reference.

@@ -234,6 +234,7 @@ TEST_F(DalRead, TheDeviceIdParameterIsFoundByNameAndWrittenForTheCurrentDevice) 
     EXPECT_EQ(cdi.CoSetDeviceParameterValueLong(4621, 1, false, false), 0); // unknown id
     cdi.SetCurrentDevice(-1);
     EXPECT_EQ(cdi.CoSetDeviceParameterValueLong(9999, 1, false, false), 0);
+    EXPECT_EQ(cdi.DalGetDeviceParamData(3, 9999, -1, &p), DAL_ERR); // whose parameter?
     EXPECT_EQ(project.Parameter(9999), 4711);
 }
 

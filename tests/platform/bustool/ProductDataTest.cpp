@@ -139,8 +139,9 @@ TEST(ProductDataText, ErrorsNameTheLine) {
                  EProductData); // parameter id twice
     try {
         ParseProductData(head + "0 | 1 | 0 | 1 | O | F | 0 | C | 1 | 0 | 1 | 1 | nope\n");
+        ADD_FAILURE() << "no error";
     } catch (const EProductData &e) {
-        EXPECT_NE(e.Message.find("line 6"), std::string::npos) << e.Message;
+        EXPECT_NE(e.Message.find("line 6:"), std::string::npos) << e.Message;
     }
 }
 
