@@ -152,7 +152,7 @@ int TEts2Cdi::DalRead(const TDalQuery &query, int mode, long id,
     try {
         // The statement with the conditions of the ids given (-1: not given).
         const auto run = [&](std::string sql, std::vector<int64_t> binds,
-                             const std::vector<long> &ids, const char *tail) {
+                             const std::vector<long> &ids, const std::string &tail) {
             for (size_t i = 0; i < ids.size() && i < query.filters.size(); ++i)
                 if (ids[i] != -1) {
                     sql += std::string(" AND ") + query.filters[i];
@@ -192,7 +192,7 @@ int TEts2Cdi::DalRead(const TDalQuery &query, int mode, long id,
                 return DAL_ERR;
             std::tie(key, found) =
                 run(query.select + " AND " + query.orderKey + " > ?", {cursor.last}, cursor.filters,
-                    std::string(" ORDER BY ").append(query.orderKey).append(" LIMIT 1").c_str());
+                    std::string(" ORDER BY ") + query.orderKey + " LIMIT 1");
             if (key)
                 cursor.last = *key;
             if (const auto f = TakeFailure(query.call))

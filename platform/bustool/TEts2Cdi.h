@@ -59,8 +59,8 @@ public:
     static constexpr const char *kProjectVariable = "BUSTOOL_PROJECT";
 
     // The editor's way: the project file named in the environment. owner is the main window,
-    // flag is passed as the Parts give it (false) and not used. Throws EProjectDatabase when the
-    // variable is missing or the file is not a project.
+    // flag is taken as the main window passes it (false) and not used. Throws EProjectDatabase when
+    // the variable is missing or the file is not a project.
     TEts2Cdi(HWND owner, const AnsiString &moduleName, bool flag);
     // Tests and the host: the given project file. Throws EProjectDatabase.
     TEts2Cdi(const std::filesystem::path &project, const AnsiString &moduleName,
