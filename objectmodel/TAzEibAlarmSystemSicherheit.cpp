@@ -72,8 +72,8 @@ void TAzEibAlarmSystemSicherheit::BuildInfoWindow(TDrawGridSE *grid, TListView *
         AddRowSpinEdit(grid, SprText(11029), RowUeberwachungsIntervall, SpinMax, SpinMin, SpinStep,
                        FUeberwachungsIntervall, 0, true);
         TStringList reaktionen;
-        reaktionen.Add(SprText(11156)); // "Wie Sabotage"
-        reaktionen.Add(SprText(11155)); // "ÜG 'Störung'"
+        reaktionen.Add(SprText(11156));
+        reaktionen.Add(SprText(11155));
         AddRowComboBox(grid, SprText(11028), RowReaktion, &reaktionen, FReaktion, 0, true);
     } else {
         FUeberwachungsIntervall = 0;
