@@ -204,6 +204,30 @@ TEST_F(AnzeigeTest, TheGridFollowsPresentAndTheNumber) {
     EXPECT_TRUE(main.Log().empty()) << "without writing the record";
 }
 
+TEST_F(AnzeigeTest, TheAreaRowFollowsTheVariantWord) {
+    struct Case {
+        uint32_t word;
+        const char *text;
+    };
+    const Case cases[] = {
+        {0x11224498, "SSB1, SSB2, SSB3, SSB4, Feuermelder, \xDC"
+                     "berfallmelder"},
+        {0x11330000, "SSB1, SSB2, Feuermelder, \xDC"
+                     "berfallmelder"},
+        {0x11000098, "SSB1, SSB4, Feuermelder, \xDC"
+                     "berfallmelder"},
+        {0x00000000, "Feuermelder, \xDC"
+                     "berfallmelder"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.word));
+        anzeige.SetAnzeigeSsb(TAzAnzeige::AlleBereiche);
+        anzeige.ModifyAnzeigeSsb(c.word);
+        anzeige.BuildInfoWindow(&grid, nullptr, false, -1, -1);
+        EXPECT_EQ(grid.Cells(1, RowOf(grid, TAzAnzeige::RowBereiche)).Text, c.text);
+    }
+}
+
 TEST_F(AnzeigeTest, SwitchingPresentOffAndOnTellsTheDeviceInstance) {
     anzeige.SetAnzeigeNr(T_DB_EnumAzAnzeige::eAnzeige2);
     anzeige.SetVarianteAz(0x11220000);
