@@ -6,6 +6,7 @@
 //       static const TAzFelder<TAzX> felder{
 //           {&TAzX::FZeit, &TDatenStruktur::Param9, 10110}, // record field, parameter id
 //           {&TAzX::FFlag, &TDatenStruktur::Bool3},         // record only
+//           {&TAzX::FText, &TDatenStruktur::String4},       // text, record only
 //       };
 //       return felder;
 //   }
@@ -48,6 +49,15 @@ public:
               r.*field = static_cast<int32_t>(o.*member) != 0;
           }),
           FWert([=](const Obj &o) { return static_cast<int32_t>(o.*member); }) {
+        LOG_FKT("TAzFeld::TAzFeld");
+    }
+
+    // A text member in a String field: record only (a panel text is written as four
+    // parameters of its own, AzDeviceParam.h).
+    TAzFeld(AnsiString Obj::*member, AnsiString TDatenStruktur::*field)
+        : ParamId(0), FInit([=](Obj &o, const TDatenStruktur &r) { o.*member = r.*field; }),
+          FWrite([=](const Obj &o, TDatenStruktur &r) { r.*field = o.*member; }),
+          FWert([](const Obj &) { return 0; }) {
         LOG_FKT("TAzFeld::TAzFeld");
     }
 
