@@ -10,6 +10,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -26,6 +27,9 @@ struct ListeCase {
     std::function<std::unique_ptr<TDataBasis>(HWND)> make;
     int typ, icon, help;
 };
+void PrintTo(const ListeCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class ListeBereichTest : public ::testing::TestWithParam<ListeCase> {};
 
@@ -70,6 +74,9 @@ struct TextBereichCase {
     const char *caption;
     int maxLength;
 };
+void PrintTo(const TextBereichCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class TextBereichTest : public ::testing::TestWithParam<TextBereichCase> {
 protected:

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -24,6 +25,9 @@ struct KlassenCase {
     int16_t typ;
     std::function<void(TDatenStruktur &)> felder; // the class's own fields, not default
 };
+void PrintTo(const KlassenCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 template <class T> std::function<std::unique_ptr<TDataBasis>(HWND)> Make() {
     return [](HWND w) -> std::unique_ptr<TDataBasis> {

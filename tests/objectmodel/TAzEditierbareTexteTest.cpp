@@ -8,6 +8,7 @@
 #include "platform/win/MessageBox.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -308,6 +309,9 @@ struct FehlendCase {
     const char *name;
     bool keineAntwort;
 };
+void PrintTo(const FehlendCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class TexteFehlendTest : public ::testing::TestWithParam<FehlendCase> {};
 

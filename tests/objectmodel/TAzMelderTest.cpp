@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -123,6 +124,9 @@ struct VarianteCase {
     int neuerBereich;
     bool meldung;
 };
+void PrintTo(const VarianteCase &c, std::ostream *os) {
+    *os << "area " << c.bereich << " variant " << std::hex << c.variante;
+}
 
 class MelderVarianteTest : public ::testing::TestWithParam<VarianteCase> {};
 
@@ -191,6 +195,9 @@ struct RowsCase {
     int artNachher, typNachher;
     bool aktivNachher;
 };
+void PrintTo(const RowsCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class MelderRowsTest : public ::testing::TestWithParam<RowsCase> {};
 
@@ -354,6 +361,9 @@ struct ArtCase {
     std::vector<int> codes;
     int artNachher;
 };
+void PrintTo(const ArtCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class MelderArtTest : public ::testing::TestWithParam<ArtCase> {};
 
