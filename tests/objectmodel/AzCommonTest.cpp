@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <new>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -42,6 +43,9 @@ struct EpilogCase {
     bool noRecord;
     Trace expected;
 };
+void PrintTo(const EpilogCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class EpilogTest : public ::testing::TestWithParam<EpilogCase> {};
 
@@ -53,6 +57,8 @@ TEST_P(EpilogTest, WritesTheRecordBeforeEveryPostInTheFixedOrder) {
     c.flags.Run(probe, 3, 4);
     EXPECT_EQ(PostedMessageCount(), static_cast<int>(c.flags.Post1157) + c.flags.Post1126 +
                                         c.flags.Post1163 + c.flags.Post1138);
+    for (const auto &e : main.Log())
+        EXPECT_EQ(e.Queued, 0) << "the record is written before anything is posted";
     DeliverPostedMessages();
     EXPECT_EQ(main.Trace(), c.expected);
     for (const auto &e : main.Log()) {
@@ -213,6 +219,9 @@ struct FolderCase {
     int typ;
     int icon;
 };
+void PrintTo(const FolderCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class FolderTest : public ::testing::TestWithParam<FolderCase> {};
 

@@ -1,16 +1,54 @@
 #include "FakeMainWindow.h"
 
+#include "platform/bustool/TEtsDeviceParam.h"
 #include "platform/objectbase/MainWindowMessages.h"
+#include "tests/platform/bustool/TempProject.h"
 
 #include <list>
+
+namespace {
+
+// The project's writer, noting each write in the fake's log first.
+class TNotingDeviceParam : public TEtsDeviceParam {
+public:
+    TNotingDeviceParam(TEts2Cdi *cdi, int32_t deviceId, TFakeMainWindow &main)
+        : TEtsDeviceParam(cdi, deviceId), FMain(main) {}
+    int SetDeviceParamData(int16_t id, int32_t value,
+                           std::vector<tagDAL_OBJECT_INFO> &objects) override {
+        FMain.Note(std::to_string(id) + "=" + std::to_string(value));
+        return TEtsDeviceParam::SetDeviceParamData(id, value, objects);
+    }
+    int SetDeviceParamData(int16_t id, int32_t value) override {
+        FMain.Note(std::to_string(id) + "=" + std::to_string(value));
+        return TEtsDeviceParam::SetDeviceParamData(id, value);
+    }
+
+private:
+    TFakeMainWindow &FMain;
+};
+
+} // namespace
 
 TFakeMainWindow::TFakeMainWindow()
     : FRegistration(std::make_unique<TMessageTargetRegistration>(this)) {}
 
-TFakeMainWindow::~TFakeMainWindow() = default;
+TFakeMainWindow::~TFakeMainWindow() {
+    FProjectParam.reset();
+    FProject.reset();
+}
+
+TTempProject &TFakeMainWindow::UseTemporaryProject() {
+    if (!FProject) {
+        FProject = std::make_unique<TTempProject>();
+        FProjectParam =
+            std::make_unique<TNotingDeviceParam>(&FProject->Cdi(), FProject->PanelId(), *this);
+    }
+    FDeviceParam = FProjectParam.get();
+    return *FProject;
+}
 
 LRESULT TFakeMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    TEntry entry{msg, wParam, lParam, std::nullopt, {}};
+    TEntry entry{msg, wParam, lParam, std::nullopt, {}, PostedMessageCount()};
     if (msg == WM_AZ_DEVICE_REQUEST || msg == WM_AZ_DEVICE_REQUEST_2) {
         const auto *r = reinterpret_cast<const RDeviceRequest *>(lParam);
         if (r)
@@ -74,7 +112,7 @@ std::vector<TFakeMainWindow::TRequest> TFakeMainWindow::Requests(UINT msg) const
 }
 
 void TFakeMainWindow::Note(std::string text) {
-    FLog.push_back(TEntry{0, 0, 0, std::nullopt, std::move(text)});
+    FLog.push_back(TEntry{0, 0, 0, std::nullopt, std::move(text), PostedMessageCount()});
 }
 
 void TFakeMainWindow::AddDatenSatz(const TDatenStruktur &record) {

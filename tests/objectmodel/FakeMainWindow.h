@@ -6,7 +6,8 @@
 //   1129        deletes a chain of chained records, as the device instance does;
 //   1130        counts the modified marks;
 //   1133, 1161  from a script: one step per request, in order (unscripted requests answer 0);
-//   1170        the TEtsDeviceParam the test hands it (null until then).
+//   1170        the TEtsDeviceParam the test hands it, or one on a temporary simulated project
+//               (UseTemporaryProject); null until then.
 // Posted messages reach it when the test calls DeliverPostedMessages(). A test may add notes
 // of its own to the log, so the order of calls and messages can be checked together.
 #pragma once
@@ -25,6 +26,7 @@
 #include <vector>
 
 class TEtsDeviceParam;
+class TTempProject;
 
 class TFakeMainWindow : public TMessageTarget {
 public:
@@ -43,6 +45,8 @@ public:
         LPARAM LParam;
         std::optional<TRequest> Request; // 1133 and 1161
         std::string Note;
+        int Queued; // posted messages waiting when it arrived: a sent message that arrives
+                    // after a post of the same handler shows a number above 0
     };
     using TScriptStep = std::function<LRESULT(RDeviceRequest &)>;
 
@@ -84,6 +88,10 @@ public:
     void Script(UINT msg, LRESULT answer);
 
     void SetDeviceParam(TEtsDeviceParam *writer) { FDeviceParam = writer; }
+    // Answers 1170 from now on with a writer on a temporary simulated project with the demo
+    // panel (made on the first call). Every parameter write it receives is noted in the log as
+    // "id=value" before it reaches the project, and answered as the project answers it.
+    TTempProject &UseTemporaryProject();
 
 private:
     using TParentMap = std::multimap<int, TDatenStruktur>;
@@ -94,5 +102,7 @@ private:
     std::map<UINT, std::deque<TScriptStep>> FScript;
     std::unique_ptr<TEibHandle> FHandleTable;
     TEtsDeviceParam *FDeviceParam = nullptr;
+    std::unique_ptr<TTempProject> FProject;
+    std::unique_ptr<TEtsDeviceParam> FProjectParam;
     int FModified = 0;
 };

@@ -3,8 +3,10 @@
 #include "FakeMainWindow.h"
 #include "platform/objectbase/MainWindowMessages.h"
 #include "platform/win/MessageBox.h"
+#include "tests/platform/bustool/TempProject.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -86,6 +88,36 @@ TEST_F(SystemTest, RecordRoundTripKeepsEveryField) {
     EXPECT_TRUE(out.Bool4);
     EXPECT_EQ(out.Param12, 255);
     EXPECT_EQ(out.Next, 5) << "Write never touches Next";
+}
+
+TEST_F(SystemTest, WriteDataToDbWritesTheSevenParametersInOrder) {
+    TTempProject &project = main.UseTemporaryProject();
+    TDatenStruktur rec = Record();
+    rec.Param7 = 0x112244B8;
+    rec.Bool3 = true;
+    rec.Param9 = 9;
+    rec.Param10 = 20;
+    rec.Param11 = 30;
+    rec.Bool4 = true;
+    rec.Param12 = 80;
+    system.InitFromDB(rec);
+    main.ClearLog();
+    EXPECT_TRUE(system.WriteDataToDb());
+    EXPECT_EQ(main.Trace(), (Trace{"1170", "10070=287458488", "10060=1", "10110=9", "10120=20",
+                                   "10130=30", "10010=1", "10140=80"}));
+    const std::pair<int, int32_t> expected[] = {{10070, 0x112244B8}, {10060, 1},  {10110, 9},
+                                                {10120, 20},         {10130, 30}, {10010, 1},
+                                                {10140, 80}};
+    for (const auto &[id, value] : expected)
+        EXPECT_EQ(project.Parameter(id), value) << id;
+}
+
+TEST_F(SystemTest, WriteDataToDbWithoutWriterWritesNothing) {
+    TMessageBoxRecorder boxes;
+    EXPECT_FALSE(system.WriteDataToDb());
+    EXPECT_EQ(main.Trace(), Trace{"1170"});
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Fehler beim Zugriff auf Ets");
 }
 
 TEST(TAzSystemStatic, VariantLabelsAndEventMemoryDepth) {
@@ -273,6 +305,9 @@ struct VariantCase {
     uint32_t finalWord;
     bool written;
 };
+void PrintTo(const VariantCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class VariantTest : public ::testing::TestWithParam<VariantCase> {};
 

@@ -1,0 +1,119 @@
+#include "platform/bustool/TEtsProfile.h"
+
+#include "platform/bustool/TEts2Cdi.h"
+#include "platform/log/Log.h"
+#include "platform/vcl/Cp1252.h"
+
+#include <charconv>
+
+TEtsProfile::TEtsProfile(TEts2Cdi *cdi) : FCdi(cdi) {
+    LOG_FKT("TEtsProfile::TEtsProfile");
+}
+
+TEtsProfile::~TEtsProfile() {
+    LOG_FKT("TEtsProfile::~TEtsProfile");
+}
+
+bool TEtsProfile::Stored(const AnsiString &section, const AnsiString &key, AnsiString &text,
+                         bool &found) {
+    LOG_FKT("TEtsProfile::Stored");
+    found = false;
+    if (!FCdi)
+        return false;
+    try {
+        if (const auto f = FCdi->TakeFailure("TEtsProfile::Read"))
+            return f->answer.value_or(0) != 0;
+        const auto value = FCdi->Database().ProfileValue(AnsiToUtf8(FCdi->GetModulName()),
+                                                         AnsiToUtf8(section), AnsiToUtf8(key));
+        if (value) {
+            text = Utf8ToAnsi(*value);
+            found = true;
+        }
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+bool TEtsProfile::Store(const AnsiString &section, const AnsiString &key, const AnsiString &text) {
+    LOG_FKT("TEtsProfile::Store");
+    if (!FCdi)
+        return false;
+    try {
+        if (const auto f = FCdi->TakeFailure("TEtsProfile::Write"))
+            return f->answer.value_or(0) != 0;
+        FCdi->Database().SetProfileValue(AnsiToUtf8(FCdi->GetModulName()), AnsiToUtf8(section),
+                                         AnsiToUtf8(key), AnsiToUtf8(text));
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+bool TEtsProfile::Read(const AnsiString &section, const AnsiString &key, int32_t defaultValue,
+                       int32_t &value) {
+    LOG_FKT("TEtsProfile::Read");
+    value = defaultValue;
+    AnsiString text;
+    bool found = false;
+    if (!Stored(section, key, text, found))
+        return false;
+    if (!found)
+        return true;
+    int32_t parsed = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool TEtsProfile::Read(const AnsiString &section, const AnsiString &key, bool defaultValue,
+                       bool &value) {
+    LOG_FKT("TEtsProfile::Read");
+    value = defaultValue;
+    AnsiString text;
+    bool found = false;
+    if (!Stored(section, key, text, found))
+        return false;
+    if (!found)
+        return true;
+    if (text != "0" && text != "1")
+        return false;
+    value = text == "1";
+    return true;
+}
+
+bool TEtsProfile::Read(const AnsiString &section, const AnsiString &key,
+                       const AnsiString &defaultValue, AnsiString &value) {
+    LOG_FKT("TEtsProfile::Read");
+    const AnsiString fallback = defaultValue; // value may be the default itself
+    AnsiString text;
+    bool found = false;
+    value = fallback;
+    if (!Stored(section, key, text, found))
+        return false;
+    if (found)
+        value = text;
+    return true;
+}
+
+bool TEtsProfile::Write(const AnsiString &section, const AnsiString &key, int32_t value) {
+    LOG_FKT("TEtsProfile::Write");
+    return Store(section, key, std::to_string(value));
+}
+
+bool TEtsProfile::Write(const AnsiString &section, const AnsiString &key, bool value) {
+    LOG_FKT("TEtsProfile::Write");
+    return Store(section, key, value ? "1" : "0");
+}
+
+bool TEtsProfile::Write(const AnsiString &section, const AnsiString &key, const AnsiString &value) {
+    LOG_FKT("TEtsProfile::Write");
+    return Store(section, key, value);
+}
+
+bool TEtsProfile::Write(const AnsiString &section, const AnsiString &key, const char *value) {
+    LOG_FKT("TEtsProfile::Write");
+    return Store(section, key, value ? AnsiString(value) : AnsiString());
+}

@@ -1,0 +1,163 @@
+#include "platform/bustool/TSqlDatabase.h"
+
+#include "platform/log/Log.h"
+
+#include <sqlite3.h>
+
+namespace {
+[[noreturn]] void Fail(sqlite3 *db, const std::string &what) {
+    throw EProjectDatabase(what + ": " + (db ? sqlite3_errmsg(db) : "out of memory"));
+}
+} // namespace
+
+TSqlDatabase::TSqlDatabase(const std::filesystem::path &file, bool create, int busyTimeoutMs) {
+    LOG_FKT("TSqlDatabase::TSqlDatabase");
+    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    if (sqlite3_open_v2(file.c_str(), &FDb, flags, nullptr) != SQLITE_OK) {
+        const std::string msg = file.string() + ": " + (FDb ? sqlite3_errmsg(FDb) : "no memory");
+        sqlite3_close(FDb);
+        throw EProjectDatabase(msg);
+    }
+    sqlite3_busy_timeout(FDb, busyTimeoutMs);
+    sqlite3_extended_result_codes(FDb, 1);
+}
+
+TSqlDatabase::~TSqlDatabase() {
+    LOG_FKT("TSqlDatabase::~TSqlDatabase");
+    sqlite3_close_v2(FDb);
+}
+
+void TSqlDatabase::Execute(std::string_view sql) {
+    LOG_FKT("TSqlDatabase::Execute");
+    char *error = nullptr;
+    if (sqlite3_exec(FDb, std::string(sql).c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const std::string msg = error ? error : sqlite3_errmsg(FDb);
+        sqlite3_free(error);
+        throw EProjectDatabase(msg);
+    }
+}
+
+int64_t TSqlDatabase::QueryInt(std::string_view sql) {
+    LOG_FKT("TSqlDatabase::QueryInt");
+    TSqlStatement st(*this, sql);
+    if (!st.Step())
+        throw EProjectDatabase("no value: " + std::string(sql));
+    return st.Int(0);
+}
+
+int64_t TSqlDatabase::LastInsertId() const {
+    LOG_FKT("TSqlDatabase::LastInsertId");
+    return sqlite3_last_insert_rowid(FDb);
+}
+
+int TSqlDatabase::Changes() const {
+    LOG_FKT("TSqlDatabase::Changes");
+    return sqlite3_changes(FDb);
+}
+
+TSqlStatement::TSqlStatement(TSqlDatabase &db, std::string_view sql) : FDb(db) {
+    LOG_FKT("TSqlStatement::TSqlStatement");
+    if (sqlite3_prepare_v2(db.Handle(), sql.data(), static_cast<int>(sql.size()), &FStmt,
+                           nullptr) != SQLITE_OK)
+        Fail(db.Handle(), "prepare");
+}
+
+TSqlStatement::~TSqlStatement() {
+    LOG_FKT("TSqlStatement::~TSqlStatement");
+    sqlite3_finalize(FStmt);
+}
+
+TSqlStatement &TSqlStatement::Bind(int index, int64_t value) {
+    LOG_FKT("TSqlStatement::Bind");
+    if (sqlite3_bind_int64(FStmt, index, value) != SQLITE_OK)
+        Fail(FDb.Handle(), "bind");
+    return *this;
+}
+
+TSqlStatement &TSqlStatement::Bind(int index, const std::string &text) {
+    LOG_FKT("TSqlStatement::Bind");
+    if (sqlite3_bind_text(FStmt, index, text.data(), static_cast<int>(text.size()),
+                          SQLITE_TRANSIENT) != SQLITE_OK)
+        Fail(FDb.Handle(), "bind");
+    return *this;
+}
+
+TSqlStatement &TSqlStatement::BindBlob(int index, const void *data, size_t size) {
+    LOG_FKT("TSqlStatement::BindBlob");
+    // A zero-length blob is still a blob, not NULL: an empty data block exists.
+    const int rc = size == 0 ? sqlite3_bind_zeroblob(FStmt, index, 0)
+                             : sqlite3_bind_blob64(FStmt, index, data, size, SQLITE_TRANSIENT);
+    if (rc != SQLITE_OK)
+        Fail(FDb.Handle(), "bind");
+    return *this;
+}
+
+TSqlStatement &TSqlStatement::BindNull(int index) {
+    LOG_FKT("TSqlStatement::BindNull");
+    if (sqlite3_bind_null(FStmt, index) != SQLITE_OK)
+        Fail(FDb.Handle(), "bind");
+    return *this;
+}
+
+bool TSqlStatement::Step() {
+    LOG_FKT("TSqlStatement::Step");
+    const int rc = sqlite3_step(FStmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    Fail(FDb.Handle(), "step");
+}
+
+void TSqlStatement::Run() {
+    LOG_FKT("TSqlStatement::Run");
+    while (Step()) {
+    }
+}
+
+void TSqlStatement::Reset() {
+    LOG_FKT("TSqlStatement::Reset");
+    sqlite3_reset(FStmt);
+}
+
+int64_t TSqlStatement::Int(int column) const {
+    LOG_FKT("TSqlStatement::Int");
+    return sqlite3_column_int64(FStmt, column);
+}
+
+bool TSqlStatement::IsNull(int column) const {
+    LOG_FKT("TSqlStatement::IsNull");
+    return sqlite3_column_type(FStmt, column) == SQLITE_NULL;
+}
+
+std::string TSqlStatement::Text(int column) const {
+    LOG_FKT("TSqlStatement::Text");
+    const auto *p = sqlite3_column_text(FStmt, column);
+    return p ? std::string(reinterpret_cast<const char *>(p),
+                           static_cast<size_t>(sqlite3_column_bytes(FStmt, column)))
+             : std::string();
+}
+
+std::vector<unsigned char> TSqlStatement::Blob(int column) const {
+    LOG_FKT("TSqlStatement::Blob");
+    const auto *p = static_cast<const unsigned char *>(sqlite3_column_blob(FStmt, column));
+    const int n = sqlite3_column_bytes(FStmt, column);
+    return p ? std::vector<unsigned char>(p, p + n) : std::vector<unsigned char>();
+}
+
+TSqlTransaction::TSqlTransaction(TSqlDatabase &db, TKind kind) : FDb(db) {
+    LOG_FKT("TSqlTransaction::TSqlTransaction");
+    FDb.Execute(kind == Write ? "BEGIN IMMEDIATE" : "BEGIN");
+}
+
+TSqlTransaction::~TSqlTransaction() {
+    LOG_FKT("TSqlTransaction::~TSqlTransaction");
+    if (FOpen)
+        sqlite3_exec(FDb.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void TSqlTransaction::Commit() {
+    LOG_FKT("TSqlTransaction::Commit");
+    FDb.Execute("COMMIT");
+    FOpen = false;
+}

@@ -1,0 +1,90 @@
+// A thin layer over SQLite's C interface for the simulated bus tool's project database: one
+// connection, prepared statements and transactions, each owned by an object that cleans up.
+// Every SQLite error becomes an EProjectDatabase with SQLite's own message, so the callers
+// above decide what a failure answers; nothing here swallows one.
+#pragma once
+
+#include "platform/vcl/Exception.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// A failure of the project database: not a project, a busy or broken file, a refused write.
+class EProjectDatabase : public Exception {
+    using Exception::Exception;
+};
+
+class TSqlDatabase {
+public:
+    // Opens an existing file for reading and writing (create = false) or makes a new one.
+    // The connection waits up to busyTimeoutMs for another connection's write lock.
+    TSqlDatabase(const std::filesystem::path &file, bool create, int busyTimeoutMs);
+    ~TSqlDatabase();
+    TSqlDatabase(const TSqlDatabase &) = delete;
+    TSqlDatabase &operator=(const TSqlDatabase &) = delete;
+
+    // Runs statements without results (several, separated by ';').
+    void Execute(std::string_view sql);
+    // The first column of the first row of a one-value query (PRAGMA, COUNT).
+    int64_t QueryInt(std::string_view sql);
+    int64_t LastInsertId() const;
+    int Changes() const;
+    sqlite3 *Handle() const { return FDb; }
+
+private:
+    sqlite3 *FDb = nullptr;
+};
+
+// One prepared statement. Bind parameters are numbered from 1, result columns from 0.
+class TSqlStatement {
+public:
+    TSqlStatement(TSqlDatabase &db, std::string_view sql);
+    ~TSqlStatement();
+    TSqlStatement(const TSqlStatement &) = delete;
+    TSqlStatement &operator=(const TSqlStatement &) = delete;
+
+    TSqlStatement &Bind(int index, int64_t value);
+    TSqlStatement &Bind(int index, const std::string &text);
+    TSqlStatement &Bind(int index, const char *text) { return Bind(index, std::string(text)); }
+    TSqlStatement &BindBlob(int index, const void *data, size_t size);
+    TSqlStatement &BindNull(int index);
+    // One step: true while a row is there, false when done.
+    bool Step();
+    // Runs a statement that answers no row.
+    void Run();
+    // Starts again with the same bindings.
+    void Reset();
+
+    int64_t Int(int column) const;
+    bool IsNull(int column) const;
+    std::string Text(int column) const;
+    std::vector<unsigned char> Blob(int column) const;
+
+private:
+    TSqlDatabase &FDb;
+    sqlite3_stmt *FStmt = nullptr;
+};
+
+// One transaction for the lifetime of the object: committed by Commit, rolled back when the
+// object goes without it (also when an exception passes). A write transaction takes the write
+// lock at once, so that two connections never deadlock on upgrading a read.
+class TSqlTransaction {
+public:
+    enum TKind { Read, Write };
+    TSqlTransaction(TSqlDatabase &db, TKind kind);
+    ~TSqlTransaction();
+    TSqlTransaction(const TSqlTransaction &) = delete;
+    TSqlTransaction &operator=(const TSqlTransaction &) = delete;
+    void Commit();
+
+private:
+    TSqlDatabase &FDb;
+    bool FOpen = true;
+};

@@ -1,0 +1,167 @@
+// Links between device objects and sub groups, their send flag, and the objects' flags.
+#include "TempProject.h"
+
+#include "platform/bustool/TEtsDeviceParam.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TLink {
+    int32_t subGroup;
+    int16_t send;
+    bool operator==(const TLink &o) const { return subGroup == o.subGroup && send == o.send; }
+};
+std::ostream &operator<<(std::ostream &os, const TLink &l) {
+    return os << "{" << l.subGroup << ", " << l.send << "}";
+}
+
+class Links : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TEtsDeviceParam param(&cdi, project.PanelId());
+        ASSERT_EQ(param.SetDeviceParamData(1599, 1), 0); // objects 225 and 226, 1 bit
+        ASSERT_EQ(param.SetDeviceParamData(8000, 1), 0); // objects 223 and 224, 3 bytes
+        reset = project.DeviceObject(225);
+        test = project.DeviceObject(226);
+        date = project.DeviceObject(223);
+        a = project.Database().AddGroupAddress(0, 0, 1, "Reset");
+        b = project.Database().AddGroupAddress(0, 0, 2, "Test");
+    }
+
+    // The links of a device object, as the bus tool lists them.
+    std::vector<TLink> LinksOf(int32_t deviceObject) {
+        std::vector<TLink> links;
+        DAL_SUB_TO_OBJECT r{};
+        r.size = sizeof r;
+        for (int mode = 1; cdi.DalGetSubgroupToObjectData(mode, -1, -1, deviceObject, &r) == 0;
+             mode = 2) {
+            EXPECT_EQ(r.deviceObjectId, deviceObject);
+            links.push_back({r.subGroupId, r.sendFlag});
+        }
+        return links;
+    }
+    int SubGroupType(int32_t sub) {
+        DAL_SUBGROUP g{};
+        g.size = sizeof g;
+        EXPECT_EQ(cdi.DalGetSubgroupData(3, sub, &g, -1), DAL_OK);
+        return g.type;
+    }
+
+    TTempProject project;
+    TEts2Cdi &cdi = project.Cdi();
+    int32_t reset = 0, test = 0, date = 0, a = 0, b = 0;
+};
+
+TEST_F(Links, TheShortArgumentOneMakesTheSendingLink) {
+    struct TCase {
+        short send;
+        int16_t flag;
+    };
+    for (const TCase c : {TCase{1, 1}, TCase{-1, 0}, TCase{0, 0}}) {
+        SCOPED_TRACE(c.send);
+        const int link = cdi.CoLinkObjectToSubGroup(reset, a, c.send, false, true, true);
+        ASSERT_GT(link, 0);
+        EXPECT_EQ(LinksOf(reset), std::vector<TLink>({{a, c.flag}}));
+        DAL_SUB_TO_OBJECT r{};
+        r.size = sizeof r;
+        ASSERT_EQ(cdi.DalGetSubgroupToObjectData(3, link, -1, -1, &r), DAL_OK);
+        EXPECT_EQ(r.subGroupId, a);
+        ASSERT_TRUE(cdi.CoUnlinkObjectFromSubGroup(reset, a, true));
+    }
+}
+
+TEST_F(Links, LinkUnlinkAndTheSendingAddressMoves) {
+    const int la = cdi.CoLinkObjectToSubGroup(reset, a, 1, false, true, true);
+    ASSERT_GT(la, 0);
+    EXPECT_EQ(cdi.CoLinkObjectToSubGroup(reset, a, -1, false, true, true), la); // kept
+    const int lb = cdi.CoLinkObjectToSubGroup(reset, b, 1, true, false, true);
+    ASSERT_GT(lb, 0);
+    EXPECT_EQ(LinksOf(reset), std::vector<TLink>({{a, 0}, {b, 1}})); // one sending address
+    EXPECT_EQ(cdi.SqlSetSubGroupToObjectSendFlag(la, true), 1);
+    EXPECT_EQ(LinksOf(reset), std::vector<TLink>({{a, 1}, {b, 0}}));
+    EXPECT_EQ(cdi.SqlSetSubGroupToObjectSendFlag(la, false), 1);
+    EXPECT_EQ(LinksOf(reset), std::vector<TLink>({{a, 0}, {b, 0}}));
+    EXPECT_EQ(cdi.SqlSetSubGroupToObjectSendFlag(9999, true), 0);
+
+    // The object record shows its sending (else first) address in both forms.
+    ASSERT_EQ(cdi.SqlSetSubGroupToObjectSendFlag(lb, true), 1);
+    DAL_DEVICE_OBJECT o{};
+    o.size = sizeof o;
+    ASSERT_EQ(cdi.DalGetDeviceObjectData(3, reset, -1, &o), DAL_OK);
+    EXPECT_EQ(o.linkCount, 2);
+    EXPECT_STREQ(o.groupAddress3, "0/0/2");
+    EXPECT_STREQ(o.groupAddress2, "0/2");
+
+    // Both objects on one address; the sub group lists them.
+    ASSERT_GT(cdi.CoLinkObjectToSubGroup(test, a, -1, false, true, true), 0);
+    DAL_SUB_TO_OBJECT r{};
+    r.size = sizeof r;
+    std::vector<int32_t> objects;
+    for (int mode = 1; cdi.DalGetSubgroupToObjectData(mode, -1, a, -1, &r) == 0; mode = 2)
+        objects.push_back(r.deviceObjectId);
+    EXPECT_EQ(objects, (std::vector<int32_t>{reset, test}));
+
+    EXPECT_TRUE(cdi.CoUnlinkObjectFromSubGroup(reset, a, true));
+    EXPECT_FALSE(cdi.CoUnlinkObjectFromSubGroup(reset, a, true)); // gone already
+    EXPECT_EQ(LinksOf(reset), std::vector<TLink>({{b, 1}}));
+}
+
+TEST_F(Links, MinusOneForWhatCannotBeLinked) {
+    const int32_t off = project.DeviceObject(0); // detector 1: not switched on
+    EXPECT_EQ(cdi.CoLinkObjectToSubGroup(off, a, -1, false, true, true), -1);
+    EXPECT_EQ(cdi.CoLinkObjectToSubGroup(99999, a, -1, false, true, true), -1);
+    EXPECT_EQ(cdi.CoLinkObjectToSubGroup(reset, 99999, -1, false, true, true), -1);
+    DAL_SUBGROUP g{};
+    g.size = sizeof g;
+    ASSERT_EQ(cdi.DalGetSubgroupData(3, a, &g, -1), DAL_OK);
+    EXPECT_EQ(cdi.CoLinkObjectToSubGroup(reset, g.middleGroupId, -1, false, true, true), -1);
+    project.Database().InjectFailure("CoLinkObjectToSubGroup", 1);
+    EXPECT_EQ(cdi.CoLinkObjectToSubGroup(reset, a, -1, false, true, true), -1);
+    EXPECT_TRUE(LinksOf(reset).empty());
+}
+
+TEST_F(Links, MinusTwoWhenTheTypeDoesNotFit) {
+    EXPECT_EQ(SubGroupType(a), -1);
+    ASSERT_GT(cdi.CoLinkObjectToSubGroup(reset, a, -1, false, true, true), 0);
+    EXPECT_EQ(SubGroupType(a), 0); // typed by its first object: 1 bit
+    EXPECT_EQ(cdi.CoLinkObjectToSubGroup(date, a, -1, false, true, true), -2);
+    EXPECT_TRUE(LinksOf(date).empty());
+    ASSERT_GT(cdi.CoLinkObjectToSubGroup(test, a, -1, false, true, true), 0); // same type
+    ASSERT_TRUE(cdi.CoUnlinkObjectFromSubGroup(reset, a, true));
+    EXPECT_EQ(SubGroupType(a), 0); // still linked to the test object
+    ASSERT_TRUE(cdi.CoUnlinkObjectFromSubGroup(test, a, true));
+    EXPECT_EQ(SubGroupType(a), -1); // free again: any type fits
+    ASSERT_GT(cdi.CoLinkObjectToSubGroup(date, a, -1, false, true, true), 0);
+    EXPECT_EQ(SubGroupType(a), 9);
+}
+
+TEST_F(Links, FlagsAreWrittenAndReadBack) {
+    using TSetter = int (TEts2Cdi::*)(long, bool);
+    struct TCase {
+        TSetter set;
+        int16_t DAL_DEVICE_OBJECT::*field;
+    };
+    const TCase cases[] = {
+        {&TEts2Cdi::SqlSetDeviceObjectCommFlag, &DAL_DEVICE_OBJECT::commFlag},
+        {&TEts2Cdi::SqlSetDeviceObjectReadFlag, &DAL_DEVICE_OBJECT::readFlag},
+        {&TEts2Cdi::SqlSetDeviceObjectWriteFlag, &DAL_DEVICE_OBJECT::writeFlag},
+        {&TEts2Cdi::SqlSetDeviceObjectTransFlag, &DAL_DEVICE_OBJECT::transFlag},
+        {&TEts2Cdi::SqlSetDeviceObjectUpdateFlag, &DAL_DEVICE_OBJECT::updateFlag},
+    };
+    DAL_DEVICE_OBJECT o{};
+    o.size = sizeof o;
+    for (const auto &c : cases)
+        for (const bool value : {true, false, true}) {
+            ASSERT_EQ((cdi.*c.set)(test, value), 1);
+            ASSERT_EQ(cdi.DalGetDeviceObjectData(3, test, project.PanelId(), &o), DAL_OK);
+            EXPECT_EQ(o.*c.field, value ? 1 : 0);
+        }
+    EXPECT_EQ(cdi.SqlSetDeviceObjectReadFlag(99999, true), 0);
+    project.Database().InjectFailure("SqlSetDeviceObjectCommFlag", 1);
+    EXPECT_EQ(cdi.SqlSetDeviceObjectCommFlag(test, false), 0);
+    ASSERT_EQ(cdi.DalGetDeviceObjectData(3, test, -1, &o), DAL_OK);
+    EXPECT_EQ(o.commFlag, 1); // the failed call changed nothing
+}
+
+} // namespace
