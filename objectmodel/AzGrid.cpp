@@ -1,7 +1,11 @@
 #include "objectmodel/AzGrid.h"
 
+#include "objectmodel/RDeviceRequest.h"
 #include "platform/log/Log.h"
 #include "platform/objectbase/MainWindowMessages.h"
+
+#include <algorithm>
+#include <string>
 
 void TAzEpilog::Run(TDataBasis &object, int col, int row) const {
     LOG_FKT("TAzEpilog::Run");
@@ -22,4 +26,35 @@ void AzFinishGrid(TDataBasis &object, int col, int row) {
     LOG_FKT("AzFinishGrid");
     if (col >= 0 || row >= 0)
         PostMessage(object.GetWindowHandle(), WM_AZ_ACTIVATE_CELL, static_cast<WPARAM>(col), row);
+}
+
+bool AzJaNeinWert(const TDrawGridSEComboBox &combo, bool &value) {
+    LOG_FKT("AzJaNeinWert");
+    if (combo.ItemIndex != T_DB_EnumDataBasis::eFalse &&
+        combo.ItemIndex != T_DB_EnumDataBasis::eTrue)
+        return false;
+    value = combo.ItemIndex == T_DB_EnumDataBasis::eTrue;
+    return true;
+}
+
+int AzSpinWert(const TDrawGridSESpinEdit &spin, TCell &cell) {
+    LOG_FKT("AzSpinWert");
+    const int wert = std::clamp(spin.Value, std::min(spin.MinValue, spin.MaxValue),
+                                std::max(spin.MinValue, spin.MaxValue));
+    if (wert != spin.Value) {
+        cell.Value = wert;
+        cell.Text = std::to_string(wert);
+    }
+    return wert;
+}
+
+bool AzAnfrageUmschalter(TDataBasis &sender, uint8_t code, int32_t wert, bool neu, TAzEpilog &e) {
+    LOG_FKT("AzAnfrageUmschalter");
+    RDeviceRequest request(sender, code);
+    request.Wert = wert;
+    request.Wert4 = neu ? 1 : 0;
+    if (request.Send(WM_AZ_DEVICE_REQUEST) == 0)
+        return false;
+    e.Write = e.Post1126 = true;
+    return true;
 }

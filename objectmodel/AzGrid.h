@@ -21,6 +21,8 @@
 #include "platform/grid/TDrawGridSE.h"
 #include "platform/objectbase/TDataBasis.h"
 
+#include <cstdint>
+
 // The flags of a grid handler, cleared when made. A row whose member really changed sets
 // Write and the posts its class names; Run then does, in this order: Send 1127 and Write into
 // the record (skipped when no record is answered), Post 1157, Post 1126 (both with the cell's
@@ -43,6 +45,21 @@ template <class M, class V> bool AzTakeValue(M &member, const V &value) {
     member = neu;
     return true;
 }
+
+// The choice of a yes/no combo box (item 0 "Nein", item 1 "Ja"); false, value unchanged, when
+// neither is selected.
+bool AzJaNeinWert(const TDrawGridSEComboBox &combo, bool &value);
+
+// The number of a spin row being left, as the row's member takes it: a number typed beyond the
+// editor's limits counts as the nearest limit (the panel's parameter holds nothing else), and
+// the cell shows that number.
+int AzSpinWert(const TDrawGridSESpinEdit &spin, TCell &cell);
+
+// A yes/no toggle that the device instance must agree to: request `code` (message 1133) with
+// Wert = wert (the object's selector) and Wert4 = 1 for on, 0 for off. Done: Write and Post1126
+// (the view is rebuilt) and true. Refused: nothing set and false; the caller restores the old
+// value.
+bool AzAnfrageUmschalter(TDataBasis &sender, uint8_t code, int32_t wert, bool neu, TAzEpilog &e);
 
 // Step 2 and 3 of every BuildInfoWindow: InitGrid(2), then the grid's nine event closures
 // bound to the object's handlers (those its class does not declare come from TAzObjekt and

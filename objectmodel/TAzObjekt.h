@@ -74,6 +74,17 @@ protected:
         this->SetName(name);
         return true;
     }
+
+    // A request whose answer is a text (which arming areas share a transmission device):
+    // `code` with message 1133 and Text2 empty; the text the device instance put into Text2
+    // when it answered non-zero, else the empty text.
+    AnsiString AnfrageText(uint8_t code) {
+        LOG_FKT("TAzObjekt::AnfrageText");
+        RDeviceRequest request(*this, code);
+        if (request.Send(WM_AZ_DEVICE_REQUEST) == 0)
+            return {};
+        return request.Text2;
+    }
 };
 
 template <class Base, const TAzKlasse &Klasse> class TAzEintrag : public Base {
