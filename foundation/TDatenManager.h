@@ -10,10 +10,10 @@
 #include "platform/log/Log.h"
 #include "platform/vcl/Streams.h"
 #include "platform/vcl/TStringList.h"
+#include "platform/vcl/TextLines.h"
 #include "platform/win/MessageBox.h"
 
 #include <algorithm>
-#include <cstring>
 #include <list>
 #include <map>
 #include <string_view>
@@ -83,23 +83,10 @@ public:
         FCursor = FDaten.end();
         std::string_view text(reinterpret_cast<const char *>(stream->Memory()),
                               static_cast<size_t>(stream->Size()));
-        if (const void *nul = std::memchr(text.data(), 0, text.size()))
-            text = text.substr(0, static_cast<size_t>(static_cast<const char *>(nul) - text.data()));
         int32_t key = 1;
-        size_t p = 0;
-        const size_t n = text.size();
-        while (p < n) {
-            size_t e = p;
-            while (e < n && text[e] != '\r' && text[e] != '\n')
-                ++e;
-            const std::string_view line = text.substr(p, e - p);
-            if (e < n && text[e] == '\r')
-                ++e;
-            if (e < n && text[e] == '\n')
-                ++e;
-            p = e;
+        ForEachTextLine(text, [&](std::string_view line) {
             if (line.empty() || line.front() == '#')
-                continue;
+                return;
             T rec;
             try {
                 rec.Fill(line);
@@ -107,7 +94,7 @@ public:
                 throw E_DatenManager(e.Message);
             }
             FDaten.emplace_hint(FDaten.end(), key++, std::move(rec));
-        }
+        });
         FCursor = FDaten.end();
     }
 

@@ -57,3 +57,9 @@ bool AzSetStringToDeviceParamData(HWND window, int16_t id, const AnsiString &tex
     const auto params = AzTextParameter(id, text);
     return AzWriteDeviceParams(window, {params.begin(), params.end()});
 }
+
+void AzSetLengthTexte(AnsiString &text, int n) {
+    LOG_FKT("AzSetLengthTexte");
+    if (n >= 0 && text.size() > static_cast<size_t>(n))
+        text.resize(static_cast<size_t>(n));
+}

@@ -36,3 +36,8 @@ uint32_t AzSwapDword(uint32_t value);
 std::array<TAzParameter, 4> AzTextParameter(int16_t id, const AnsiString &text);
 // Writes AzTextParameter(id, text) through its own 1170 (and its own box without a writer).
 bool AzSetStringToDeviceParamData(HWND window, int16_t id, const AnsiString &text);
+
+// The characters of a panel text that reach the panel.
+inline constexpr int AzPanelTextLaenge = 14;
+// Cuts the text to its first n characters when it is longer.
+void AzSetLengthTexte(AnsiString &text, int n);

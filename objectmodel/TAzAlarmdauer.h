@@ -29,7 +29,10 @@ public:
 
     void InitFromDB(TDatenStruktur &record) override;
     void Write(TDatenStruktur &record) override;
-    bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
+    bool DatenAbgleich(bool, bool) override {
+        LOG_FKT("TAzAlarmdauer::DatenAbgleich");
+        return DatenAbgleichDefaultName();
+    }
     void BuildInfoWindow(TDrawGridSE *grid, TListView *listView, bool, int col, int row) override;
     // 15010 .. 15040: the four durations (255 keeps the device on); the modes are not written.
     bool WriteDataToDb();

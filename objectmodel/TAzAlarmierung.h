@@ -43,7 +43,10 @@ public:
 
     void InitFromDB(TDatenStruktur &record) override;
     void Write(TDatenStruktur &record) override;
-    bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
+    bool DatenAbgleich(bool, bool) override {
+        LOG_FKT("TAzAlarmierung::DatenAbgleich");
+        return DatenAbgleichDefaultName();
+    }
     void BuildInfoWindow(TDrawGridSE *grid, TListView *listView, bool, int col, int row) override;
     // Flash, outer siren, inner siren, relay, then the type's transmission-device signal; false,
     // nothing written, until the type's ids were set (type 2 has none).

@@ -10,7 +10,10 @@ public:
     TAzEibObjekteZurAlarmierung(HWND window, int system, int parent, AnsiString name, int handle);
     ~TAzEibObjekteZurAlarmierung() override;
 
-    bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
+    bool DatenAbgleich(bool, bool) override {
+        LOG_FKT("TAzEibObjekteZurAlarmierung::DatenAbgleich");
+        return DatenAbgleichDefaultName();
+    }
     // No rows: the grid is prepared with the handlers (none has an effect); with flag A set it
     // is tagged -1 (the object shows nothing).
     void BuildInfoWindow(TDrawGridSE *grid, TListView *listView, bool, int col, int row) override;

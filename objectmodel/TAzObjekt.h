@@ -1,10 +1,16 @@
-// What every panel class shares, given once: TAzObjekt<Base, entry> sits between a panel
-// class and its base (TDataBasis, TOrdner or TVumaEtsDevice) and answers from the class's
-// entry of the class table (AzKlassen.h) GetTyp, GetIcon, ListStyle and the help offset. It
-// refuses children and dropped objects, and gives the nine grid handlers without effect that
-// a class replaces by declaring its own (AzPrepareGrid binds whichever the class has).
+// What every panel class shares, given once. TAzObjekt<Base, entry> sits between a panel class
+// and its base (TDataBasis, TOrdner or TVumaEtsDevice) and is made of two layers:
+// - TAzBasis<Base>: what does not depend on the class. It refuses children and dropped
+//   objects, gives the nine grid handlers without effect that a class replaces by declaring
+//   its own (AzPrepareGrid binds whichever the class has), and the default-name alignment.
+// - TAzEintrag<Base, entry>: GetTyp, GetIcon, ListStyle and the help offset from the class's
+//   entry of the class table (AzKlassen.h).
 //
 //   class TAzX : public TAzObjekt<TDataBasis, AzKlasse::X> { ... };
+//
+// A family of classes that differ only in their entry and a few constants (the numbered
+// security and arming areas) puts its code into one abstract class derived from
+// TAzBasis<TDataBasis>, and each member of the family is TAzEintrag<that class, its entry>.
 #pragma once
 
 #include "objectmodel/AzKlassen.h"
@@ -14,59 +20,43 @@
 #include "platform/objectbase/MainWindowMessages.h"
 #include "platform/objectbase/TDataBasis.h"
 
-template <class Base, const TAzKlasse &Klasse> class TAzObjekt : public Base {
+template <class Base> class TAzBasis : public Base {
 public:
     using Base::Base;
 
-    int GetQuickHelpIndexOffset() const override {
-        LOG_FKT("TAzObjekt::GetQuickHelpIndexOffset");
-        return Klasse.HelpOffset;
-    }
-    int GetTyp() const override {
-        LOG_FKT("TAzObjekt::GetTyp");
-        return Klasse.Typ;
-    }
-    int ListStyle() const override {
-        LOG_FKT("TAzObjekt::ListStyle");
-        return Klasse.ListStyle;
-    }
-    int GetIcon() const override {
-        LOG_FKT("TAzObjekt::GetIcon");
-        return Klasse.Icon;
-    }
     bool AllowChild(int) const override {
-        LOG_FKT("TAzObjekt::AllowChild");
+        LOG_FKT("TAzBasis::AllowChild");
         return false;
     }
     // A folder answers by the dropped object's type, a data class refuses; as no panel class
     // accepts a child, both refuse. A null object is refused without being touched.
     bool AllowDrop(TDataBasis *dropped) override {
-        LOG_FKT("TAzObjekt::AllowDrop");
+        LOG_FKT("TAzBasis::AllowDrop");
         return dropped && AllowChild(dropped->GetTyp());
     }
-    void Drop(TDataBasis *) override { LOG_FKT("TAzObjekt::Drop"); }
+    void Drop(TDataBasis *) override { LOG_FKT("TAzBasis::Drop"); }
 
     // The grid handlers without effect.
-    void GridEditChange(TObject *, TCell &, int, int) { LOG_FKT("TAzObjekt::GridEditChange"); }
+    void GridEditChange(TObject *, TCell &, int, int) { LOG_FKT("TAzBasis::GridEditChange"); }
     void GridComboBoxChange(TObject *, TCell &, int, int) {
-        LOG_FKT("TAzObjekt::GridComboBoxChange");
+        LOG_FKT("TAzBasis::GridComboBoxChange");
     }
     void GridSpinEditChange(TObject *, TCell &, int, int) {
-        LOG_FKT("TAzObjekt::GridSpinEditChange");
+        LOG_FKT("TAzBasis::GridSpinEditChange");
     }
     void GridSpinEditOverflow(TDrawGridSE *, TObject *, TCell &, int, int, double) {
-        LOG_FKT("TAzObjekt::GridSpinEditOverflow");
+        LOG_FKT("TAzBasis::GridSpinEditOverflow");
     }
     void GridSpinEditUnderflow(TDrawGridSE *, TObject *, TCell &, int, int, double) {
-        LOG_FKT("TAzObjekt::GridSpinEditUnderflow");
+        LOG_FKT("TAzBasis::GridSpinEditUnderflow");
     }
     void GridExitCell(TDrawGridSE *, TObject *, TCell &, int, int) {
-        LOG_FKT("TAzObjekt::GridExitCell");
+        LOG_FKT("TAzBasis::GridExitCell");
     }
-    void GridExit(TDrawGridSE *, TObject *, TCell &, int, int) { LOG_FKT("TAzObjekt::GridExit"); }
-    void GridEllipseClick(TObject *, TCell &, int, int) { LOG_FKT("TAzObjekt::GridEllipseClick"); }
+    void GridExit(TDrawGridSE *, TObject *, TCell &, int, int) { LOG_FKT("TAzBasis::GridExit"); }
+    void GridEllipseClick(TObject *, TCell &, int, int) { LOG_FKT("TAzBasis::GridEllipseClick"); }
     void GridGroupTitleClick(TObject *, TCell &, int, int) {
-        LOG_FKT("TAzObjekt::GridGroupTitleClick");
+        LOG_FKT("TAzBasis::GridGroupTitleClick");
     }
 
 protected:
@@ -75,7 +65,7 @@ protected:
     // becomes the name and the result is true; answered 0, the name stays and it is false.
     //   bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
     bool DatenAbgleichDefaultName() {
-        LOG_FKT("TAzObjekt::DatenAbgleichDefaultName");
+        LOG_FKT("TAzBasis::DatenAbgleichDefaultName");
         AnsiString name;
         RDeviceRequest request(*this, 15);
         request.Text = &name;
@@ -95,4 +85,32 @@ protected:
             return {};
         return request.Text2;
     }
+};
+
+template <class Base, const TAzKlasse &Klasse> class TAzEintrag : public Base {
+public:
+    using Base::Base;
+
+    int GetQuickHelpIndexOffset() const override {
+        LOG_FKT("TAzEintrag::GetQuickHelpIndexOffset");
+        return Klasse.HelpOffset;
+    }
+    int GetTyp() const override {
+        LOG_FKT("TAzEintrag::GetTyp");
+        return Klasse.Typ;
+    }
+    int ListStyle() const override {
+        LOG_FKT("TAzEintrag::ListStyle");
+        return Klasse.ListStyle;
+    }
+    int GetIcon() const override {
+        LOG_FKT("TAzEintrag::GetIcon");
+        return Klasse.Icon;
+    }
+};
+
+template <class Base, const TAzKlasse &Klasse>
+class TAzObjekt : public TAzEintrag<TAzBasis<Base>, Klasse> {
+public:
+    using TAzEintrag<TAzBasis<Base>, Klasse>::TAzEintrag;
 };

@@ -39,7 +39,10 @@ public:
 
     void InitFromDB(TDatenStruktur &record) override;
     void Write(TDatenStruktur &record) override;
-    bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
+    bool DatenAbgleich(bool, bool) override {
+        LOG_FKT("TAzScharfUnscharfQuittierungSsb::DatenAbgleich");
+        return DatenAbgleichDefaultName();
+    }
     void BuildInfoWindow(TDrawGridSE *grid, TListView *listView, bool, int col, int row) override;
     // 13n50 'Scharf' signalling, 13n10 flash, 13n20 outer siren, 13n30 inner siren, 13n40 relay,
     // 23n10 locking element for area n; false, nothing written, until the area's ids were set.

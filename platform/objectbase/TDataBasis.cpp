@@ -1,5 +1,6 @@
 #include "platform/objectbase/TDataBasis.h"
 
+#include "foundation/TDatenManager.h"
 #include "platform/grid/TDrawGridSE.h"
 #include "platform/log/Log.h"
 #include "platform/objectbase/E_Basis.h"
@@ -155,6 +156,16 @@ bool TDataBasis::Einfuegen(std::map<int, TDatenStruktur> &records) {
         InitFromDB(copy);
         return true;
     }
+    return false;
+}
+
+bool TDataBasis::Paste(TDatenManager<TDatenStruktur> *store, AnsiString &) {
+    LOG_FKT("TDataBasis::Paste");
+    if (!store)
+        return false;
+    for (const TDatenStruktur *r = store->GetFirst(); r; r = store->GetNext())
+        if (r->Typ == GetTyp())
+            return true;
     return false;
 }
 

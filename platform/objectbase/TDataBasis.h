@@ -23,6 +23,7 @@ class TDrawGridSE;
 class TEibHandle;
 class TListView; // the project window's child list; the panel objects do not use it
 class TStringList;
+template <class T> class TDatenManager;
 
 namespace T_DB_EnumDataBasis {
 // The value of a yes/no row: item 0 "Nein", item 1 "Ja".
@@ -39,7 +40,7 @@ public:
 
     // The virtual interface, in the order of the object model. Operations whose base body
     // belongs to a later part of the system (GetPointerFromHandle, DeleteDBEntry, DeleteDS,
-    // VumaImport, ModifyObject, Paste, Reset, Import, SetGlobalParameterValue,
+    // VumaImport, ModifyObject, Reset, Import, SetGlobalParameterValue,
     // ChangeGlobalParameter) join at their place when they get one.
     virtual int GetQuickHelpIndexOffset() const;
     ~TDataBasis() override;
@@ -86,6 +87,11 @@ public:
     // id and name; records chained to the copy are not taken. False, with nothing changed,
     // when the map holds no record of this type. The caller writes the record afterwards.
     virtual bool Einfuegen(std::map<int, TDatenStruktur> &records);
+    // Paste of a copied object's settings onto this object from a clipboard store: true when
+    // the store holds a record of this object's type. The base takes none of its fields (the
+    // object keeps its handle, parent, system handle, position id and name); a class that
+    // pastes settings copies them itself. False for a null store; message is not touched.
+    virtual bool Paste(TDatenManager<TDatenStruktur> *store, AnsiString &message);
 
     int GetHandle() const { return FHandle; }
     int GetSystem() const { return FSystem; }

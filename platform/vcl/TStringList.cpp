@@ -1,6 +1,7 @@
 #include "platform/vcl/TStringList.h"
 
 #include "platform/vcl/Streams.h"
+#include "platform/vcl/TextLines.h"
 
 #include <stdexcept>
 #include <strings.h>
@@ -127,7 +128,9 @@ void TStringList::SplitCommaText(std::string_view text, std::vector<AnsiString> 
     }
 }
 
-void TStringList::SetCommaText(std::string_view text) { SplitCommaText(text, FItems); }
+void TStringList::SetCommaText(std::string_view text) {
+    SplitCommaText(text, FItems);
+}
 
 AnsiString TStringList::Text() const {
     AnsiString out;
@@ -140,22 +143,7 @@ AnsiString TStringList::Text() const {
 
 void TStringList::SetText(std::string_view text) {
     FItems.clear();
-    const size_t nul = text.find('\0');
-    if (nul != std::string_view::npos)
-        text = text.substr(0, nul);
-    size_t p = 0;
-    const size_t n = text.size();
-    while (p < n) {
-        size_t e = p;
-        while (e < n && text[e] != '\r' && text[e] != '\n')
-            ++e;
-        FItems.emplace_back(text.substr(p, e - p));
-        if (e < n && text[e] == '\r')
-            ++e;
-        if (e < n && text[e] == '\n')
-            ++e;
-        p = e;
-    }
+    ForEachTextLine(text, [this](std::string_view line) { FItems.emplace_back(line); });
 }
 
 AnsiString TStringList::Names(int index) const {

@@ -138,6 +138,20 @@ INSTANTIATE_TEST_SUITE_P(
                  With({"Alarmierung \xDCG 'Einbruch'", "Nutzung \xDCG 'Einbruch' durch"})}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST(TAzAlarmierung, ARefusedUsageQueryShowsAnEmptyText) {
+    TFakeMainWindow main;
+    T a(main.Handle(), 1, 2, "A", 3);
+    a.SetAlarmierungTyp(AsTyp(3));
+    main.Script(WM_AZ_DEVICE_REQUEST, [](RDeviceRequest &r) {
+        r.Text2 = "SSB1";
+        return LRESULT(0);
+    });
+    TDrawGridSE grid;
+    a.BuildInfoWindow(&grid, nullptr, false, -1, -1);
+    EXPECT_EQ(grid.Cells(1, RowOf(grid, T::RowUegEinbruchUsedFrom)).Text, "");
+    EXPECT_EQ(main.Requests(WM_AZ_DEVICE_REQUEST).at(0).Code, 17);
+}
+
 TEST(TAzAlarmierung, FireAndHoldUpShowTheirSignalAsText) {
     struct Case {
         int typ;

@@ -187,6 +187,7 @@ struct AddressCase {
     int32_t oldAddress;
     int32_t answeredAddress; // what request 6 leaves in Wert2
     LRESULT answer;
+    LRESULT answer11; // not examined
     Trace trace;
     int32_t address;
     int32_t sabotage;
@@ -215,7 +216,7 @@ TEST_P(AddressTest, RequestsRecordAndRows) {
         r.Text2 = c.answeredAddress ? "1.1.9" : "";
         return c.answer;
     });
-    main.Script(WM_AZ_DEVICE_REQUEST, LRESULT(0)); // request 11: the answer is not examined
+    main.Script(WM_AZ_DEVICE_REQUEST, c.answer11);
 
     const int row = RowOf(grid, T::RowPhysAdrSe3);
     grid.ActivateCell(1, row);
@@ -256,12 +257,26 @@ TEST_P(AddressTest, RequestsRecordAndRows) {
 INSTANTIATE_TEST_SUITE_P(
     Flows, AddressTest,
     ::testing::Values(
-        AddressCase{"NewAddress", 0, 4617, 1, {"1133", "1133", "1127", "1130", "1126"}, 4617, 9},
+        AddressCase{"NewAddress", 0, 4617, 1, 1, {"1133", "1133", "1127", "1130", "1126"}, 4617, 9},
+        AddressCase{"ChangedAddressMoveRefused",
+                    4609,
+                    4617,
+                    1,
+                    0,
+                    {"1133", "1133", "1127", "1130", "1126"},
+                    4617,
+                    9},
+        AddressCase{"Cancelled", 4609, 4609, 0, 1, {"1133"}, 4609, 9},
+        AddressCase{"AnsweredZeroWithANewAddress",
+                    4609,
+                    4617,
+                    0,
+                    1,
+                    {"1133", "1133", "1127", "1130", "1126"},
+                    4617,
+                    9},
         AddressCase{
-            "ChangedAddress", 4609, 4617, 1, {"1133", "1133", "1127", "1130", "1126"}, 4617, 9},
-        AddressCase{"Cancelled", 4609, 4609, 0, {"1133"}, 4609, 9},
-        AddressCase{
-            "AddressRemoved", 4609, 0, 1, {"1133", "1133", "1127", "1130", "1126"}, 0, 255}),
+            "AddressRemoved", 4609, 0, 1, 1, {"1133", "1133", "1127", "1130", "1126"}, 0, 255}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ScharfschaltungSsbTest, LeavingADelayCellTakesTheNumberWithinItsLimits) {

@@ -2,6 +2,7 @@
 // records, the row builders and the error base.
 #include "platform/objectbase/TDataBasis.h"
 #include "FakeMainWindow.h"
+#include "foundation/TDatenManager.h"
 #include "platform/grid/TDrawGridSE.h"
 #include "platform/objectbase/E_Basis.h"
 #include "platform/objectbase/MainWindowMessages.h"
@@ -189,6 +190,32 @@ TEST_F(DataBasisTest, EinfuegenTakesTheFirstRecordOfItsTypeAndKeepsItsPlace) {
     EXPECT_EQ(probe.GetSystem(), 1);
     EXPECT_EQ(probe.GetPosId(), 6);
     EXPECT_EQ(probe.GetName(true), "Ziel");
+}
+
+TEST_F(DataBasisTest, PasteAnswersWhetherTheStoreHoldsItsTypeAndTakesNothing) {
+    TProbe probe(main.Handle(), 1, 2, "Ziel", 40);
+    probe.Text = "alt";
+    TDatenStruktur fremd;
+    fremd.Typ = 6124;
+    TDatenStruktur eigen;
+    eigen.Typ = 6121;
+    eigen.Handle = 77;
+    eigen.Name = "Quelle";
+    eigen.String1 = "kopiert";
+    const AnsiString ohneText = fremd.GetDatensatzZeile() + "\r\n";
+    const AnsiString mitText = ohneText + eigen.GetDatensatzZeile() + "\r\n";
+    TDatenManager<TDatenStruktur> ohne(ohneText.data(), static_cast<int32_t>(ohneText.size()));
+    TDatenManager<TDatenStruktur> mit(mitText.data(), static_cast<int32_t>(mitText.size()));
+
+    AnsiString message = "unveraendert";
+    EXPECT_FALSE(probe.Paste(nullptr, message));
+    EXPECT_FALSE(probe.Paste(&ohne, message));
+    EXPECT_TRUE(probe.Paste(&mit, message));
+    EXPECT_EQ(message, "unveraendert");
+    EXPECT_EQ(probe.Text, "alt");
+    EXPECT_EQ(probe.GetHandle(), 40);
+    EXPECT_EQ(probe.GetName(true), "Ziel");
+    EXPECT_TRUE(main.Log().empty());
 }
 
 TEST_F(DataBasisTest, RowBuildersFillCaptionAndValueCells) {
