@@ -2,6 +2,7 @@
 
 #include "foundation/SprTexte.h"
 #include "objectmodel/AzGrid.h"
+#include "objectmodel/AzMelderParameter.h"
 #include "platform/log/Log.h"
 
 #include <iterator>
@@ -103,18 +104,12 @@ void TAzAnzeige::SetVarianteAz(uint32_t variante) {
     FVarianteAz = variante;
 }
 
-bool TAzAnzeige::ExistSsb(uint32_t variante, int n) {
-    LOG_FKT("TAzAnzeige::ExistSsb");
-    if (n < 1 || n > 4)
-        return false;
-    return ((variante >> (8 * (4 - n))) & 0xFFu) != 0;
-}
-
 void TAzAnzeige::ModifyAnzeigeSsb(uint32_t variante) {
     LOG_FKT("TAzAnzeige::ModifyAnzeigeSsb");
     FVarianteAz = variante;
+    // Arming area n exists with security area n.
     for (int n = 1; n <= 4; ++n)
-        if (!ExistSsb(variante, n))
+        if (!AzSicherungsBereichExistiert(variante, n))
             FAnzeigeSsb &= ~(BitSsb1 << (n - 1));
     WriteDatensatz();
 }

@@ -56,8 +56,6 @@ public:
     // Stores the word, clears the bits of the arming areas that it does not have and writes the
     // record.
     void ModifyAnzeigeSsb(uint32_t variante);
-    // Whether arming area n (1 .. 4) exists in a variant word: its byte is not 0.
-    static bool ExistSsb(uint32_t variante, int n);
     // The names of the set bits in bit order, joined by ", " ("SSB1, SSB2, Feuermelder").
     static AnsiString GetTextAnzeigeSsb(int32_t mask);
 
