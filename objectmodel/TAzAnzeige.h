@@ -9,6 +9,7 @@
 #include "objectmodel/AzParameterIds.h"
 #include "objectmodel/TAzObjekt.h"
 #include "objectmodel/TAzOrdnerAnzeige.h"
+#include "platform/log/Log.h"
 
 #include <cstdint>
 
@@ -49,7 +50,10 @@ public:
     // SetAnzeigeNr with the number loaded from the record.
     bool InitAnzeige();
 
-    int32_t GetAnzeigeSsb() const { return FAnzeigeSsb; }
+    int32_t GetAnzeigeSsb() const {
+        LOG_FKT("TAzAnzeige::GetAnzeigeSsb");
+        return FAnzeigeSsb;
+    }
     void SetAnzeigeSsb(int32_t mask); // the record is not written
     bool GetStatusAnzeigeVorhanden() const;
     void SetVarianteAz(uint32_t variante); // stores the word only

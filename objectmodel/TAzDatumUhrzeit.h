@@ -6,6 +6,7 @@
 
 #include "objectmodel/AzFelder.h"
 #include "objectmodel/TAzObjekt.h"
+#include "platform/log/Log.h"
 
 #include <cstdint>
 
@@ -18,7 +19,10 @@ public:
 
     void InitFromDB(TDatenStruktur &record) override;
     void Write(TDatenStruktur &record) override;
-    bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
+    bool DatenAbgleich(bool, bool) override {
+        LOG_FKT("TAzDatumUhrzeit::DatenAbgleich");
+        return DatenAbgleichDefaultName();
+    }
     void BuildInfoWindow(TDrawGridSE *grid, TListView *listView, bool, int col, int row) override;
     // 10050 system clock present, 10020 automatic switching, 10030 summer-to-winter value,
     // 10040 winter-to-summer value.

@@ -6,6 +6,7 @@
 
 #include "objectmodel/AzFelder.h"
 #include "objectmodel/TAzObjekt.h"
+#include "platform/log/Log.h"
 
 #include <cstdint>
 
@@ -29,7 +30,10 @@ public:
 
     void InitFromDB(TDatenStruktur &record) override;
     void Write(TDatenStruktur &record) override;
-    bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
+    bool DatenAbgleich(bool, bool) override {
+        LOG_FKT("TAzEibAlarmSystemSicherheit::DatenAbgleich");
+        return DatenAbgleichDefaultName();
+    }
     void BuildInfoWindow(TDrawGridSE *grid, TListView *listView, bool, int col, int row) override;
     // 10090 poll interval, 10080 monitoring interval, 7160 reaction; the on/off state itself is
     // not written: with the monitoring off the interval and the reaction go out as 0.

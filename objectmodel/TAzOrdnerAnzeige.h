@@ -6,6 +6,7 @@
 
 #include "objectmodel/AzFelder.h"
 #include "objectmodel/TAzObjekt.h"
+#include "platform/log/Log.h"
 
 #include <array>
 #include <cstdint>
@@ -24,7 +25,10 @@ public:
 
     void InitFromDB(TDatenStruktur &record) override;
     void Write(TDatenStruktur &record) override;
-    bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
+    bool DatenAbgleich(bool, bool) override {
+        LOG_FKT("TAzOrdnerAnzeige::DatenAbgleich");
+        return DatenAbgleichDefaultName();
+    }
     // No rows; with flag A set the grid's tag says that the object shows nothing.
     void BuildInfoWindow(TDrawGridSE *grid, TListView *listView, bool, int col, int row) override;
     // 10100: the union of the displays' masks.
@@ -34,7 +38,10 @@ public:
     // anew and the record written. The union loaded from the record is not merged: after a
     // load it follows the displays reported since.
     void ModifyQuittierungMelder(int mask, T_DB_EnumAzAnzeige::TEnumAnzeigeNr nr);
-    int32_t GetQuittierungMelder() const { return FGesamt; }
+    int32_t GetQuittierungMelder() const {
+        LOG_FKT("TAzOrdnerAnzeige::GetQuittierungMelder");
+        return FGesamt;
+    }
 
 private:
     static const TAzFelder<TAzOrdnerAnzeige> &Felder();

@@ -6,6 +6,7 @@
 #include "objectmodel/AzFelder.h"
 #include "objectmodel/AzParameterIds.h"
 #include "objectmodel/TAzObjekt.h"
+#include "platform/log/Log.h"
 
 #include <cstdint>
 
@@ -24,7 +25,10 @@ public:
 
     void InitFromDB(TDatenStruktur &record) override;
     void Write(TDatenStruktur &record) override;
-    bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
+    bool DatenAbgleich(bool, bool) override {
+        LOG_FKT("TAzVerhaltenDurchUegR::DatenAbgleich");
+        return DatenAbgleichDefaultName();
+    }
     void BuildInfoWindow(TDrawGridSE *grid, TListView *listView, bool, int col, int row) override;
     // Flash, outer siren, inner siren, relay: hold-up 20010, 20020, 20030, 20040; burglary
     // 13900, 13800, 13700, 13600. False, nothing written, until the case's ids were set.
@@ -35,7 +39,10 @@ public:
     bool SetUeGRBereich(TEnumUeGBereich bereich);
     // SetUeGRBereich with the case loaded from the record.
     bool InitUeGRBereich();
-    TEnumUeGBereich GetUeGRBereich() const { return FBereich; }
+    TEnumUeGBereich GetUeGRBereich() const {
+        LOG_FKT("TAzVerhaltenDurchUegR::GetUeGRBereich");
+        return FBereich;
+    }
 
     void GridComboBoxChange(TObject *sender, TCell &cell, int col, int row);
 
