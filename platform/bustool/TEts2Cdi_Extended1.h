@@ -7,9 +7,9 @@
 //
 // Every handler gets the done flag and the result first (preset to true and 0), then the
 // sender (this object) and the event's values; a position the handlers do not read carries the
-// project id (kProjectId). The stop event's two values after the sender are 0. The export
-// event's target takes the name of the file the editor exported. An event whose slot is empty
-// answers done true and result 0.
+// project id (TProjectDatabase::kProjectId). The stop event's two values after the sender are
+// 0. The export event's target takes the name of the file the editor exported. An event whose
+// slot is empty answers done true and result 0.
 #pragma once
 
 #include "platform/bustool/TEts2Cdi.h"

@@ -33,6 +33,7 @@ TEtsEventConnection::TEtsEventConnection(TEts2Cdi_Extended1 &cdi, int fd) : FFd(
 
 TEtsEventConnection::~TEtsEventConnection() {
     LOG_FKT("TEtsEventConnection::~TEtsEventConnection");
+    *FAlive = false;
     FDecoder.reset();
     close(FFd);
 }
@@ -63,11 +64,15 @@ TEtsEventDecoder &TEtsEventConnection::Decoder() {
 
 bool TEtsEventConnection::ReadAvailable() {
     LOG_FKT("TEtsEventConnection::ReadAvailable");
+    // A handler may destroy this connection (with the interface object) while it runs.
+    const std::shared_ptr<bool> alive = FAlive;
     while (!FEnded) {
         char buffer[4096];
         const ssize_t n = read(FFd, buffer, sizeof buffer);
         if (n > 0) {
             FDecoder->Feed(std::string_view(buffer, static_cast<size_t>(n)));
+            if (!*alive)
+                return false;
             continue;
         }
         if (n < 0 && errno == EINTR)
@@ -77,6 +82,8 @@ bool TEtsEventConnection::ReadAvailable() {
         // The host closed its end, or the socket broke: either way no event comes any more.
         FEnded = true;
         FDecoder->End();
+        if (!*alive)
+            return false;
     }
     return false;
 }

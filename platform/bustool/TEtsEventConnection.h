@@ -5,7 +5,9 @@
 //
 // The shell watches Fd() with a socket notifier and calls ReadAvailable when it is readable;
 // once ReadAvailable answers false the connection has ended (the stop event is raised) and the
-// notifier must stop watching. Answers are written whole, waiting when the socket is full.
+// notifier must stop watching. Answers are written whole, waiting when the socket is full. A
+// handler may destroy the interface object and with it this connection while ReadAvailable
+// runs; ReadAvailable then answers false and touches nothing more.
 #pragma once
 
 #include "platform/bustool/TEtsEventDecoder.h"
@@ -45,4 +47,5 @@ private:
     int FFd = -1;
     bool FEnded = false;
     std::unique_ptr<TEtsEventDecoder> FDecoder;
+    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

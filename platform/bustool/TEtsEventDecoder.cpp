@@ -4,6 +4,8 @@
 #include "platform/log/Log.h"
 #include "platform/vcl/Cp1252.h"
 
+#include <memory>
+
 namespace {
 
 // Keeps the file name the editor hands to the export event's target.
@@ -19,20 +21,24 @@ private:
     std::string FName;
 };
 
-// Clears a flag when the scope ends, also by an exception.
-class TFlagGuard {
+// Clears the running flag when a dispatch ends, also by an exception, unless a handler has
+// destroyed the decoder meanwhile.
+class TRunningGuard {
 public:
-    explicit TFlagGuard(bool &flag) : FFlag(flag) {
-        LOG_FKT("TFlagGuard::TFlagGuard");
-        FFlag = true;
+    TRunningGuard(bool &running, std::shared_ptr<bool> alive)
+        : FRunning(running), FAlive(std::move(alive)) {
+        LOG_FKT("TRunningGuard::TRunningGuard");
+        FRunning = true;
     }
-    ~TFlagGuard() {
-        LOG_FKT("TFlagGuard::~TFlagGuard");
-        FFlag = false;
+    ~TRunningGuard() {
+        LOG_FKT("TRunningGuard::~TRunningGuard");
+        if (*FAlive)
+            FRunning = false;
     }
 
 private:
-    bool &FFlag;
+    bool &FRunning;
+    std::shared_ptr<bool> FAlive;
 };
 
 } // namespace
@@ -45,6 +51,7 @@ TEtsEventDecoder::TEtsEventDecoder(TEts2Cdi_Extended1 &cdi, TWriter writer)
 
 TEtsEventDecoder::~TEtsEventDecoder() {
     LOG_FKT("TEtsEventDecoder::~TEtsEventDecoder");
+    *FAlive = false;
     FCdi.SetEventDecoder(nullptr);
 }
 
@@ -112,7 +119,8 @@ void TEtsEventDecoder::Dispatch() {
     LOG_FKT("TEtsEventDecoder::Dispatch");
     if (FRunning)
         return; // the running handler's Dispatch goes on with the queue
-    TFlagGuard running(FRunning);
+    const std::shared_ptr<bool> alive = FAlive;
+    TRunningGuard running(FRunning, alive);
     while (!FQueue.empty() && !FStopped) {
         const TItem item = std::move(FQueue.front());
         FQueue.pop_front();
@@ -120,6 +128,8 @@ void TEtsEventDecoder::Dispatch() {
             Reply({TEtsReply::Error, true, 0, 0, *why});
         else
             Raise(std::get<TEtsEvent>(item));
+        if (!*alive)
+            return; // a handler destroyed the decoder (with the interface object)
     }
     if (FStopped)
         FQueue.clear();
@@ -134,6 +144,7 @@ void TEtsEventDecoder::Raise(const TEtsEvent &event) {
     int result = 0;
     TExportName target;
 
+    const std::shared_ptr<bool> alive = FAlive;
     if (event.kind == TEtsEventKind::Stop) {
         FStopped = true;
         if (FCdi.OnWmUserSvStop)
@@ -214,6 +225,8 @@ void TEtsEventDecoder::Raise(const TEtsEvent &event) {
     case TEtsEventKind::Stop:
         break;
     }
+    if (!*alive)
+        return;
     Reply({TEtsReply::Answer, done, result, 0, target.Name()});
     if (!done)
         FReturnPending = true;

@@ -17,12 +17,15 @@
 // - ReturnToEts sends its line only after an answer with done false and once per such answer.
 // - An exception from a handler passes to the caller of Feed or End, with no answer sent; what
 //   is queued stays queued for the next Feed.
+// - A handler may destroy the interface object and with it the decoder (the stop handler
+//   closing the program): the decoder then touches nothing more and answers nothing.
 #pragma once
 
 #include "platform/bustool/TEtsEventProtocol.h"
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -67,4 +70,5 @@ private:
     bool FEnded = false;
     bool FStopped = false;
     bool FReturnPending = false;
+    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

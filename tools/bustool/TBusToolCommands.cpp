@@ -52,6 +52,7 @@ int32_t DeviceAt(TProjectDatabase &db, const std::string &text) {
 }
 
 void Init(const TCommandLine &cl, std::ostream &out) {
+    LOG_FKT("Init");
     cl.ExpectPositional(1, 1);
     const fs::path file = cl.Positional()[0];
     const fs::path folder = fs::absolute(file).parent_path();
@@ -79,6 +80,7 @@ void Init(const TCommandLine &cl, std::ostream &out) {
 }
 
 void Add(const TCommandLine &cl, std::ostream &out) {
+    LOG_FKT("Add");
     cl.ExpectPositional(3, 4);
     const auto &p = cl.Positional();
     const std::string &kind = p[1];
@@ -103,12 +105,14 @@ void Add(const TCommandLine &cl, std::ostream &out) {
 }
 
 void Show(const TCommandLine &cl, std::ostream &out) {
+    LOG_FKT("Show");
     cl.ExpectPositional(1, 1);
     TProjectDatabase db(cl.Positional()[0]);
     ShowProject(db, out);
 }
 
 void Memory(const TCommandLine &cl, std::ostream &out) {
+    LOG_FKT("Memory");
     cl.ExpectPositional(3, 4);
     const auto &p = cl.Positional();
     const std::string &action = p[1];
@@ -175,6 +179,7 @@ TEditorProcess::TTimeout Timeout(const TCommandLine &cl, const std::string &opti
 }
 
 void Run(const TCommandLine &cl, std::ostream &out) {
+    LOG_FKT("Run");
     cl.ExpectPositional(1, SIZE_MAX);
     const auto &p = cl.Positional();
     std::vector<THostEvent> events;

@@ -103,6 +103,42 @@ TEST(EventConnection, TheEditorFindsItInItsEnvironmentAndAnswersOnIt) {
     EXPECT_FALSE(cdi.ReturnToEts(1)); // nobody waits any more
 }
 
+TEST(EventConnection, TheStopHandlerMayEndTheInterfaceObject) {
+    // The stop handler closes the program: the interface object and its connection go while
+    // the connection is reading.
+    TTempProject project;
+    int fds[2];
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, fds), 0);
+    THostEnd host(fds[0]);
+    TEditorEnvironment env(project.File(), std::to_string(fds[1]));
+    auto cdi = std::make_unique<TEts2Cdi_Extended1>(nullptr, "083AZ160", false);
+    int stops = 0;
+    cdi->OnWmUserSvStop = [&](bool *, int *, TCdiSender, WPARAM, LPARAM) {
+        ++stops;
+        cdi.reset();
+    };
+    TEtsEventConnection *events = cdi->Events();
+    host.Send("ImportDevice 1\nStop\nImportDevice 2\n");
+    EXPECT_FALSE(events->ReadAvailable());
+    EXPECT_EQ(stops, 1);
+    EXPECT_EQ(host.Line(), "Answer 1 0");
+    EXPECT_EQ(host.Line(), "<end>"); // the editor's end is closed
+
+    // The same when the host ends the connection.
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, fds), 0);
+    THostEnd other(fds[0]);
+    TEditorEnvironment again(project.File(), std::to_string(fds[1]));
+    cdi = std::make_unique<TEts2Cdi_Extended1>(nullptr, "083AZ160", false);
+    cdi->OnWmUserSvStop = [&](bool *, int *, TCdiSender, WPARAM, LPARAM) {
+        ++stops;
+        cdi.reset();
+    };
+    events = cdi->Events();
+    other.Close();
+    EXPECT_FALSE(events->ReadAvailable());
+    EXPECT_EQ(stops, 2);
+}
+
 TEST(EventConnection, AnUnusableConnectionIsRefusedWithAClearError) {
     TTempProject project;
     int pipeFds[2];
