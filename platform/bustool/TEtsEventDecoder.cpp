@@ -147,8 +147,9 @@ void TEtsEventDecoder::Raise(const TEtsEvent &event) {
     const std::shared_ptr<bool> alive = FAlive;
     if (event.kind == TEtsEventKind::Stop) {
         FStopped = true;
-        if (FCdi.OnWmUserSvStop)
-            FCdi.OnWmUserSvStop(&done, &result, sender, 0, 0);
+        // A copy: the handler may destroy the interface object and its slots with it.
+        if (const TCdiStopEvent slot = FCdi.OnWmUserSvStop)
+            slot(&done, &result, sender, 0, 0);
         return;
     }
 
@@ -183,8 +184,8 @@ void TEtsEventDecoder::Raise(const TEtsEvent &event) {
     const auto i32 = [&](size_t i) { return static_cast<int32_t>(v[i]); };
     const auto i16 = [&](size_t i) { return static_cast<int16_t>(v[i]); };
     const auto call = [&](const auto &slot, auto... args) {
-        if (slot)
-            slot(&done, &result, sender, args...);
+        if (const auto copy = slot) // see the stop event
+            copy(&done, &result, sender, args...);
     };
     switch (event.kind) {
     case TEtsEventKind::EditParameters:
