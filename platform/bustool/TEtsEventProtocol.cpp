@@ -51,9 +51,9 @@ std::pair<std::string_view, std::optional<std::string_view>> Split(std::string_v
 
 } // namespace
 
-const std::vector<TEtsEventSpec> &EtsEventSpecs() {
-    LOG_FKT("EtsEventSpecs");
-    static const std::vector<TEtsEventSpec> specs = {
+const std::vector<TEtsEventLayout> &EtsEventLayouts() {
+    LOG_FKT("EtsEventLayouts");
+    static const std::vector<TEtsEventLayout> layouts = {
         {TEtsEventKind::EditParameters, "EditParameters", {{"deviceId", F::Int32}}},
         {TEtsEventKind::CreateDevice,
          "CreateDevice",
@@ -86,77 +86,77 @@ const std::vector<TEtsEventSpec> &EtsEventSpecs() {
          "DoReconstruct",
          {{"deviceId", F::Int32}, {"x", F::Int32}, {"mode", F::Int32}, {"fileName", F::Text}}},
     };
-    return specs;
+    return layouts;
 }
 
-const TEtsEventSpec &EtsEventSpecOf(TEtsEventKind kind) {
-    LOG_FKT("EtsEventSpecOf");
-    for (const auto &spec : EtsEventSpecs())
-        if (spec.kind == kind)
-            return spec;
+const TEtsEventLayout &EtsEventLayoutOf(TEtsEventKind kind) {
+    LOG_FKT("EtsEventLayoutOf");
+    for (const auto &layout : EtsEventLayouts())
+        if (layout.kind == kind)
+            return layout;
     throw EEtsProtocol("unknown event kind");
 }
 
 std::string EncodeEvent(const TEtsEvent &event) {
     LOG_FKT("EncodeEvent");
-    const TEtsEventSpec &spec = EtsEventSpecOf(event.kind);
-    std::string line = spec.name;
+    const TEtsEventLayout &layout = EtsEventLayoutOf(event.kind);
+    std::string line = layout.name;
     size_t next = 0;
-    for (const auto &[name, field] : spec.fields) {
+    for (const auto &[name, field] : layout.fields) {
         if (field == F::Text) {
             if (HasLineBreak(event.text))
-                throw EEtsProtocol(std::string(spec.name) + ": the " + name +
+                throw EEtsProtocol(std::string(layout.name) + ": the " + name +
                                    " holds a line break");
             if (!event.text.empty())
                 line += " " + event.text;
             continue;
         }
         if (next >= event.values.size())
-            throw EEtsProtocol(std::string(spec.name) + ": no value for " + name);
+            throw EEtsProtocol(std::string(layout.name) + ": no value for " + name);
         const int64_t value = event.values[next++];
         const TRange range = RangeOf(field);
         if (value < range.min || value > range.max)
-            throw EEtsProtocol(std::string(spec.name) + ": " + name + " " + std::to_string(value) +
-                               " is out of range");
+            throw EEtsProtocol(std::string(layout.name) + ": " + name + " " +
+                               std::to_string(value) + " is out of range");
         line += " " + std::to_string(value);
     }
     if (next != event.values.size())
-        throw EEtsProtocol(std::string(spec.name) + ": too many values");
+        throw EEtsProtocol(std::string(layout.name) + ": too many values");
     return line;
 }
 
 TEtsEvent DecodeEvent(std::string_view line) {
     LOG_FKT("DecodeEvent");
     auto [name, rest] = Split(line);
-    const TEtsEventSpec *spec = nullptr;
-    for (const auto &s : EtsEventSpecs())
+    const TEtsEventLayout *layout = nullptr;
+    for (const auto &s : EtsEventLayouts())
         if (name == s.name)
-            spec = &s;
-    if (!spec)
+            layout = &s;
+    if (!layout)
         throw EEtsProtocol("unknown event \"" + std::string(name) + "\"");
     TEtsEvent event;
-    event.kind = spec->kind;
-    for (const auto &[fieldName, field] : spec->fields) {
+    event.kind = layout->kind;
+    for (const auto &[fieldName, field] : layout->fields) {
         if (field == F::Text) {
             event.text = std::string(rest.value_or(""));
             if (HasLineBreak(event.text))
-                throw EEtsProtocol(std::string(spec->name) + ": the " + fieldName +
+                throw EEtsProtocol(std::string(layout->name) + ": the " + fieldName +
                                    " holds a line break");
             rest.reset();
             break;
         }
         if (!rest)
-            throw EEtsProtocol(std::string(spec->name) + ": " + fieldName + " is missing");
+            throw EEtsProtocol(std::string(layout->name) + ": " + fieldName + " is missing");
         const auto [text, after] = Split(*rest);
         const auto value = Number(text, RangeOf(field));
         if (!value)
-            throw EEtsProtocol(std::string(spec->name) + ": " + fieldName + " \"" +
+            throw EEtsProtocol(std::string(layout->name) + ": " + fieldName + " \"" +
                                std::string(text) + "\" is not a number of its range");
         event.values.push_back(*value);
         rest = after;
     }
     if (rest)
-        throw EEtsProtocol(std::string(spec->name) + ": more fields than it has");
+        throw EEtsProtocol(std::string(layout->name) + ": more fields than it has");
     return event;
 }
 

@@ -54,7 +54,7 @@ enum class TEtsEventKind {
 // What a field of an event line holds.
 enum class TEtsField { Int32, Int16, UInt16, UInt8, Text };
 
-struct TEtsEventSpec {
+struct TEtsEventLayout {
     TEtsEventKind kind;
     const char *name;
     // Name and kind of each field; a text field comes last.
@@ -62,8 +62,8 @@ struct TEtsEventSpec {
 };
 
 // The twelve events, in the order of the table above.
-const std::vector<TEtsEventSpec> &EtsEventSpecs();
-const TEtsEventSpec &EtsEventSpecOf(TEtsEventKind kind);
+const std::vector<TEtsEventLayout> &EtsEventLayouts();
+const TEtsEventLayout &EtsEventLayoutOf(TEtsEventKind kind);
 
 struct TEtsEvent {
     TEtsEventKind kind = TEtsEventKind::Stop;

@@ -209,7 +209,7 @@ TEST(EventProtocol, EveryEventTravelsAsOneLine) {
         EXPECT_EQ(back.values, c.event.values) << c.line;
         EXPECT_EQ(back.text, c.event.text) << c.line;
     }
-    EXPECT_EQ(covered.size(), EtsEventSpecs().size());
+    EXPECT_EQ(covered.size(), EtsEventLayouts().size());
     // What the line cannot carry is refused when encoding.
     EXPECT_THROW(EncodeEvent({TEtsEventKind::EditParameters, {}, ""}), EEtsProtocol);
     EXPECT_THROW(EncodeEvent({TEtsEventKind::EditParameters, {1, 2}, ""}), EEtsProtocol);
