@@ -27,6 +27,14 @@ build: configure
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# Until the editor exists: the demo project of the simulated bus tool, made anew and shown.
+DEMO := $(BUILD)/demo
+demo: configure
+	cmake --build $(BUILD) -j $(JOBS) --target bustool
+	rm -rf $(DEMO) && mkdir -p $(DEMO)
+	$(BUILD)/bin/bustool init --demo $(DEMO)/project.db
+	$(BUILD)/bin/bustool show $(DEMO)/project.db
+
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 

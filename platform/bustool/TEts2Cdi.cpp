@@ -584,3 +584,96 @@ TEtsMeterView *TEts2Cdi::GetMeterView(HMETER meter) {
     const auto it = FMeters.find(meter);
     return it == FMeters.end() ? nullptr : it->second.get();
 }
+
+int TEts2Cdi::EibSetAddress(unsigned short kind, unsigned short physicalAddress) {
+    LOG_FKT("TEts2Cdi::EibSetAddress");
+    try {
+        if (const auto f = TakeFailure("EibSetAddress"))
+            return f->answer.value_or(EIB_ERR_FAILED);
+    } catch (const std::exception &) {
+        return EIB_ERR_FAILED;
+    }
+    if (kind != 1)
+        return EIB_ERR_ARGUMENT;
+    FBusAddress = physicalAddress;
+    FBusDevice.reset();
+    return EIB_OK;
+}
+
+int TEts2Cdi::EibStartComm() {
+    LOG_FKT("TEts2Cdi::EibStartComm");
+    try {
+        if (const auto f = TakeFailure("EibStartComm"))
+            return f->answer.value_or(EIB_ERR_FAILED);
+        if (!FBusAddress)
+            return EIB_ERR_NO_CONNECTION;
+        FBusDevice.reset();
+        const auto device =
+            *FBusAddress == 0 ? FDb->ConnectedDevice() : FDb->DeviceByAddress(*FBusAddress);
+        const auto row = device ? FDb->Device(*device) : std::nullopt;
+        if (!row || !row->onBus)
+            return EIB_ERR_NO_ANSWER;
+        FBusDevice = device;
+        return EIB_OK;
+    } catch (const std::exception &) {
+        return EIB_ERR_FAILED;
+    }
+}
+
+int TEts2Cdi::CheckMemBlock(const void *buffer, unsigned short first, unsigned short firstAgain,
+                            unsigned short last) const {
+    LOG_FKT("TEts2Cdi::CheckMemBlock");
+    if (!buffer || first != firstAgain || last < first || last - first + 1u > kEibMaxBlock)
+        return EIB_ERR_ARGUMENT;
+    if (!FBusDevice)
+        return EIB_ERR_NO_CONNECTION;
+    return EIB_OK;
+}
+
+int TEts2Cdi::EibReadMemBlock(unsigned char *buffer, unsigned short first,
+                              unsigned short firstAgain, unsigned short last) {
+    LOG_FKT("TEts2Cdi::EibReadMemBlock");
+    try {
+        if (const auto f = TakeFailure("EibReadMemBlock"))
+            return f->answer.value_or(EIB_ERR_FAILED);
+        if (const int check = CheckMemBlock(buffer, first, firstAgain, last))
+            return check;
+        const auto bytes = FDb->ReadMemory(*FBusDevice, first, last - first + 1u);
+        if (!bytes)
+            return EIB_ERR_NO_ANSWER;
+        std::copy(bytes->begin(), bytes->end(), buffer);
+        return EIB_OK;
+    } catch (const std::exception &) {
+        return EIB_ERR_FAILED;
+    }
+}
+
+int TEts2Cdi::EibWriteMemBlock(unsigned char *data, unsigned short first, unsigned short firstAgain,
+                               unsigned short last, unsigned char *mask) {
+    LOG_FKT("TEts2Cdi::EibWriteMemBlock");
+    try {
+        if (const auto f = TakeFailure("EibWriteMemBlock"))
+            return f->answer.value_or(EIB_ERR_FAILED);
+        if (!mask)
+            return EIB_ERR_ARGUMENT;
+        if (const int check = CheckMemBlock(data, first, firstAgain, last))
+            return check;
+        return FDb->WriteMemory(*FBusDevice, first, data, mask, last - first + 1u)
+                   ? EIB_OK
+                   : EIB_ERR_NO_ANSWER;
+    } catch (const std::exception &) {
+        return EIB_ERR_FAILED;
+    }
+}
+
+int TEts2Cdi::EibStopComm() {
+    LOG_FKT("TEts2Cdi::EibStopComm");
+    try {
+        if (const auto f = TakeFailure("EibStopComm"))
+            return f->answer.value_or(EIB_ERR_FAILED);
+    } catch (const std::exception &) {
+        return EIB_ERR_FAILED;
+    }
+    FBusDevice.reset();
+    return EIB_OK;
+}

@@ -1,8 +1,8 @@
 // The bus tool's plug-in interface object, simulated on a project database (TProjectDatabase).
 // One object per editor process; everything the editor reads of or writes to the bus tool's
 // project goes through it, and the Pendrax classes (TEtsDeviceParam, TEtsGruppenAdressen,
-// TEtsProfile, TEtsProgressDialog) work on top of it. Bus memory and the events come with
-// TEts2Cdi_Extended1's event side (later); they use the same database.
+// TEtsProfile, TEtsProgressDialog) work on top of it. The events and ReturnToEts are
+// TEts2Cdi_Extended1's.
 //
 // Nothing here throws to the caller: every failure is the result value of the call.
 //
@@ -29,10 +29,29 @@
 // device argument: it writes the parameter of the current device (SetCurrentDevice), as the
 // bus tool applies it to the device its current event is about.
 //
+// Bus memory (Eib...): the simulated bus of the project database. EibSetAddress(1, address)
+// names the device, EibStartComm connects to it, EibReadMemBlock and EibWriteMemBlock work on
+// its 64 KiB memory image, EibStopComm ends the connection. Address 0 reaches the device marked
+// as directly connected. The connection belongs to this object (each process has its own).
+// Every call answers EIB_OK (0) or one of the EIB_ERR codes below:
+// - EibSetAddress: kind other than 1 -> EIB_ERR_ARGUMENT. A new address ends a connection.
+// - EibStartComm: no address set -> EIB_ERR_NO_CONNECTION; no device on the bus at the
+//   address (unknown, without memory image, or address 0 with no connected device) ->
+//   EIB_ERR_NO_ANSWER. Starting again while connected connects anew.
+// - Reads and writes: (buffer, first, first, last) with the last address inclusive and the
+//   first address passed twice (both must be equal); at most kEibMaxBlock bytes a call. Null
+//   buffer or mask, last < first, two different first addresses or more than kEibMaxBlock
+//   bytes -> EIB_ERR_ARGUMENT; not connected -> EIB_ERR_NO_CONNECTION; the device left the
+//   bus meanwhile -> EIB_ERR_NO_ANSWER. A write sets each byte to (old & ~mask) | (data & mask).
+// - EibStopComm: always EIB_OK, connected or not.
+// - A failure of the project file -> EIB_ERR_FAILED.
+//
 // Injected failures (TProjectDatabase::InjectFailure) are looked up by the operation's name
 // ("BlobRead", "DalGetDeviceData", "CoLinkObjectToSubGroup", ...): such a call does nothing and
 // answers the injected code, or its failure result (DAL_ERR, false, -1, 0) when none is given;
 // a bool call answers true for a non-zero code. A Dal enumeration still moves its cursor.
+// An Eib call with an injected failure answers its code or EIB_ERR_FAILED and does nothing
+// else (a failed EibStartComm leaves the connection as it was); each call takes one.
 #pragma once
 
 #include "platform/bustool/DalRecords.h"
@@ -52,6 +71,17 @@
 
 // A meter window opened by CoMeterDlgOpen; 0 is none.
 using HMETER = int32_t;
+
+// Results of the bus memory calls (chosen, but 0 = success).
+enum : int {
+    EIB_OK = 0,
+    EIB_ERR_FAILED = 1,        // the project file failed; an injected failure without a code
+    EIB_ERR_ARGUMENT = 2,      // a call the bus cannot carry out as asked
+    EIB_ERR_NO_CONNECTION = 3, // no address set, or no communication started
+    EIB_ERR_NO_ANSWER = 4,     // no device at the address is on the bus
+};
+// The most bytes one bus memory call carries.
+constexpr size_t kEibMaxBlock = 255;
 
 class TEts2Cdi {
 public:
@@ -143,6 +173,15 @@ public:
     // The window of an open meter, or null.
     TEtsMeterView *GetMeterView(HMETER meter);
 
+    // Bus memory access (see above).
+    int EibSetAddress(unsigned short kind, unsigned short physicalAddress);
+    int EibStartComm();
+    int EibReadMemBlock(unsigned char *buffer, unsigned short first, unsigned short firstAgain,
+                        unsigned short last);
+    int EibWriteMemBlock(unsigned char *data, unsigned short first, unsigned short firstAgain,
+                         unsigned short last, unsigned char *mask);
+    int EibStopComm();
+
     // The failure injected for a call of the classes on this object, if any.
     std::optional<TInjectedFailure> TakeFailure(const char *call);
 
@@ -157,6 +196,8 @@ private:
     int DalRead(const TDalQuery &query, int mode, long id, std::initializer_list<long> filters,
                 R *record, F fill);
     int SetFlag(const char *call, long deviceObjectId, TEtsObjectFlags flag, bool value);
+    int CheckMemBlock(const void *buffer, unsigned short first, unsigned short firstAgain,
+                      unsigned short last) const;
 
     HWND FOwner = nullptr;
     AnsiString FModuleName;
@@ -166,4 +207,6 @@ private:
     std::vector<unsigned char> FBlob;
     std::map<HMETER, std::unique_ptr<TEtsMeterView>> FMeters;
     HMETER FLastMeter = 0;
+    std::optional<uint16_t> FBusAddress; // set by EibSetAddress
+    std::optional<int32_t> FBusDevice;   // the device of a started communication
 };

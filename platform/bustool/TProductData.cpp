@@ -6,8 +6,9 @@
 #include <charconv>
 #include <set>
 
-// The text of PanelProductData.txt, generated into the build tree.
+// The texts of PanelProductData.txt and SwitchProductData.txt, generated into the build tree.
 extern const unsigned char kPanelProductData[];
+extern const unsigned char kSwitchProductData[];
 
 namespace {
 
@@ -224,5 +225,12 @@ const TProductData &PanelProductData() {
     LOG_FKT("PanelProductData");
     static const TProductData data =
         ParseProductData(reinterpret_cast<const char *>(kPanelProductData));
+    return data;
+}
+
+const TProductData &SwitchingDeviceProductData() {
+    LOG_FKT("SwitchingDeviceProductData");
+    static const TProductData data =
+        ParseProductData(reinterpret_cast<const char *>(kSwitchProductData));
     return data;
 }

@@ -3,8 +3,9 @@
 // holds each product once; every device of it gets its own parameter values and device objects.
 //
 // The alarm panel's product data is the text file PanelProductData.txt of this folder, compiled
-// into the library; its format is described at the top of that file. Texts are UTF-8, as the
-// project database holds them.
+// into the library; its format is described at the top of that file. SwitchProductData.txt
+// describes the switching devices that a demo project holds beside the panel. Texts are UTF-8, as
+// the project database holds them.
 #pragma once
 
 #include "platform/vcl/Exception.h"
@@ -54,3 +55,5 @@ struct TProductData {
 TProductData ParseProductData(std::string_view text);
 // The alarm panel's product data (parsed once).
 const TProductData &PanelProductData();
+// A switching device's product data (SwitchProductData.txt, parsed once).
+const TProductData &SwitchingDeviceProductData();

@@ -1,7 +1,9 @@
 #include "platform/bustool/TProjectDatabase.h"
 
+#include "platform/bustool/TPanelMemory.h"
 #include "platform/log/Log.h"
 
+#include <cstdio>
 #include <fstream>
 
 namespace {
@@ -95,6 +97,12 @@ CREATE TABLE profile(
     key TEXT NOT NULL COLLATE NOCASE,
     value TEXT NOT NULL,
     PRIMARY KEY(module, section, key));
+CREATE TABLE memory_images(
+    device_id INTEGER PRIMARY KEY REFERENCES devices(id) ON DELETE CASCADE,
+    data BLOB NOT NULL CHECK(length(data) = 65536));
+CREATE TABLE bus_connection(
+    id INTEGER PRIMARY KEY CHECK(id = 1),
+    device_id INTEGER NOT NULL REFERENCES devices(id) ON DELETE CASCADE);
 CREATE TABLE failures(
     id INTEGER PRIMARY KEY,
     call TEXT NOT NULL,
@@ -136,6 +144,27 @@ std::string GroupAddressText(uint16_t word, bool threeLevel) {
     if (threeLevel)
         return main + "/" + std::to_string((word >> 8) & 7) + "/" + std::to_string(word & 0xFF);
     return main + "/" + std::to_string(word & 0x7FF);
+}
+
+uint16_t PhysicalAddressWord(int area, int line, int device) {
+    LOG_FKT("PhysicalAddressWord");
+    return static_cast<uint16_t>((area & 0xF) << 12 | (line & 0xF) << 8 | (device & 0xFF));
+}
+
+std::string PhysicalAddressText(uint16_t address) {
+    LOG_FKT("PhysicalAddressText");
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d.%02d.%03d", address >> 12, (address >> 8) & 0xF,
+                  address & 0xFF);
+    return text;
+}
+
+TProjectSnapshot::TProjectSnapshot(std::unique_ptr<TSqlDatabase> copy) : FCopy(std::move(copy)) {
+    LOG_FKT("TProjectSnapshot::TProjectSnapshot");
+}
+
+TProjectSnapshot::~TProjectSnapshot() {
+    LOG_FKT("TProjectSnapshot::~TProjectSnapshot");
 }
 
 void TProjectDatabase::Create(const std::filesystem::path &file, const std::string &projectName) {
@@ -291,18 +320,147 @@ int32_t TProjectDatabase::AddDevice(int32_t lineId, int address, const std::stri
 
 int32_t TProjectDatabase::AddPanelDevice(int32_t lineId, int address, const std::string &name) {
     LOG_FKT("TProjectDatabase::AddPanelDevice");
-    return AddDevice(lineId, address, name, PanelProductData());
+    TSqlTransaction tx(*FSql, TSqlTransaction::Write);
+    const int32_t id = AddDevice(lineId, address, name, PanelProductData());
+    const auto device = Device(id);
+    SetMemoryImage(id, TPanelMemory::Image(device->address, TPanelMemory::ManufacturerOfModule(
+                                                                PanelProductData().moduleName)));
+    tx.Commit();
+    return id;
+}
+
+int32_t TProjectDatabase::AddSwitchingDevice(int32_t lineId, int address, const std::string &name) {
+    LOG_FKT("TProjectDatabase::AddSwitchingDevice");
+    return AddDevice(lineId, address, name, SwitchingDeviceProductData());
+}
+
+int32_t TProjectDatabase::EnsureLine(int area, int line) {
+    LOG_FKT("TProjectDatabase::EnsureLine");
+    Require(area >= 0 && area <= 15, "area address out of range");
+    Require(line >= 0 && line <= 15, "line number out of range");
+    TSqlTransaction tx(*FSql, TSqlTransaction::Write);
+    TSqlStatement findArea(*FSql, "SELECT id FROM areas WHERE address = ?");
+    const int32_t areaId = findArea.Bind(1, area).Step()
+                               ? static_cast<int32_t>(findArea.Int(0))
+                               : AddArea(area, "Bereich " + std::to_string(area));
+    TSqlStatement findLine(*FSql, "SELECT id FROM lines WHERE area_id = ? AND number = ?");
+    const int32_t lineId = findLine.Bind(1, areaId).Bind(2, line).Step()
+                               ? static_cast<int32_t>(findLine.Int(0))
+                               : AddLine(areaId, line, "Linie " + std::to_string(line));
+    tx.Commit();
+    return lineId;
 }
 
 int32_t TProjectDatabase::AddDemoPanel() {
     LOG_FKT("TProjectDatabase::AddDemoPanel");
-    TSqlStatement area(*FSql, "SELECT id FROM areas WHERE address = 1");
-    const int32_t areaId =
-        area.Step() ? static_cast<int32_t>(area.Int(0)) : AddArea(1, "Bereich 1");
-    TSqlStatement line(*FSql, "SELECT id FROM lines WHERE area_id = ? AND number = 1");
-    const int32_t lineId = line.Bind(1, areaId).Step() ? static_cast<int32_t>(line.Int(0))
-                                                       : AddLine(areaId, 1, "Linie 1");
-    return AddPanelDevice(lineId, 1, "Alarmzentrale");
+    TSqlTransaction tx(*FSql, TSqlTransaction::Write);
+    const int32_t id = AddPanelDevice(EnsureLine(1, 1), 1, "Alarmzentrale");
+    auto image = *MemoryImage(id);
+    TPanelMemory::AddDemoEvents(image);
+    SetMemoryImage(id, image);
+    if (!ConnectedDevice())
+        SetConnectedDevice(id);
+    tx.Commit();
+    return id;
+}
+
+int32_t TProjectDatabase::CopyDevice(int32_t sourceId, int32_t lineId, int address,
+                                     const std::string &name) {
+    LOG_FKT("TProjectDatabase::CopyDevice");
+    Require(address >= 0 && address <= 255, "device address out of range");
+    TSqlTransaction tx(*FSql, TSqlTransaction::Write);
+    TSqlStatement source(*FSql, "SELECT product_id FROM devices WHERE id = ?");
+    Require(source.Bind(1, sourceId).Step(), "no device " + std::to_string(sourceId) + " to copy");
+    TSqlStatement(*FSql, "INSERT INTO devices(line_id, address, name, product_id) "
+                         "VALUES(?, ?, ?, ?)")
+        .Bind(1, lineId)
+        .Bind(2, address)
+        .Bind(3, name)
+        .Bind(4, source.Int(0))
+        .Run();
+    const int64_t deviceId = FSql->LastInsertId();
+    TSqlStatement(*FSql, "INSERT INTO device_parameters(device_id, reference, value) "
+                         "SELECT ?1, reference, value FROM device_parameters WHERE device_id = ?2 "
+                         "ORDER BY id")
+        .Bind(1, deviceId)
+        .Bind(2, sourceId)
+        .Run();
+    TSqlStatement(*FSql, "INSERT INTO device_objects(device_id, comm_object_id, active, comm_flag, "
+                         "read_flag, write_flag, trans_flag, update_flag) "
+                         "SELECT ?1, comm_object_id, active, comm_flag, read_flag, write_flag, "
+                         "trans_flag, update_flag FROM device_objects WHERE device_id = ?2 "
+                         "ORDER BY id")
+        .Bind(1, deviceId)
+        .Bind(2, sourceId)
+        .Run();
+    tx.Commit();
+    return static_cast<int32_t>(deviceId);
+}
+
+namespace {
+const char *const kDeviceRows =
+    "SELECT d.id, a.address * 4096 + l.number * 256 + d.address, d.name, p.name, p.module_name, "
+    "d.id IN (SELECT device_id FROM memory_images), "
+    "d.id IN (SELECT device_id FROM bus_connection) "
+    "FROM devices d JOIN lines l ON l.id = d.line_id JOIN areas a ON a.id = l.area_id "
+    "JOIN products p ON p.id = d.product_id";
+
+TDeviceRow DeviceRow(const TSqlStatement &st) {
+    TDeviceRow row;
+    row.id = static_cast<int32_t>(st.Int(0));
+    row.address = static_cast<uint16_t>(st.Int(1));
+    row.name = st.Text(2);
+    row.product = st.Text(3);
+    row.moduleName = st.Text(4);
+    row.onBus = st.Int(5) != 0;
+    row.connected = st.Int(6) != 0;
+    return row;
+}
+} // namespace
+
+std::vector<TDeviceRow> TProjectDatabase::Devices() {
+    LOG_FKT("TProjectDatabase::Devices");
+    TSqlTransaction tx(*FSql, TSqlTransaction::Read);
+    TSqlStatement st(*FSql, std::string(kDeviceRows) + " ORDER BY 2, 1");
+    std::vector<TDeviceRow> rows;
+    while (st.Step())
+        rows.push_back(DeviceRow(st));
+    tx.Commit();
+    return rows;
+}
+
+std::optional<TDeviceRow> TProjectDatabase::Device(int32_t deviceId) {
+    LOG_FKT("TProjectDatabase::Device");
+    TSqlStatement st(*FSql, std::string(kDeviceRows) + " WHERE d.id = ?");
+    if (!st.Bind(1, deviceId).Step())
+        return std::nullopt;
+    return DeviceRow(st);
+}
+
+std::optional<int32_t> TProjectDatabase::DeviceByAddress(uint16_t physicalAddress) {
+    LOG_FKT("TProjectDatabase::DeviceByAddress");
+    TSqlStatement st(*FSql, "SELECT d.id FROM devices d JOIN lines l ON l.id = d.line_id "
+                            "JOIN areas a ON a.id = l.area_id "
+                            "WHERE a.address * 4096 + l.number * 256 + d.address = ?");
+    if (!st.Bind(1, physicalAddress).Step())
+        return std::nullopt;
+    return static_cast<int32_t>(st.Int(0));
+}
+
+std::optional<int32_t> TProjectDatabase::DeviceOfObject(int32_t deviceObjectId) {
+    LOG_FKT("TProjectDatabase::DeviceOfObject");
+    TSqlStatement st(*FSql, "SELECT device_id FROM device_objects WHERE id = ?");
+    if (!st.Bind(1, deviceObjectId).Step())
+        return std::nullopt;
+    return static_cast<int32_t>(st.Int(0));
+}
+
+std::optional<std::string> TProjectDatabase::ProductName(int32_t deviceId) {
+    LOG_FKT("TProjectDatabase::ProductName");
+    const auto device = Device(deviceId);
+    if (!device)
+        return std::nullopt;
+    return device->product;
 }
 
 bool TProjectDatabase::RemoveDevice(int32_t deviceId) {
@@ -323,34 +481,72 @@ int64_t TProjectDatabase::GroupId(std::optional<int64_t> parent, int number) {
     return st.Bind(1, parent.value_or(0)).Bind(2, number).Step() ? st.Int(0) : 0;
 }
 
+int64_t TProjectDatabase::GroupOf(std::optional<int64_t> parent, int level, int number,
+                                  const std::string &name, bool rename) {
+    LOG_FKT("TProjectDatabase::GroupOf");
+    if (const int64_t id = GroupId(parent, number)) {
+        if (rename)
+            TSqlStatement(*FSql, "UPDATE address_groups SET name = ? WHERE id = ?")
+                .Bind(1, name)
+                .Bind(2, id)
+                .Run();
+        return id;
+    }
+    TSqlStatement insert(*FSql, "INSERT INTO address_groups(parent_id, level, number, name) "
+                                "VALUES(?, ?, ?, ?)");
+    if (parent)
+        insert.Bind(1, *parent);
+    else
+        insert.BindNull(1);
+    insert.Bind(2, level).Bind(3, number).Bind(4, name).Run();
+    return FSql->LastInsertId();
+}
+
+int32_t TProjectDatabase::AddMainGroup(int main, const std::string &name) {
+    LOG_FKT("TProjectDatabase::AddMainGroup");
+    Require(main >= 0 && main <= 15, "main group out of range");
+    TSqlTransaction tx(*FSql, TSqlTransaction::Write);
+    const auto id = static_cast<int32_t>(GroupOf(std::nullopt, kMainLevel, main, name, true));
+    tx.Commit();
+    return id;
+}
+
+int32_t TProjectDatabase::AddMiddleGroup(int main, int middle, const std::string &name) {
+    LOG_FKT("TProjectDatabase::AddMiddleGroup");
+    Require(main >= 0 && main <= 15 && middle >= 0 && middle <= 7, "middle group out of range");
+    TSqlTransaction tx(*FSql, TSqlTransaction::Write);
+    const int64_t mainId =
+        GroupOf(std::nullopt, kMainLevel, main, "Hauptgruppe " + std::to_string(main), false);
+    const auto id = static_cast<int32_t>(GroupOf(mainId, kMiddleLevel, middle, name, true));
+    tx.Commit();
+    return id;
+}
+
 int32_t TProjectDatabase::AddGroupAddress(int main, int middle, int sub, const std::string &name) {
     LOG_FKT("TProjectDatabase::AddGroupAddress");
     Require(main >= 0 && main <= 15 && middle >= 0 && middle <= 7 && sub >= 0 && sub <= 255,
             "group address out of range");
     Require(main + middle + sub > 0, "group address 0/0/0 means none");
     TSqlTransaction tx(*FSql, TSqlTransaction::Write);
-    TSqlStatement insert(*FSql, "INSERT INTO address_groups(parent_id, level, number, name) "
-                                "VALUES(?, ?, ?, ?)");
-    auto add = [&](std::optional<int64_t> parent, int level, int number, const std::string &text) {
-        if (parent)
-            insert.Bind(1, *parent);
-        else
-            insert.BindNull(1);
-        insert.Bind(2, level).Bind(3, number).Bind(4, text).Run();
-        insert.Reset();
-        return FSql->LastInsertId();
-    };
-    int64_t mainId = GroupId(std::nullopt, main);
-    if (!mainId)
-        mainId = add(std::nullopt, kMainLevel, main, "Hauptgruppe " + std::to_string(main));
-    int64_t middleId = GroupId(mainId, middle);
-    if (!middleId)
-        middleId = add(mainId, kMiddleLevel, middle,
-                       "Mittelgruppe " + std::to_string(main) + "/" + std::to_string(middle));
+    const int64_t mainId =
+        GroupOf(std::nullopt, kMainLevel, main, "Hauptgruppe " + std::to_string(main), false);
+    const int64_t middleId =
+        GroupOf(mainId, kMiddleLevel, middle,
+                "Mittelgruppe " + std::to_string(main) + "/" + std::to_string(middle), false);
     Require(!GroupId(middleId, sub), "group address exists already");
-    const auto id = static_cast<int32_t>(add(middleId, kSubLevel, sub, name));
+    const auto id = static_cast<int32_t>(GroupOf(middleId, kSubLevel, sub, name, false));
     tx.Commit();
     return id;
+}
+
+std::optional<int32_t> TProjectDatabase::SubGroupId(int main, int middle, int sub) {
+    LOG_FKT("TProjectDatabase::SubGroupId");
+    const int64_t mainId = GroupId(std::nullopt, main);
+    const int64_t middleId = mainId ? GroupId(mainId, middle) : 0;
+    const int64_t subId = middleId ? GroupId(middleId, sub) : 0;
+    if (!subId)
+        return std::nullopt;
+    return static_cast<int32_t>(subId);
 }
 
 namespace {
@@ -546,6 +742,41 @@ int TProjectDatabase::Link(int32_t deviceObjectId, int32_t subGroupId, bool send
     return static_cast<int>(linkId);
 }
 
+std::optional<int32_t> TProjectDatabase::LinkId(int32_t deviceObjectId, int32_t subGroupId) {
+    LOG_FKT("TProjectDatabase::LinkId");
+    TSqlStatement st(*FSql, "SELECT id FROM links WHERE device_object_id = ? AND group_id = ?");
+    if (!st.Bind(1, deviceObjectId).Bind(2, subGroupId).Step())
+        return std::nullopt;
+    return static_cast<int32_t>(st.Int(0));
+}
+
+std::vector<TLinkRow> TProjectDatabase::Links(int32_t deviceId) {
+    LOG_FKT("TProjectDatabase::Links");
+    TSqlTransaction tx(*FSql, TSqlTransaction::Read);
+    TSqlStatement st(*FSql, "SELECT k.id, c.number, c.name, c.function, "
+                            "m.number * 2048 + mi.number * 256 + s.number, k.send "
+                            "FROM links k JOIN device_objects o ON o.id = k.device_object_id "
+                            "JOIN comm_objects c ON c.id = o.comm_object_id "
+                            "JOIN address_groups s ON s.id = k.group_id "
+                            "JOIN address_groups mi ON mi.id = s.parent_id "
+                            "JOIN address_groups m ON m.id = mi.parent_id "
+                            "WHERE o.device_id = ? ORDER BY c.number, k.id");
+    st.Bind(1, deviceId);
+    std::vector<TLinkRow> rows;
+    while (st.Step()) {
+        TLinkRow row;
+        row.linkId = static_cast<int32_t>(st.Int(0));
+        row.objectNumber = static_cast<int>(st.Int(1));
+        row.objectName = st.Text(2);
+        row.objectFunction = st.Text(3);
+        row.groupAddress = static_cast<uint16_t>(st.Int(4));
+        row.sending = st.Int(5) != 0;
+        rows.push_back(std::move(row));
+    }
+    tx.Commit();
+    return rows;
+}
+
 bool TProjectDatabase::Unlink(int32_t deviceObjectId, int32_t subGroupId) {
     LOG_FKT("TProjectDatabase::Unlink");
     TSqlTransaction tx(*FSql, TSqlTransaction::Write);
@@ -617,6 +848,22 @@ bool TProjectDatabase::WriteDataBlock(int32_t deviceId, const unsigned char *dat
         .Run();
     tx.Commit();
     return true;
+}
+
+std::vector<TProjectDatabase::TParameterRow> TProjectDatabase::ChangedParameters(int32_t deviceId) {
+    LOG_FKT("TProjectDatabase::ChangedParameters");
+    TSqlTransaction tx(*FSql, TSqlTransaction::Read);
+    TSqlStatement st(*FSql, "SELECT p.parameter_id, p.name, dp.value FROM device_parameters dp "
+                            "JOIN parameters p ON p.reference = dp.reference "
+                            "WHERE dp.device_id = ? AND dp.value != p.default_value "
+                            "ORDER BY p.parameter_id");
+    st.Bind(1, deviceId);
+    std::vector<TParameterRow> rows;
+    while (st.Step())
+        rows.push_back(
+            {static_cast<int32_t>(st.Int(0)), st.Text(1), static_cast<int32_t>(st.Int(2))});
+    tx.Commit();
+    return rows;
 }
 
 std::optional<std::string> TProjectDatabase::ProfileValue(const std::string &module,
@@ -759,4 +1006,30 @@ std::optional<TInjectedFailure> TProjectDatabase::TakeFailure(const std::string 
         TSqlStatement(*FSql, "DELETE FROM failures WHERE id = ?").Bind(1, st.Int(0)).Run();
     tx.Commit();
     return failure;
+}
+
+std::vector<TProjectDatabase::TFailureRow> TProjectDatabase::Failures() {
+    LOG_FKT("TProjectDatabase::Failures");
+    TSqlStatement st(*FSql, "SELECT call, remaining, answer FROM failures ORDER BY id");
+    std::vector<TFailureRow> rows;
+    while (st.Step()) {
+        TFailureRow row{st.Text(0), static_cast<int>(st.Int(1)), std::nullopt};
+        if (!st.IsNull(2))
+            row.answer = static_cast<int>(st.Int(2));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::unique_ptr<TProjectSnapshot> TProjectDatabase::TakeSnapshot() {
+    LOG_FKT("TProjectDatabase::TakeSnapshot");
+    auto copy = std::make_unique<TSqlDatabase>(":memory:", true, kBusyTimeoutMs);
+    FSql->CopyTo(*copy);
+    return std::make_unique<TProjectSnapshot>(std::move(copy));
+}
+
+void TProjectDatabase::Restore(TProjectSnapshot &snapshot) {
+    LOG_FKT("TProjectDatabase::Restore");
+    Require(!FSql->InTransaction(), "a project cannot be restored inside a transaction");
+    snapshot.Copy().CopyTo(*FSql);
 }

@@ -18,9 +18,16 @@
 // Parameter ids: one id space, the product's 16-bit parameter ids (the ids the editor's object
 // model writes, e.g. 4620, 12611, 10050); a device has one value per id of its product.
 //
+// The simulated bus: a device is on the bus while it has a memory image (64 KiB, the device's
+// 16-bit address space); a panel gets one when it is added. One device may be marked as the
+// one directly connected to the bus tool: bus address 0 reaches it. TEts2Cdi's Eib calls read
+// and write the images; the host loads and dumps them.
+//
 // For tests and the host: Create a file, add areas, lines, devices (AddDemoPanel for the usual
 // one-panel project), group addresses, and read back what the editor wrote (ParameterValue,
 // ActiveObjectNumbers). tests/platform/bustool/TempProject.h wraps this for in-process tests.
+// Several operations become one by an outer TSqlTransaction on Sql(): each runs as a part of
+// it. TakeSnapshot and Restore put the whole project back as it was (the host's undo).
 #pragma once
 
 #include "platform/bustool/DalRecords.h"
@@ -75,11 +82,46 @@ struct TInjectedFailure {
 // A group-address word as text: "main/middle/sub" (4, 3 and 8 bits) with three levels,
 // "main/sub" (4 and 11 bits) with two; bit 15 is not part of the address.
 std::string GroupAddressText(uint16_t word, bool threeLevel);
+// A physical address: area << 12 | line << 8 | device; as text "01.01.001", the editor's form.
+uint16_t PhysicalAddressWord(int area, int line, int device);
+std::string PhysicalAddressText(uint16_t address);
+
+// A device as the host lists it (UTF-8 texts).
+struct TDeviceRow {
+    int32_t id = 0;
+    uint16_t address = 0; // physical address
+    std::string name;
+    std::string product;    // the product's name
+    std::string moduleName; // the product's plug-in module
+    bool onBus = false;     // has a memory image
+    bool connected = false; // bus address 0 reaches it
+};
+
+// A link of a device object to a sub group, as the host lists it.
+struct TLinkRow {
+    int32_t linkId = 0;
+    int objectNumber = 0;
+    std::string objectName;
+    std::string objectFunction;
+    uint16_t groupAddress = 0; // main * 2048 + middle * 256 + sub
+    bool sending = false;
+};
+
+// A copy of a whole project in memory (TProjectDatabase::TakeSnapshot).
+class TProjectSnapshot {
+public:
+    explicit TProjectSnapshot(std::unique_ptr<TSqlDatabase> copy);
+    ~TProjectSnapshot();
+    TSqlDatabase &Copy() { return *FCopy; }
+
+private:
+    std::unique_ptr<TSqlDatabase> FCopy;
+};
 
 class TProjectDatabase {
 public:
     static constexpr int32_t kApplicationId = 0x417A4274; // "AzBt"
-    static constexpr int32_t kSchemaVersion = 1;
+    static constexpr int32_t kSchemaVersion = 2;
     static constexpr int kBusyTimeoutMs = 10000;
     // What a new project holds of the bus tool (chosen): version 1.3.0.29, the project file's
     // folder as the bus tool's folder, three group-address levels.
@@ -89,6 +131,10 @@ public:
     // Link results.
     static constexpr int kLinkFailed = -1;
     static constexpr int kLinkWrongType = -2;
+    // The size of a device's memory image: its whole 16-bit address space.
+    static constexpr size_t kMemorySize = 0x10000;
+    // The one project of a file.
+    static constexpr int32_t kProjectId = 1;
 
     // Makes a new project file (with an empty project of that name) and the bus tool's settings
     // file in its folder. Throws EProjectDatabase when the file exists or cannot be made.
@@ -112,11 +158,33 @@ public:
     // Every parameter starts at its default, every object is switched by that value.
     int32_t AddDevice(int32_t lineId, int address, const std::string &name,
                       const TProductData &product);
+    // A panel device: on the bus with a fresh panel's memory (TPanelMemory) at its address.
     int32_t AddPanelDevice(int32_t lineId, int address, const std::string &name);
-    // The panel "Alarmzentrale" at 01.01.001 (area 1 and line 1 made when missing).
+    // A switching device (not on the bus).
+    int32_t AddSwitchingDevice(int32_t lineId, int address, const std::string &name);
+    // The panel "Alarmzentrale" at 01.01.001 (area 1 and line 1 made when missing), with a few
+    // events in its event memory; it becomes the directly connected device when none is.
     int32_t AddDemoPanel();
-    // Removes a device with its values, objects, links and data block; false when unknown.
+    // A new device of the source's product with the source's parameter values and switched
+    // objects (no links, no data block, not on the bus). Throws for an unknown source.
+    int32_t CopyDevice(int32_t sourceId, int32_t lineId, int address, const std::string &name);
+    // The line of that area and number, made with the names "Bereich <area>" and
+    // "Linie <line>" (and its area) when missing. Numbers out of range throw.
+    int32_t EnsureLine(int area, int line);
+    // Removes a device with its values, objects, links, data block and memory; false when
+    // unknown.
     bool RemoveDevice(int32_t deviceId);
+    // Devices by physical address.
+    std::vector<TDeviceRow> Devices();
+    std::optional<TDeviceRow> Device(int32_t deviceId);
+    std::optional<int32_t> DeviceByAddress(uint16_t physicalAddress);
+    // The device of a device object.
+    std::optional<int32_t> DeviceOfObject(int32_t deviceObjectId);
+    // The device's project name of its product ("Alarmzentrale", "Schalteinrichtung").
+    std::optional<std::string> ProductName(int32_t deviceId);
+    // A main or middle group with its name; an existing one is renamed. Answers its id.
+    int32_t AddMainGroup(int main, const std::string &name);
+    int32_t AddMiddleGroup(int main, int middle, const std::string &name);
     // A group address by its three-level numbers (main 0..15, middle 0..7, sub 0..255, not all
     // 0). Missing main and middle groups are made, named "Hauptgruppe <main>" and
     // "Mittelgruppe <main>/<middle>" (chosen). Answers the sub group's id; an address that exists
@@ -152,6 +220,12 @@ public:
     // An existing link is kept (and made the sending one when asked). A sending link clears
     // the send flag of the object's other links: an object sends on one address.
     int Link(int32_t deviceObjectId, int32_t subGroupId, bool sending);
+    // The link between them, if any.
+    std::optional<int32_t> LinkId(int32_t deviceObjectId, int32_t subGroupId);
+    // The links of a device's objects, by object number, then link id.
+    std::vector<TLinkRow> Links(int32_t deviceId);
+    // The sub group of a three-level group address, if it exists.
+    std::optional<int32_t> SubGroupId(int main, int middle, int sub);
     bool Unlink(int32_t deviceObjectId, int32_t subGroupId);
     bool SetSendFlag(int32_t linkId, bool sending);
     bool SetObjectFlag(int32_t deviceObjectId, TEtsObjectFlags flag, bool value);
@@ -159,6 +233,33 @@ public:
     // --- Configuration data blocks: none when the device is unknown; empty when it has none.
     std::optional<std::vector<unsigned char>> ReadDataBlock(int32_t deviceId);
     bool WriteDataBlock(int32_t deviceId, const unsigned char *data, size_t size);
+
+    // --- Device parameters that differ from their product's default: (id, name, value) by id.
+    struct TParameterRow {
+        int32_t id = 0;
+        std::string name;
+        int32_t value = 0;
+    };
+    std::vector<TParameterRow> ChangedParameters(int32_t deviceId);
+
+    // --- The simulated bus.
+    // Puts the device on the bus with this image (kMemorySize bytes) or replaces its image;
+    // false for an unknown device. Throws for an image of another size.
+    bool SetMemoryImage(int32_t deviceId, const std::vector<unsigned char> &image);
+    // Takes the device off the bus; false when it was not on it.
+    bool RemoveMemoryImage(int32_t deviceId);
+    // The whole image; none when the device is not on the bus.
+    std::optional<std::vector<unsigned char>> MemoryImage(int32_t deviceId);
+    // count bytes from first (first + count <= kMemorySize); none when the device is not on
+    // the bus.
+    std::optional<std::vector<unsigned char>> ReadMemory(int32_t deviceId, uint16_t first,
+                                                         size_t count);
+    // Each byte becomes (old & ~mask) | (data & mask); false when the device is not on the bus.
+    bool WriteMemory(int32_t deviceId, uint16_t first, const unsigned char *data,
+                     const unsigned char *mask, size_t count);
+    // The device that bus address 0 reaches (none: no device is marked).
+    void SetConnectedDevice(std::optional<int32_t> deviceId);
+    std::optional<int32_t> ConnectedDevice();
 
     // --- The device profile, per plug-in module.
     std::optional<std::string> ProfileValue(const std::string &module, const std::string &section,
@@ -180,10 +281,24 @@ public:
     void ClearFailures();
     // Takes one failure of the call, if any is injected.
     std::optional<TInjectedFailure> TakeFailure(const std::string &call);
+    // The failures still to come: (call, times left, answer).
+    struct TFailureRow {
+        std::string call;
+        int remaining = 0;
+        std::optional<int> answer;
+    };
+    std::vector<TFailureRow> Failures();
+
+    // --- The whole project: a copy, and putting a copy back (over every table, for every
+    // connection to the file). Restore must not run inside a transaction of this connection.
+    std::unique_ptr<TProjectSnapshot> TakeSnapshot();
+    void Restore(TProjectSnapshot &snapshot);
 
 private:
     void SetBusToolValue(const std::string &key, const std::string &value);
     int64_t EnsureProduct(const TProductData &product);
+    int64_t GroupOf(std::optional<int64_t> parent, int level, int number, const std::string &name,
+                    bool rename);
     void ForgetTypesOfUnlinkedGroups();
     std::vector<TSwitchedObject> SwitchedObjects(int32_t deviceId, int64_t reference);
     int64_t GroupId(std::optional<int64_t> parent, int number);

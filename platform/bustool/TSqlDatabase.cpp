@@ -55,6 +55,22 @@ int TSqlDatabase::Changes() const {
     return sqlite3_changes(FDb);
 }
 
+bool TSqlDatabase::InTransaction() const {
+    LOG_FKT("TSqlDatabase::InTransaction");
+    return sqlite3_get_autocommit(FDb) == 0;
+}
+
+void TSqlDatabase::CopyTo(TSqlDatabase &target) {
+    LOG_FKT("TSqlDatabase::CopyTo");
+    sqlite3_backup *backup = sqlite3_backup_init(target.FDb, "main", FDb, "main");
+    if (!backup)
+        Fail(target.FDb, "copy");
+    const int rc = sqlite3_backup_step(backup, -1);
+    sqlite3_backup_finish(backup);
+    if (rc != SQLITE_DONE)
+        throw EProjectDatabase(std::string("copy: ") + sqlite3_errstr(rc));
+}
+
 TSqlStatement::TSqlStatement(TSqlDatabase &db, std::string_view sql) : FDb(db) {
     LOG_FKT("TSqlStatement::TSqlStatement");
     if (sqlite3_prepare_v2(db.Handle(), sql.data(), static_cast<int>(sql.size()), &FStmt,
@@ -145,19 +161,25 @@ std::vector<unsigned char> TSqlStatement::Blob(int column) const {
     return p ? std::vector<unsigned char>(p, p + n) : std::vector<unsigned char>();
 }
 
-TSqlTransaction::TSqlTransaction(TSqlDatabase &db, TKind kind) : FDb(db) {
+TSqlTransaction::TSqlTransaction(TSqlDatabase &db, TKind kind)
+    : FDb(db), FNested(db.InTransaction()) {
     LOG_FKT("TSqlTransaction::TSqlTransaction");
-    FDb.Execute(kind == Write ? "BEGIN IMMEDIATE" : "BEGIN");
+    if (FNested)
+        FDb.Execute("SAVEPOINT nested");
+    else
+        FDb.Execute(kind == Write ? "BEGIN IMMEDIATE" : "BEGIN");
 }
 
 TSqlTransaction::~TSqlTransaction() {
     LOG_FKT("TSqlTransaction::~TSqlTransaction");
-    if (FOpen)
-        sqlite3_exec(FDb.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    if (!FOpen)
+        return;
+    const char *rollback = FNested ? "ROLLBACK TO nested; RELEASE nested" : "ROLLBACK";
+    sqlite3_exec(FDb.Handle(), rollback, nullptr, nullptr, nullptr);
 }
 
 void TSqlTransaction::Commit() {
     LOG_FKT("TSqlTransaction::Commit");
-    FDb.Execute("COMMIT");
+    FDb.Execute(FNested ? "RELEASE nested" : "COMMIT");
     FOpen = false;
 }

@@ -36,6 +36,12 @@ public:
     int64_t QueryInt(std::string_view sql);
     int64_t LastInsertId() const;
     int Changes() const;
+    // True while a transaction is open on this connection.
+    bool InTransaction() const;
+    // Replaces the whole content of target by this database's (SQLite's backup): target's
+    // other connections see the new content with their next statement. Throws when target
+    // is busy beyond its busy time-out.
+    void CopyTo(TSqlDatabase &target);
     sqlite3 *Handle() const { return FDb; }
 
 private:
@@ -74,7 +80,9 @@ private:
 
 // One transaction for the lifetime of the object: committed by Commit, rolled back when the
 // object goes without it (also when an exception passes). A write transaction takes the write
-// lock at once, so that two connections never deadlock on upgrading a read.
+// lock at once, so that two connections never deadlock on upgrading a read. Made while another
+// transaction is open on the connection, it is a savepoint inside that one: a caller can run
+// several operations as one (each keeps its own rollback), and the outer one commits them.
 class TSqlTransaction {
 public:
     enum TKind { Read, Write };
@@ -86,5 +94,6 @@ public:
 
 private:
     TSqlDatabase &FDb;
+    bool FNested = false;
     bool FOpen = true;
 };

@@ -43,9 +43,10 @@ TEST(ProjectFile, AnythingButAProjectIsRefusedWithAClearError) {
     EXPECT_NE(ErrorOpening(other).find("application id 0"), std::string::npos);
 
     const auto newer = dir / "newer.db";
+    const std::string next = std::to_string(TProjectDatabase::kSchemaVersion + 1);
     SqliteFile(newer, "PRAGMA application_id=" + std::to_string(TProjectDatabase::kApplicationId) +
-                          "; PRAGMA user_version=2");
-    EXPECT_NE(ErrorOpening(newer).find("schema version 2"), std::string::npos);
+                          "; PRAGMA user_version=" + next);
+    EXPECT_NE(ErrorOpening(newer).find("schema version " + next), std::string::npos);
 
     const auto missing = dir / "missing.db";
     EXPECT_NE(ErrorOpening(missing).find("no such project file"), std::string::npos);

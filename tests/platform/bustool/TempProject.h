@@ -9,7 +9,9 @@
 //   EXPECT_EQ(project.ActiveObjects(), std::vector<int>({0, 161}));
 //
 // The project file lives in a fresh temporary folder, which is also the bus tool's folder (with
-// its Ets20.ini); the folder is removed with the object. Cdi() is the editor's interface object
+// its Ets20.ini); the folder is removed with the object. The demo panel is on the simulated bus
+// at 01.01.001 and directly connected (bus address 0 reaches it), with a few events in its
+// event memory (TPanelMemory). Cdi() is the editor's interface object
 // on the file, its current device the panel; Database() builds and inspects the project
 // directly (more devices, group addresses, links, injected failures).
 #pragma once
