@@ -81,6 +81,7 @@ public:
         LOG_FKT("TDatenManager::LoadFromStream");
         FDaten.clear();
         FCursor = FDaten.end();
+        FFromParent = 0; // loaded records are no copies of the parent's
         std::string_view text(reinterpret_cast<const char *>(stream->Memory()),
                               static_cast<size_t>(stream->Size()));
         int32_t key = 1;
@@ -224,14 +225,17 @@ public:
 private:
     // A view: copies of the parent's matching records under their keys.
     TDatenManager(TMap daten, TDatenManager *parent)
-        : FDaten(std::move(daten)), FCursor(FDaten.end()), FParent(parent) {}
+        : FDaten(std::move(daten)), FCursor(FDaten.end()), FFromParent(FDaten.size()),
+          FParent(parent) {}
 
-    // Writes the view's records back over the parent's records of the same keys.
+    // Writes the copies back over the parent's records of the same keys. Records added to the
+    // view stay out: their keys, beyond the copies', may name other records of the parent.
     void Abgleich() {
-        for (auto &[key, rec] : FDaten) {
-            const auto it = FParent->FDaten.find(key);
+        auto rec = FDaten.begin();
+        for (size_t i = 0; i < FFromParent && rec != FDaten.end(); ++i, ++rec) {
+            const auto it = FParent->FDaten.find(rec->first);
             if (it != FParent->FDaten.end())
-                it->second = rec;
+                it->second = rec->second;
         }
     }
 
@@ -267,6 +271,8 @@ private:
     std::list<TDatenManager *> FChildren; // live views, deleted by this store's destructor
     std::vector<TSortDaten<T>> FSortList;
     size_t FSortCursor = 0;
+    // A view's first records (in key order) are the parent's copies; Add appends beyond them.
+    size_t FFromParent = 0;
     TDatenManager *FParent = nullptr;
     bool FSorted = false;
 };

@@ -12,6 +12,9 @@ namespace {
 
 using Store = TDatenManager<TDatenStruktur>;
 
+const AnsiString kKueche = "K\xFC"
+                           "che"; // Windows-1252
+
 TDatenStruktur Rec(int handle, const AnsiString &name, int16_t typ, int param1 = 0) {
     TDatenStruktur d;
     d.Handle = handle;
@@ -135,7 +138,7 @@ TEST(StoreViews, WriteBackOnDeleteTouchesOnlyTheViewsKeys) {
     ASSERT_NE(v, nullptr);
     EXPECT_EQ(Handles(*v), (std::vector<int>{1, 3}));
     v->GetFirst()->Param1 = 9;
-    v->Add(Rec(50, "new", 806)); // stays in the view
+    v->Add(Rec(50, "new", 806));         // stays in the view
     EXPECT_EQ(s->GetFirst()->Param1, 0); // not yet written back
     delete v;
     EXPECT_EQ(Handles(*s), (std::vector<int>{1, 2, 3}));
@@ -143,6 +146,18 @@ TEST(StoreViews, WriteBackOnDeleteTouchesOnlyTheViewsKeys) {
     std::unique_ptr<Store> none(s->Filter("Typ", int32_t(4711)));
     ASSERT_NE(none, nullptr);
     EXPECT_EQ(none->GetFirst(), nullptr);
+}
+
+TEST(StoreViews, ARecordAddedToAViewNeverOverwritesTheParent) {
+    // The view holds keys 1 and 3; its Add takes key 4, which the parent gives another record.
+    auto s = StoreOf({Rec(1, "a", 5), Rec(2, "b", 6), Rec(3, "c", 5), Rec(4, "d", 6)});
+    {
+        std::unique_ptr<Store> v(s->Filter("Typ", int32_t(5)));
+        v->Add(Rec(50, "new", 5));
+        EXPECT_EQ(Handles(*v), (std::vector<int>{1, 3, 50}));
+    }
+    EXPECT_EQ(Handles(*s), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(Walk(*s)[3].Name, "d");
 }
 
 TEST(StoreViews, NestedViewsWriteBackInnerFirstWhenTheRootGoes) {
@@ -206,7 +221,7 @@ TEST(StoreSort, StableSnapshotThatDoesNotReachTheRecords) {
     s->Sort("Name");
     EXPECT_EQ(Handles(*s), (std::vector<int>{3, 2, 4, 1}));
     s->GetFirst()->Param1 = 77; // a copy in the snapshot
-    s->Add(Rec(5, "A", 1));    // not in the snapshot until the next Sort
+    s->Add(Rec(5, "A", 1));     // not in the snapshot until the next Sort
     EXPECT_EQ(Handles(*s).size(), 4u);
     TMemoryStream out;
     s->SaveToStream(&out, nullptr, nullptr);
@@ -231,7 +246,7 @@ TEST(StoreSort, UnsortableFieldThrowsOnlyWhenTwoAreCompared) {
 }
 
 TEST(StoreSave, StreamAndFileAreByteExact) {
-    auto s = StoreOf({Rec(1, "", 105), Rec(2, "K\xFC" "che", 6124)});
+    auto s = StoreOf({Rec(1, "", 105), Rec(2, kKueche, 6124)});
     TStringList before, after;
     before.Add("<DB>");
     after.Add("</DB>");
@@ -241,8 +256,7 @@ TEST(StoreSave, StreamAndFileAreByteExact) {
     const TDatenStruktur head;
     const AnsiString expected = head.GetKopfZeile() + "\r\n#Brix Vorezudiru GmbH\r\n<DB>\r\n" +
                                 Rec(1, "", 105).GetDatensatzZeile() + "\r\n" +
-                                Rec(2, "K\xFC" "che", 6124).GetDatensatzZeile() +
-                                "\r\n</DB>\r\n";
+                                Rec(2, kKueche, 6124).GetDatensatzZeile() + "\r\n</DB>\r\n";
     EXPECT_EQ(TextOf(out), expected);
     EXPECT_EQ(out.Position(), 0);
 
@@ -264,7 +278,7 @@ TEST(StoreSave, StreamAndFileAreByteExact) {
     const auto recs = Walk(back);
     ASSERT_EQ(recs.size(), 2u);
     EXPECT_EQ(recs[0].Name, "\"\"");
-    EXPECT_EQ(recs[1].Name, "K\xFC" "che");
+    EXPECT_EQ(recs[1].Name, kKueche);
     EXPECT_EQ(recs[1].Typ, 6124);
 }
 
