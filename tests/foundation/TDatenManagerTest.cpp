@@ -160,28 +160,54 @@ TEST(StoreViews, ARecordAddedToAViewNeverOverwritesTheParent) {
     EXPECT_EQ(Walk(*s)[3].Name, "d");
 }
 
-TEST(StoreViews, NestedViewsWriteBackInnerFirstWhenTheRootGoes) {
+TEST(StoreViews, DeletingAViewWritesBackItsOwnViewsFirst) {
     auto s = StoreOf({Rec(1, "a", 5, 1), Rec(2, "b", 5, 2), Rec(3, "c", 6, 1)});
     Store *outer = s->Filter("Typ", int32_t(5));
     Store *inner = outer->Filter("Param1", int32_t(2));
     inner->GetFirst()->Name = "changed in inner";
     outer->GetFirst()->Name = "changed in outer";
-    // Deleting the root deletes the outer view, which first deletes (and takes back) the inner.
-    // Check through a second root view made before: it is deleted after outer, so it sees
-    // nothing; instead save the root on the way out by checking a copy of the text.
-    std::unique_ptr<Store> probe(s->Filter("Typ", int32_t(5)));
+    // A second view of the root, made before the changes reach it.
+    std::unique_ptr<Store> stale(s->Filter("Typ", int32_t(5)));
     delete outer; // inner goes first, into outer; outer into the root
     const auto recs = Walk(*s);
     EXPECT_EQ(recs[0].Name, "changed in outer");
     EXPECT_EQ(recs[1].Name, "changed in inner");
     EXPECT_EQ(recs[2].Name, "c");
-    probe.reset();
-    // The probe held the old records and wrote them back over the changes: last one wins.
+    // The stale view writes its old copies back over the changes: the last view deleted wins.
+    stale.reset();
     EXPECT_EQ(Walk(*s)[1].Name, "b");
-    // A root deleted with live views of views does not leak or crash (checked by sanitizers).
-    Store *o2 = s->Filter("Typ", int32_t(5));
-    o2->Filter("Typ", int32_t(5));
-    s.reset();
+}
+
+// A record that notes every value written back into it, to see the order of the write-backs.
+struct TNotedRecord : TDatenStruktur {
+    static std::vector<AnsiString> &WrittenBack() {
+        static std::vector<AnsiString> names;
+        return names;
+    }
+    TNotedRecord() = default;
+    TNotedRecord(const TNotedRecord &) = default;
+    TNotedRecord &operator=(const TNotedRecord &other) {
+        TDatenStruktur::operator=(other);
+        WrittenBack().push_back(other.Name);
+        return *this;
+    }
+};
+
+TEST(StoreViews, DeletingTheRootWritesBackInnermostFirst) {
+    using NotedStore = TDatenManager<TNotedRecord>;
+    AnsiString text;
+    for (const auto &r : {Rec(1, "a", 5, 1), Rec(2, "b", 5, 2), Rec(3, "c", 6, 1)})
+        text += r.GetDatensatzZeile() + "\r\n";
+    auto stream = StreamOf(text);
+    auto root = std::make_unique<NotedStore>(&stream);
+    NotedStore *outer = root->Filter("Typ", int32_t(5));
+    NotedStore *inner = outer->Filter("Param1", int32_t(2));
+    inner->GetFirst()->Name = "inner";
+    outer->GetFirst()->Name = "outer";
+    TNotedRecord::WrittenBack().clear();
+    root.reset(); // deletes outer, which first deletes inner
+    // inner into outer's key 2; then outer's keys 1 and 2 (holding inner's change) into the root.
+    EXPECT_EQ(TNotedRecord::WrittenBack(), (std::vector<AnsiString>{"inner", "outer", "inner"}));
 }
 
 TEST(StoreViews, FilterStandardShowsTheBoxAndGivesNoView) {
