@@ -34,6 +34,7 @@ template <class T> struct TSortDaten {
     struct sort_daten {
         AnsiString Feld;
         bool operator()(const TSortDaten &a, const TSortDaten &b) const {
+            LOG_FKT("TSortDaten::sort_daten::operator()");
             return a.Daten.IsLess(Feld, b.Daten);
         }
     };
@@ -65,6 +66,7 @@ public:
     }
 
     ~TDatenManager() {
+        LOG_FKT("TDatenManager::~TDatenManager");
         while (!FChildren.empty())
             delete FChildren.front(); // each view unlinks itself
         if (FParent) {
@@ -76,9 +78,12 @@ public:
     TDatenManager(const TDatenManager &) = delete;
     TDatenManager &operator=(const TDatenManager &) = delete;
 
-    // Replaces the records by those of the record-file text at the stream's start.
+    // Replaces the records by those of the record-file text at the stream's start; a null
+    // stream throws and keeps the records.
     void LoadFromStream(TMemoryStream *stream) {
         LOG_FKT("TDatenManager::LoadFromStream");
+        if (!stream)
+            throw E_DatenManager();
         FDaten.clear();
         FCursor = FDaten.end();
         FFromParent = 0; // loaded records are no copies of the parent's
@@ -226,11 +231,14 @@ private:
     // A view: copies of the parent's matching records under their keys.
     TDatenManager(TMap daten, TDatenManager *parent)
         : FDaten(std::move(daten)), FCursor(FDaten.end()), FFromParent(FDaten.size()),
-          FParent(parent) {}
+          FParent(parent) {
+        LOG_FKT("TDatenManager::TDatenManager");
+    }
 
     // Writes the copies back over the parent's records of the same keys. Records added to the
     // view stay out: their keys, beyond the copies', may name other records of the parent.
     void Abgleich() {
+        LOG_FKT("TDatenManager::Abgleich");
         auto rec = FDaten.begin();
         for (size_t i = 0; i < FFromParent && rec != FDaten.end(); ++i, ++rec) {
             const auto it = FParent->FDaten.find(rec->first);
@@ -240,12 +248,14 @@ private:
     }
 
     void RemoveChild(TDatenManager *child) {
+        LOG_FKT("TDatenManager::RemoveChild");
         const auto it = std::find(FChildren.begin(), FChildren.end(), child);
         if (it != FChildren.end())
             FChildren.erase(it);
     }
 
     AnsiString FileText(const TStringList *before, const TStringList *after) const {
+        LOG_FKT("TDatenManager::FileText");
         const T head;
         AnsiString text;
         text.reserve(64 + FDaten.size() * 160);

@@ -4,6 +4,7 @@
 // above decide what a failure answers; nothing here swallows one.
 #pragma once
 
+#include "platform/log/Log.h"
 #include "platform/vcl/Exception.h"
 
 #include <cstdint>
@@ -36,7 +37,10 @@ public:
     int64_t QueryInt(std::string_view sql);
     int64_t LastInsertId() const;
     int Changes() const;
-    sqlite3 *Handle() const { return FDb; }
+    sqlite3 *Handle() const {
+        LOG_FKT("TSqlDatabase::Handle");
+        return FDb;
+    }
 
 private:
     sqlite3 *FDb = nullptr;
@@ -52,7 +56,10 @@ public:
 
     TSqlStatement &Bind(int index, int64_t value);
     TSqlStatement &Bind(int index, const std::string &text);
-    TSqlStatement &Bind(int index, const char *text) { return Bind(index, std::string(text)); }
+    TSqlStatement &Bind(int index, const char *text) {
+        LOG_FKT("TSqlStatement::Bind");
+        return Bind(index, std::string(text));
+    }
     TSqlStatement &BindBlob(int index, const void *data, size_t size);
     TSqlStatement &BindNull(int index);
     // One step: true while a row is there, false when done.

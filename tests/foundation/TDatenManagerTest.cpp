@@ -97,6 +97,8 @@ TEST(StoreLoad, ConstructorErrors) {
     const AnsiString line = Rec(5, "n", 6).GetDatensatzZeile();
     Store fromBuffer(line.data(), static_cast<int32_t>(line.size()));
     EXPECT_EQ(Handles(fromBuffer), std::vector<int>{5});
+    EXPECT_THROW(fromBuffer.LoadFromStream(nullptr), E_DatenManager);
+    EXPECT_EQ(Handles(fromBuffer), std::vector<int>{5}) << "a refused load keeps the records";
 }
 
 TEST(StoreKeys, AddTakesGreatestKeyPlusOne) {
