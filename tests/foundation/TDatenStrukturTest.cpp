@@ -44,7 +44,8 @@ TEST(RecordLine, EmptyNameBecomesTwoQuotesAndThenStaysStable) {
 TEST(RecordLine, EveryFieldRoundTrips) {
     TDatenStruktur d;
     d.Handle = -7;
-    d.Name = "A, \"B\" K\xFC" "che";
+    d.Name = "A, \"B\" K\xFC"
+             "che";
     d.Typ = -1;
     d.Parent = 2147483647;
     d.System = -2147483647 - 1;
@@ -73,7 +74,10 @@ TEST(RecordLine, QuotingOfNames) {
                  {"say \"hi\"", "\"say \"\"hi\"\"\""},
                  {"two words", "\"two words\""},
                  {"tab\there", "\"tab\there\""},
-                 {"K\xFC" "che", "K\xFC" "che"}};
+                 {"K\xFC"
+                  "che",
+                  "K\xFC"
+                  "che"}};
     for (const auto &c : cases) {
         TDatenStruktur d;
         d.Name = c.name;
@@ -111,9 +115,11 @@ TEST(RecordLine, NumbersAndBools) {
     struct {
         AnsiString item;
         int32_t param1;
-    } numbers[] = {{"123", 123},           {"-5", -5},          {"", 0},
-                   {"abc", 0},             {"12x", 0},          {"2147483647", 2147483647},
-                   {"2147483648", 0},      {"-2147483649", 0},  {"0012", 12}};
+    } numbers[] = {{"123", 123},      {"-5", -5},         {"", 0},
+                   {"abc", 0},        {"12x", 0},         {"2147483647", 2147483647},
+                   {"2147483648", 0}, {"-2147483649", 0}, {"0012", 12},
+                   {"+7", 7},         {"+-5", 0},         {"--5", 0},
+                   {"0x10", 0}};
     for (const auto &c : numbers) {
         auto items = Items(41);
         items[6] = c.item;
