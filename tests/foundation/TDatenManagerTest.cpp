@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -288,7 +290,8 @@ TEST(StoreSave, StreamAndFileAreByteExact) {
     EXPECT_EQ(TextOf(out), expected);
     EXPECT_EQ(out.Position(), 0);
 
-    const auto path = std::filesystem::temp_directory_path() / "store_save_test.azx";
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("store_save_" + std::to_string(::getpid()) + ".azx");
     s->SaveToFile(path.string(), &before, &after);
     std::ifstream f(path, std::ios::binary);
     std::stringstream content;

@@ -1,9 +1,11 @@
-#include "platform/vcl/Exception.h"
 #include "platform/vcl/Streams.h"
+#include "platform/vcl/Exception.h"
 #include "platform/vcl/TStringList.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
 
 TEST(MemoryStream, ReadWriteSeekAndSize) {
     TMemoryStream s;
@@ -20,7 +22,8 @@ TEST(MemoryStream, ReadWriteSeekAndSize) {
 }
 
 TEST(FileStream, CreateWriteReadBack) {
-    const auto path = std::filesystem::temp_directory_path() / "vcl_stream_test.txt";
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("vcl_stream_" + std::to_string(::getpid()) + ".txt");
     {
         TStringList l;
         l.Add("eins");
