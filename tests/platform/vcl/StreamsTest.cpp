@@ -45,3 +45,17 @@ TEST(FileStream, FailuresRaiseTheLibraryErrors) {
         EXPECT_NE(e.Message.find("/nonexistent-dir/x.txt"), std::string::npos);
     }
 }
+
+TEST(StringList, LoadsFromTheStreamPositionToItsEnd) {
+    TMemoryStream m;
+    m.WriteBuffer("skip\r\neins\r\nzwei", 16);
+    m.SetPosition(6);
+    TStringList l;
+    l.LoadFromStream(m);
+    ASSERT_EQ(l.Count(), 2);
+    EXPECT_EQ(l[0], "eins");
+    EXPECT_EQ(l[1], "zwei");
+    m.SetPosition(100); // beyond the end: nothing is left to read
+    l.LoadFromStream(m);
+    EXPECT_EQ(l.Count(), 0);
+}
