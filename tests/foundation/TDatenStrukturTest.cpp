@@ -25,6 +25,15 @@ std::vector<AnsiString> Items(int n) {
     return v;
 }
 
+// A record filled from a full line whose item at index is the given text.
+TDatenStruktur FilledWith(size_t index, const AnsiString &item) {
+    auto items = Items(41);
+    items[index] = item;
+    TDatenStruktur d;
+    d.Fill(Line(items));
+    return d;
+}
+
 TEST(RecordLine, DefaultRecordGivesTheFixedLine) {
     const TDatenStruktur d;
     EXPECT_EQ(d.GetDatensatzZeile(), kDefaultLine);
@@ -120,35 +129,20 @@ TEST(RecordLine, NumbersAndBools) {
                    {"2147483648", 0}, {"-2147483649", 0}, {"0012", 12},
                    {"+7", 7},         {"+-5", 0},         {"--5", 0},
                    {"0x10", 0}};
-    for (const auto &c : numbers) {
-        auto items = Items(41);
-        items[6] = c.item;
-        TDatenStruktur d;
-        d.Fill(Line(items));
-        EXPECT_EQ(d.Param1, c.param1) << c.item;
-    }
+    for (const auto &c : numbers)
+        EXPECT_EQ(FilledWith(6, c.item).Param1, c.param1) << c.item;
     struct {
         AnsiString item;
         int16_t typ;
     } types[] = {{"70000", 4464}, {"40000", -25536}, {"-1", -1}, {"65535", -1}};
-    for (const auto &c : types) {
-        auto items = Items(41);
-        items[2] = c.item;
-        TDatenStruktur d;
-        d.Fill(Line(items));
-        EXPECT_EQ(d.Typ, c.typ) << c.item;
-    }
+    for (const auto &c : types)
+        EXPECT_EQ(FilledWith(2, c.item).Typ, c.typ) << c.item;
     struct {
         AnsiString item;
         bool value;
     } bools[] = {{"true", true}, {"TRUE", true}, {"True", false}, {"1", false}, {"", false}};
-    for (const auto &c : bools) {
-        auto items = Items(41);
-        items[25] = c.item;
-        TDatenStruktur d;
-        d.Fill(Line(items));
-        EXPECT_EQ(d.Bool1, c.value) << c.item;
-    }
+    for (const auto &c : bools)
+        EXPECT_EQ(FilledWith(25, c.item).Bool1, c.value) << c.item;
 }
 
 TEST(RecordLine, ShortLinesThrowAndLeaveTheRecordAlone) {
