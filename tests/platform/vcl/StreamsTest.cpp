@@ -59,3 +59,15 @@ TEST(StringList, LoadsFromTheStreamPositionToItsEnd) {
     l.LoadFromStream(m);
     EXPECT_EQ(l.Count(), 0);
 }
+
+TEST(MemoryStream, CopyFromTakesAPartOrTheWholeSource) {
+    TMemoryStream source;
+    source.WriteBuffer("0123456789", 10);
+    source.SetPosition(4);
+    TMemoryStream target;
+    EXPECT_EQ(target.CopyFrom(source, 3), 3); // from the source's position
+    EXPECT_EQ(source.Position(), 7);
+    EXPECT_EQ(target.CopyFrom(source, 0), 10); // 0: the whole source, from its start
+    EXPECT_EQ(std::string(reinterpret_cast<const char *>(target.Memory()), 13), "4560123456789");
+    EXPECT_THROW(target.CopyFrom(source, 1), EReadError) << "nothing left in the source";
+}
