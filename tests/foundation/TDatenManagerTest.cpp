@@ -108,7 +108,7 @@ TEST(StoreKeys, AddTakesGreatestKeyPlusOne) {
     Store empty(&emptyStream);
     empty.Add(Rec(1, "x", 1));
     empty.Add(Rec(2, "y", 1));
-    // Keys are not written, but a view shows them through write-back; check via filter order.
+    // Keys are never written out; the walk in key order shows each Add after the last record.
     EXPECT_EQ(Handles(empty), (std::vector<int>{1, 2}));
 
     auto s = StoreOf({Rec(1, "a", 5), Rec(2, "b", 6), Rec(3, "c", 5)});
