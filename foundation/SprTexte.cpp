@@ -36,7 +36,6 @@ template <size_t N> TTabelle Fuelle(const TRohText (&roh)[N]) {
     return t;
 }
 
-// Function-local statics: filled on first use, so that no static initialiser is needed.
 const AnsiString &Suche(const TTabelle &t, int key) {
     static const AnsiString leer;
     const auto it = t.find(key);
@@ -45,6 +44,8 @@ const AnsiString &Suche(const TTabelle &t, int key) {
 
 } // namespace
 
+// The tables are function-local statics: filled on first use, so that no static initialiser
+// (which the linker may drop from a static library) is needed.
 const AnsiString &SprText(int id) {
     static const TTabelle texte = Fuelle(kTexte);
     return Suche(texte, id);

@@ -34,6 +34,7 @@ template <class T> struct TSortDaten {
     struct sort_daten {
         AnsiString Feld;
         bool operator()(const TSortDaten &a, const TSortDaten &b) const {
+            LOG_FKT("TSortDaten::sort_daten::operator()");
             return a.Daten.IsLess(Feld, b.Daten);
         }
     };
@@ -65,6 +66,7 @@ public:
     }
 
     ~TDatenManager() {
+        LOG_FKT("TDatenManager::~TDatenManager");
         while (!FChildren.empty())
             delete FChildren.front(); // each view unlinks itself
         if (FParent) {
@@ -76,11 +78,15 @@ public:
     TDatenManager(const TDatenManager &) = delete;
     TDatenManager &operator=(const TDatenManager &) = delete;
 
-    // Replaces the records by those of the record-file text at the stream's start.
+    // Replaces the records by those of the record-file text at the stream's start; a null
+    // stream throws and keeps the records.
     void LoadFromStream(TMemoryStream *stream) {
         LOG_FKT("TDatenManager::LoadFromStream");
+        if (!stream)
+            throw E_DatenManager();
         FDaten.clear();
         FCursor = FDaten.end();
+        FFromParent = 0; // loaded records are no copies of the parent's
         std::string_view text(reinterpret_cast<const char *>(stream->Memory()),
                               static_cast<size_t>(stream->Size()));
         int32_t key = 1;
@@ -224,24 +230,32 @@ public:
 private:
     // A view: copies of the parent's matching records under their keys.
     TDatenManager(TMap daten, TDatenManager *parent)
-        : FDaten(std::move(daten)), FCursor(FDaten.end()), FParent(parent) {}
+        : FDaten(std::move(daten)), FCursor(FDaten.end()), FFromParent(FDaten.size()),
+          FParent(parent) {
+        LOG_FKT("TDatenManager::TDatenManager");
+    }
 
-    // Writes the view's records back over the parent's records of the same keys.
+    // Writes the copies back over the parent's records of the same keys. Records added to the
+    // view stay out: their keys, beyond the copies', may name other records of the parent.
     void Abgleich() {
-        for (auto &[key, rec] : FDaten) {
-            const auto it = FParent->FDaten.find(key);
+        LOG_FKT("TDatenManager::Abgleich");
+        auto rec = FDaten.begin();
+        for (size_t i = 0; i < FFromParent && rec != FDaten.end(); ++i, ++rec) {
+            const auto it = FParent->FDaten.find(rec->first);
             if (it != FParent->FDaten.end())
-                it->second = rec;
+                it->second = rec->second;
         }
     }
 
     void RemoveChild(TDatenManager *child) {
+        LOG_FKT("TDatenManager::RemoveChild");
         const auto it = std::find(FChildren.begin(), FChildren.end(), child);
         if (it != FChildren.end())
             FChildren.erase(it);
     }
 
     AnsiString FileText(const TStringList *before, const TStringList *after) const {
+        LOG_FKT("TDatenManager::FileText");
         const T head;
         AnsiString text;
         text.reserve(64 + FDaten.size() * 160);
@@ -267,6 +281,8 @@ private:
     std::list<TDatenManager *> FChildren; // live views, deleted by this store's destructor
     std::vector<TSortDaten<T>> FSortList;
     size_t FSortCursor = 0;
+    // A view's first records (in key order) are the parent's copies; Add appends beyond them.
+    size_t FFromParent = 0;
     TDatenManager *FParent = nullptr;
     bool FSorted = false;
 };

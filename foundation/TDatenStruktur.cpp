@@ -75,9 +75,10 @@ const TTextField *FindText(const AnsiString &feld) {
 
 int32_t IntOf(const D &d, const TIntField &f) { return f.member ? d.*f.member : d.Typ; }
 
-// Signed 32-bit decimal; anything else (empty, letters, out of range) gives 0.
+// Signed 32-bit decimal with one optional sign; anything else (empty, letters, out of range, a
+// second sign) gives 0.
 int32_t ToInt(std::string_view s) {
-    if (!s.empty() && s.front() == '+')
+    if (s.size() > 1 && s.front() == '+' && s[1] != '-')
         s.remove_prefix(1);
     int32_t v = 0;
     const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);

@@ -3,6 +3,7 @@
 // record; the field order is also the order of the 41 items of the record line.
 #pragma once
 
+#include "platform/log/Log.h"
 #include "platform/vcl/AnsiString.h"
 
 #include <cstdint>
@@ -26,6 +27,7 @@ public:
 
     // A literal text must not decay to the bool overload.
     bool IsEqual(const AnsiString &feld, const char *wert) const {
+        LOG_FKT("TDatenStrukturBasis::IsEqual");
         return IsEqual(feld, AnsiString(wert));
     }
 
@@ -63,9 +65,9 @@ public:
     int32_t System = 0;
     int32_t Next = 0;
     int32_t Param1 = 0, Param2 = 0, Param3 = 0, Param4 = 0, Param5 = 0, Param6 = 0, Param7 = 0,
-            Param8 = 0, Param9 = 0, Param10 = 0, Param11 = 0, Param12 = 0, Param13 = 0,
-            Param14 = 0, Param15 = 0, Param16 = 0, Param17 = 0, Param18 = 0, Param19 = 0;
-    bool Bool1 = false, Bool2 = false, Bool3 = false, Bool4 = false, Bool5 = false,
-         Bool6 = false, Bool7 = false, Bool8 = false, Bool9 = false, Bool10 = false;
+            Param8 = 0, Param9 = 0, Param10 = 0, Param11 = 0, Param12 = 0, Param13 = 0, Param14 = 0,
+            Param15 = 0, Param16 = 0, Param17 = 0, Param18 = 0, Param19 = 0;
+    bool Bool1 = false, Bool2 = false, Bool3 = false, Bool4 = false, Bool5 = false, Bool6 = false,
+         Bool7 = false, Bool8 = false, Bool9 = false, Bool10 = false;
     AnsiString String1, String2, String3, String4, String5;
 };

@@ -4,6 +4,7 @@
 // factory a meter shows nothing and is never aborted; tests install TEtsMeterRecorder.
 #pragma once
 
+#include "platform/log/Log.h"
 #include "platform/vcl/AnsiString.h"
 #include "platform/win/Messages.h"
 
@@ -43,11 +44,20 @@ public:
     TEtsMeterRecorder(const TEtsMeterRecorder &) = delete;
     TEtsMeterRecorder &operator=(const TEtsMeterRecorder &) = delete;
 
-    const std::vector<std::string> &Calls() const { return FState->calls; }
+    const std::vector<std::string> &Calls() const {
+        LOG_FKT("TEtsMeterRecorder::Calls");
+        return FState->calls;
+    }
     // The abort flag reads true once a position of at least `position` was set.
-    void AbortFromPosition(int position) { FState->abortFrom = position; }
+    void AbortFromPosition(int position) {
+        LOG_FKT("TEtsMeterRecorder::AbortFromPosition");
+        FState->abortFrom = position;
+    }
     // The abort flag reads true from now on.
-    void Abort() { FState->aborted = true; }
+    void Abort() {
+        LOG_FKT("TEtsMeterRecorder::Abort");
+        FState->aborted = true;
+    }
 
     struct TState {
         std::vector<std::string> calls;

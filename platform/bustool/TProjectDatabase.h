@@ -33,6 +33,7 @@
 #include "platform/bustool/DalRecords.h"
 #include "platform/bustool/TProductData.h"
 #include "platform/bustool/TSqlDatabase.h"
+#include "platform/log/Log.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -146,9 +147,15 @@ public:
     TProjectDatabase(const TProjectDatabase &) = delete;
     TProjectDatabase &operator=(const TProjectDatabase &) = delete;
 
-    const std::filesystem::path &File() const { return FFile; }
+    const std::filesystem::path &File() const {
+        LOG_FKT("TProjectDatabase::File");
+        return FFile;
+    }
     // The connection, for the reads of the interface object.
-    TSqlDatabase &Sql() { return *FSql; }
+    TSqlDatabase &Sql() {
+        LOG_FKT("TProjectDatabase::Sql");
+        return *FSql;
+    }
 
     // --- Building a project (names UTF-8). Each answers the new id; addresses out of range
     // (area and line 0..15, device 0..255) or taken throw EProjectDatabase.

@@ -4,6 +4,7 @@
 // above decide what a failure answers; nothing here swallows one.
 #pragma once
 
+#include "platform/log/Log.h"
 #include "platform/vcl/Exception.h"
 
 #include <cstdint>
@@ -42,7 +43,10 @@ public:
     // other connections see the new content with their next statement. Throws when target
     // is busy beyond its busy time-out.
     void CopyTo(TSqlDatabase &target);
-    sqlite3 *Handle() const { return FDb; }
+    sqlite3 *Handle() const {
+        LOG_FKT("TSqlDatabase::Handle");
+        return FDb;
+    }
 
 private:
     sqlite3 *FDb = nullptr;
@@ -58,7 +62,10 @@ public:
 
     TSqlStatement &Bind(int index, int64_t value);
     TSqlStatement &Bind(int index, const std::string &text);
-    TSqlStatement &Bind(int index, const char *text) { return Bind(index, std::string(text)); }
+    TSqlStatement &Bind(int index, const char *text) {
+        LOG_FKT("TSqlStatement::Bind");
+        return Bind(index, std::string(text));
+    }
     TSqlStatement &BindBlob(int index, const void *data, size_t size);
     TSqlStatement &BindNull(int index);
     // One step: true while a row is there, false when done.

@@ -3,6 +3,7 @@
 #include "platform/vcl/Streams.h"
 #include "platform/vcl/TextLines.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <strings.h>
 
@@ -187,7 +188,9 @@ void TStringList::SetValue(std::string_view name, std::string_view value) {
 }
 
 void TStringList::LoadFromStream(TStream &stream) {
-    AnsiString text(static_cast<size_t>(stream.Size() - stream.Position()), '\0');
+    // A position beyond the end leaves nothing to read.
+    const long long left = std::max<long long>(stream.Size() - stream.Position(), 0);
+    AnsiString text(static_cast<size_t>(left), '\0');
     const long long got = stream.Read(text.data(), static_cast<long long>(text.size()));
     text.resize(static_cast<size_t>(got));
     SetText(text);

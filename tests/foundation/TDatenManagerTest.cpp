@@ -7,10 +7,15 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
 using Store = TDatenManager<TDatenStruktur>;
+
+const AnsiString kKueche = "K\xFC"
+                           "che"; // Windows-1252
 
 TDatenStruktur Rec(int handle, const AnsiString &name, int16_t typ, int param1 = 0) {
     TDatenStruktur d;
@@ -94,6 +99,8 @@ TEST(StoreLoad, ConstructorErrors) {
     const AnsiString line = Rec(5, "n", 6).GetDatensatzZeile();
     Store fromBuffer(line.data(), static_cast<int32_t>(line.size()));
     EXPECT_EQ(Handles(fromBuffer), std::vector<int>{5});
+    EXPECT_THROW(fromBuffer.LoadFromStream(nullptr), E_DatenManager);
+    EXPECT_EQ(Handles(fromBuffer), std::vector<int>{5}) << "a refused load keeps the records";
 }
 
 TEST(StoreKeys, AddTakesGreatestKeyPlusOne) {
@@ -101,7 +108,7 @@ TEST(StoreKeys, AddTakesGreatestKeyPlusOne) {
     Store empty(&emptyStream);
     empty.Add(Rec(1, "x", 1));
     empty.Add(Rec(2, "y", 1));
-    // Keys are not written, but a view shows them through write-back; check via filter order.
+    // Keys are never written out; the walk in key order shows each Add after the last record.
     EXPECT_EQ(Handles(empty), (std::vector<int>{1, 2}));
 
     auto s = StoreOf({Rec(1, "a", 5), Rec(2, "b", 6), Rec(3, "c", 5)});
@@ -135,7 +142,7 @@ TEST(StoreViews, WriteBackOnDeleteTouchesOnlyTheViewsKeys) {
     ASSERT_NE(v, nullptr);
     EXPECT_EQ(Handles(*v), (std::vector<int>{1, 3}));
     v->GetFirst()->Param1 = 9;
-    v->Add(Rec(50, "new", 806)); // stays in the view
+    v->Add(Rec(50, "new", 806));         // stays in the view
     EXPECT_EQ(s->GetFirst()->Param1, 0); // not yet written back
     delete v;
     EXPECT_EQ(Handles(*s), (std::vector<int>{1, 2, 3}));
@@ -145,28 +152,66 @@ TEST(StoreViews, WriteBackOnDeleteTouchesOnlyTheViewsKeys) {
     EXPECT_EQ(none->GetFirst(), nullptr);
 }
 
-TEST(StoreViews, NestedViewsWriteBackInnerFirstWhenTheRootGoes) {
+TEST(StoreViews, ARecordAddedToAViewNeverOverwritesTheParent) {
+    // The view holds keys 1 and 3; its Add takes key 4, which the parent gives another record.
+    auto s = StoreOf({Rec(1, "a", 5), Rec(2, "b", 6), Rec(3, "c", 5), Rec(4, "d", 6)});
+    {
+        std::unique_ptr<Store> v(s->Filter("Typ", int32_t(5)));
+        v->Add(Rec(50, "new", 5));
+        EXPECT_EQ(Handles(*v), (std::vector<int>{1, 3, 50}));
+    }
+    EXPECT_EQ(Handles(*s), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(Walk(*s)[3].Name, "d");
+}
+
+TEST(StoreViews, DeletingAViewWritesBackItsOwnViewsFirst) {
     auto s = StoreOf({Rec(1, "a", 5, 1), Rec(2, "b", 5, 2), Rec(3, "c", 6, 1)});
     Store *outer = s->Filter("Typ", int32_t(5));
     Store *inner = outer->Filter("Param1", int32_t(2));
     inner->GetFirst()->Name = "changed in inner";
     outer->GetFirst()->Name = "changed in outer";
-    // Deleting the root deletes the outer view, which first deletes (and takes back) the inner.
-    // Check through a second root view made before: it is deleted after outer, so it sees
-    // nothing; instead save the root on the way out by checking a copy of the text.
-    std::unique_ptr<Store> probe(s->Filter("Typ", int32_t(5)));
+    // A second view of the root, made before the changes reach it.
+    std::unique_ptr<Store> stale(s->Filter("Typ", int32_t(5)));
     delete outer; // inner goes first, into outer; outer into the root
     const auto recs = Walk(*s);
     EXPECT_EQ(recs[0].Name, "changed in outer");
     EXPECT_EQ(recs[1].Name, "changed in inner");
     EXPECT_EQ(recs[2].Name, "c");
-    probe.reset();
-    // The probe held the old records and wrote them back over the changes: last one wins.
+    // The stale view writes its old copies back over the changes: the last view deleted wins.
+    stale.reset();
     EXPECT_EQ(Walk(*s)[1].Name, "b");
-    // A root deleted with live views of views does not leak or crash (checked by sanitizers).
-    Store *o2 = s->Filter("Typ", int32_t(5));
-    o2->Filter("Typ", int32_t(5));
-    s.reset();
+}
+
+// A record that notes every value written back into it, to see the order of the write-backs.
+struct TNotedRecord : TDatenStruktur {
+    static std::vector<AnsiString> &WrittenBack() {
+        static std::vector<AnsiString> names;
+        return names;
+    }
+    TNotedRecord() = default;
+    TNotedRecord(const TNotedRecord &) = default;
+    TNotedRecord &operator=(const TNotedRecord &other) {
+        TDatenStruktur::operator=(other);
+        WrittenBack().push_back(other.Name);
+        return *this;
+    }
+};
+
+TEST(StoreViews, DeletingTheRootWritesBackInnermostFirst) {
+    using NotedStore = TDatenManager<TNotedRecord>;
+    AnsiString text;
+    for (const auto &r : {Rec(1, "a", 5, 1), Rec(2, "b", 5, 2), Rec(3, "c", 6, 1)})
+        text += r.GetDatensatzZeile() + "\r\n";
+    auto stream = StreamOf(text);
+    auto root = std::make_unique<NotedStore>(&stream);
+    NotedStore *outer = root->Filter("Typ", int32_t(5));
+    NotedStore *inner = outer->Filter("Param1", int32_t(2));
+    inner->GetFirst()->Name = "inner";
+    outer->GetFirst()->Name = "outer";
+    TNotedRecord::WrittenBack().clear();
+    root.reset(); // deletes outer, which first deletes inner
+    // inner into outer's key 2; then outer's keys 1 and 2 (holding inner's change) into the root.
+    EXPECT_EQ(TNotedRecord::WrittenBack(), (std::vector<AnsiString>{"inner", "outer", "inner"}));
 }
 
 TEST(StoreViews, FilterStandardShowsTheBoxAndGivesNoView) {
@@ -206,7 +251,7 @@ TEST(StoreSort, StableSnapshotThatDoesNotReachTheRecords) {
     s->Sort("Name");
     EXPECT_EQ(Handles(*s), (std::vector<int>{3, 2, 4, 1}));
     s->GetFirst()->Param1 = 77; // a copy in the snapshot
-    s->Add(Rec(5, "A", 1));    // not in the snapshot until the next Sort
+    s->Add(Rec(5, "A", 1));     // not in the snapshot until the next Sort
     EXPECT_EQ(Handles(*s).size(), 4u);
     TMemoryStream out;
     s->SaveToStream(&out, nullptr, nullptr);
@@ -231,7 +276,7 @@ TEST(StoreSort, UnsortableFieldThrowsOnlyWhenTwoAreCompared) {
 }
 
 TEST(StoreSave, StreamAndFileAreByteExact) {
-    auto s = StoreOf({Rec(1, "", 105), Rec(2, "K\xFC" "che", 6124)});
+    auto s = StoreOf({Rec(1, "", 105), Rec(2, kKueche, 6124)});
     TStringList before, after;
     before.Add("<DB>");
     after.Add("</DB>");
@@ -241,12 +286,12 @@ TEST(StoreSave, StreamAndFileAreByteExact) {
     const TDatenStruktur head;
     const AnsiString expected = head.GetKopfZeile() + "\r\n#Brix Vorezudiru GmbH\r\n<DB>\r\n" +
                                 Rec(1, "", 105).GetDatensatzZeile() + "\r\n" +
-                                Rec(2, "K\xFC" "che", 6124).GetDatensatzZeile() +
-                                "\r\n</DB>\r\n";
+                                Rec(2, kKueche, 6124).GetDatensatzZeile() + "\r\n</DB>\r\n";
     EXPECT_EQ(TextOf(out), expected);
     EXPECT_EQ(out.Position(), 0);
 
-    const auto path = std::filesystem::temp_directory_path() / "store_save_test.azx";
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("store_save_" + std::to_string(::getpid()) + ".azx");
     s->SaveToFile(path.string(), &before, &after);
     std::ifstream f(path, std::ios::binary);
     std::stringstream content;
@@ -264,7 +309,7 @@ TEST(StoreSave, StreamAndFileAreByteExact) {
     const auto recs = Walk(back);
     ASSERT_EQ(recs.size(), 2u);
     EXPECT_EQ(recs[0].Name, "\"\"");
-    EXPECT_EQ(recs[1].Name, "K\xFC" "che");
+    EXPECT_EQ(recs[1].Name, kKueche);
     EXPECT_EQ(recs[1].Typ, 6124);
 }
 

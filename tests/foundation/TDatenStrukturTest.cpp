@@ -25,6 +25,15 @@ std::vector<AnsiString> Items(int n) {
     return v;
 }
 
+// A record filled from a full line whose item at index is the given text.
+TDatenStruktur FilledWith(size_t index, const AnsiString &item) {
+    auto items = Items(41);
+    items[index] = item;
+    TDatenStruktur d;
+    d.Fill(Line(items));
+    return d;
+}
+
 TEST(RecordLine, DefaultRecordGivesTheFixedLine) {
     const TDatenStruktur d;
     EXPECT_EQ(d.GetDatensatzZeile(), kDefaultLine);
@@ -44,7 +53,8 @@ TEST(RecordLine, EmptyNameBecomesTwoQuotesAndThenStaysStable) {
 TEST(RecordLine, EveryFieldRoundTrips) {
     TDatenStruktur d;
     d.Handle = -7;
-    d.Name = "A, \"B\" K\xFC" "che";
+    d.Name = "A, \"B\" K\xFC"
+             "che";
     d.Typ = -1;
     d.Parent = 2147483647;
     d.System = -2147483647 - 1;
@@ -73,7 +83,10 @@ TEST(RecordLine, QuotingOfNames) {
                  {"say \"hi\"", "\"say \"\"hi\"\"\""},
                  {"two words", "\"two words\""},
                  {"tab\there", "\"tab\there\""},
-                 {"K\xFC" "che", "K\xFC" "che"}};
+                 {"K\xFC"
+                  "che",
+                  "K\xFC"
+                  "che"}};
     for (const auto &c : cases) {
         TDatenStruktur d;
         d.Name = c.name;
@@ -111,38 +124,25 @@ TEST(RecordLine, NumbersAndBools) {
     struct {
         AnsiString item;
         int32_t param1;
-    } numbers[] = {{"123", 123},           {"-5", -5},          {"", 0},
-                   {"abc", 0},             {"12x", 0},          {"2147483647", 2147483647},
-                   {"2147483648", 0},      {"-2147483649", 0},  {"0012", 12}};
-    for (const auto &c : numbers) {
-        auto items = Items(41);
-        items[6] = c.item;
-        TDatenStruktur d;
-        d.Fill(Line(items));
-        EXPECT_EQ(d.Param1, c.param1) << c.item;
-    }
+    } numbers[] = {{"123", 123},      {"-5", -5},         {"", 0},
+                   {"abc", 0},        {"12x", 0},         {"2147483647", 2147483647},
+                   {"2147483648", 0}, {"-2147483649", 0}, {"0012", 12},
+                   {"+7", 7},         {"+-5", 0},         {"--5", 0},
+                   {"0x10", 0}};
+    for (const auto &c : numbers)
+        EXPECT_EQ(FilledWith(6, c.item).Param1, c.param1) << c.item;
     struct {
         AnsiString item;
         int16_t typ;
     } types[] = {{"70000", 4464}, {"40000", -25536}, {"-1", -1}, {"65535", -1}};
-    for (const auto &c : types) {
-        auto items = Items(41);
-        items[2] = c.item;
-        TDatenStruktur d;
-        d.Fill(Line(items));
-        EXPECT_EQ(d.Typ, c.typ) << c.item;
-    }
+    for (const auto &c : types)
+        EXPECT_EQ(FilledWith(2, c.item).Typ, c.typ) << c.item;
     struct {
         AnsiString item;
         bool value;
     } bools[] = {{"true", true}, {"TRUE", true}, {"True", false}, {"1", false}, {"", false}};
-    for (const auto &c : bools) {
-        auto items = Items(41);
-        items[25] = c.item;
-        TDatenStruktur d;
-        d.Fill(Line(items));
-        EXPECT_EQ(d.Bool1, c.value) << c.item;
-    }
+    for (const auto &c : bools)
+        EXPECT_EQ(FilledWith(25, c.item).Bool1, c.value) << c.item;
 }
 
 TEST(RecordLine, ShortLinesThrowAndLeaveTheRecordAlone) {
@@ -224,14 +224,11 @@ TEST(RecordFields, IsLessOrder) {
 TEST(RecordLine, HeadingAndCommentLines) {
     const TDatenStruktur d;
     EXPECT_EQ(d.GetKommentarZeile(), "#Brix Vorezudiru GmbH");
-    std::vector<AnsiString> items;
-    TStringList::SplitCommaText(d.GetKopfZeile(), items);
-    ASSERT_EQ(items.size(), 41u);
-    EXPECT_EQ(items[0], "#Handle");
-    EXPECT_EQ(items[24], "Param19");
-    EXPECT_EQ(items[34], "Bool10");
-    EXPECT_EQ(items[39], "String5");
-    EXPECT_EQ(items[40], "Endekennung");
+    EXPECT_EQ(d.GetKopfZeile(),
+              "#Handle,Name,Typ,Parent,System,Next,Param1,Param2,Param3,Param4,Param5,Param6,"
+              "Param7,Param8,Param9,Param10,Param11,Param12,Param13,Param14,Param15,Param16,"
+              "Param17,Param18,Param19,Bool1,Bool2,Bool3,Bool4,Bool5,Bool6,Bool7,Bool8,Bool9,"
+              "Bool10,String1,String2,String3,String4,String5,Endekennung");
 }
 
 } // namespace
