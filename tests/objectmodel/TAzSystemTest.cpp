@@ -5,6 +5,7 @@
 #include "platform/win/MessageBox.h"
 #include "tests/platform/bustool/TempProject.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -235,6 +236,23 @@ TEST_F(SystemTest, BusVoltageChoiceWritesAndRefreshesOnlyWhenItChanges) {
     const TDatenStruktur *rec = main.FindDatenSatz(1, 1);
     ASSERT_NE(rec, nullptr);
     EXPECT_TRUE(rec->Bool4);
+}
+
+TEST_F(SystemTest, ABusVoltageComboWithoutChoiceChangesNothing) {
+    Show();
+    TCell cell;
+    cell.RowId = TAzSystem::RowBusspannung;
+    TDrawGridSEComboBox leer; // nothing selected, as after typing into the box
+    system.GridComboBoxChange(&leer, cell, 1, 4);
+    DeliverPostedMessages();
+    EXPECT_TRUE(main.Log().empty());
+    const TDatenStruktur rec = Record();
+    EXPECT_FALSE(rec.Bool4);
+    main.UseTemporaryProject();
+    main.ClearLog();
+    ASSERT_TRUE(system.WriteDataToDb());
+    const Trace trace = main.Trace();
+    EXPECT_NE(std::find(trace.begin(), trace.end(), "10010=0"), trace.end());
 }
 
 TEST_F(SystemTest, LeavingASpinCellTakesTheSpinValue) {
