@@ -330,6 +330,7 @@ int TDataBasis::AddRowComboBox(TDrawGridSE *grid, const AnsiString &caption, int
     SetCaption(grid, row, caption);
     TCell &cell = grid->Cells(1, row);
     cell.Kind = TCell::ckComboBox;
+    cell.Style = csDropDownList;
     if (items)
         cell.Items.assign(items->begin(), items->end());
     const bool selected = index >= 0 && index < static_cast<int>(cell.Items.size());
@@ -348,6 +349,7 @@ int TDataBasis::AddRowComboBox(TDrawGridSE *grid, const AnsiString &caption, int
     SetCaption(grid, row, caption);
     TCell &cell = grid->Cells(1, row);
     cell.Kind = TCell::ckComboBox;
+    cell.Style = csDropDownList;
     cell.Werte = werte;
     for (const TComboWert &w : werte) {
         if (cell.ItemIndex < 0 && w.Wert == selectedValue) {

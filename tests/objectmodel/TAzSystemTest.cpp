@@ -238,6 +238,19 @@ TEST_F(SystemTest, BusVoltageChoiceWritesAndRefreshesOnlyWhenItChanges) {
     EXPECT_TRUE(rec->Bool4);
 }
 
+TEST_F(SystemTest, TheBusVoltageRowTakesNoTypedText) {
+    Show();
+    const int row = RowOf(TAzSystem::RowBusspannung);
+    EXPECT_EQ(grid.Cells(1, row).Style, csDropDownList);
+    grid.ActivateCell(1, row);
+    grid.ComboText("Vielleicht");
+    grid.LeaveCell();
+    DeliverPostedMessages();
+    EXPECT_TRUE(main.Log().empty());
+    EXPECT_EQ(grid.Cells(1, row).Text, "Letzter Zustand") << "the cell shows what is stored";
+    EXPECT_EQ(grid.Cells(1, row).ItemIndex, 0);
+}
+
 TEST_F(SystemTest, ABusVoltageComboWithoutChoiceChangesNothing) {
     Show();
     TCell cell;
