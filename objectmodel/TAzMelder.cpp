@@ -284,21 +284,12 @@ int TAzMelder::AddRowComboBoxStyle(TDrawGridSE *grid, const AnsiString &caption,
                                    const TStringList *items, int index, TComboBoxStyle style,
                                    bool flag, int helpIndex, bool newRow) {
     LOG_FKT("TAzMelder::AddRowComboBoxStyle");
-    if (!grid)
-        return -1;
-    const int row = BeginRow(grid, rowId, helpIndex, newRow);
-    TCell &titel = grid->Cells(0, row);
-    titel.Kind = TCell::ckCaption;
-    titel.Text = caption;
+    const int row = AddRowComboBox(grid, caption, rowId, items, index, helpIndex, newRow);
+    if (row < 0)
+        return row;
     TCell &cell = grid->Cells(1, row);
-    cell.Kind = TCell::ckComboBox;
     cell.Style = style;
     cell.Flag = flag;
-    if (items)
-        cell.Items.assign(items->begin(), items->end());
-    const bool gewaehlt = index >= 0 && index < static_cast<int>(cell.Items.size());
-    cell.ItemIndex = gewaehlt ? index : -1;
-    cell.Text = gewaehlt ? cell.Items[static_cast<size_t>(index)] : AnsiString();
     return row;
 }
 
