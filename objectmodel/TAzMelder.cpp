@@ -146,6 +146,61 @@ AnsiString TAzMelder::GetName(bool) const {
            ")";
 }
 
+bool TAzMelder::DatenAbgleich(bool, bool) {
+    LOG_FKT("TAzMelder::DatenAbgleich");
+    return DatenAbgleichDefaultName();
+}
+
+int TAzMelder::GetMelderNr() const {
+    LOG_FKT("TAzMelder::GetMelderNr");
+    return FMelderNr;
+}
+
+TAzMelder::TEnumMelder TAzMelder::GetMelderBereich() const {
+    LOG_FKT("TAzMelder::GetMelderBereich");
+    return FMelderBereich;
+}
+
+int8_t TAzMelder::GetSicherungsBereichMelder() const {
+    LOG_FKT("TAzMelder::GetSicherungsBereichMelder");
+    return FSicherungsBereich;
+}
+
+int8_t TAzMelder::GetMelderArt() const {
+    LOG_FKT("TAzMelder::GetMelderArt");
+    return FMelderArt;
+}
+
+int TAzMelder::GetIndexMelderText() const {
+    LOG_FKT("TAzMelder::GetIndexMelderText");
+    return FIndexMelderText;
+}
+
+AnsiString TAzMelder::GetMelderText() const {
+    LOG_FKT("TAzMelder::GetMelderText");
+    return FMelderText;
+}
+
+int8_t TAzMelder::GetMelderTyp() const {
+    LOG_FKT("TAzMelder::GetMelderTyp");
+    return FMelderTyp;
+}
+
+bool TAzMelder::GetAktivBei() const {
+    LOG_FKT("TAzMelder::GetAktivBei");
+    return FAktivBei;
+}
+
+uint32_t TAzMelder::GetVarianteAz() const {
+    LOG_FKT("TAzMelder::GetVarianteAz");
+    return FVarianteAz;
+}
+
+const TStringList &TAzMelder::GetMelderTextListe() const {
+    LOG_FKT("TAzMelder::GetMelderTextListe");
+    return FTextListe;
+}
+
 void TAzMelder::SetMelderNr(int nummer) {
     LOG_FKT("TAzMelder::SetMelderNr");
     FMelderNr = nummer;
