@@ -1,5 +1,6 @@
 // The panel root: its record, its grid, its handlers and the variant change.
 #include "objectmodel/TAzSystem.h"
+#include "AzTestHilfen.h"
 #include "FakeMainWindow.h"
 #include "platform/objectbase/MainWindowMessages.h"
 #include "platform/win/MessageBox.h"
@@ -12,8 +13,6 @@
 #include <vector>
 
 namespace {
-
-using Trace = std::vector<std::string>;
 
 struct SystemTest : ::testing::Test {
     TFakeMainWindow main;
@@ -29,14 +28,6 @@ struct SystemTest : ::testing::Test {
     void Show() {
         system.BuildInfoWindow(&grid, nullptr, false, -1, -1);
         main.ClearLog();
-    }
-    // Row index of a row id.
-    int RowOf(int rowId) {
-        for (int r = 0; r < grid.RowCount(); ++r)
-            if (grid.Cells(1, r).RowId == rowId)
-                return r;
-        ADD_FAILURE() << "no row " << rowId;
-        return 0;
     }
 };
 
@@ -224,7 +215,7 @@ TEST_F(SystemTest, BuildInfoWindowPosts1136OnlyForACell) {
 
 TEST_F(SystemTest, BusVoltageChoiceWritesAndRefreshesOnlyWhenItChanges) {
     Show();
-    const int row = RowOf(TAzSystem::RowBusspannung);
+    const int row = RowOf(grid, TAzSystem::RowBusspannung);
     grid.ActivateCell(1, row);
     grid.SelectItem(0); // unchanged
     DeliverPostedMessages();
@@ -240,7 +231,7 @@ TEST_F(SystemTest, BusVoltageChoiceWritesAndRefreshesOnlyWhenItChanges) {
 
 TEST_F(SystemTest, TheBusVoltageRowTakesNoTypedText) {
     Show();
-    const int row = RowOf(TAzSystem::RowBusspannung);
+    const int row = RowOf(grid, TAzSystem::RowBusspannung);
     EXPECT_EQ(grid.Cells(1, row).Style, csDropDownList);
     grid.ActivateCell(1, row);
     grid.ComboText("Vielleicht");
@@ -280,7 +271,7 @@ TEST_F(SystemTest, LeavingASpinCellTakesTheSpinValue) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.rowId);
         Show();
-        const int row = RowOf(c.rowId);
+        const int row = RowOf(grid, c.rowId);
         grid.ActivateCell(1, row);
         grid.LeaveCell(); // unchanged: nothing written, nothing posted
         DeliverPostedMessages();
@@ -297,7 +288,7 @@ TEST_F(SystemTest, LeavingASpinCellTakesTheSpinValue) {
 
 TEST_F(SystemTest, SpinOverflowAndUnderflowClampTheEditorWithoutWriting) {
     Show();
-    grid.ActivateCell(1, RowOf(TAzSystem::RowImpuls));
+    grid.ActivateCell(1, RowOf(grid, TAzSystem::RowImpuls));
     grid.SpinValue(300);
     EXPECT_EQ(grid.SpinEdit()->Value, 255);
     EXPECT_EQ(grid.SpinEdit()->Position, 255);
