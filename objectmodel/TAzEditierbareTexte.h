@@ -42,7 +42,10 @@ public:
     // text in key order. A sub-record that cannot be made ends the chain and is reported once.
     void Write(TDatenStruktur &record) override;
     void BuildInfoWindow(TDrawGridSE *grid, TListView *listView, bool, int col, int row) override;
-    bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
+    bool DatenAbgleich(bool, bool) override {
+        LOG_FKT("TAzEditierbareTexte::DatenAbgleich");
+        return DatenAbgleichDefaultName();
+    }
     bool IsVisible() const override;
 
     // The 50 texts, four parameters each, in key order (SetHardwareTexteToDb).
@@ -52,7 +55,10 @@ public:
     // texts live in the detectors), so the list stays as it is.
     void GetMelderTextListe(TStringList *list) const;
 
-    const std::map<int, TText> &Texte() const { return FTexte; }
+    const std::map<int, TText> &Texte() const {
+        LOG_FKT("TAzEditierbareTexte::Texte");
+        return FTexte;
+    }
     TCell::TEnumGroupTitleState GetGruppenStatus(int gruppe) const;
 
     void GridGroupTitleClick(TObject *sender, TCell &cell, int col, int row);

@@ -146,6 +146,61 @@ AnsiString TAzMelder::GetName(bool) const {
            ")";
 }
 
+bool TAzMelder::DatenAbgleich(bool, bool) {
+    LOG_FKT("TAzMelder::DatenAbgleich");
+    return DatenAbgleichDefaultName();
+}
+
+int TAzMelder::GetMelderNr() const {
+    LOG_FKT("TAzMelder::GetMelderNr");
+    return FMelderNr;
+}
+
+TAzMelder::TEnumMelder TAzMelder::GetMelderBereich() const {
+    LOG_FKT("TAzMelder::GetMelderBereich");
+    return FMelderBereich;
+}
+
+int8_t TAzMelder::GetSicherungsBereichMelder() const {
+    LOG_FKT("TAzMelder::GetSicherungsBereichMelder");
+    return FSicherungsBereich;
+}
+
+int8_t TAzMelder::GetMelderArt() const {
+    LOG_FKT("TAzMelder::GetMelderArt");
+    return FMelderArt;
+}
+
+int TAzMelder::GetIndexMelderText() const {
+    LOG_FKT("TAzMelder::GetIndexMelderText");
+    return FIndexMelderText;
+}
+
+AnsiString TAzMelder::GetMelderText() const {
+    LOG_FKT("TAzMelder::GetMelderText");
+    return FMelderText;
+}
+
+int8_t TAzMelder::GetMelderTyp() const {
+    LOG_FKT("TAzMelder::GetMelderTyp");
+    return FMelderTyp;
+}
+
+bool TAzMelder::GetAktivBei() const {
+    LOG_FKT("TAzMelder::GetAktivBei");
+    return FAktivBei;
+}
+
+uint32_t TAzMelder::GetVarianteAz() const {
+    LOG_FKT("TAzMelder::GetVarianteAz");
+    return FVarianteAz;
+}
+
+const TStringList &TAzMelder::GetMelderTextListe() const {
+    LOG_FKT("TAzMelder::GetMelderTextListe");
+    return FTextListe;
+}
+
 void TAzMelder::SetMelderNr(int nummer) {
     LOG_FKT("TAzMelder::SetMelderNr");
     FMelderNr = nummer;
@@ -284,21 +339,12 @@ int TAzMelder::AddRowComboBoxStyle(TDrawGridSE *grid, const AnsiString &caption,
                                    const TStringList *items, int index, TComboBoxStyle style,
                                    bool flag, int helpIndex, bool newRow) {
     LOG_FKT("TAzMelder::AddRowComboBoxStyle");
-    if (!grid)
-        return -1;
-    const int row = BeginRow(grid, rowId, helpIndex, newRow);
-    TCell &titel = grid->Cells(0, row);
-    titel.Kind = TCell::ckCaption;
-    titel.Text = caption;
+    const int row = AddRowComboBox(grid, caption, rowId, items, index, helpIndex, newRow);
+    if (row < 0)
+        return row;
     TCell &cell = grid->Cells(1, row);
-    cell.Kind = TCell::ckComboBox;
     cell.Style = style;
     cell.Flag = flag;
-    if (items)
-        cell.Items.assign(items->begin(), items->end());
-    const bool gewaehlt = index >= 0 && index < static_cast<int>(cell.Items.size());
-    cell.ItemIndex = gewaehlt ? index : -1;
-    cell.Text = gewaehlt ? cell.Items[static_cast<size_t>(index)] : AnsiString();
     return row;
 }
 

@@ -50,30 +50,30 @@ public:
     void InitFromDB(TDatenStruktur &record) override;
     void Write(TDatenStruktur &record) override;
     void BuildInfoWindow(TDrawGridSE *grid, TListView *listView, bool, int col, int row) override;
-    bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
+    bool DatenAbgleich(bool, bool) override;
     // Takes input type, text index, detector type, active level, the further value and the
     // text of the first detector record (in key order) of the store; kind, security area and
     // number stay. The record is not written here. Throws E_DataBasis (code 3, message
     // "name:\n") when the store holds no detector record.
     bool Paste(TDatenManager<TDatenStruktur> *store, AnsiString &message) override;
 
-    int GetMelderNr() const { return FMelderNr; }
+    int GetMelderNr() const;
     void SetMelderNr(int nummer); // kept as given, also for the wired input
-    TEnumMelder GetMelderBereich() const { return FMelderBereich; }
-    int8_t GetSicherungsBereichMelder() const { return FSicherungsBereich; }
-    int8_t GetMelderArt() const { return FMelderArt; }
-    int GetIndexMelderText() const { return FIndexMelderText; }
+    TEnumMelder GetMelderBereich() const;
+    int8_t GetSicherungsBereichMelder() const;
+    int8_t GetMelderArt() const;
+    int GetIndexMelderText() const;
     bool MelderTextUsed(int n) const;
-    AnsiString GetMelderText() const { return FMelderText; }
-    int8_t GetMelderTyp() const { return FMelderTyp; }
-    bool GetAktivBei() const { return FAktivBei; }
+    AnsiString GetMelderText() const;
+    int8_t GetMelderTyp() const;
+    bool GetAktivBei() const;
 
     // Stores the kind and sets the area it implies (the wired input: SB 1 when the variant
     // has it, else the hold-up area) and resets the other settings; false for a kind outside
     // 0 to 6, which is stored and changes nothing else.
     bool SetMelderBereich(TEnumMelder kind);
     void SetVarianteAz(uint32_t variante); // stores it, nothing else
-    uint32_t GetVarianteAz() const { return FVarianteAz; }
+    uint32_t GetVarianteAz() const;
     // The wired input follows a new variant: an area that the variant no longer has is
     // replaced (area 1 by 2, areas 2 to 4 by 1) and the user is told; the record is written.
     // False for the fire or hold-up area, or when the record cannot be had.
@@ -94,7 +94,7 @@ public:
     void SetMelderTextListe(int &index);
     // The device instance hands out the editable texts' list; this detector does not use it.
     void SetMelderTextListe(TStringList *liste);
-    const TStringList &GetMelderTextListe() const { return FTextListe; }
+    const TStringList &GetMelderTextListe() const;
     // Appends one empty entry; false without a list.
     bool GetPhysAdrSe(TEnumMelder kind, TStringList *liste);
     // A combo-box row with a given style and flag (the text row: a drop-down with edit field).

@@ -79,7 +79,7 @@ protected:
     // `code` with message 1133 and Text2 empty; the text the device instance put into Text2
     // when it answered non-zero, else the empty text.
     AnsiString AnfrageText(uint8_t code) {
-        LOG_FKT("TAzObjekt::AnfrageText");
+        LOG_FKT("TAzBasis::AnfrageText");
         RDeviceRequest request(*this, code);
         if (request.Send(WM_AZ_DEVICE_REQUEST) == 0)
             return {};

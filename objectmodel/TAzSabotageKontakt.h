@@ -18,12 +18,18 @@ public:
     void InitFromDB(TDatenStruktur &record) override;
     void Write(TDatenStruktur &record) override;
     void BuildInfoWindow(TDrawGridSE *grid, TListView *listView, bool, int col, int row) override;
-    bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
+    bool DatenAbgleich(bool, bool) override {
+        LOG_FKT("TAzSabotageKontakt::DatenAbgleich");
+        return DatenAbgleichDefaultName();
+    }
 
     // 4630 the resistor, then 4610 the parameter word.
     bool WriteDataToDb();
     uint32_t GetMelderParameterblock() const;
-    int8_t GetWiderstand() const { return FWiderstand; }
+    int8_t GetWiderstand() const {
+        LOG_FKT("TAzSabotageKontakt::GetWiderstand");
+        return FWiderstand;
+    }
 
     void GridComboBoxChange(TObject *sender, TCell &cell, int col, int row);
 

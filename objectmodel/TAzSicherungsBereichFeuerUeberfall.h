@@ -16,7 +16,10 @@ public:
     // The grid is prepared with the handlers and stays empty (no rows, no 1136); with flag A
     // set its Tag is -1.
     void BuildInfoWindow(TDrawGridSE *grid, TListView *listView, bool, int col, int row) override;
-    bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
+    bool DatenAbgleich(bool, bool) override {
+        LOG_FKT("TAzFeuerUeberfallBereich::DatenAbgleich");
+        return DatenAbgleichDefaultName();
+    }
 };
 
 class TAzSicherungsBereichFeuer

@@ -120,7 +120,8 @@ void TAzSystem::GridComboBoxChange(TObject *sender, TCell &cell, int col, int ro
     if (!combo)
         return;
     TAzEpilog e;
-    if (cell.RowId == RowBusspannung && AzTakeValue(FBusspannung, combo->ItemIndex))
+    if (cell.RowId == RowBusspannung && combo->ItemIndex >= 0 &&
+        AzTakeValue(FBusspannung, combo->ItemIndex))
         e.Write = e.Post1163 = true;
     e.Run(*this, col, row);
 }

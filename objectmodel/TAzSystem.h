@@ -37,14 +37,20 @@ public:
     // 10010 bus-voltage return, 10140 event-memory depth.
     bool WriteDataToDb();
 
-    uint32_t GetParamVarianteAz() const { return FVarianteAz; }
+    uint32_t GetParamVarianteAz() const {
+        LOG_FKT("TAzSystem::GetParamVarianteAz");
+        return FVarianteAz;
+    }
     void SetParamVarianteAz(uint32_t variante); // no check
     // The label of one of the 15 valid words ("Konfiguration 2.1"), empty for any other.
     static AnsiString GetTextVarianteAz(uint32_t variante);
     // Depth by the number of areas: 1 -> 255, 2 -> 160, 3 -> 106, 4 -> 80; any other number
     // leaves the depth as it is.
     void SetEreignisspeichertiefe(int typ);
-    uint8_t GetEreignisspeichertiefe() const { return FEreignisspeichertiefe; }
+    uint8_t GetEreignisspeichertiefe() const {
+        LOG_FKT("TAzSystem::GetEreignisspeichertiefe");
+        return FEreignisspeichertiefe;
+    }
 
     void GridComboBoxChange(TObject *sender, TCell &cell, int col, int row);
     void GridExitCell(TDrawGridSE *grid, TObject *editor, TCell &cell, int col, int row);

@@ -120,7 +120,7 @@ void TDrawGridSE::SelectItem(int index) {
 void TDrawGridSE::ComboText(const AnsiString &text) {
     LOG_FKT("TDrawGridSE::ComboText");
     TCell *cell = ActiveCell();
-    if (!cell || FEditor != &FComboBox)
+    if (!cell || FEditor != &FComboBox || FComboBox.Style == csDropDownList)
         return;
     FComboBox.Text = text;
     if (OnComboBoxChange)

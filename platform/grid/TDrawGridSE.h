@@ -78,8 +78,9 @@ public:
 
     // Edit field: the text typed so far (raises OnEditChange). A text beyond the limit is cut.
     void EditText(const AnsiString &text);
-    // Combo box: an item chosen (raises OnComboBoxChange); a text typed into a drop-down with
-    // edit field leaves the selection as it is and raises the same closure.
+    // Combo box: an item chosen (raises OnComboBoxChange); a text typed into a combo box with
+    // an edit field leaves the selection as it is and raises the same closure. A drop-down
+    // list has no edit field: typing into it does nothing.
     void SelectItem(int index);
     void ComboText(const AnsiString &text);
     // Spin editor: a number typed or stepped. Within the limits it raises OnSpinEditChange;

@@ -256,11 +256,17 @@ int TDataBasis::AddRowCaption(TDrawGridSE *grid, int rowId, const AnsiString &ca
 }
 
 namespace {
-// Column 0 of every value row.
-void SetCaption(TDrawGridSE *grid, int row, const AnsiString &caption) {
-    TCell &cell = grid->Cells(0, row);
-    cell.Kind = TCell::ckCaption;
-    cell.Text = caption;
+// A value row: the caption in column 0, a cell of that kind showing text in column 1, which
+// the builder then completes.
+TCell &WertZeile(TDrawGridSE *grid, int row, const AnsiString &caption, TCell::TEnumCellKind kind,
+                 const AnsiString &text) {
+    TCell &titel = grid->Cells(0, row);
+    titel.Kind = TCell::ckCaption;
+    titel.Text = caption;
+    TCell &cell = grid->Cells(1, row);
+    cell.Kind = kind;
+    cell.Text = text;
+    return cell;
 }
 } // namespace
 
@@ -270,11 +276,7 @@ int TDataBasis::AddRowEditFeld(TDrawGridSE *grid, const AnsiString &caption, int
     if (!grid)
         return -1;
     const int row = BeginRow(grid, rowId, helpIndex, newRow);
-    SetCaption(grid, row, caption);
-    TCell &cell = grid->Cells(1, row);
-    cell.Kind = TCell::ckEdit;
-    cell.Text = value;
-    cell.MaxLength = maxLength;
+    WertZeile(grid, row, caption, TCell::ckEdit, value).MaxLength = maxLength;
     return row;
 }
 
@@ -284,10 +286,7 @@ int TDataBasis::AddRowTextFeld(TDrawGridSE *grid, const AnsiString &caption, int
     if (!grid)
         return -1;
     const int row = BeginRow(grid, rowId, helpIndex, newRow);
-    SetCaption(grid, row, caption);
-    TCell &cell = grid->Cells(1, row);
-    cell.Kind = TCell::ckText;
-    cell.Text = value;
+    WertZeile(grid, row, caption, TCell::ckText, value);
     return row;
 }
 
@@ -297,10 +296,7 @@ int TDataBasis::AddRowEllipse(TDrawGridSE *grid, const AnsiString &caption, int 
     if (!grid)
         return -1;
     const int row = BeginRow(grid, rowId, helpIndex, newRow);
-    SetCaption(grid, row, caption);
-    TCell &cell = grid->Cells(1, row);
-    cell.Kind = TCell::ckEllipse;
-    cell.Text = value;
+    WertZeile(grid, row, caption, TCell::ckEllipse, value);
     return row;
 }
 
@@ -310,14 +306,11 @@ int TDataBasis::AddRowSpinEdit(TDrawGridSE *grid, const AnsiString &caption, int
     if (!grid)
         return -1;
     const int row = BeginRow(grid, rowId, helpIndex, newRow);
-    SetCaption(grid, row, caption);
-    TCell &cell = grid->Cells(1, row);
-    cell.Kind = TCell::ckSpinEdit;
+    TCell &cell = WertZeile(grid, row, caption, TCell::ckSpinEdit, std::to_string(value));
     cell.MaxValue = maximum;
     cell.MinValue = minimum;
     cell.Increment = step;
     cell.Value = value;
-    cell.Text = std::to_string(value);
     return row;
 }
 
@@ -327,14 +320,14 @@ int TDataBasis::AddRowComboBox(TDrawGridSE *grid, const AnsiString &caption, int
     if (!grid)
         return -1;
     const int row = BeginRow(grid, rowId, helpIndex, newRow);
-    SetCaption(grid, row, caption);
-    TCell &cell = grid->Cells(1, row);
-    cell.Kind = TCell::ckComboBox;
+    TCell &cell = WertZeile(grid, row, caption, TCell::ckComboBox, "");
+    cell.Style = csDropDownList;
     if (items)
         cell.Items.assign(items->begin(), items->end());
-    const bool selected = index >= 0 && index < static_cast<int>(cell.Items.size());
-    cell.ItemIndex = selected ? index : -1;
-    cell.Text = selected ? cell.Items[static_cast<size_t>(index)] : AnsiString();
+    if (index >= 0 && index < static_cast<int>(cell.Items.size())) {
+        cell.ItemIndex = index;
+        cell.Text = cell.Items[static_cast<size_t>(index)];
+    }
     return row;
 }
 
@@ -345,9 +338,8 @@ int TDataBasis::AddRowComboBox(TDrawGridSE *grid, const AnsiString &caption, int
     if (!grid)
         return -1;
     const int row = BeginRow(grid, rowId, helpIndex, newRow);
-    SetCaption(grid, row, caption);
-    TCell &cell = grid->Cells(1, row);
-    cell.Kind = TCell::ckComboBox;
+    TCell &cell = WertZeile(grid, row, caption, TCell::ckComboBox, "");
+    cell.Style = csDropDownList;
     cell.Werte = werte;
     for (const TComboWert &w : werte) {
         if (cell.ItemIndex < 0 && w.Wert == selectedValue) {

@@ -131,6 +131,8 @@ public:
                       const AnsiString &value, int helpIndex, bool newRow);
     int AddRowSpinEdit(TDrawGridSE *grid, const AnsiString &caption, int rowId, int maximum,
                        int minimum, int step, int value, int helpIndex, bool newRow);
+    // The combo-box rows are drop-down lists: only what they offer can be chosen (a row that
+    // takes typed text is built with its own style).
     // Over texts: the item at index is selected (none when index is outside the list).
     int AddRowComboBox(TDrawGridSE *grid, const AnsiString &caption, int rowId,
                        const TStringList *items, int index, int helpIndex, bool newRow);

@@ -1,5 +1,6 @@
 // What all panel classes share: the handler epilogue, the request record, the default-name
 // alignment, the class table and the four folders.
+#include "AzTestHilfen.h"
 #include "FakeMainWindow.h"
 #include "objectmodel/AzGrid.h"
 #include "objectmodel/AzKlassen.h"
@@ -18,8 +19,6 @@
 #include <vector>
 
 namespace {
-
-using Trace = std::vector<std::string>;
 
 // A data class of the detector's entry whose Write notes itself in the main window's log.
 class TProbe : public TAzObjekt<TDataBasis, AzKlasse::Melder> {

@@ -1,6 +1,7 @@
 // The device-parameter write path, into a temporary simulated project, and the
 // four-parameter form of a panel text.
 #include "objectmodel/AzDeviceParam.h"
+#include "AzTestHilfen.h"
 #include "FakeMainWindow.h"
 #include "platform/win/MessageBox.h"
 #include "tests/platform/bustool/TempProject.h"
@@ -63,8 +64,6 @@ TEST(TextEncoding, SwapDwordReversesTheBytes) {
     EXPECT_EQ(AzSwapDword(0x11223344u), 0x44332211u);
     EXPECT_EQ(AzSwapDword(0x800000FFu), 0xFF000080u);
 }
-
-using Trace = std::vector<std::string>;
 
 TEST(WriteDeviceParams, WritesEveryParameterInOrderIntoTheProject) {
     TFakeMainWindow main;

@@ -1,7 +1,7 @@
 // The field table's selector ids and yes/no rows, on a small class of their own.
 #include "objectmodel/AzFelder.h"
+#include "AzTestHilfen.h"
 #include "FakeMainWindow.h"
-#include "GridRows.h"
 #include "objectmodel/TAzObjekt.h"
 #include "platform/objectbase/MainWindowMessages.h"
 
@@ -10,8 +10,6 @@
 #include <vector>
 
 namespace {
-
-using Trace = std::vector<std::string>;
 
 // Two ids picked by a selector, one fixed, a text, a plain yes/no row, one that rebuilds the
 // view and a toggle backed by request 42.

@@ -1,7 +1,7 @@
 // Alarm durations: mode rows, the time rows they show, and how mode and duration go together.
 #include "objectmodel/TAzAlarmdauer.h"
+#include "AzTestHilfen.h"
 #include "FakeMainWindow.h"
-#include "GridRows.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -9,7 +9,6 @@
 
 namespace {
 
-using Trace = std::vector<std::string>;
 using T = TAzAlarmdauer;
 
 struct AlarmdauerTest : ::testing::Test {

@@ -1,8 +1,8 @@
 // Alarm outputs: the defaults of each alarm type, the grid rows by type, the 'Einbruch' toggle
 // that the device instance must agree to and the plain yes/no rows.
 #include "objectmodel/TAzAlarmierung.h"
+#include "AzTestHilfen.h"
 #include "FakeMainWindow.h"
-#include "GridRows.h"
 #include "platform/objectbase/MainWindowMessages.h"
 
 #include <algorithm>
@@ -12,7 +12,6 @@
 
 namespace {
 
-using Trace = std::vector<std::string>;
 using T = TAzAlarmierung;
 using Typ = T::TEnumAlarmierungTyp;
 

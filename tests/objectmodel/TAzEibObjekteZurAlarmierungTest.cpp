@@ -1,5 +1,6 @@
 // The alarming bus-object node: no rows, its tag, its one request.
 #include "objectmodel/TAzEibObjekteZurAlarmierung.h"
+#include "AzTestHilfen.h"
 #include "FakeMainWindow.h"
 #include "platform/objectbase/MainWindowMessages.h"
 
@@ -8,8 +9,6 @@
 #include <vector>
 
 namespace {
-
-using Trace = std::vector<std::string>;
 
 TEST(TAzEibObjekteZurAlarmierung, NoRowsTheTagFollowsFlagA) {
     TFakeMainWindow main;

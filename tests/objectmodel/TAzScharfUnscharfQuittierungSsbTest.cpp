@@ -1,8 +1,8 @@
 // Arming and disarming acknowledgement: area number, grid rows, the 'Scharf' signalling toggle
 // that the device instance must agree to, the plain yes/no rows and the locking element.
 #include "objectmodel/TAzScharfUnscharfQuittierungSsb.h"
+#include "AzTestHilfen.h"
 #include "FakeMainWindow.h"
-#include "GridRows.h"
 #include "platform/objectbase/MainWindowMessages.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,6 @@
 
 namespace {
 
-using Trace = std::vector<std::string>;
 using T = TAzScharfUnscharfQuittierungSsb;
 using Bereich = T::TEnumScharfschaltBereich;
 

@@ -1,8 +1,8 @@
 // Arming settings: area number, grid rows, sabotage choices, switching-device address requests,
 // delays, and the device instance's operations on the switching devices.
 #include "objectmodel/TAzScharfschaltungSsb.h"
+#include "AzTestHilfen.h"
 #include "FakeMainWindow.h"
-#include "GridRows.h"
 #include "platform/objectbase/MainWindowMessages.h"
 
 #include <algorithm>
@@ -13,7 +13,6 @@
 
 namespace {
 
-using Trace = std::vector<std::string>;
 using T = TAzScharfschaltungSsb;
 using Bereich = T::TEnumScharfschaltBereich;
 

@@ -1,18 +1,18 @@
 // The panel root: its record, its grid, its handlers and the variant change.
 #include "objectmodel/TAzSystem.h"
+#include "AzTestHilfen.h"
 #include "FakeMainWindow.h"
 #include "platform/objectbase/MainWindowMessages.h"
 #include "platform/win/MessageBox.h"
 #include "tests/platform/bustool/TempProject.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
-
-using Trace = std::vector<std::string>;
 
 struct SystemTest : ::testing::Test {
     TFakeMainWindow main;
@@ -28,14 +28,6 @@ struct SystemTest : ::testing::Test {
     void Show() {
         system.BuildInfoWindow(&grid, nullptr, false, -1, -1);
         main.ClearLog();
-    }
-    // Row index of a row id.
-    int RowOf(int rowId) {
-        for (int r = 0; r < grid.RowCount(); ++r)
-            if (grid.Cells(1, r).RowId == rowId)
-                return r;
-        ADD_FAILURE() << "no row " << rowId;
-        return 0;
     }
 };
 
@@ -223,7 +215,7 @@ TEST_F(SystemTest, BuildInfoWindowPosts1136OnlyForACell) {
 
 TEST_F(SystemTest, BusVoltageChoiceWritesAndRefreshesOnlyWhenItChanges) {
     Show();
-    const int row = RowOf(TAzSystem::RowBusspannung);
+    const int row = RowOf(grid, TAzSystem::RowBusspannung);
     grid.ActivateCell(1, row);
     grid.SelectItem(0); // unchanged
     DeliverPostedMessages();
@@ -235,6 +227,36 @@ TEST_F(SystemTest, BusVoltageChoiceWritesAndRefreshesOnlyWhenItChanges) {
     const TDatenStruktur *rec = main.FindDatenSatz(1, 1);
     ASSERT_NE(rec, nullptr);
     EXPECT_TRUE(rec->Bool4);
+}
+
+TEST_F(SystemTest, TheBusVoltageRowTakesNoTypedText) {
+    Show();
+    const int row = RowOf(grid, TAzSystem::RowBusspannung);
+    EXPECT_EQ(grid.Cells(1, row).Style, csDropDownList);
+    grid.ActivateCell(1, row);
+    grid.ComboText("Vielleicht");
+    grid.LeaveCell();
+    DeliverPostedMessages();
+    EXPECT_TRUE(main.Log().empty());
+    EXPECT_EQ(grid.Cells(1, row).Text, "Letzter Zustand") << "the cell shows what is stored";
+    EXPECT_EQ(grid.Cells(1, row).ItemIndex, 0);
+}
+
+TEST_F(SystemTest, ABusVoltageComboWithoutChoiceChangesNothing) {
+    Show();
+    TCell cell;
+    cell.RowId = TAzSystem::RowBusspannung;
+    TDrawGridSEComboBox leer; // nothing selected, as after typing into the box
+    system.GridComboBoxChange(&leer, cell, 1, 4);
+    DeliverPostedMessages();
+    EXPECT_TRUE(main.Log().empty());
+    const TDatenStruktur rec = Record();
+    EXPECT_FALSE(rec.Bool4);
+    main.UseTemporaryProject();
+    main.ClearLog();
+    ASSERT_TRUE(system.WriteDataToDb());
+    const Trace trace = main.Trace();
+    EXPECT_NE(std::find(trace.begin(), trace.end(), "10010=0"), trace.end());
 }
 
 TEST_F(SystemTest, LeavingASpinCellTakesTheSpinValue) {
@@ -249,7 +271,7 @@ TEST_F(SystemTest, LeavingASpinCellTakesTheSpinValue) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.rowId);
         Show();
-        const int row = RowOf(c.rowId);
+        const int row = RowOf(grid, c.rowId);
         grid.ActivateCell(1, row);
         grid.LeaveCell(); // unchanged: nothing written, nothing posted
         DeliverPostedMessages();
@@ -266,7 +288,7 @@ TEST_F(SystemTest, LeavingASpinCellTakesTheSpinValue) {
 
 TEST_F(SystemTest, SpinOverflowAndUnderflowClampTheEditorWithoutWriting) {
     Show();
-    grid.ActivateCell(1, RowOf(TAzSystem::RowImpuls));
+    grid.ActivateCell(1, RowOf(grid, TAzSystem::RowImpuls));
     grid.SpinValue(300);
     EXPECT_EQ(grid.SpinEdit()->Value, 255);
     EXPECT_EQ(grid.SpinEdit()->Position, 255);

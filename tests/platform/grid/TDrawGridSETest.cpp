@@ -121,6 +121,25 @@ TEST_F(GridTest, ComboSelectionUpdatesCellAndRaisesWithTheComboBox) {
     EXPECT_EQ(rec.calls.size(), 1u);
 }
 
+TEST_F(GridTest, OnlyAComboBoxWithAnEditFieldTakesTypedText) {
+    grid.Cells(1, 0).Style = csDropDownList;
+    grid.ActivateCell(1, 0);
+    grid.ComboText("Vielleicht");
+    EXPECT_TRUE(rec.calls.empty());
+    grid.LeaveCell();
+    EXPECT_EQ(grid.Cells(1, 0).Text, "");
+    EXPECT_EQ(grid.Cells(1, 0).ItemIndex, 1);
+
+    rec.calls.clear();
+    grid.Cells(1, 0).Style = csDropDown;
+    grid.ActivateCell(1, 0);
+    grid.ComboText("Vielleicht");
+    EXPECT_EQ(rec.calls, std::vector<std::string>{"ComboBoxChange(1,0)"});
+    EXPECT_EQ(grid.ComboBox()->ItemIndex, 1) << "typing leaves the selection";
+    grid.LeaveCell();
+    EXPECT_EQ(grid.Cells(1, 0).Text, "Vielleicht");
+}
+
 TEST(GridComboBox, ItemValueWithoutPairsOrSelectionIsFalse) {
     TDrawGridSEComboBox combo;
     combo.Items = {"a", "b"};

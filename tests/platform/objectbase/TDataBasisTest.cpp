@@ -269,6 +269,8 @@ TEST_F(DataBasisTest, RowBuildersFillCaptionAndValueCells) {
     EXPECT_EQ(grid.Cells(1, 1).MinValue, 2);
     EXPECT_EQ(grid.Cells(1, 1).MaxValue, 255);
     EXPECT_EQ(grid.Cells(1, 3).Werte.size(), 2u);
+    for (int row = 2; row <= 4; ++row)
+        EXPECT_EQ(grid.Cells(1, row).Style, csDropDownList) << "a list to choose from";
     EXPECT_EQ(grid.Cells(1, 5).MaxLength, 14);
     EXPECT_EQ(grid.Cells(0, 7).GroupState, TCell::gtsCollapsed);
 
