@@ -2,7 +2,7 @@
 // configuration variant, the grid's rows follow "present", and the requests 5, 14 and 19.
 #include "objectmodel/TAzAnzeige.h"
 #include "FakeMainWindow.h"
-#include "GridRows.h"
+#include "AzTestHilfen.h"
 #include "platform/objectbase/MainWindowMessages.h"
 #include "tests/platform/bustool/TempProject.h"
 

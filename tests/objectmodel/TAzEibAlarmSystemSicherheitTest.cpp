@@ -2,7 +2,7 @@
 // before switching off, request 15, and the spin cells.
 #include "objectmodel/TAzEibAlarmSystemSicherheit.h"
 #include "FakeMainWindow.h"
-#include "GridRows.h"
+#include "AzTestHilfen.h"
 #include "platform/objectbase/MainWindowMessages.h"
 #include "platform/win/MessageBox.h"
 #include "tests/platform/bustool/TempProject.h"

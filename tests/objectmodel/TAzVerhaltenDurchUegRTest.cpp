@@ -2,7 +2,7 @@
 // parameter is written before it did; the four yes/no rows.
 #include "objectmodel/TAzVerhaltenDurchUegR.h"
 #include "FakeMainWindow.h"
-#include "GridRows.h"
+#include "AzTestHilfen.h"
 #include "platform/objectbase/MainWindowMessages.h"
 #include "tests/platform/bustool/TempProject.h"
 
