@@ -99,20 +99,36 @@ void TAzEditierbareTexte::InitFromDB(TDatenStruktur &record) {
 void TAzEditierbareTexte::Write(TDatenStruktur &record) {
     LOG_FKT("TAzEditierbareTexte::Write");
     TAzObjekt::Write(record);
-    DeleteNebenDatensaetze(record);
+    // The chain is overwritten in place: rebuilding it at every save would use up 50 fresh
+    // handles each time and, when no new record can be had, lose the texts already stored.
     TDatenStruktur *previous = &record;
     for (const auto &[key, text] : FTexte) {
-        TDatenStruktur *sub = GetNewNebenDatensatz(*previous);
+        TDatenStruktur *sub = NaechsterTextDatensatz(*previous);
+        if (!sub)
+            sub = GetNewNebenDatensatz(*previous);
         if (!sub) {
             MeldeFehlendenDatensatz("Write", "Der Text-Datensatz f\xFCr \"" + text.Label +
                                                  "\" konnte nicht angelegt werden.\n\rDieser "
                                                  "und die folgenden Texte werden nicht "
                                                  "gespeichert.");
-            break;
+            return;
         }
         sub->String1 = text.Text;
         previous = sub;
     }
+    DeleteNebenDatensaetze(*previous); // a longer chain ends here
+}
+
+TDatenStruktur *TAzEditierbareTexte::NaechsterTextDatensatz(TDatenStruktur &previous) {
+    LOG_FKT("TAzEditierbareTexte::NaechsterTextDatensatz");
+    if (previous.Next <= 0)
+        return nullptr;
+    TDatenStruktur *sub = GetDatensatz(GetSystem(), previous.Next);
+    if (sub && sub->Typ == TypNebenDatensatz)
+        return sub;
+    // Not one of our records: the chain ends before it, and the record is left alone.
+    previous.Next = 0;
+    return nullptr;
 }
 
 bool TAzEditierbareTexte::WriteDataToDb() {

@@ -69,6 +69,9 @@ public:
 private:
     bool GruppeOffen(int gruppe) const;
     void MeldeFehlendenDatensatz(const char *methode, const AnsiString &text) const;
+    // The sub-record behind previous when it is a text record of the chain; otherwise null,
+    // and previous ends the chain.
+    TDatenStruktur *NaechsterTextDatensatz(TDatenStruktur &previous);
 
     std::map<int, TText> FTexte;
     std::array<TCell::TEnumGroupTitleState, 4> FGruppen;

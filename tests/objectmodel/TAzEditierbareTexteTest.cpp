@@ -246,7 +246,7 @@ TEST_F(TexteTest, AnotherEditorOrARowWithoutTextChangesNothing) {
     EXPECT_EQ(texte.Texte().at(0).Text, "Initialisiere");
 }
 
-TEST_F(TexteTest, TheChainIsRebuiltAtEveryWriteAndReadBack) {
+TEST_F(TexteTest, TheChainIsWrittenInPlaceAndReadBack) {
     ASSERT_TRUE(texte.WriteDatensatz());
     EXPECT_EQ(main.DatenSatzCount(), 2 + 50);
     std::vector<AnsiString> kette = Kette();
@@ -254,19 +254,26 @@ TEST_F(TexteTest, TheChainIsRebuiltAtEveryWriteAndReadBack) {
     for (const TextSoll &s : TexteSoll)
         EXPECT_EQ(kette[static_cast<size_t>(s.key)], Utf8ToAnsi(s.text)) << s.key;
 
-    // A second write deletes the old chain (1129 with its first handle) before the new one.
+    // A second write keeps the chain's records: no deletion, no fresh handle, the new text
+    // in the same record.
     const int ersterAlt = main.FindDatenSatz(1, 6)->Next;
-    main.ClearLog();
-    ASSERT_TRUE(texte.WriteDatensatz());
-    const auto &log = main.Log();
-    ASSERT_GE(log.size(), 3u);
-    EXPECT_EQ(log[0].Msg, 1127u);
-    EXPECT_EQ(log[1].Msg, 1130u);
-    EXPECT_EQ(log[2].Msg, 1129u);
-    EXPECT_EQ(log[2].WParam, PackSystemHandle(1, 6));
-    EXPECT_EQ(log[2].LParam, ersterAlt);
+    const TDatenStruktur *letzterAlt = main.FindDatenSatz(1, ersterAlt);
+    for (int i = 1; i < 50; ++i)
+        letzterAlt = main.FindDatenSatz(1, letzterAlt->Next);
+    const int letzterHandle = letzterAlt->Handle;
+    texte.SetFlagA();
+    Show();
+    grid.ActivateCell(1, RowOf(grid, 10)); // key 0
+    grid.EditText("Start");
+    grid.LeaveCell();
+    DeliverPostedMessages();
+    for (const auto &entry : main.Log())
+        EXPECT_NE(entry.Msg, 1129u);
+    EXPECT_EQ(main.FindDatenSatz(1, 6)->Next, ersterAlt);
+    EXPECT_EQ(main.FindDatenSatz(1, ersterAlt)->String1, "Start");
     EXPECT_EQ(main.DatenSatzCount(), 2 + 50);
     EXPECT_EQ(Kette().size(), 50u);
+    EXPECT_EQ(main.HandleTable().GetNewHandle(), letzterHandle + 1); // none used up
 
     // A text longer than the panel's 14 characters is kept whole in the chain.
     TDatenStruktur rec = *main.FindDatenSatz(1, 6);
@@ -358,6 +365,56 @@ TEST(TexteOhneHandles, AChainThatCannotBeMadeIsReportedOnce) {
     EXPECT_EQ(boxes.Boxes()[0].caption, "TAzEditierbareTexte::Write");
     EXPECT_EQ(rec.Next, 0);
     EXPECT_EQ(rec.Typ, 6121);
+}
+
+TEST_F(TexteTest, ALongerChainIsCutBehindTheFiftiethText) {
+    ASSERT_TRUE(texte.WriteDatensatz());
+    // An older chain of 52 records: two more behind the last text.
+    TDatenStruktur *last = main.FindDatenSatz(1, main.FindDatenSatz(1, 6)->Next);
+    while (last->Next > 0)
+        last = main.FindDatenSatz(1, last->Next);
+    for (int h : {900, 901}) {
+        TDatenStruktur extra;
+        extra.Handle = h;
+        extra.Parent = 6;
+        extra.System = 1;
+        extra.Typ = 2;
+        last->Next = h;
+        main.AddDatenSatz(extra);
+        last = main.FindDatenSatz(1, h);
+    }
+    main.ClearLog();
+    ASSERT_TRUE(texte.WriteDatensatz());
+    const auto &log = main.Log();
+    const auto it =
+        std::find_if(log.begin(), log.end(), [](const auto &e) { return e.Msg == 1129u; });
+    ASSERT_NE(it, log.end());
+    EXPECT_EQ(it->WParam, PackSystemHandle(1, 6));
+    EXPECT_EQ(it->LParam, 900);
+    EXPECT_EQ(Kette().size(), 50u);
+}
+
+TEST_F(TexteTest, StoredTextsSurviveAWriteThatCannotExtendTheChain) {
+    // A chain of three stored texts; the handle table then has no handle left.
+    TDatenStruktur *rec = main.FindDatenSatz(1, 6);
+    rec->Next = 100;
+    for (int h = 100; h < 103; ++h) {
+        TDatenStruktur sub;
+        sub.Handle = h;
+        sub.Parent = 6;
+        sub.System = 1;
+        sub.Typ = 2;
+        sub.Next = h < 102 ? h + 1 : 0;
+        sub.String1 = "T" + std::to_string(h);
+        main.AddDatenSatz(sub);
+    }
+    texte.InitFromDB(*main.FindDatenSatz(1, 6));
+    while (main.HandleTable().GetNewHandle() != 0) {
+    }
+    ASSERT_TRUE(texte.WriteDatensatz());
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].caption, "TAzEditierbareTexte::Write");
+    EXPECT_EQ(Kette(), (std::vector<AnsiString>{"T100", "T101", "T102"}));
 }
 
 TEST(TexteOhneSchreiber, OneMessageForAllFiftyTexts) {
