@@ -214,6 +214,18 @@ public:
         return true;
     }
 
+    // GridComboBoxChange of a class whose combo rows are all yes/no rows of its table.
+    void GridComboBoxChange(Obj &o, TObject *sender, const TCell &cell, int col, int row,
+                            int32_t anfrageWert = 0) const {
+        LOG_FKT("TAzFelder::GridComboBoxChange");
+        auto *combo = dynamic_cast<TDrawGridSEComboBox *>(sender);
+        if (!combo)
+            return;
+        TAzEpilog e;
+        ComboBoxChange(o, cell.RowId, *combo, e, anfrageWert);
+        e.Run(o, col, row);
+    }
+
 private:
     const TAzFeld<Obj> *JaNeinFeld(int rowId) const {
         LOG_FKT("TAzFelder::JaNeinFeld");

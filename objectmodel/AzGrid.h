@@ -97,6 +97,17 @@ template <class T> void AzPrepareGrid(TDrawGridSE &grid, T &object) {
     };
 }
 
+// BuildInfoWindow of an object without rows. With flag A the grid's tag is -1; it follows the
+// preparation, which clears it.
+template <class T> void AzBuildGridOhneZeilen(TDrawGridSE &grid, T &object, int col, int row);
+
 // The last step of every BuildInfoWindow: Post 1136 (col, row) when col or row is not
 // negative, so the grid re-activates that cell.
 void AzFinishGrid(TDataBasis &object, int col, int row);
+
+template <class T> void AzBuildGridOhneZeilen(TDrawGridSE &grid, T &object, int col, int row) {
+    AzPrepareGrid(grid, object);
+    if (object.GetFlagA())
+        grid.Tag = -1;
+    AzFinishGrid(object, col, row);
+}

@@ -176,10 +176,5 @@ void TAzAlarmierung::BuildInfoWindow(TDrawGridSE *grid, TListView *, bool, int c
 
 void TAzAlarmierung::GridComboBoxChange(TObject *sender, TCell &cell, int col, int row) {
     LOG_FKT("TAzAlarmierung::GridComboBoxChange");
-    auto *combo = dynamic_cast<TDrawGridSEComboBox *>(sender);
-    if (!combo)
-        return;
-    TAzEpilog e;
-    Felder().ComboBoxChange(*this, cell.RowId, *combo, e, FTyp);
-    e.Run(*this, col, row);
+    Felder().GridComboBoxChange(*this, sender, cell, col, row, FTyp);
 }

@@ -62,10 +62,5 @@ void TAzDatumUhrzeit::BuildInfoWindow(TDrawGridSE *grid, TListView *, bool, int 
 
 void TAzDatumUhrzeit::GridComboBoxChange(TObject *sender, TCell &cell, int col, int row) {
     LOG_FKT("TAzDatumUhrzeit::GridComboBoxChange");
-    auto *combo = dynamic_cast<TDrawGridSEComboBox *>(sender);
-    if (!combo)
-        return;
-    TAzEpilog e;
-    Felder().ComboBoxChange(*this, cell.RowId, *combo, e);
-    e.Run(*this, col, row);
+    Felder().GridComboBoxChange(*this, sender, cell, col, row);
 }

@@ -16,13 +16,8 @@ TAzEibObjekteZurAlarmierung::~TAzEibObjekteZurAlarmierung() {
 void TAzEibObjekteZurAlarmierung::BuildInfoWindow(TDrawGridSE *grid, TListView *, bool, int col,
                                                   int row) {
     LOG_FKT("TAzEibObjekteZurAlarmierung::BuildInfoWindow");
-    if (!grid)
-        return;
-    // Preparing clears the tag, so the tag follows it.
-    AzPrepareGrid(*grid, *this);
-    if (GetFlagA())
-        grid->Tag = -1;
-    AzFinishGrid(*this, col, row);
+    if (grid)
+        AzBuildGridOhneZeilen(*grid, *this, col, row);
 }
 
 bool TAzEibObjekteZurAlarmierung::CallModifyEibObjekteZurAlarmierung(int a, int b, int c) {

@@ -39,13 +39,8 @@ bool TAzOrdnerAnzeige::WriteDataToDb() {
 
 void TAzOrdnerAnzeige::BuildInfoWindow(TDrawGridSE *grid, TListView *, bool, int col, int row) {
     LOG_FKT("TAzOrdnerAnzeige::BuildInfoWindow");
-    if (!grid)
-        return;
-    // Preparing clears the tag, so the tag follows it.
-    AzPrepareGrid(*grid, *this);
-    if (GetFlagA())
-        grid->Tag = -1;
-    AzFinishGrid(*this, col, row);
+    if (grid)
+        AzBuildGridOhneZeilen(*grid, *this, col, row);
 }
 
 void TAzOrdnerAnzeige::ModifyQuittierungMelder(int mask, T_DB_EnumAzAnzeige::TEnumAnzeigeNr nr) {

@@ -82,10 +82,5 @@ void TAzVerhaltenDurchUegR::BuildInfoWindow(TDrawGridSE *grid, TListView *, bool
 
 void TAzVerhaltenDurchUegR::GridComboBoxChange(TObject *sender, TCell &cell, int col, int row) {
     LOG_FKT("TAzVerhaltenDurchUegR::GridComboBoxChange");
-    auto *combo = dynamic_cast<TDrawGridSEComboBox *>(sender);
-    if (!combo)
-        return;
-    TAzEpilog e;
-    Felder().ComboBoxChange(*this, cell.RowId, *combo, e);
-    e.Run(*this, col, row);
+    Felder().GridComboBoxChange(*this, sender, cell, col, row);
 }
