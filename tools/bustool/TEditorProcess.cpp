@@ -42,6 +42,11 @@ TEditorProcess::TEditorProcess(const std::filesystem::path &program, const std::
     if (access(program.c_str(), X_OK) != 0)
         throw EHostFailure("cannot start the editor " + program.string() + ": " +
                            std::strerror(errno));
+    // An ignored SIGCHLD survives exec from whoever started the host; with it the kernel reaps
+    // the editor at once and the host could never learn how it ended.
+    struct sigaction child {};
+    if (sigaction(SIGCHLD, nullptr, &child) == 0 && child.sa_handler == SIG_IGN)
+        signal(SIGCHLD, SIG_DFL);
     int fds[2];
     if (socketpair(AF_UNIX, SOCK_STREAM, 0, fds) != 0)
         throw EHostFailure(std::string("no socket pair for the editor: ") + std::strerror(errno));
@@ -78,7 +83,11 @@ TEditorProcess::TEditorProcess(const std::filesystem::path &program, const std::
 
 TEditorProcess::~TEditorProcess() {
     LOG_FKT("TEditorProcess::~TEditorProcess");
-    Kill();
+    try {
+        Kill();
+    } catch (const std::exception &) {
+        // The editor cannot be waited for any more; a destructor must not throw.
+    }
     if (FSocket >= 0)
         close(FSocket);
 }

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fcntl.h>
 #include <fstream>
 #include <map>
@@ -101,6 +102,8 @@ protected:
             const int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             dup2(o, 1);
             dup2(e, 2);
+            if (ignoreChildSignals)
+                signal(SIGCHLD, SIG_IGN); // kept across exec, as from a parent that ignores it
             setenv("FAKE_EDITOR", fake.c_str(), 1);
             setenv("FAKE_EDITOR_LOG", log.c_str(), 1);
             std::vector<std::string> args = {BUSTOOL_PATH};
@@ -153,6 +156,7 @@ protected:
     }
 
     fs::path dir, project, log;
+    bool ignoreChildSignals = false; // bustool starts with SIGCHLD ignored
 };
 
 TEST_F(BusTool, InitMakesTheDemoProjectAndShowPrintsIt) {
@@ -330,6 +334,17 @@ TEST_F(BusTool, ARunDoesWhatTheBusToolDoesAroundEachEvent) {
     EXPECT_TRUE(links[0].sending); // the object's first link
     for (const auto &l : db.Links(2))
         EXPECT_NE(l.objectNumber, 1);
+}
+
+TEST_F(BusTool, ARunStartedWithChildSignalsIgnoredStillWaitsForTheEditor) {
+    // An ignored SIGCHLD would let the kernel reap the editor before the host can wait for it.
+    InitDemo();
+    ignoreChildSignals = true;
+    const TResult r = RunScript({"download 1.1.1", "stop"});
+    EXPECT_EQ(r.code, 0) << r.out << r.err;
+    EXPECT_TRUE(Contains(r.out, "the editor has ended")) << r.out;
+    EXPECT_EQ(EditorLog(),
+              std::vector<std::string>({"started 083AZ160", "DoDownload2 1 flags=0", "Stop"}));
 }
 
 TEST_F(BusTool, AnswersOfZeroUndoTheLinkAndReturnToEtsZeroTheEdit) {
