@@ -300,6 +300,10 @@ public:
     // connection to the file). Restore must not run inside a transaction of this connection.
     std::unique_ptr<TProjectSnapshot> TakeSnapshot();
     void Restore(TProjectSnapshot &snapshot);
+    // Puts the copy back but leaves the simulated bus as it is now: the memory images and the
+    // failures still to come. An undo of the bus tool cannot take back what went over the bus,
+    // nor give back a failure a call has taken.
+    void RestoreKeepingBus(TProjectSnapshot &snapshot);
 
 private:
     void SetBusToolValue(const std::string &key, const std::string &value);

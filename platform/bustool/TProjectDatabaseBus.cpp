@@ -90,3 +90,25 @@ std::optional<int32_t> TProjectDatabase::ConnectedDevice() {
         return std::nullopt;
     return static_cast<int32_t>(st.Int(0));
 }
+
+void TProjectDatabase::RestoreKeepingBus(TProjectSnapshot &snapshot) {
+    LOG_FKT("TProjectDatabase::RestoreKeepingBus");
+    std::vector<std::pair<int32_t, std::vector<unsigned char>>> images;
+    std::vector<TFailureRow> failures;
+    {
+        TSqlTransaction tx(*FSql, TSqlTransaction::Read);
+        TSqlStatement st(*FSql, "SELECT device_id, data FROM memory_images");
+        while (st.Step())
+            images.emplace_back(static_cast<int32_t>(st.Int(0)), st.Blob(1));
+        failures = Failures();
+        tx.Commit();
+    }
+    Restore(snapshot);
+    TSqlTransaction tx(*FSql, TSqlTransaction::Write);
+    FSql->Execute("DELETE FROM memory_images; DELETE FROM failures");
+    for (const auto &[device, image] : images)
+        SetMemoryImage(device, image); // a device the copy does not hold stays off the bus
+    for (const auto &f : failures)
+        InjectFailure(f.call, f.remaining, f.answer);
+    tx.Commit();
+}

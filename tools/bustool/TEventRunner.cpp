@@ -85,8 +85,9 @@ void TEventRunner::RunEvents(const std::vector<THostEvent> &events) {
             const TEtsReply back =
                 Await(TEtsReply::ReturnToEts, "ReturnToEts after " + line, FOptions.editTimeout);
             if (back.keep == 0) {
-                FDb.Restore(*snapshot);
-                FOut << "  ReturnToEts(0): the project is put back as it was before the event\n";
+                FDb.RestoreKeepingBus(*snapshot);
+                FOut << "  ReturnToEts(0): the project is put back as it was before the event "
+                        "(what went over the bus stays)\n";
             } else {
                 FOut << "  ReturnToEts(" << back.keep << "): the changes are kept\n";
             }

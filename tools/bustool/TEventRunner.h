@@ -9,7 +9,8 @@
 // - export: the answer names the file the editor exported;
 // - stop: no answer; the editor ends;
 // - an answer with done 0 (edit, edit-object): the host waits for ReturnToEts; ReturnToEts(0)
-//   puts the project back as it was before the event.
+//   puts the project back as it was before the event, but not the simulated bus (memory
+//   images, injected failures taken).
 // Each answer is awaited with a time-out; the editor ending or not answering fails the run.
 // After the last event the host closes the connection (a stop for the editor) and waits for
 // the editor to end. A run that fails ends the editor, puts the project back as it was before

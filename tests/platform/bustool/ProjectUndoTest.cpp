@@ -65,6 +65,35 @@ TEST(ProjectUndo, ARestoredSnapshotIsWhatEveryConnectionSees) {
     EXPECT_THROW(host.Restore(*before), EProjectDatabase);
 }
 
+TEST(ProjectUndo, AnUndoThatKeepsTheBusLeavesMemoryAndTakenFailuresAsTheyAre) {
+    TTempProject project;
+    TProjectDatabase &db = project.Database();
+    db.InjectFailure("EibReadMemBlock", 3, 4);
+    db.InjectFailure("BlobRead", 1);
+    const auto before = db.TakeSnapshot();
+
+    TEts2Cdi &editor = project.Cdi();
+    ASSERT_EQ(editor.EibSetAddress(1, PhysicalAddressWord(1, 1, 1)), EIB_OK);
+    ASSERT_EQ(editor.EibStartComm(), EIB_OK);
+    unsigned char byte = 0, time[] = {23, 59, 59}, mask[] = {0xFF, 0xFF, 0xFF};
+    EXPECT_EQ(editor.EibReadMemBlock(&byte, 0, 0, 0), 4); // takes one of the three
+    ASSERT_EQ(editor.EibWriteMemBlock(time, 0x0200, 0x0200, 0x0202, mask), EIB_OK);
+    unsigned char block[] = "edited";
+    ASSERT_TRUE(editor.BlobWrite(block, sizeof block, project.PanelId()));
+
+    db.RestoreKeepingBus(*before);
+    EXPECT_TRUE(db.ReadDataBlock(project.PanelId())->empty()); // the project is put back
+    EXPECT_EQ(db.ReadMemory(project.PanelId(), 0x0200, 3),
+              std::vector<unsigned char>({23, 59, 59}));
+    const auto failures = db.Failures();
+    ASSERT_EQ(failures.size(), 2u);
+    EXPECT_EQ(failures[0].call, "EibReadMemBlock");
+    EXPECT_EQ(failures[0].remaining, 2);
+    EXPECT_EQ(failures[0].answer, 4);
+    EXPECT_EQ(failures[1].call, "BlobRead");
+    EXPECT_EQ(failures[1].answer, std::nullopt);
+}
+
 TEST(ProjectDevices, ACopyTakesTheSourcesProductValuesAndObjectsButNoLinks) {
     TTempProject project;
     TProjectDatabase &db = project.Database();

@@ -1,6 +1,7 @@
 // The host program as a user and the tests of the editor run it: init and show, add and memory,
 // a scripted run against a fake editor (FakeEditor.cpp) that logs what it finds at each event,
 // and every way a command fails, which changes nothing in the project.
+#include "platform/bustool/TPanelMemory.h"
 #include "platform/bustool/TProjectDatabase.h"
 
 #include <gtest/gtest.h>
@@ -349,6 +350,7 @@ TEST_F(BusTool, ARunStartedWithChildSignalsIgnoredStillWaitsForTheEditor) {
 
 TEST_F(BusTool, AnswersOfZeroUndoTheLinkAndReturnToEtsZeroTheEdit) {
     InitDemo();
+    TProjectDatabase(project).InjectFailure("EibStopComm", 2);
     // The editor's work during an edit is discarded; a kept link from before stays.
     const TResult r = RunScript({"link 1.1.12 0 1/0/1", "edit 1.1.1", "edit-object 1.1.10 0"},
                                 "LinkObjToSubGroup=0,return=0");
@@ -363,6 +365,14 @@ TEST_F(BusTool, AnswersOfZeroUndoTheLinkAndReturnToEtsZeroTheEdit) {
     EXPECT_EQ(db.ParameterValue(1, 10050), 0);
     EXPECT_TRUE(db.ReadDataBlock(1)->empty());
     EXPECT_TRUE(db.ReadDataBlock(2)->empty());
+    // What went over the bus during the edit stays: the clock the editor set, and the injected
+    // failure its bus access took.
+    const auto clock = db.ReadMemory(1, TPanelMemory::kClock, 3);
+    EXPECT_EQ(clock, std::vector<unsigned char>({23, 59, 59}));
+    const auto failures = db.Failures();
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].call, "EibStopComm");
+    EXPECT_EQ(failures[0].remaining, 1);
 }
 
 TEST_F(BusTool, AnEditorThatFailsFailsTheRunAndThePreviousEventsAreUndone) {

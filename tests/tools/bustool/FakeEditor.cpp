@@ -11,9 +11,11 @@
 //   hang=<EventName>  never answers that event (Stop: never ends)
 //   exit=N            the exit code after the stop event (default 0)
 // After an edit event (answered with done 0) it changes the edited device as a user would:
-// parameter 10050 := 1 and the data block "edited", then hands control back.
+// parameter 10050 := 1 and the data block "edited", and a panel's clock over the bus (23:59:59
+// through its time pointer), then hands control back.
 #include "platform/bustool/TEts2Cdi_Extended1.h"
 #include "platform/bustool/TEtsEventConnection.h"
+#include "platform/bustool/TPanelMemory.h"
 
 #include <poll.h>
 #include <unistd.h>
@@ -61,6 +63,7 @@ public:
                 FCdi.CoSetDeviceParameterValueLong(10050, 1, false, false);
                 unsigned char block[] = {'e', 'd', 'i', 't', 'e', 'd'};
                 FCdi.BlobWrite(block, sizeof block, FEditedDevice);
+                SetClock(FEditedDevice);
                 const int keep = std::stoi(Setting("return", "1"));
                 Log("ReturnToEts " + std::to_string(keep) + " -> " +
                     (FCdi.ReturnToEts(keep) ? "sent" : "refused"));
@@ -109,6 +112,21 @@ private:
     bool Linked(long device, int number, long sub) {
         const auto object = FCdi.Database().DeviceObjectId(static_cast<int32_t>(device), number);
         return object && FCdi.Database().LinkId(*object, static_cast<int32_t>(sub));
+    }
+    // The clock download's way: the time pointer, then the time behind it; a device that is
+    // not on the bus does not answer.
+    void SetClock(long device) {
+        const auto row = FCdi.Database().Device(static_cast<int32_t>(device));
+        if (!row || FCdi.EibSetAddress(1, row->address) != EIB_OK || FCdi.EibStartComm() != EIB_OK)
+            return;
+        unsigned char pointer[2] = {};
+        const uint16_t at = TPanelMemory::kTimePointer;
+        if (FCdi.EibReadMemBlock(pointer, at, at, at + 1) == EIB_OK) {
+            const auto time = static_cast<uint16_t>(pointer[0] << 8 | pointer[1]);
+            unsigned char bytes[] = {23, 59, 59}, mask[] = {0xFF, 0xFF, 0xFF};
+            FCdi.EibWriteMemBlock(bytes, time, time, time + 2, mask);
+        }
+        FCdi.EibStopComm();
     }
     std::string Current() { return "current=" + std::to_string(FCdi.GetCurrentDevice()); }
     std::filesystem::path BusToolFolder() { return FCdi.Database().BusToolInfo().directory; }
