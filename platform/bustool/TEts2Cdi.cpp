@@ -585,26 +585,31 @@ TEtsMeterView *TEts2Cdi::GetMeterView(HMETER meter) {
     return it == FMeters.end() ? nullptr : it->second.get();
 }
 
-int TEts2Cdi::EibSetAddress(unsigned short kind, unsigned short physicalAddress) {
-    LOG_FKT("TEts2Cdi::EibSetAddress");
+template <class F> int TEts2Cdi::EibCall(const char *call, F body) {
+    LOG_FKT("TEts2Cdi::EibCall");
     try {
-        if (const auto f = TakeFailure("EibSetAddress"))
+        if (const auto f = TakeFailure(call))
             return f->answer.value_or(EIB_ERR_FAILED);
+        return body();
     } catch (const std::exception &) {
         return EIB_ERR_FAILED;
     }
-    if (kind != 1)
-        return EIB_ERR_ARGUMENT;
-    FBusAddress = physicalAddress;
-    FBusDevice.reset();
-    return EIB_OK;
+}
+
+int TEts2Cdi::EibSetAddress(unsigned short kind, unsigned short physicalAddress) {
+    LOG_FKT("TEts2Cdi::EibSetAddress");
+    return EibCall("EibSetAddress", [&]() -> int {
+        if (kind != 1)
+            return EIB_ERR_ARGUMENT;
+        FBusAddress = physicalAddress;
+        FBusDevice.reset();
+        return EIB_OK;
+    });
 }
 
 int TEts2Cdi::EibStartComm() {
     LOG_FKT("TEts2Cdi::EibStartComm");
-    try {
-        if (const auto f = TakeFailure("EibStartComm"))
-            return f->answer.value_or(EIB_ERR_FAILED);
+    return EibCall("EibStartComm", [&]() -> int {
         if (!FBusAddress)
             return EIB_ERR_NO_CONNECTION;
         FBusDevice.reset();
@@ -615,9 +620,7 @@ int TEts2Cdi::EibStartComm() {
             return EIB_ERR_NO_ANSWER;
         FBusDevice = device;
         return EIB_OK;
-    } catch (const std::exception &) {
-        return EIB_ERR_FAILED;
-    }
+    });
 }
 
 int TEts2Cdi::CheckMemBlock(const void *buffer, unsigned short first, unsigned short firstAgain,
@@ -633,9 +636,7 @@ int TEts2Cdi::CheckMemBlock(const void *buffer, unsigned short first, unsigned s
 int TEts2Cdi::EibReadMemBlock(unsigned char *buffer, unsigned short first,
                               unsigned short firstAgain, unsigned short last) {
     LOG_FKT("TEts2Cdi::EibReadMemBlock");
-    try {
-        if (const auto f = TakeFailure("EibReadMemBlock"))
-            return f->answer.value_or(EIB_ERR_FAILED);
+    return EibCall("EibReadMemBlock", [&]() -> int {
         if (const int check = CheckMemBlock(buffer, first, firstAgain, last))
             return check;
         const auto bytes = FDb->ReadMemory(*FBusDevice, first, last - first + 1u);
@@ -643,17 +644,13 @@ int TEts2Cdi::EibReadMemBlock(unsigned char *buffer, unsigned short first,
             return EIB_ERR_NO_ANSWER;
         std::copy(bytes->begin(), bytes->end(), buffer);
         return EIB_OK;
-    } catch (const std::exception &) {
-        return EIB_ERR_FAILED;
-    }
+    });
 }
 
 int TEts2Cdi::EibWriteMemBlock(unsigned char *data, unsigned short first, unsigned short firstAgain,
                                unsigned short last, unsigned char *mask) {
     LOG_FKT("TEts2Cdi::EibWriteMemBlock");
-    try {
-        if (const auto f = TakeFailure("EibWriteMemBlock"))
-            return f->answer.value_or(EIB_ERR_FAILED);
+    return EibCall("EibWriteMemBlock", [&]() -> int {
         if (!mask)
             return EIB_ERR_ARGUMENT;
         if (const int check = CheckMemBlock(data, first, firstAgain, last))
@@ -661,19 +658,13 @@ int TEts2Cdi::EibWriteMemBlock(unsigned char *data, unsigned short first, unsign
         return FDb->WriteMemory(*FBusDevice, first, data, mask, last - first + 1u)
                    ? EIB_OK
                    : EIB_ERR_NO_ANSWER;
-    } catch (const std::exception &) {
-        return EIB_ERR_FAILED;
-    }
+    });
 }
 
 int TEts2Cdi::EibStopComm() {
     LOG_FKT("TEts2Cdi::EibStopComm");
-    try {
-        if (const auto f = TakeFailure("EibStopComm"))
-            return f->answer.value_or(EIB_ERR_FAILED);
-    } catch (const std::exception &) {
-        return EIB_ERR_FAILED;
-    }
-    FBusDevice.reset();
-    return EIB_OK;
+    return EibCall("EibStopComm", [&]() -> int {
+        FBusDevice.reset();
+        return EIB_OK;
+    });
 }

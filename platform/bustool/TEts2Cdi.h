@@ -196,6 +196,9 @@ private:
     int DalRead(const TDalQuery &query, int mode, long id, std::initializer_list<long> filters,
                 R *record, F fill);
     int SetFlag(const char *call, long deviceObjectId, TEtsObjectFlags flag, bool value);
+    // One bus memory call: an injected failure answers in its place, a failure of the project
+    // file answers EIB_ERR_FAILED.
+    template <class F> int EibCall(const char *call, F body);
     int CheckMemBlock(const void *buffer, unsigned short first, unsigned short firstAgain,
                       unsigned short last) const;
 
