@@ -15,7 +15,10 @@ public:
         LOG_FKT("TExportName::SetExportFileName");
         FName = fileName;
     }
-    const std::string &Name() const { return FName; }
+    const std::string &Name() const {
+        LOG_FKT("TExportName::Name");
+        return FName;
+    }
 
 private:
     std::string FName;

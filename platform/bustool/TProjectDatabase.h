@@ -113,7 +113,10 @@ class TProjectSnapshot {
 public:
     explicit TProjectSnapshot(std::unique_ptr<TSqlDatabase> copy);
     ~TProjectSnapshot();
-    TSqlDatabase &Copy() { return *FCopy; }
+    TSqlDatabase &Copy() {
+        LOG_FKT("TProjectSnapshot::Copy");
+        return *FCopy;
+    }
 
 private:
     std::unique_ptr<TSqlDatabase> FCopy;
