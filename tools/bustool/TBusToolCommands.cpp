@@ -24,6 +24,8 @@ std::vector<unsigned char> ReadFileBytes(const fs::path &file) {
     if (!fs::is_regular_file(file, ec))
         throw EUsage(file.string() + ": no such file");
     std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw EHostFailure(file.string() + ": cannot be read");
     std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
                                      std::istreambuf_iterator<char>());
     if (in.bad())
@@ -36,6 +38,8 @@ std::vector<std::string> ReadLines(const fs::path &file) {
     if (!fs::is_regular_file(file, ec))
         throw EUsage(file.string() + ": no such script");
     std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw EHostFailure(file.string() + ": cannot be read");
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);

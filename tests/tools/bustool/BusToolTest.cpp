@@ -271,6 +271,22 @@ TEST_F(BusTool, BadInputGivesAMessageAnExitCodeAndChangesNothing) {
     EXPECT_FALSE(fs::exists(log)); // no editor was started
 }
 
+TEST_F(BusTool, AFileThatCannotBeOpenedFailsTheCommand) {
+    InitDemo();
+    // A file that nobody may read, not even root.
+    const fs::path unreadable = "/proc/sys/vm/drop_caches";
+    if (!fs::is_regular_file(unreadable) || std::ifstream(unreadable))
+        GTEST_SKIP() << "no file here that cannot be opened for reading";
+    const std::string before = Content(project);
+    TResult r = Run({"memory", project.string(), "load", "1.1.1", unreadable.string()});
+    EXPECT_EQ(r.code, 1) << r.out;
+    EXPECT_TRUE(Contains(r.err, "cannot be read")) << r.err;
+    r = Run({"run", project.string(), "--script", unreadable.string()});
+    EXPECT_EQ(r.code, 1) << r.out;
+    EXPECT_TRUE(Contains(r.err, "cannot be read")) << r.err;
+    EXPECT_EQ(Content(project), before);
+}
+
 TEST_F(BusTool, ARunDoesWhatTheBusToolDoesAroundEachEvent) {
     InitDemo();
     const fs::path importFile = dir / "exported-elsewhere.azp";
