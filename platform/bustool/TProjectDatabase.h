@@ -27,7 +27,8 @@
 // one-panel project), group addresses, and read back what the editor wrote (ParameterValue,
 // ActiveObjectNumbers). tests/platform/bustool/TempProject.h wraps this for in-process tests.
 // Several operations become one by an outer TSqlTransaction on Sql(): each runs as a part of
-// it. TakeSnapshot and Restore put the whole project back as it was (the host's undo).
+// it. TakeSnapshot and Restore put the whole project back as it was (the host's undo of a failed
+// run); RestoreKeepingBus leaves the simulated bus as it is (its undo of a discarded edit).
 #pragma once
 
 #include "platform/bustool/DalRecords.h"
