@@ -1,8 +1,8 @@
 // Function monitoring: its parameters, the rows that follow the on/off choice, the question
 // before switching off, request 15, and the spin cells.
 #include "objectmodel/TAzEibAlarmSystemSicherheit.h"
-#include "FakeMainWindow.h"
 #include "AzTestHilfen.h"
+#include "FakeMainWindow.h"
 #include "platform/objectbase/MainWindowMessages.h"
 #include "platform/win/MessageBox.h"
 #include "tests/platform/bustool/TempProject.h"
@@ -102,6 +102,40 @@ TEST_F(UeberwachungTest, AMonitoringThatIsOffSendsNoIntervalOrReaction) {
     main.ClearLog();
     EXPECT_TRUE(sicherheit.WriteDataToDb());
     EXPECT_EQ(main.Trace(), (Trace{"1170", "10090=12", "10080=0", "7160=0"}));
+}
+
+TEST_F(UeberwachungTest, TheGridOfAMonitoringThatIsOffClearsItsIntervalAndReaction) {
+    TDatenStruktur rec;
+    sicherheit.Write(rec); // its own handle
+    rec.Param4 = 45;
+    rec.Bool3 = true; // reaction: the transmission device reports a fault
+    sicherheit.InitFromDB(rec);
+    Show();
+    EXPECT_TRUE(main.Log().empty()) << "building the grid writes no record";
+    grid.ActivateCell(1, RowOf(grid, T::RowAbfrageIntervall));
+    grid.LeaveCell();
+    DeliverPostedMessages();
+    EXPECT_EQ(main.Trace(), (Trace{"1127", "1130", "1163"}));
+    ASSERT_NE(Stored(), nullptr);
+    EXPECT_EQ(Stored()->Param4, 0);
+    EXPECT_FALSE(Stored()->Bool3);
+}
+
+TEST_F(UeberwachungTest, AChoiceThatKeepsTheStateDoesNothing) {
+    Show();
+    Choose(T::RowUeberwachung, 0); // already off
+    EXPECT_TRUE(main.Log().empty());
+    SwitchOn();
+    Choose(T::RowUeberwachung, 1); // already on
+    EXPECT_TRUE(main.Log().empty());
+    TCell cell;
+    cell.RowId = T::RowUeberwachung;
+    grid.ComboBox()->ItemIndex = -1; // nothing selected
+    sicherheit.GridComboBoxChange(grid.ComboBox(), cell, 1, 1);
+    DeliverPostedMessages();
+    EXPECT_TRUE(main.Log().empty());
+    EXPECT_TRUE(boxes.Boxes().empty()) << "no question either";
+    EXPECT_TRUE(sicherheit.GetStatusHeartBeatUeberwachung());
 }
 
 TEST_F(UeberwachungTest, SwitchingOnShowsTheRowsAndSendsRequest15) {
