@@ -294,6 +294,24 @@ TEST_F(AnzeigeTest, TheAreaDialogMayChangeTheMask) {
     }
 }
 
+TEST_F(AnzeigeTest, TheComboAndEllipsisHandlersServeOnlyTheirOwnRows) {
+    Show();
+    main.Script(WM_AZ_DEVICE_REQUEST, 1);
+    TCell cell;
+    grid.ComboBox()->ItemIndex = 0;
+    for (const int rowId : {TAzAnzeige::RowBezeichnung, TAzAnzeige::RowBereiche}) {
+        cell.RowId = rowId;
+        anzeige.GridComboBoxChange(grid.ComboBox(), cell, 1, 0);
+    }
+    for (const int rowId : {TAzAnzeige::RowBezeichnung, TAzAnzeige::RowVorhanden}) {
+        cell.RowId = rowId;
+        anzeige.GridEllipseClick(nullptr, cell, 1, 0);
+    }
+    DeliverPostedMessages();
+    EXPECT_TRUE(main.Log().empty());
+    EXPECT_TRUE(anzeige.GetStatusAnzeigeVorhanden());
+}
+
 TEST_F(AnzeigeTest, ANewNameIsWrittenAndTheTreeRefreshed) {
     Show();
     grid.ActivateCell(1, RowOf(grid, TAzAnzeige::RowBezeichnung));
