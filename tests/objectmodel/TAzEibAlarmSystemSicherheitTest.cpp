@@ -33,6 +33,14 @@ struct UeberwachungTest : ::testing::Test {
         grid.SelectItem(index);
         DeliverPostedMessages();
     }
+    // Its own record, off, but still holding an interval (45 s) and the reaction "fault".
+    void LoadOffWithLeftovers() {
+        TDatenStruktur rec;
+        sicherheit.Write(rec);
+        rec.Param4 = 45;
+        rec.Bool3 = true;
+        sicherheit.InitFromDB(rec);
+    }
     void SwitchOn() {
         Show();
         Choose(T::RowUeberwachung, 1);
@@ -105,11 +113,7 @@ TEST_F(UeberwachungTest, AMonitoringThatIsOffSendsNoIntervalOrReaction) {
 }
 
 TEST_F(UeberwachungTest, TheGridOfAMonitoringThatIsOffClearsItsIntervalAndReaction) {
-    TDatenStruktur rec;
-    sicherheit.Write(rec); // its own handle
-    rec.Param4 = 45;
-    rec.Bool3 = true; // reaction: the transmission device reports a fault
-    sicherheit.InitFromDB(rec);
+    LoadOffWithLeftovers();
     Show();
     EXPECT_TRUE(main.Log().empty()) << "building the grid writes no record";
     grid.ActivateCell(1, RowOf(grid, T::RowAbfrageIntervall));
@@ -162,6 +166,20 @@ TEST_F(UeberwachungTest, SwitchingOnShowsTheRowsAndSendsRequest15) {
     EXPECT_EQ(grid.Cells(1, 3).Items,
               (std::vector<AnsiString>{"Wie Sabotage", "\xDCG 'St\xF6rung'"}));
     EXPECT_EQ(grid.Cells(1, 3).Text, "Wie Sabotage");
+}
+
+TEST_F(UeberwachungTest, SwitchingOnStartsFromThirtySecondsAndLikeSabotage) {
+    // Switched on before this object's grid cleared what the record left over.
+    LoadOffWithLeftovers();
+    TCell cell;
+    cell.RowId = T::RowUeberwachung;
+    grid.ComboBox()->ItemIndex = 1;
+    sicherheit.GridComboBoxChange(grid.ComboBox(), cell, 1, 1);
+    DeliverPostedMessages();
+    ASSERT_NE(Stored(), nullptr);
+    EXPECT_TRUE(Stored()->Bool4);
+    EXPECT_EQ(Stored()->Param4, 30);
+    EXPECT_FALSE(Stored()->Bool3);
 }
 
 TEST_F(UeberwachungTest, SwitchingOffAsksFirst) {
