@@ -33,6 +33,15 @@ struct UeberwachungTest : ::testing::Test {
         grid.SelectItem(index);
         DeliverPostedMessages();
     }
+    // The combo-box handler of row rowId called directly, whether or not the grid shows that
+    // row, with item index chosen (-1: nothing).
+    void ChooseDirectly(int rowId, int index) {
+        TCell cell;
+        cell.RowId = rowId;
+        grid.ComboBox()->ItemIndex = index;
+        sicherheit.GridComboBoxChange(grid.ComboBox(), cell, 1, 1);
+        DeliverPostedMessages();
+    }
     // Its own record, off, but still holding an interval (45 s) and the reaction "fault".
     void LoadOffWithLeftovers() {
         TDatenStruktur rec;
@@ -132,11 +141,7 @@ TEST_F(UeberwachungTest, AChoiceThatKeepsTheStateDoesNothing) {
     SwitchOn();
     Choose(T::RowUeberwachung, 1); // already on
     EXPECT_TRUE(main.Log().empty());
-    TCell cell;
-    cell.RowId = T::RowUeberwachung;
-    grid.ComboBox()->ItemIndex = -1; // nothing selected
-    sicherheit.GridComboBoxChange(grid.ComboBox(), cell, 1, 1);
-    DeliverPostedMessages();
+    ChooseDirectly(T::RowUeberwachung, -1); // nothing selected
     EXPECT_TRUE(main.Log().empty());
     EXPECT_TRUE(boxes.Boxes().empty()) << "no question either";
     EXPECT_TRUE(sicherheit.GetStatusHeartBeatUeberwachung());
@@ -171,11 +176,7 @@ TEST_F(UeberwachungTest, SwitchingOnShowsTheRowsAndSendsRequest15) {
 TEST_F(UeberwachungTest, SwitchingOnStartsFromThirtySecondsAndLikeSabotage) {
     // Switched on before this object's grid cleared what the record left over.
     LoadOffWithLeftovers();
-    TCell cell;
-    cell.RowId = T::RowUeberwachung;
-    grid.ComboBox()->ItemIndex = 1;
-    sicherheit.GridComboBoxChange(grid.ComboBox(), cell, 1, 1);
-    DeliverPostedMessages();
+    ChooseDirectly(T::RowUeberwachung, 1);
     ASSERT_NE(Stored(), nullptr);
     EXPECT_TRUE(Stored()->Bool4);
     EXPECT_EQ(Stored()->Param4, 30);
@@ -228,11 +229,7 @@ TEST_F(UeberwachungTest, TheReactionIsWrittenOnlyWhenItChanges) {
     EXPECT_TRUE(Stored()->Bool3);
 
     main.ClearLog();
-    TCell cell;
-    cell.RowId = T::RowReaktion;
-    grid.ComboBox()->ItemIndex = -1; // nothing selected
-    sicherheit.GridComboBoxChange(grid.ComboBox(), cell, 1, 3);
-    DeliverPostedMessages();
+    ChooseDirectly(T::RowReaktion, -1); // nothing selected
     EXPECT_TRUE(main.Log().empty());
     EXPECT_TRUE(Stored()->Bool3);
 }
