@@ -1,13 +1,18 @@
-// What every class of the detector inputs and areas does alike: record -> object -> record
-// keeps every field, Einfuegen takes only a record of the object's own type, and DatenAbgleich
-// asks for the default name.
+// What every class of the detector inputs and areas, the system monitoring, date and time and
+// the display folder does alike: record -> object -> record keeps every field, Einfuegen takes
+// only a record of the object's own type, DatenAbgleich asks for the default name, and no grid
+// is no grid.
 #include "FakeMainWindow.h"
+#include "objectmodel/TAzDatumUhrzeit.h"
 #include "objectmodel/TAzEditierbareTexte.h"
+#include "objectmodel/TAzEibAlarmSystemSicherheit.h"
 #include "objectmodel/TAzMelder.h"
+#include "objectmodel/TAzOrdnerAnzeige.h"
 #include "objectmodel/TAzSabotageKontakt.h"
 #include "objectmodel/TAzScharfschaltBereich.h"
 #include "objectmodel/TAzSicherungsBereich.h"
 #include "objectmodel/TAzSicherungsBereichFeuerUeberfall.h"
+#include "objectmodel/TAzVerhaltenDurchUegR.h"
 #include "platform/objectbase/MainWindowMessages.h"
 
 #include <functional>
@@ -82,6 +87,29 @@ const KlassenCase Klassen[] = {
      [](TDatenStruktur &r) { r.String4 = "Mehr als vierzehn Zeichen"; }},
     {"SSB3", Make<TAzScharfschaltBereich3>(), 6134, [](TDatenStruktur &r) { r.String4 = ""; }},
     {"SSB4", Make<TAzScharfschaltBereich4>(), 6135, [](TDatenStruktur &r) { r.String4 = "Lager"; }},
+    {"Funktionsueberwachung", Make<TAzEibAlarmSystemSicherheit>(), 6145,
+     [](TDatenStruktur &r) {
+         r.Param3 = 20;
+         r.Param4 = 60;
+         r.Bool3 = true;
+         r.Bool4 = true;
+     }},
+    {"VerhaltenUegR", Make<TAzVerhaltenDurchUegR>(), 6146,
+     [](TDatenStruktur &r) {
+         r.Bool3 = false;
+         r.Bool4 = true;
+         r.Bool5 = true;
+         r.Bool6 = true;
+         r.Param3 = 1;
+     }},
+    {"DatumUhrzeit", Make<TAzDatumUhrzeit>(), 6147,
+     [](TDatenStruktur &r) {
+         r.Bool3 = false;
+         r.Bool4 = false;
+         r.Param3 = -2;
+         r.Param4 = 12;
+     }},
+    {"OrdnerAnzeige", Make<TAzOrdnerAnzeige>(), 6142, [](TDatenStruktur &r) { r.Param3 = 0x3F; }},
 };
 
 class KlassenTest : public ::testing::TestWithParam<KlassenCase> {};
@@ -158,6 +186,15 @@ TEST_P(KlassenTest, NoDropNoChild) {
     EXPECT_FALSE(object->AllowChild(c.typ));
     object->Drop(other.get());
     EXPECT_TRUE(main.Log().empty());
+}
+
+TEST_P(KlassenTest, WithoutAGridBuildInfoWindowDoesNothing) {
+    const KlassenCase &c = GetParam();
+    TFakeMainWindow main;
+    const auto object = c.make(main.Handle());
+    object->BuildInfoWindow(nullptr, nullptr, false, 1, 1);
+    DeliverPostedMessages();
+    EXPECT_TRUE(main.Log().empty()) << "not even the cell is activated";
 }
 
 INSTANTIATE_TEST_SUITE_P(Alle, KlassenTest, ::testing::ValuesIn(Klassen),

@@ -1,8 +1,8 @@
 // A display unit: its number picks icon and parameter, the shown-areas mask follows the
 // configuration variant, the grid's rows follow "present", and the requests 5, 14 and 19.
 #include "objectmodel/TAzAnzeige.h"
-#include "FakeMainWindow.h"
 #include "AzTestHilfen.h"
+#include "FakeMainWindow.h"
 #include "platform/objectbase/MainWindowMessages.h"
 #include "tests/platform/bustool/TempProject.h"
 
@@ -17,7 +17,8 @@ using Nr = T_DB_EnumAzAnzeige::TEnumAnzeigeNr;
 
 struct AnzeigeTest : ::testing::Test {
     TFakeMainWindow main;
-    TAzAnzeige anzeige{main.Handle(), 1, 9, "Anzeige", 12};
+    // Made under another name than its default one, which the display keeps apart.
+    TAzAnzeige anzeige{main.Handle(), 1, 9, "Anzeige 1", 12};
     TDrawGridSE grid;
 
     // The grid built, its posts delivered, the log cleared.
@@ -38,6 +39,7 @@ TEST_F(AnzeigeTest, DefaultsReachTheRecordAndComeBack) {
     TDatenStruktur rec;
     anzeige.Write(rec);
     EXPECT_EQ(rec.Typ, 6143);
+    EXPECT_EQ(rec.Name, "Anzeige 1");
     EXPECT_EQ(rec.String2, "Anzeige");
     EXPECT_TRUE(rec.Bool3);
     EXPECT_EQ(rec.Param4, 0);
@@ -290,6 +292,24 @@ TEST_F(AnzeigeTest, TheAreaDialogMayChangeTheMask) {
         EXPECT_EQ(requests[1].Wert2, 3);
         EXPECT_EQ(Stored()->Param3, 0x11);
     }
+}
+
+TEST_F(AnzeigeTest, TheComboAndEllipsisHandlersServeOnlyTheirOwnRows) {
+    Show();
+    main.Script(WM_AZ_DEVICE_REQUEST, 1);
+    TCell cell;
+    grid.ComboBox()->ItemIndex = 0;
+    for (const int rowId : {TAzAnzeige::RowBezeichnung, TAzAnzeige::RowBereiche}) {
+        cell.RowId = rowId;
+        anzeige.GridComboBoxChange(grid.ComboBox(), cell, 1, 0);
+    }
+    for (const int rowId : {TAzAnzeige::RowBezeichnung, TAzAnzeige::RowVorhanden}) {
+        cell.RowId = rowId;
+        anzeige.GridEllipseClick(nullptr, cell, 1, 0);
+    }
+    DeliverPostedMessages();
+    EXPECT_TRUE(main.Log().empty());
+    EXPECT_TRUE(anzeige.GetStatusAnzeigeVorhanden());
 }
 
 TEST_F(AnzeigeTest, ANewNameIsWrittenAndTheTreeRefreshed) {

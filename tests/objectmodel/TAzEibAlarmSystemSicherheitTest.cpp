@@ -1,8 +1,8 @@
 // Function monitoring: its parameters, the rows that follow the on/off choice, the question
 // before switching off, request 15, and the spin cells.
 #include "objectmodel/TAzEibAlarmSystemSicherheit.h"
-#include "FakeMainWindow.h"
 #include "AzTestHilfen.h"
+#include "FakeMainWindow.h"
 #include "platform/objectbase/MainWindowMessages.h"
 #include "platform/win/MessageBox.h"
 #include "tests/platform/bustool/TempProject.h"
@@ -32,6 +32,23 @@ struct UeberwachungTest : ::testing::Test {
         grid.ActivateCell(1, RowOf(grid, rowId));
         grid.SelectItem(index);
         DeliverPostedMessages();
+    }
+    // The combo-box handler of row rowId called directly, whether or not the grid shows that
+    // row, with item index chosen (-1: nothing).
+    void ChooseDirectly(int rowId, int index) {
+        TCell cell;
+        cell.RowId = rowId;
+        grid.ComboBox()->ItemIndex = index;
+        sicherheit.GridComboBoxChange(grid.ComboBox(), cell, 1, 1);
+        DeliverPostedMessages();
+    }
+    // Its own record, off, but still holding an interval (45 s) and the reaction "fault".
+    void LoadOffWithLeftovers() {
+        TDatenStruktur rec;
+        sicherheit.Write(rec);
+        rec.Param4 = 45;
+        rec.Bool3 = true;
+        sicherheit.InitFromDB(rec);
     }
     void SwitchOn() {
         Show();
@@ -104,6 +121,32 @@ TEST_F(UeberwachungTest, AMonitoringThatIsOffSendsNoIntervalOrReaction) {
     EXPECT_EQ(main.Trace(), (Trace{"1170", "10090=12", "10080=0", "7160=0"}));
 }
 
+TEST_F(UeberwachungTest, TheGridOfAMonitoringThatIsOffClearsItsIntervalAndReaction) {
+    LoadOffWithLeftovers();
+    Show();
+    EXPECT_TRUE(main.Log().empty()) << "building the grid writes no record";
+    grid.ActivateCell(1, RowOf(grid, T::RowAbfrageIntervall));
+    grid.LeaveCell();
+    DeliverPostedMessages();
+    EXPECT_EQ(main.Trace(), (Trace{"1127", "1130", "1163"}));
+    ASSERT_NE(Stored(), nullptr);
+    EXPECT_EQ(Stored()->Param4, 0);
+    EXPECT_FALSE(Stored()->Bool3);
+}
+
+TEST_F(UeberwachungTest, AChoiceThatKeepsTheStateDoesNothing) {
+    Show();
+    Choose(T::RowUeberwachung, 0); // already off
+    EXPECT_TRUE(main.Log().empty());
+    SwitchOn();
+    Choose(T::RowUeberwachung, 1); // already on
+    EXPECT_TRUE(main.Log().empty());
+    ChooseDirectly(T::RowUeberwachung, -1); // nothing selected
+    EXPECT_TRUE(main.Log().empty());
+    EXPECT_TRUE(boxes.Boxes().empty()) << "no question either";
+    EXPECT_TRUE(sicherheit.GetStatusHeartBeatUeberwachung());
+}
+
 TEST_F(UeberwachungTest, SwitchingOnShowsTheRowsAndSendsRequest15) {
     Show();
     Choose(T::RowUeberwachung, 1);
@@ -128,6 +171,16 @@ TEST_F(UeberwachungTest, SwitchingOnShowsTheRowsAndSendsRequest15) {
     EXPECT_EQ(grid.Cells(1, 3).Items,
               (std::vector<AnsiString>{"Wie Sabotage", "\xDCG 'St\xF6rung'"}));
     EXPECT_EQ(grid.Cells(1, 3).Text, "Wie Sabotage");
+}
+
+TEST_F(UeberwachungTest, SwitchingOnStartsFromThirtySecondsAndLikeSabotage) {
+    // Switched on before this object's grid cleared what the record left over.
+    LoadOffWithLeftovers();
+    ChooseDirectly(T::RowUeberwachung, 1);
+    ASSERT_NE(Stored(), nullptr);
+    EXPECT_TRUE(Stored()->Bool4);
+    EXPECT_EQ(Stored()->Param4, 30);
+    EXPECT_FALSE(Stored()->Bool3);
 }
 
 TEST_F(UeberwachungTest, SwitchingOffAsksFirst) {
@@ -176,11 +229,7 @@ TEST_F(UeberwachungTest, TheReactionIsWrittenOnlyWhenItChanges) {
     EXPECT_TRUE(Stored()->Bool3);
 
     main.ClearLog();
-    TCell cell;
-    cell.RowId = T::RowReaktion;
-    grid.ComboBox()->ItemIndex = -1; // nothing selected
-    sicherheit.GridComboBoxChange(grid.ComboBox(), cell, 1, 3);
-    DeliverPostedMessages();
+    ChooseDirectly(T::RowReaktion, -1); // nothing selected
     EXPECT_TRUE(main.Log().empty());
     EXPECT_TRUE(Stored()->Bool3);
 }

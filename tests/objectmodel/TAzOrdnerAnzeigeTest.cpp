@@ -118,14 +118,16 @@ TEST_F(OrdnerAnzeigeTest, TheGridHasNoRowsAndTheTagFollowsFlagA) {
 
 TEST_F(OrdnerAnzeigeTest, DatenAbgleichTakesTheDefaultName) {
     main.Script(WM_AZ_DEVICE_REQUEST_2, [](RDeviceRequest &r) {
-        *r.Text = "Anzeigen";
+        *r.Text = "Anzeige";
         return LRESULT(1);
     });
     EXPECT_TRUE(ordner.DatenAbgleich(true, true));
     const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST_2);
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].Code, 15);
+    EXPECT_EQ(ordner.GetName(true), "Anzeige");
     EXPECT_FALSE(ordner.DatenAbgleich(true, true)) << "unscripted: refused";
+    EXPECT_EQ(ordner.GetName(true), "Anzeige") << "a refusal keeps the name";
 }
 
 } // namespace
