@@ -50,52 +50,50 @@ bool TEtsProfile::Store(const AnsiString &section, const AnsiString &key, const 
     }
 }
 
-bool TEtsProfile::Read(const AnsiString &section, const AnsiString &key, int32_t defaultValue,
-                       int32_t &value) {
-    LOG_FKT("TEtsProfile::Read");
-    value = defaultValue;
-    AnsiString text;
-    bool found = false;
-    if (!Stored(section, key, text, found))
-        return false;
-    if (!found)
-        return true;
-    int32_t parsed = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
-        return false;
-    value = parsed;
-    return true;
-}
-
-bool TEtsProfile::Read(const AnsiString &section, const AnsiString &key, bool defaultValue,
-                       bool &value) {
-    LOG_FKT("TEtsProfile::Read");
-    value = defaultValue;
-    AnsiString text;
-    bool found = false;
-    if (!Stored(section, key, text, found))
-        return false;
-    if (!found)
-        return true;
-    if (text != "0" && text != "1")
-        return false;
-    value = text == "1";
-    return true;
-}
-
-bool TEtsProfile::Read(const AnsiString &section, const AnsiString &key,
-                       const AnsiString &defaultValue, AnsiString &value) {
-    LOG_FKT("TEtsProfile::Read");
-    const AnsiString fallback = defaultValue; // value may be the default itself
+template <class T, class Parse>
+bool TEtsProfile::ReadAs(const AnsiString &section, const AnsiString &key, const T &defaultValue,
+                         T &value, Parse parse) {
+    LOG_FKT("TEtsProfile::ReadAs");
+    const T fallback = defaultValue; // value may be the default itself
     AnsiString text;
     bool found = false;
     value = fallback;
     if (!Stored(section, key, text, found))
         return false;
-    if (found)
-        value = text;
-    return true;
+    return !found || parse(text, value);
+}
+
+bool TEtsProfile::Read(const AnsiString &section, const AnsiString &key, int32_t defaultValue,
+                       int32_t &value) {
+    LOG_FKT("TEtsProfile::Read");
+    return ReadAs(section, key, defaultValue, value, [](const AnsiString &text, int32_t &v) {
+        int32_t parsed = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+        if (text.empty() || ec != std::errc() || end != text.data() + text.size())
+            return false;
+        v = parsed;
+        return true;
+    });
+}
+
+bool TEtsProfile::Read(const AnsiString &section, const AnsiString &key, bool defaultValue,
+                       bool &value) {
+    LOG_FKT("TEtsProfile::Read");
+    return ReadAs(section, key, defaultValue, value, [](const AnsiString &text, bool &v) {
+        if (text != "0" && text != "1")
+            return false;
+        v = text == "1";
+        return true;
+    });
+}
+
+bool TEtsProfile::Read(const AnsiString &section, const AnsiString &key,
+                       const AnsiString &defaultValue, AnsiString &value) {
+    LOG_FKT("TEtsProfile::Read");
+    return ReadAs(section, key, defaultValue, value, [](const AnsiString &text, AnsiString &v) {
+        v = text;
+        return true;
+    });
 }
 
 bool TEtsProfile::Write(const AnsiString &section, const AnsiString &key, int32_t value) {

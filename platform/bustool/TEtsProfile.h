@@ -37,6 +37,11 @@ private:
     // The stored text (UTF-8 converted), nothing when missing; throws on a failure.
     bool Stored(const AnsiString &section, const AnsiString &key, AnsiString &text, bool &found);
     bool Store(const AnsiString &section, const AnsiString &key, const AnsiString &text);
+    // The common frame of the Read overloads: the default first, then the stored text through
+    // parse (false when it does not read as a T).
+    template <class T, class Parse>
+    bool ReadAs(const AnsiString &section, const AnsiString &key, const T &defaultValue, T &value,
+                Parse parse);
 
     TEts2Cdi *FCdi;
 };
