@@ -8,6 +8,14 @@
 
 namespace {
 
+// Every row of a statement, each made by row(statement).
+template <class F> auto AllRows(TSqlStatement &st, F row) {
+    std::vector<decltype(row(st))> rows;
+    while (st.Step())
+        rows.push_back(row(st));
+    return rows;
+}
+
 // Group levels as stored: the tree is always held with three levels; two levels are a view.
 enum : int { kMainLevel = 1, kMiddleLevel = 2, kSubLevel = 3 };
 
@@ -422,9 +430,7 @@ std::vector<TDeviceRow> TProjectDatabase::Devices() {
     LOG_FKT("TProjectDatabase::Devices");
     TSqlTransaction tx(*FSql, TSqlTransaction::Read);
     TSqlStatement st(*FSql, std::string(kDeviceRows) + " ORDER BY 2, 1");
-    std::vector<TDeviceRow> rows;
-    while (st.Step())
-        rows.push_back(DeviceRow(st));
+    auto rows = AllRows(st, DeviceRow);
     tx.Commit();
     return rows;
 }
@@ -576,9 +582,7 @@ std::vector<TGroupRow> TProjectDatabase::GroupTree() {
     TSqlTransaction tx(*FSql, TSqlTransaction::Read);
     TSqlStatement st(*FSql, std::string(kGroupRows) +
                                 " ORDER BY g.level, ifnull(g.parent_id, 0), g.number");
-    std::vector<TGroupRow> rows;
-    while (st.Step())
-        rows.push_back(GroupRow(st));
+    auto rows = AllRows(st, GroupRow);
     tx.Commit();
     return rows;
 }
@@ -681,10 +685,7 @@ std::vector<int> TProjectDatabase::ActiveObjectNumbers(int32_t deviceId) {
                             "ON c.id = o.comm_object_id WHERE o.device_id = ? AND o.active "
                             "ORDER BY c.number");
     st.Bind(1, deviceId);
-    std::vector<int> numbers;
-    while (st.Step())
-        numbers.push_back(static_cast<int>(st.Int(0)));
-    return numbers;
+    return AllRows(st, [](TSqlStatement &row) { return static_cast<int>(row.Int(0)); });
 }
 
 std::optional<int32_t> TProjectDatabase::DeviceObjectId(int32_t deviceId, int objectNumber) {
@@ -858,10 +859,10 @@ std::vector<TProjectDatabase::TParameterRow> TProjectDatabase::ChangedParameters
                             "WHERE dp.device_id = ? AND dp.value != p.default_value "
                             "ORDER BY p.parameter_id");
     st.Bind(1, deviceId);
-    std::vector<TParameterRow> rows;
-    while (st.Step())
-        rows.push_back(
-            {static_cast<int32_t>(st.Int(0)), st.Text(1), static_cast<int32_t>(st.Int(2))});
+    auto rows = AllRows(st, [](TSqlStatement &row) {
+        return TParameterRow{static_cast<int32_t>(row.Int(0)), row.Text(1),
+                             static_cast<int32_t>(row.Int(2))};
+    });
     tx.Commit();
     return rows;
 }
