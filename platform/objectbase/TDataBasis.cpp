@@ -218,6 +218,26 @@ void TDataBasis::DeleteNebenDatensaetze(TDatenStruktur &record) {
     record.Next = 0;
 }
 
+TDatenStruktur *TDataBasis::NaechsterNebenDatensatz(TDatenStruktur &previous) {
+    LOG_FKT("TDataBasis::NaechsterNebenDatensatz");
+    if (previous.Next <= 0)
+        return nullptr;
+    TDatenStruktur *sub = GetDatensatz(FSystem, previous.Next);
+    if (sub && sub->Typ == TypNebenDatensatz)
+        return sub;
+    previous.Next = 0;
+    return nullptr;
+}
+
+void TDataBasis::BuildGridOhneZeilen(TDrawGridSE *grid, int col, int row) {
+    LOG_FKT("TDataBasis::BuildGridOhneZeilen");
+    if (!grid)
+        return;
+    grid->InitGrid(2);
+    if (col >= 0 || row >= 0)
+        PostMessage(FWindow, WM_AZ_ACTIVATE_CELL, static_cast<WPARAM>(col), row);
+}
+
 int TDataBasis::HelpNumber(int rowId, int helpIndex) const {
     LOG_FKT("TDataBasis::HelpNumber");
     return helpIndex > 0 ? helpIndex : GetQuickHelpIndexOffset() + rowId;
