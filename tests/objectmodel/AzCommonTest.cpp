@@ -61,10 +61,10 @@ TEST_P(EpilogTest, WritesTheRecordBeforeEveryPostInTheFixedOrder) {
     DeliverPostedMessages();
     EXPECT_EQ(main.Trace(), c.expected);
     for (const auto &e : main.Log()) {
-        if (e.Msg == 1157 || e.Msg == 1126) {
+        if (e.Msg == WM_AZ_ABGLEICH_FORMVERW || e.Msg == WM_AZ_AKTUALISIERE_ANSICHT) {
             EXPECT_EQ(e.WParam, 3u);
             EXPECT_EQ(e.LParam, 4);
-        } else if (e.Msg == 1163 || e.Msg == 1138) {
+        } else if (e.Msg == WM_AZ_REFRESH_OTHER_WINDOWS || e.Msg == WM_AZ_UPDATE_TREE_NAMES) {
             EXPECT_EQ(e.WParam, 0u);
             EXPECT_EQ(e.LParam, 0);
         }
@@ -180,9 +180,9 @@ TEST(AzDatenAbgleich, TakesTheDefaultNameOnlyWhenTheRequestIsDone) {
         });
         EXPECT_EQ(probe.DatenAbgleich(true, false), answer != 0);
         EXPECT_EQ(probe.GetName(true), answer ? "Eingang 7" : "Probe");
-        const auto requests = main.Requests(1161);
+        const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST_2);
         ASSERT_EQ(requests.size(), 1u);
-        EXPECT_EQ(requests[0].Code, 15);
+        EXPECT_EQ(requests[0].Code, AzRequest::DefaultName);
         EXPECT_EQ(requests[0].Handle, 40);
         EXPECT_EQ(requests[0].Sender, &probe);
         EXPECT_TRUE(requests[0].HasText);
