@@ -166,6 +166,22 @@ TEST(RDeviceRequest, SendGoesToTheSendersWindowWithTheRecordAddress) {
     EXPECT_EQ(main.Log()[0].WParam, 0u);
     EXPECT_EQ(RDeviceRequest().Send(WM_AZ_DEVICE_REQUEST), 0) << "no sender, no message";
     EXPECT_EQ(main.Log().size(), 1u);
+    main.Script(WM_AZ_SET_MODIFIED, LRESULT(1));
+    EXPECT_EQ(r.Send(WM_AZ_SET_MODIFIED), 0) << "a record travels only as a request";
+    EXPECT_EQ(main.Log().size(), 1u);
+}
+
+TEST(RDeviceRequest, SendTakesTheSecondChannelWhenAskedTo) {
+    TFakeMainWindow main;
+    TProbe probe(main, 40);
+    RDeviceRequest r(probe, AzRequest::DefaultName);
+    main.Script(WM_AZ_DEVICE_REQUEST_2, [&r](RDeviceRequest &got) {
+        EXPECT_EQ(&got, &r);
+        return LRESULT(5);
+    });
+    EXPECT_EQ(r.Send(WM_AZ_DEVICE_REQUEST_2), 5);
+    EXPECT_EQ(main.Trace(), Trace{"1161"});
+    EXPECT_TRUE(main.Requests(WM_AZ_DEVICE_REQUEST).empty());
 }
 
 TEST(AzDatenAbgleich, TakesTheDefaultNameOnlyWhenTheRequestIsDone) {
