@@ -159,7 +159,7 @@ template <UINT MsgId, class R> struct TLeer : TMessage<MsgId, R> {
 
 // A posted grid cell (column in wParam, row in lParam; either may be negative).
 template <UINT MsgId> struct TZelle : TMessage<MsgId, void> {
-    TZelle(int col = 0, int row = 0) : Col(col), Row(row) {}
+    TZelle(int col = 0, int row = 0) : Col(col), Row(row) { LOG_FKT("AzMsg::TZelle::TZelle"); }
     int Col;
     int Row;
     TWire Encode() const {
@@ -174,7 +174,9 @@ template <UINT MsgId> struct TZelle : TMessage<MsgId, void> {
 
 // A request record (wParam 0, its address in lParam); the answer is non-zero when done.
 template <UINT MsgId> struct TAnfrage : TMessage<MsgId, LRESULT> {
-    TAnfrage(RDeviceRequest *request = nullptr) : Request(request) {}
+    TAnfrage(RDeviceRequest *request = nullptr) : Request(request) {
+        LOG_FKT("AzMsg::TAnfrage::TAnfrage");
+    }
     RDeviceRequest *Request;
     TWire Encode() const {
         LOG_FKT("AzMsg::TAnfrage::Encode");
@@ -188,7 +190,9 @@ template <UINT MsgId> struct TAnfrage : TMessage<MsgId, LRESULT> {
 
 // 1125: the object of a record handle.
 struct GetDataPointer : TMessage<WM_AZ_GET_DATA_POINTER, TDataBasis *> {
-    GetDataPointer(int handle = 0) : Handle(handle) {}
+    GetDataPointer(int handle = 0) : Handle(handle) {
+        LOG_FKT("AzMsg::GetDataPointer::GetDataPointer");
+    }
     int Handle;
     TWire Encode() const;
     static GetDataPointer Decode(WPARAM wParam, LPARAM lParam);
@@ -198,7 +202,9 @@ struct GetDataPointer : TMessage<WM_AZ_GET_DATA_POINTER, TDataBasis *> {
 // travels as a signed 16-bit number, the parent as an unsigned one whose 65535 stands for -1.
 struct GetDatenSatz : TMessage<WM_AZ_GET_DATENSATZ, TDatenStruktur *> {
     GetDatenSatz(int system = 0, int parent = 0, int handle = 0)
-        : System(system), Parent(parent), Handle(handle) {}
+        : System(system), Parent(parent), Handle(handle) {
+        LOG_FKT("AzMsg::GetDatenSatz::GetDatenSatz");
+    }
     int System;
     int Parent;
     int Handle;
@@ -210,7 +216,9 @@ struct GetDatenSatz : TMessage<WM_AZ_GET_DATENSATZ, TDatenStruktur *> {
 // travel as unsigned 16-bit numbers.
 struct DeleteNextDatenSatz : TMessage<WM_AZ_DELETE_NEXT_DATENSATZ, void> {
     DeleteNextDatenSatz(int system = 0, int handle = 0, int next = 0)
-        : System(system), Handle(handle), Next(next) {}
+        : System(system), Handle(handle), Next(next) {
+        LOG_FKT("AzMsg::DeleteNextDatenSatz::DeleteNextDatenSatz");
+    }
     int System;
     int Handle;
     int Next;
@@ -220,7 +228,9 @@ struct DeleteNextDatenSatz : TMessage<WM_AZ_DELETE_NEXT_DATENSATZ, void> {
 
 // 1164: the record with that handle under any parent of a system, made when missing.
 struct GetDatenSatzSystem : TMessage<WM_AZ_GET_DATENSATZ_SYSTEM, TDatenStruktur *> {
-    GetDatenSatzSystem(int system = 0, int handle = 0) : System(system), Handle(handle) {}
+    GetDatenSatzSystem(int system = 0, int handle = 0) : System(system), Handle(handle) {
+        LOG_FKT("AzMsg::GetDatenSatzSystem::GetDatenSatzSystem");
+    }
     int System;
     int Handle;
     TWire Encode() const;

@@ -53,51 +53,51 @@ TEST(MainWindowMessages, CatalogueHoldsEachIdOnceWithItsWay) {
     EXPECT_EQ(AzMsg::Find(0), nullptr);
 }
 
-// 1127: the system comes back signed, the parent unsigned with 65535 as -1.
-struct DatenSatzCase {
-    int system, parent, handle;
+// 1127 and 1129: a system and a low half packed into wParam, a handle in lParam.
+struct PackCase {
+    int system, low, lParam;
     WPARAM wParam;
-    int systemBack, parentBack;
+    int systemBack, lowBack;
 };
 
+// M's three values in order (system, low half, lParam) encode to the case's wire and decode
+// to its values back.
+template <class M, int M::*Low, int M::*Lang>
+void ExpectPacked(std::initializer_list<PackCase> cases) {
+    for (const PackCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << M::Id << ": " << c.system << "/" << c.low);
+        const TWire wire = M{c.system, c.low, c.lParam}.Encode();
+        EXPECT_EQ(wire, (TWire{c.wParam, c.lParam}));
+        const M back = M::Decode(wire.WParam, wire.LParam);
+        EXPECT_EQ(back.System, c.systemBack);
+        EXPECT_EQ(back.*Low, c.lowBack);
+        EXPECT_EQ(back.*Lang, c.lParam);
+    }
+}
+
+// 1127: the system comes back signed, the parent unsigned with 65535 as -1.
 TEST(MainWindowMessages, GetDatenSatzPacksSystemAndParentIntoWParam) {
-    const DatenSatzCase cases[] = {
+    using M = AzMsg::GetDatenSatz;
+    ExpectPacked<M, &M::Parent, &M::Handle>({
         {1, -1, 42, 0x0001FFFF, 1, -1},        // any parent
         {3, 12, 40, 0x0003000C, 3, 12},        // a plain parent
         {-1, 5, 7, 0xFFFF0005, -1, 5},         // a negative system stays negative
         {-32768, 0, 1, 0x80000000, -32768, 0}, // the smallest system
         {32767, 65534, 3, 0x7FFFFFFE, 32767, 65534},
         {0x12345, 0x10006, 9, 0x23450006, 0x2345, 6}, // only the low 16 bits travel
-    };
-    for (const DatenSatzCase &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.system << "/" << c.parent);
-        const TWire wire = AzMsg::GetDatenSatz{c.system, c.parent, c.handle}.Encode();
-        EXPECT_EQ(wire, (TWire{c.wParam, c.handle}));
-        const auto back = AzMsg::GetDatenSatz::Decode(wire.WParam, wire.LParam);
-        EXPECT_EQ(back.System, c.systemBack);
-        EXPECT_EQ(back.Parent, c.parentBack);
-        EXPECT_EQ(back.Handle, c.handle);
-    }
+    });
 }
 
 // 1129: both halves come back unsigned, 65535 included.
 TEST(MainWindowMessages, DeleteNextDatenSatzKeepsBothHalvesUnsigned) {
-    const DatenSatzCase cases[] = {
+    using M = AzMsg::DeleteNextDatenSatz;
+    ExpectPacked<M, &M::Handle, &M::Next>({
         {1, 5, 1, 0x00010005, 1, 5},
         {1, 6, 900, 0x00010006, 1, 6},
         {-1, 6, 2, 0xFFFF0006, 65535, 6},
         {2, -1, 3, 0x0002FFFF, 2, 65535},
         {32768, 40000, 4, 0x80009C40, 32768, 40000},
-    };
-    for (const DatenSatzCase &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.system << "/" << c.parent);
-        const TWire wire = AzMsg::DeleteNextDatenSatz{c.system, c.parent, c.handle}.Encode();
-        EXPECT_EQ(wire, (TWire{c.wParam, c.handle}));
-        const auto back = AzMsg::DeleteNextDatenSatz::Decode(wire.WParam, wire.LParam);
-        EXPECT_EQ(back.System, c.systemBack);
-        EXPECT_EQ(back.Handle, c.parentBack);
-        EXPECT_EQ(back.Next, c.handle);
-    }
+    });
 }
 
 TEST(MainWindowMessages, SystemAndHandleMessagesCarryWholeNumbers) {
