@@ -19,5 +19,5 @@ void TOrdner::BuildInfoWindow(TDrawGridSE *grid, TListView *, bool, int col, int
         return;
     grid->InitGrid(2);
     if (col >= 0 || row >= 0)
-        PostMessage(FWindow, WM_AZ_ACTIVATE_CELL, static_cast<WPARAM>(col), row);
+        AzMsg::Post(FWindow, AzMsg::ActivateCell{col, row});
 }
