@@ -8,8 +8,7 @@
 
 TEtsDeviceParam *AzGetDeviceParam(HWND window) {
     LOG_FKT("AzGetDeviceParam");
-    auto *writer =
-        reinterpret_cast<TEtsDeviceParam *>(SendMessage(window, WM_AZ_GET_DEVICE_PARAM, 0, 0));
+    TEtsDeviceParam *writer = AzMsg::Send(window, AzMsg::GetDeviceParam{});
     if (!writer)
         MessageBox(window, SprText(11154), SprText(11292), MB_OK);
     return writer;

@@ -13,19 +13,19 @@ void TAzEpilog::Run(TDataBasis &object, int col, int row) const {
     if (Write)
         object.WriteDatensatz();
     if (Post1157)
-        PostMessage(window, WM_AZ_ABGLEICH_FORMVERW, static_cast<WPARAM>(col), row);
+        AzMsg::Post(window, AzMsg::AbgleichFormVerw{col, row});
     if (Post1126)
-        PostMessage(window, WM_AZ_AKTUALISIERE_ANSICHT, static_cast<WPARAM>(col), row);
+        AzMsg::Post(window, AzMsg::AktualisiereAnsicht{col, row});
     if (Post1163)
-        PostMessage(window, WM_AZ_REFRESH_OTHER_WINDOWS, 0, 0);
+        AzMsg::Post(window, AzMsg::RefreshOtherWindows{});
     if (Post1138)
-        PostMessage(window, WM_AZ_UPDATE_TREE_NAMES, 0, 0);
+        AzMsg::Post(window, AzMsg::UpdateTreeNames{});
 }
 
 void AzFinishGrid(TDataBasis &object, int col, int row) {
     LOG_FKT("AzFinishGrid");
     if (col >= 0 || row >= 0)
-        PostMessage(object.GetWindowHandle(), WM_AZ_ACTIVATE_CELL, static_cast<WPARAM>(col), row);
+        AzMsg::Post(object.GetWindowHandle(), AzMsg::ActivateCell{col, row});
 }
 
 bool AzJaNeinWert(const TDrawGridSEComboBox &combo, bool &value) {

@@ -12,5 +12,13 @@ LRESULT RDeviceRequest::Send(UINT msg) {
     LOG_FKT("RDeviceRequest::Send");
     if (!Sender)
         return 0;
-    return SendMessage(Sender->GetWindowHandle(), msg, 0, reinterpret_cast<LPARAM>(this));
+    const HWND window = Sender->GetWindowHandle();
+    switch (msg) {
+    case AzMsg::DeviceRequest::Id:
+        return AzMsg::Send(window, AzMsg::DeviceRequest{this});
+    case AzMsg::DeviceRequest2::Id:
+        return AzMsg::Send(window, AzMsg::DeviceRequest2{this});
+    default:
+        return 0;
+    }
 }

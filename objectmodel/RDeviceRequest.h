@@ -3,9 +3,11 @@
 // results into it; the message's answer is the result (non-zero = done).
 //
 // Every field starts at zero (or empty), however the record is made, so the device instance
-// never reads a value that the sender did not set.
+// never reads a value that the sender did not set. The codes, and which fields each request
+// fills and gets back, are in AzRequests.h.
 #pragma once
 
+#include "objectmodel/AzRequests.h"
 #include "platform/vcl/AnsiString.h"
 #include "platform/win/Messages.h"
 
@@ -19,8 +21,8 @@ struct RDeviceRequest {
     // A panel object's request: Handle := the sender's record handle, Code, Sender.
     RDeviceRequest(TDataBasis &sender, uint8_t code);
 
-    // Sends the record to the sender's main window with message 1133 or 1161 (wParam 0) and
-    // answers the result; 0 without a sender.
+    // Sends the record to the sender's main window with message 1133 or 1161 and answers the
+    // result; 0 without a sender, and for any other message (nothing is sent).
     LRESULT Send(UINT msg);
 
     int32_t Handle = 0;

@@ -75,7 +75,7 @@ const TAzFelder<T> &TAzAlarmierung::Felder() {
         {&T::FUegEinbruch,
          &TDatenStruktur::Bool8,
          TAzSlot{SlotEinbruch},
-         {RowUegEinbruch, 11012, /*Anfrage*/ 18}},
+         {RowUegEinbruch, 11012, AzRequest::UegEinbruchSetzen}},
         {&T::FUegFeuer, &TDatenStruktur::Bool9, TAzSlot{SlotFeuer}},
         {&T::FUegUeberfall, &TDatenStruktur::Bool10, TAzSlot{SlotUeberfall}},
         {&T::FTyp, &TDatenStruktur::Param3},
@@ -146,7 +146,7 @@ bool TAzAlarmierung::GetStatusAlarmierungUegEinbruch() const {
 
 AnsiString TAzAlarmierung::GetStrUegEinbruchUsedFrom() {
     LOG_FKT("TAzAlarmierung::GetStrUegEinbruchUsedFrom");
-    return AnfrageText(17);
+    return AnfrageText(AzRequest::UegEinbruchText);
 }
 
 void TAzAlarmierung::BuildInfoWindow(TDrawGridSE *grid, TListView *, bool, int col, int row) {

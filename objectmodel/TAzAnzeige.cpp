@@ -149,7 +149,7 @@ void TAzAnzeige::BuildInfoWindow(TDrawGridSE *grid, TListView *, bool, int col, 
 
 void TAzAnzeige::MeldeBereiche() {
     LOG_FKT("TAzAnzeige::MeldeBereiche");
-    RDeviceRequest request(*this, 19);
+    RDeviceRequest request(*this, AzRequest::AnzeigeQuittierungMelder);
     request.Wert = FAnzeigeSsb;
     request.Wert2 = FAnzeigeNr;
     request.Send(WM_AZ_DEVICE_REQUEST);
@@ -165,7 +165,7 @@ void TAzAnzeige::GridComboBoxChange(TObject *sender, TCell &cell, int col, int r
     const int8_t alt = FVorhanden;
     if (AzTakeValue(FVorhanden, neu ? 1 : 0)) {
         // The device instance switches the display's bus objects on or off.
-        RDeviceRequest schalten(*this, 14);
+        RDeviceRequest schalten(*this, AzRequest::AnzeigeSchalten);
         schalten.Wert = FVorhanden;
         schalten.Wert2 = FAnzeigeNr;
         if (schalten.Send(WM_AZ_DEVICE_REQUEST) == 0)
@@ -189,7 +189,7 @@ void TAzAnzeige::GridEllipseClick(TObject *, TCell &cell, int col, int row) {
         return;
     const int32_t alt = FAnzeigeSsb;
     // The display dialog may store a new mask into this object.
-    RDeviceRequest dialog(*this, 5);
+    RDeviceRequest dialog(*this, AzRequest::AnzeigeDialog);
     dialog.Wert = FAnzeigeSsb;
     dialog.Send(WM_AZ_DEVICE_REQUEST);
     if (FAnzeigeSsb == alt)

@@ -123,7 +123,7 @@ void TAzEibAlarmSystemSicherheit::ChangeUeberwachung(bool neu, TAzEpilog &e) {
     }
     FUeberwachung = neu;
     // The device instance adds or removes the monitoring bus objects; its answer changes nothing.
-    RDeviceRequest request(*this, 15);
+    RDeviceRequest request(*this, AzRequest::FunktionsUeberwachung);
     request.Wert = neu ? 1 : 0;
     request.Send(WM_AZ_DEVICE_REQUEST);
 }

@@ -22,7 +22,7 @@ void TAzEibObjekteZurAlarmierung::BuildInfoWindow(TDrawGridSE *grid, TListView *
 
 bool TAzEibObjekteZurAlarmierung::CallModifyEibObjekteZurAlarmierung(int a, int b, int c) {
     LOG_FKT("TAzEibObjekteZurAlarmierung::CallModifyEibObjekteZurAlarmierung");
-    RDeviceRequest request(*this, 8);
+    RDeviceRequest request(*this, AzRequest::EtsObjektHinzufuegen);
     request.Wert2 = a;
     request.Wert3 = b;
     request.Wert4 = c;

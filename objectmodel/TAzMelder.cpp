@@ -411,18 +411,18 @@ LRESULT TAzMelder::SendRequest(uint8_t code) {
 void TAzMelder::EingangsTypGeaendert(int8_t alt) {
     LOG_FKT("TAzMelder::EingangsTypGeaendert");
     if (alt == eSabotageSchalteinrichtung) {
-        if (SendRequest(RequestSaboSeZugeordnet) == 0) {
-            SendRequest(RequestSaboSeLoeschen);
+        if (SendRequest(AzRequest::SaboSeZugeordnet) == 0) {
+            SendRequest(AzRequest::SaboSeLoeschen);
         } else if (MessageBox(GetWindowHandle(), SprText(11100), SprText(11099),
                               MB_YESNO | MB_ICONQUESTION) == IDYES) {
-            SendRequest(RequestSaboSeLoeschen);
+            SendRequest(AzRequest::SaboSeLoeschen);
         } else {
             FMelderArt = eSabotageSchalteinrichtung;
             return;
         }
     }
     if (FMelderArt == eSabotageSchalteinrichtung)
-        SendRequest(RequestSaboSeAnmelden);
+        SendRequest(AzRequest::SaboSeAnmelden);
 }
 
 void TAzMelder::GridComboBoxChange(TObject *sender, TCell &cell, int col, int row) {

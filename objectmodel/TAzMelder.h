@@ -34,12 +34,6 @@ public:
         eStoerung = 4,
         eVerschluss = 5,
     };
-    // Requests to the device instance about the switching devices' sabotage inputs.
-    enum : uint8_t {
-        RequestSaboSeAnmelden = 7,    // offer this number as sabotage input of its area
-        RequestSaboSeLoeschen = 8,    // remove that assignment
-        RequestSaboSeZugeordnet = 10, // is it assigned? non-zero = yes
-    };
 
     TAzMelder(HWND window, int system, int parent, AnsiString name, int handle);
     ~TAzMelder() override;

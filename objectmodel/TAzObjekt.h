@@ -67,7 +67,7 @@ protected:
     bool DatenAbgleichDefaultName() {
         LOG_FKT("TAzBasis::DatenAbgleichDefaultName");
         AnsiString name;
-        RDeviceRequest request(*this, 15);
+        RDeviceRequest request(*this, AzRequest::DefaultName);
         request.Text = &name;
         if (request.Send(WM_AZ_DEVICE_REQUEST_2) == 0)
             return false;

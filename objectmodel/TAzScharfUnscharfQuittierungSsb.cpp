@@ -24,7 +24,7 @@ const TAzFelder<T> &TAzScharfUnscharfQuittierungSsb::Felder() {
         {&T::FSignUegScharf,
          &TDatenStruktur::Bool3,
          TAzSlot{0},
-         {RowSignUegScharf, 11043, /*Anfrage*/ 13}},
+         {RowSignUegScharf, 11043, AzRequest::UegScharfSetzen}},
         {&T::FQuittierungBlitz, &TDatenStruktur::Bool4, TAzSlot{1}, {RowBlitz, 11040}},
         {&T::FQuittierungAussenSirene,
          &TDatenStruktur::Bool5,
@@ -84,7 +84,7 @@ bool TAzScharfUnscharfQuittierungSsb::GetStatusSignUegScharf() const {
 
 AnsiString TAzScharfUnscharfQuittierungSsb::GetStrUegScharfUsedFrom() {
     LOG_FKT("TAzScharfUnscharfQuittierungSsb::GetStrUegScharfUsedFrom");
-    return AnfrageText(12);
+    return AnfrageText(AzRequest::UegScharfText);
 }
 
 void TAzScharfUnscharfQuittierungSsb::BuildInfoWindow(TDrawGridSE *grid, TListView *, bool, int col,

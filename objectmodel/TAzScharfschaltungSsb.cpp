@@ -224,7 +224,7 @@ void TAzScharfschaltungSsb::GridEllipseClick(TObject *, TCell &cell, int col, in
 void TAzScharfschaltungSsb::ChangePhysAdrSe(const TSchalteinrichtung &se, int col, int row) {
     LOG_FKT("TAzScharfschaltungSsb::ChangePhysAdrSe");
     const int32_t alt = this->*se.PhysAdr;
-    RDeviceRequest request(*this, 6);
+    RDeviceRequest request(*this, AzRequest::PhysAdrSeDialog);
     request.Wert = FBereich;
     request.Wert2 = alt;
     request.Text2 = this->*se.StrPhysAdr;
@@ -236,7 +236,7 @@ void TAzScharfschaltungSsb::ChangePhysAdrSe(const TSchalteinrichtung &se, int co
     if (request.Wert2 == 0)
         this->*se.MelderNrSabo = KeineSabotage;
     // This switching device of the area moved from the old to the new address.
-    request.Code = 11;
+    request.Code = AzRequest::PhysAdrSeErsetzen;
     request.Wert3 = alt;
     request.Send(WM_AZ_DEVICE_REQUEST);
     TAzEpilog e;

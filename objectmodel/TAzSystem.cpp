@@ -171,7 +171,7 @@ void TAzSystem::ChangeVariante(int col, int row) {
     LOG_FKT("TAzSystem::ChangeVariante");
     const uint32_t alt = FVarianteAz;
     // The device instance's dialog may store a new word into this object.
-    RDeviceRequest dialog(*this, 0);
+    RDeviceRequest dialog(*this, AzRequest::VarianteDialog);
     dialog.Send(WM_AZ_DEVICE_REQUEST);
     if (FVarianteAz == alt)
         return;
@@ -180,7 +180,7 @@ void TAzSystem::ChangeVariante(int col, int row) {
         FVarianteAz = alt;
         return;
     }
-    RDeviceRequest anwenden(*this, 4);
+    RDeviceRequest anwenden(*this, AzRequest::VarianteAnwenden);
     anwenden.Variante = static_cast<int32_t>(FVarianteAz);
     if (anwenden.Send(WM_AZ_DEVICE_REQUEST) == 0) {
         // The device instance may have changed part of the tree: only a restart is safe.

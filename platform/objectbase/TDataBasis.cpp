@@ -99,7 +99,7 @@ void TDataBasis::Write(TDatenStruktur &record) {
     record.Parent = FParent;
     record.System = FSystem;
     record.Param1 = FPosId;
-    SendMessage(FWindow, WM_AZ_SET_MODIFIED, 0, 0);
+    AzMsg::Send(FWindow, AzMsg::SetModified{});
 }
 
 void TDataBasis::SetPosId(int posId) {
@@ -171,8 +171,7 @@ bool TDataBasis::Paste(TDatenManager<TDatenStruktur> *store, AnsiString &) {
 
 TDatenStruktur *TDataBasis::FetchDatensatz() {
     LOG_FKT("TDataBasis::FetchDatensatz");
-    return reinterpret_cast<TDatenStruktur *>(
-        SendMessage(FWindow, WM_AZ_GET_DATENSATZ, PackSystemHandle(FSystem, FParent), FHandle));
+    return AzMsg::Send(FWindow, AzMsg::GetDatenSatz{FSystem, FParent, FHandle});
 }
 
 bool TDataBasis::WriteDatensatz() {
@@ -186,8 +185,7 @@ bool TDataBasis::WriteDatensatz() {
 
 TDatenStruktur *TDataBasis::GetDatensatz(int system, int handle) {
     LOG_FKT("TDataBasis::GetDatensatz");
-    return reinterpret_cast<TDatenStruktur *>(
-        SendMessage(FWindow, WM_AZ_GET_DATENSATZ_SYSTEM, static_cast<WPARAM>(system), handle));
+    return AzMsg::Send(FWindow, AzMsg::GetDatenSatzSystem{system, handle});
 }
 
 TDatenStruktur *TDataBasis::GetNewNebenDatensatz(TDatenStruktur &previous) {
@@ -197,8 +195,7 @@ TDatenStruktur *TDataBasis::GetNewNebenDatensatz(TDatenStruktur &previous) {
     const int handle = FHandleTable->GetNewHandle();
     if (handle == 0)
         return nullptr;
-    auto *record = reinterpret_cast<TDatenStruktur *>(
-        SendMessage(FWindow, WM_AZ_GET_DATENSATZ, PackSystemHandle(FSystem, FHandle), handle));
+    TDatenStruktur *record = AzMsg::Send(FWindow, AzMsg::GetDatenSatz{FSystem, FHandle, handle});
     if (!record)
         return nullptr;
     record->Handle = handle;
@@ -213,8 +210,7 @@ void TDataBasis::DeleteNebenDatensaetze(TDatenStruktur &record) {
     LOG_FKT("TDataBasis::DeleteNebenDatensaetze");
     if (record.Next <= 0)
         return;
-    SendMessage(FWindow, WM_AZ_DELETE_NEXT_DATENSATZ, PackSystemHandle(FSystem, FHandle),
-                record.Next);
+    AzMsg::Send(FWindow, AzMsg::DeleteNextDatenSatz{FSystem, FHandle, record.Next});
     record.Next = 0;
 }
 
@@ -235,7 +231,7 @@ void TDataBasis::BuildGridOhneZeilen(TDrawGridSE *grid, int col, int row) {
         return;
     grid->InitGrid(2);
     if (col >= 0 || row >= 0)
-        PostMessage(FWindow, WM_AZ_ACTIVATE_CELL, static_cast<WPARAM>(col), row);
+        AzMsg::Post(FWindow, AzMsg::ActivateCell{col, row});
 }
 
 int TDataBasis::HelpNumber(int rowId, int helpIndex) const {

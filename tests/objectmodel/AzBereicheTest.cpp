@@ -183,7 +183,7 @@ TEST_P(TextBereichTest, DefaultNameGoesToTheRecordNameNotTheCaption) {
     EXPECT_EQ(rec.Name, "Vorgabe");
     EXPECT_FALSE(bereich->DatenAbgleich(true, true));
     ASSERT_EQ(main.Requests(WM_AZ_DEVICE_REQUEST_2).size(), 2u);
-    EXPECT_EQ(main.Requests(WM_AZ_DEVICE_REQUEST_2)[0].Code, 15);
+    EXPECT_EQ(main.Requests(WM_AZ_DEVICE_REQUEST_2)[0].Code, AzRequest::DefaultName);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -61,10 +61,10 @@ TEST_P(EpilogTest, WritesTheRecordBeforeEveryPostInTheFixedOrder) {
     DeliverPostedMessages();
     EXPECT_EQ(main.Trace(), c.expected);
     for (const auto &e : main.Log()) {
-        if (e.Msg == 1157 || e.Msg == 1126) {
+        if (e.Msg == WM_AZ_ABGLEICH_FORMVERW || e.Msg == WM_AZ_AKTUALISIERE_ANSICHT) {
             EXPECT_EQ(e.WParam, 3u);
             EXPECT_EQ(e.LParam, 4);
-        } else if (e.Msg == 1163 || e.Msg == 1138) {
+        } else if (e.Msg == WM_AZ_REFRESH_OTHER_WINDOWS || e.Msg == WM_AZ_UPDATE_TREE_NAMES) {
             EXPECT_EQ(e.WParam, 0u);
             EXPECT_EQ(e.LParam, 0);
         }
@@ -166,6 +166,22 @@ TEST(RDeviceRequest, SendGoesToTheSendersWindowWithTheRecordAddress) {
     EXPECT_EQ(main.Log()[0].WParam, 0u);
     EXPECT_EQ(RDeviceRequest().Send(WM_AZ_DEVICE_REQUEST), 0) << "no sender, no message";
     EXPECT_EQ(main.Log().size(), 1u);
+    main.Script(WM_AZ_SET_MODIFIED, LRESULT(1));
+    EXPECT_EQ(r.Send(WM_AZ_SET_MODIFIED), 0) << "a record travels only as a request";
+    EXPECT_EQ(main.Log().size(), 1u);
+}
+
+TEST(RDeviceRequest, SendTakesTheSecondChannelWhenAskedTo) {
+    TFakeMainWindow main;
+    TProbe probe(main, 40);
+    RDeviceRequest r(probe, AzRequest::DefaultName);
+    main.Script(WM_AZ_DEVICE_REQUEST_2, [&r](RDeviceRequest &got) {
+        EXPECT_EQ(&got, &r);
+        return LRESULT(5);
+    });
+    EXPECT_EQ(r.Send(WM_AZ_DEVICE_REQUEST_2), 5);
+    EXPECT_EQ(main.Trace(), Trace{"1161"});
+    EXPECT_TRUE(main.Requests(WM_AZ_DEVICE_REQUEST).empty());
 }
 
 TEST(AzDatenAbgleich, TakesTheDefaultNameOnlyWhenTheRequestIsDone) {
@@ -180,9 +196,9 @@ TEST(AzDatenAbgleich, TakesTheDefaultNameOnlyWhenTheRequestIsDone) {
         });
         EXPECT_EQ(probe.DatenAbgleich(true, false), answer != 0);
         EXPECT_EQ(probe.GetName(true), answer ? "Eingang 7" : "Probe");
-        const auto requests = main.Requests(1161);
+        const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST_2);
         ASSERT_EQ(requests.size(), 1u);
-        EXPECT_EQ(requests[0].Code, 15);
+        EXPECT_EQ(requests[0].Code, AzRequest::DefaultName);
         EXPECT_EQ(requests[0].Handle, 40);
         EXPECT_EQ(requests[0].Sender, &probe);
         EXPECT_TRUE(requests[0].HasText);

@@ -171,7 +171,7 @@ TEST_P(KlassenTest, DatenAbgleichAsksForTheDefaultName) {
     EXPECT_FALSE(object->DatenAbgleich(true, true));
     const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST_2);
     ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[0].Code, 15);
+    EXPECT_EQ(requests[0].Code, AzRequest::DefaultName);
     EXPECT_EQ(requests[0].Sender, object.get());
     EXPECT_EQ(requests[0].Handle, 8);
 }

@@ -49,48 +49,48 @@ TTempProject &TFakeMainWindow::UseTemporaryProject() {
 
 LRESULT TFakeMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     TEntry entry{msg, wParam, lParam, std::nullopt, {}, PostedMessageCount()};
-    if (msg == WM_AZ_DEVICE_REQUEST || msg == WM_AZ_DEVICE_REQUEST_2) {
-        const auto *r = reinterpret_cast<const RDeviceRequest *>(lParam);
-        if (r)
-            entry.Request =
-                TRequest{r->Handle, r->Code,  r->Sender, r->Text != nullptr, r->Text2,
-                         r->Wert,   r->Wert2, r->Wert3,  r->Wert4,           r->Variante};
-    }
+    RDeviceRequest *request = nullptr;
+    if (msg == AzMsg::DeviceRequest::Id)
+        request = AzMsg::DeviceRequest::Decode(wParam, lParam).Request;
+    else if (msg == AzMsg::DeviceRequest2::Id)
+        request = AzMsg::DeviceRequest2::Decode(wParam, lParam).Request;
+    if (request)
+        entry.Request =
+            TRequest{request->Handle, request->Code,    request->Sender, request->Text != nullptr,
+                     request->Text2,  request->Wert,    request->Wert2,  request->Wert3,
+                     request->Wert4,  request->Variante};
     FLog.push_back(std::move(entry));
 
     switch (msg) {
-    case WM_AZ_GET_DATENSATZ: {
-        if (AnswerNoRecord)
-            return 0;
-        const int system = static_cast<int16_t>(wParam >> 16);
-        const int low = static_cast<int>(wParam & 0xFFFF);
-        const int parent = low == 0xFFFF ? -1 : low;
-        return reinterpret_cast<LRESULT>(GetDatenSatz(system, parent, static_cast<int>(lParam)));
-    }
-    case WM_AZ_GET_DATENSATZ_SYSTEM:
-        if (AnswerNoRecord)
-            return 0;
-        return reinterpret_cast<LRESULT>(
-            GetDatenSatz(static_cast<int>(wParam), -1, static_cast<int>(lParam)));
-    case WM_AZ_DELETE_NEXT_DATENSATZ:
-        DeleteNextDatenSatz(static_cast<int>((wParam >> 16) & 0xFFFF),
-                            static_cast<int>(wParam & 0xFFFF), static_cast<int>(lParam));
-        return 0;
-    case WM_AZ_SET_MODIFIED:
+    case AzMsg::GetDatenSatz::Id:
+        return AzMsg::Answer<AzMsg::GetDatenSatz>(
+            wParam, lParam, [this](const AzMsg::GetDatenSatz &m) -> TDatenStruktur * {
+                return AnswerNoRecord ? nullptr : GetDatenSatz(m.System, m.Parent, m.Handle);
+            });
+    case AzMsg::GetDatenSatzSystem::Id:
+        return AzMsg::Answer<AzMsg::GetDatenSatzSystem>(
+            wParam, lParam, [this](const AzMsg::GetDatenSatzSystem &m) -> TDatenStruktur * {
+                return AnswerNoRecord ? nullptr : GetDatenSatz(m.System, -1, m.Handle);
+            });
+    case AzMsg::DeleteNextDatenSatz::Id:
+        return AzMsg::Answer<AzMsg::DeleteNextDatenSatz>(
+            wParam, lParam, [this](const AzMsg::DeleteNextDatenSatz &m) {
+                DeleteNextDatenSatz(m.System, m.Handle, m.Next);
+            });
+    case AzMsg::SetModified::Id:
         ++FModified;
         return 0;
-    case WM_AZ_DEVICE_REQUEST:
-    case WM_AZ_DEVICE_REQUEST_2: {
+    case AzMsg::DeviceRequest::Id:
+    case AzMsg::DeviceRequest2::Id: {
         auto &steps = FScript[msg];
-        auto *r = reinterpret_cast<RDeviceRequest *>(lParam);
-        if (steps.empty() || !r)
+        if (steps.empty() || !request)
             return 0;
         const TScriptStep step = std::move(steps.front());
         steps.pop_front();
-        return step(*r);
+        return step(*request);
     }
-    case WM_AZ_GET_DEVICE_PARAM:
-        return reinterpret_cast<LRESULT>(FDeviceParam);
+    case AzMsg::GetDeviceParam::Id:
+        return AzMsg::GetDeviceParam::EncodeResult(FDeviceParam);
     default:
         return 0;
     }

@@ -93,7 +93,7 @@ TEST_P(AlarmierungGridTest, RowsOfTheType) {
         std::find(c.rows.begin(), c.rows.end(), T::RowUegEinbruchUsedFrom) != c.rows.end();
     ASSERT_EQ(requests.size(), usage ? 1u : 0u);
     if (usage) {
-        EXPECT_EQ(requests[0].Code, 17);
+        EXPECT_EQ(requests[0].Code, AzRequest::UegEinbruchText);
         EXPECT_TRUE(requests[0].Text2.empty());
         EXPECT_EQ(grid.Cells(1, RowOf(grid, T::RowUegEinbruchUsedFrom)).Text, "SSB2 / SSB4");
         EXPECT_EQ(grid.Cells(1, RowOf(grid, T::RowUegEinbruchUsedFrom)).Kind, TCell::ckText);
@@ -148,7 +148,7 @@ TEST(TAzAlarmierung, ARefusedUsageQueryShowsAnEmptyText) {
     TDrawGridSE grid;
     a.BuildInfoWindow(&grid, nullptr, false, -1, -1);
     EXPECT_EQ(grid.Cells(1, RowOf(grid, T::RowUegEinbruchUsedFrom)).Text, "");
-    EXPECT_EQ(main.Requests(WM_AZ_DEVICE_REQUEST).at(0).Code, 17);
+    EXPECT_EQ(main.Requests(WM_AZ_DEVICE_REQUEST).at(0).Code, AzRequest::UegEinbruchText);
 }
 
 TEST(TAzAlarmierung, FireAndHoldUpShowTheirSignalAsText) {
@@ -205,7 +205,7 @@ TEST_P(EinbruchToggleTest, RequestDecides) {
     EXPECT_EQ(a.GetStatusAlarmierungUegEinbruch(), c.member);
     const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST);
     if (!requests.empty()) {
-        EXPECT_EQ(requests[0].Code, 18);
+        EXPECT_EQ(requests[0].Code, AzRequest::UegEinbruchSetzen);
         EXPECT_EQ(requests[0].Sender, &a);
         EXPECT_EQ(requests[0].Handle, 3);
         EXPECT_EQ(requests[0].Wert, 5);

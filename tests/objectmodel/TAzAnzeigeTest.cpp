@@ -220,10 +220,10 @@ TEST_F(AnzeigeTest, SwitchingPresentOffAndOnTellsTheDeviceInstance) {
     EXPECT_EQ(main.Trace(), (Trace{"1133", "1133", "1127", "1130", "1126"}));
     auto requests = main.Requests(WM_AZ_DEVICE_REQUEST);
     ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[0].Code, 14);
+    EXPECT_EQ(requests[0].Code, AzRequest::AnzeigeSchalten);
     EXPECT_EQ(requests[0].Wert, 0);
     EXPECT_EQ(requests[0].Wert2, 1);
-    EXPECT_EQ(requests[1].Code, 19);
+    EXPECT_EQ(requests[1].Code, AzRequest::AnzeigeQuittierungMelder);
     EXPECT_EQ(requests[1].Wert, 0);
     EXPECT_EQ(requests[1].Wert2, 1);
     EXPECT_FALSE(anzeige.GetStatusAnzeigeVorhanden());
@@ -236,9 +236,9 @@ TEST_F(AnzeigeTest, SwitchingPresentOffAndOnTellsTheDeviceInstance) {
     // The mask is written by the variant reduction and again by the handler.
     EXPECT_EQ(main.Trace(), (Trace{"1133", "1127", "1130", "1133", "1127", "1130", "1126"}));
     requests = main.Requests(WM_AZ_DEVICE_REQUEST);
-    EXPECT_EQ(requests[0].Code, 14);
+    EXPECT_EQ(requests[0].Code, AzRequest::AnzeigeSchalten);
     EXPECT_EQ(requests[0].Wert, 1);
-    EXPECT_EQ(requests[1].Code, 19);
+    EXPECT_EQ(requests[1].Code, AzRequest::AnzeigeQuittierungMelder);
     EXPECT_EQ(requests[1].Wert, 0x33) << "all areas but those the variant lacks";
     EXPECT_TRUE(Stored()->Bool3);
     EXPECT_EQ(Stored()->Param3, 0x33);
@@ -258,7 +258,7 @@ TEST_F(AnzeigeTest, ARefusedSwitchKeepsPresentButStillResetsTheMask) {
     EXPECT_EQ(anzeige.GetAnzeigeSsb(), 0x33) << "recomputed from the kept value";
     const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST);
     ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[1].Code, 19);
+    EXPECT_EQ(requests[1].Code, AzRequest::AnzeigeQuittierungMelder);
     EXPECT_EQ(requests[1].Wert, 0x33);
     EXPECT_TRUE(Stored()->Bool3);
     EXPECT_EQ(main.Trace().back(), "1126") << "the combo box shows the kept value again";
@@ -271,7 +271,7 @@ TEST_F(AnzeigeTest, TheAreaDialogMayChangeTheMask) {
         anzeige.SetAnzeigeSsb(0x3F);
         Show();
         main.Script(WM_AZ_DEVICE_REQUEST, [&](RDeviceRequest &r) {
-            EXPECT_EQ(r.Code, 5);
+            EXPECT_EQ(r.Code, AzRequest::AnzeigeDialog);
             EXPECT_EQ(r.Wert, 0x3F);
             EXPECT_EQ(r.Sender, &anzeige);
             if (changes)
@@ -287,7 +287,7 @@ TEST_F(AnzeigeTest, TheAreaDialogMayChangeTheMask) {
         }
         EXPECT_EQ(main.Trace(), (Trace{"1133", "1133", "1127", "1130", "1126"}));
         const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST);
-        EXPECT_EQ(requests[1].Code, 19);
+        EXPECT_EQ(requests[1].Code, AzRequest::AnzeigeQuittierungMelder);
         EXPECT_EQ(requests[1].Wert, 0x11);
         EXPECT_EQ(requests[1].Wert2, 3);
         EXPECT_EQ(Stored()->Param3, 0x11);

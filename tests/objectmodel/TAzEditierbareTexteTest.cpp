@@ -268,7 +268,7 @@ TEST_F(TexteTest, TheChainIsWrittenInPlaceAndReadBack) {
     grid.LeaveCell();
     DeliverPostedMessages();
     for (const auto &entry : main.Log())
-        EXPECT_NE(entry.Msg, 1129u);
+        EXPECT_NE(entry.Msg, UINT(WM_AZ_DELETE_NEXT_DATENSATZ));
     EXPECT_EQ(main.FindDatenSatz(1, 6)->Next, ersterAlt);
     EXPECT_EQ(main.FindDatenSatz(1, ersterAlt)->String1, "Start");
     EXPECT_EQ(main.DatenSatzCount(), 2 + 50);
@@ -386,11 +386,13 @@ TEST_F(TexteTest, ALongerChainIsCutBehindTheFiftiethText) {
     main.ClearLog();
     ASSERT_TRUE(texte.WriteDatensatz());
     const auto &log = main.Log();
-    const auto it =
-        std::find_if(log.begin(), log.end(), [](const auto &e) { return e.Msg == 1129u; });
+    const auto it = std::find_if(
+        log.begin(), log.end(), [](const auto &e) { return e.Msg == WM_AZ_DELETE_NEXT_DATENSATZ; });
     ASSERT_NE(it, log.end());
-    EXPECT_EQ(it->WParam, PackSystemHandle(1, 6));
-    EXPECT_EQ(it->LParam, 900);
+    const auto kette = AzMsg::DeleteNextDatenSatz::Decode(it->WParam, it->LParam);
+    EXPECT_EQ(kette.System, 1);
+    EXPECT_EQ(kette.Handle, 6);
+    EXPECT_EQ(kette.Next, 900);
     EXPECT_EQ(Kette().size(), 50u);
 }
 

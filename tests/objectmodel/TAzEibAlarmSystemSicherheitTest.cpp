@@ -153,7 +153,7 @@ TEST_F(UeberwachungTest, SwitchingOnShowsTheRowsAndSendsRequest15) {
     EXPECT_EQ(main.Trace(), (Trace{"1133", "1127", "1130", "1126"}));
     const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST);
     ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].Code, 15);
+    EXPECT_EQ(requests[0].Code, AzRequest::FunktionsUeberwachung);
     EXPECT_EQ(requests[0].Wert, 1);
     EXPECT_EQ(requests[0].Handle, 41);
     EXPECT_EQ(requests[0].Sender, &sicherheit);
@@ -210,7 +210,7 @@ TEST_F(UeberwachungTest, SwitchingOffAsksFirst) {
         EXPECT_EQ(main.Trace(), (Trace{"1133", "1127", "1130", "1126"}));
         const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST);
         ASSERT_EQ(requests.size(), 1u);
-        EXPECT_EQ(requests[0].Code, 15);
+        EXPECT_EQ(requests[0].Code, AzRequest::FunktionsUeberwachung);
         EXPECT_EQ(requests[0].Wert, 0);
         EXPECT_FALSE(sicherheit.GetStatusHeartBeatUeberwachung());
         EXPECT_FALSE(Stored()->Bool4);

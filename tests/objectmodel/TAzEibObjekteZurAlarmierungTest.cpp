@@ -48,7 +48,7 @@ TEST(TAzEibObjekteZurAlarmierung, CallModifyIsRequest8OnTheSecondChannel) {
         EXPECT_EQ(node.CallModifyEibObjekteZurAlarmierung(1660, 1, 7), answer != 0);
         const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST_2);
         ASSERT_EQ(requests.size(), 1u);
-        EXPECT_EQ(requests[0].Code, 8);
+        EXPECT_EQ(requests[0].Code, AzRequest::EtsObjektHinzufuegen);
         EXPECT_EQ(requests[0].Handle, 3);
         EXPECT_EQ(requests[0].Sender, &node);
         EXPECT_EQ(requests[0].Wert2, 1660);
@@ -68,7 +68,7 @@ TEST(TAzEibObjekteZurAlarmierung, AlignmentTakesTheDefaultName) {
     });
     EXPECT_TRUE(node.DatenAbgleich(true, true));
     EXPECT_EQ(node.GetName(false), "Objekte zur Alarmierung");
-    EXPECT_EQ(main.Requests(WM_AZ_DEVICE_REQUEST_2).at(0).Code, 15);
+    EXPECT_EQ(main.Requests(WM_AZ_DEVICE_REQUEST_2).at(0).Code, AzRequest::DefaultName);
     EXPECT_FALSE(node.DatenAbgleich(true, true)) << "unscripted: refused";
     EXPECT_EQ(node.GetName(false), "Objekte zur Alarmierung");
 }

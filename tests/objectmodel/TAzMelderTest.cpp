@@ -367,6 +367,10 @@ void PrintTo(const ArtCase &c, std::ostream *os) {
 
 class MelderArtTest : public ::testing::TestWithParam<ArtCase> {};
 
+constexpr int Anmelden = AzRequest::SaboSeAnmelden;
+constexpr int Zugeordnet = AzRequest::SaboSeZugeordnet;
+constexpr int Loeschen = AzRequest::SaboSeLoeschen;
+
 TEST_P(MelderArtTest, RequestsQuestionAndTheWrittenType) {
     const ArtCase &c = GetParam();
     TFakeMainWindow main;
@@ -382,7 +386,7 @@ TEST_P(MelderArtTest, RequestsQuestionAndTheWrittenType) {
     m.InitFromDB(rec);
     main.Script(WM_AZ_DEVICE_REQUEST, [&](RDeviceRequest &r) {
         main.Note("request " + std::to_string(r.Code));
-        return r.Code == 10 ? c.antwort10 : LRESULT(1);
+        return r.Code == AzRequest::SaboSeZugeordnet ? c.antwort10 : LRESULT(1);
     });
     for (int i = 0; i < 3; ++i)
         main.Script(WM_AZ_DEVICE_REQUEST, [&](RDeviceRequest &r) {
@@ -432,11 +436,12 @@ TEST_P(MelderArtTest, RequestsQuestionAndTheWrittenType) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, MelderArtTest,
-    ::testing::Values(ArtCase{"PlainChange", 1, "Melder verz\xF6gert", 0, 0, {}, 0},
-                      ArtCase{"BecomesSabotageSe", 1, "Sabotage-Schalteinrichtung", 0, 0, {7}, 3},
-                      ArtCase{"LeavesUnassigned", 3, "Melder sofort", 0, 0, {10, 8}, 1},
-                      ArtCase{"LeavesAssignedYes", 3, "Melder sofort", 1, IDYES, {10, 8}, 1},
-                      ArtCase{"LeavesAssignedNo", 3, "Verschlu\xDF", 1, IDNO, {10}, 3}),
+    ::testing::Values(
+        ArtCase{"PlainChange", 1, "Melder verz\xF6gert", 0, 0, {}, 0},
+        ArtCase{"BecomesSabotageSe", 1, "Sabotage-Schalteinrichtung", 0, 0, {Anmelden}, 3},
+        ArtCase{"LeavesUnassigned", 3, "Melder sofort", 0, 0, {Zugeordnet, Loeschen}, 1},
+        ArtCase{"LeavesAssignedYes", 3, "Melder sofort", 1, IDYES, {Zugeordnet, Loeschen}, 1},
+        ArtCase{"LeavesAssignedNo", 3, "Verschlu\xDF", 1, IDNO, {Zugeordnet}, 3}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MelderTest, UnchangedChoicesDoNothing) {

@@ -124,7 +124,7 @@ TEST_F(OrdnerAnzeigeTest, DatenAbgleichTakesTheDefaultName) {
     EXPECT_TRUE(ordner.DatenAbgleich(true, true));
     const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST_2);
     ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].Code, 15);
+    EXPECT_EQ(requests[0].Code, AzRequest::DefaultName);
     EXPECT_EQ(ordner.GetName(true), "Anzeige");
     EXPECT_FALSE(ordner.DatenAbgleich(true, true)) << "unscripted: refused";
     EXPECT_EQ(ordner.GetName(true), "Anzeige") << "a refusal keeps the name";

@@ -69,7 +69,7 @@ TEST_F(QuittierungTest, TheGridHasSevenRows) {
                                        "Nein"}));
     const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST);
     ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].Code, 12);
+    EXPECT_EQ(requests[0].Code, AzRequest::UegScharfText);
     EXPECT_EQ(requests[0].Sender, &quitt);
     EXPECT_EQ(requests[0].Handle, 3);
 }
@@ -124,7 +124,7 @@ TEST_P(SignallingToggleTest, RequestDecides) {
     EXPECT_EQ(quitt.GetStatusSignUegScharf(), c.member);
     const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST);
     if (!requests.empty()) {
-        EXPECT_EQ(requests[0].Code, 13);
+        EXPECT_EQ(requests[0].Code, AzRequest::UegScharfSetzen);
         EXPECT_EQ(requests[0].Handle, 3);
         EXPECT_EQ(requests[0].Sender, &quitt);
         EXPECT_EQ(requests[0].Wert, 2);
@@ -136,7 +136,7 @@ TEST_P(SignallingToggleTest, RequestDecides) {
         EXPECT_EQ(stored->Bool3, c.member);
     }
     for (const auto &e : main.Log())
-        if (e.Msg == 1126) {
+        if (e.Msg == WM_AZ_AKTUALISIERE_ANSICHT) {
             EXPECT_EQ(e.WParam, 1u);
             EXPECT_EQ(e.LParam, 0);
         }

@@ -225,14 +225,14 @@ TEST_P(AddressTest, RequestsRecordAndRows) {
     EXPECT_EQ(main.Trace(), c.trace);
     const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST);
     ASSERT_GE(requests.size(), 1u);
-    EXPECT_EQ(requests[0].Code, 6);
+    EXPECT_EQ(requests[0].Code, AzRequest::PhysAdrSeDialog);
     EXPECT_EQ(requests[0].Handle, 3);
     EXPECT_EQ(requests[0].Sender, &ssb);
     EXPECT_EQ(requests[0].Wert, 3);
     EXPECT_EQ(requests[0].Wert2, c.oldAddress);
     EXPECT_EQ(requests[0].Text2, rec.String3);
     if (requests.size() == 2) {
-        EXPECT_EQ(requests[1].Code, 11);
+        EXPECT_EQ(requests[1].Code, AzRequest::PhysAdrSeErsetzen);
         EXPECT_EQ(requests[1].Wert, 3);
         EXPECT_EQ(requests[1].Wert2, c.answeredAddress);
         EXPECT_EQ(requests[1].Wert3, c.oldAddress);
@@ -374,7 +374,7 @@ TEST_F(ScharfschaltungSsbTest, AlignmentTakesTheDefaultNameButAnswersFalse) {
         EXPECT_FALSE(ssb.DatenAbgleich(true, true));
         EXPECT_EQ(ssb.GetName(false), answer ? "Scharfschaltung SSB 3" : "Scharfschaltung SSB 2");
         ASSERT_FALSE(main.Requests(WM_AZ_DEVICE_REQUEST_2).empty());
-        EXPECT_EQ(main.Requests(WM_AZ_DEVICE_REQUEST_2).back().Code, 15);
+        EXPECT_EQ(main.Requests(WM_AZ_DEVICE_REQUEST_2).back().Code, AzRequest::DefaultName);
         ssb.SetName("Scharfschaltung SSB 2");
     }
 }

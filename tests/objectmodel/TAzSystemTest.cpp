@@ -360,15 +360,15 @@ TEST_P(VariantTest, MessagesBoxesAndTheFinalWord) {
     EXPECT_EQ(main.Trace(), c.trace);
     const auto requests = main.Requests(WM_AZ_DEVICE_REQUEST);
     ASSERT_GE(requests.size(), 1u);
-    EXPECT_EQ(requests[0].Code, 0);
+    EXPECT_EQ(requests[0].Code, AzRequest::VarianteDialog);
     EXPECT_EQ(requests[0].Handle, 1);
     if (requests.size() > 1) {
-        EXPECT_EQ(requests[1].Code, 4);
+        EXPECT_EQ(requests[1].Code, AzRequest::VarianteAnwenden);
         EXPECT_EQ(static_cast<uint32_t>(requests[1].Variante), neu);
         EXPECT_EQ(requests[1].Wert, 0) << "the result field starts at zero";
     }
     for (const auto &e : main.Log())
-        if (e.Msg == 1157 || e.Msg == 1126) {
+        if (e.Msg == WM_AZ_ABGLEICH_FORMVERW || e.Msg == WM_AZ_AKTUALISIERE_ANSICHT) {
             EXPECT_EQ(e.WParam, 1u);
             EXPECT_EQ(e.LParam, 0);
         }
