@@ -20,9 +20,6 @@
 #include <string>
 
 namespace {
-// The request code of the default name (message 1161).
-constexpr uint8_t kRequestDefaultName = 15;
-
 // Fixed standard names by type.
 struct TNamensText {
     int Typ;
@@ -106,7 +103,7 @@ int TDeviceInstanzAz::UserDeviceMessage2(int, RDeviceRequest *request) {
     LOG_FKT("DeviceInstanzAz::UserDeviceMessage2");
     if (!request || (!request->Sender && !request->Datensatz))
         return 0;
-    if (request->Code == kRequestDefaultName)
+    if (request->Code == AzRequest::DefaultName)
         return GetDefaultName(request->Sender, request->Text) ? 1 : 0;
     return 0;
 }

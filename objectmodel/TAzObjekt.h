@@ -60,21 +60,6 @@ public:
     }
 
 protected:
-    // The alignment of the data classes that take their default name from the device
-    // instance: request 15 with message 1161 and an empty text; answered non-zero, the text
-    // becomes the name and the result is true; answered 0, the name stays and it is false.
-    //   bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
-    bool DatenAbgleichDefaultName() {
-        LOG_FKT("TAzBasis::DatenAbgleichDefaultName");
-        AnsiString name;
-        RDeviceRequest request(*this, AzRequest::DefaultName);
-        request.Text = &name;
-        if (request.Send(WM_AZ_DEVICE_REQUEST_2) == 0)
-            return false;
-        this->SetName(name);
-        return true;
-    }
-
     // A request whose answer is a text (which arming areas share a transmission device):
     // `code` with message 1133 and Text2 empty; the text the device instance put into Text2
     // when it answered non-zero, else the empty text.

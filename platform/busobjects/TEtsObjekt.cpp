@@ -78,6 +78,11 @@ void TEtsObjekt::Write(TDatenStruktur &record) {
     record.Param16 = static_cast<int32_t>(FParameterId);
 }
 
+bool TEtsObjekt::DatenAbgleich(bool, bool) {
+    LOG_FKT("TEtsObjekt::DatenAbgleich");
+    return DatenAbgleichDefaultName();
+}
+
 char TEtsObjekt::GetEtsObjektTyp() const {
     LOG_FKT("TEtsObjekt::GetEtsObjektTyp");
     return static_cast<char>(FObjectType - 1);

@@ -37,6 +37,9 @@ public:
     void InitFromDB(TDatenStruktur &record) override;
     void Write(TDatenStruktur &record) override;
     char GetEtsObjektTyp() const override; // the stored object type - 1
+    // Takes the standard name the device instance gives it (the communication object's name
+    // in the bus tool); false, name unchanged, when none was given.
+    bool DatenAbgleich(bool, bool) override;
 
     long GetCommObjectId() const { return FCommObjectId; }
     long GetDeviceObjectId() const { return FDeviceObjectId; }

@@ -112,6 +112,11 @@ public:
     // TypNebenDatensatz, and its handle put into previous.Next. Null, previous unchanged,
     // without a handle table, without a free handle or without an answer.
     TDatenStruktur *GetNewNebenDatensatz(TDatenStruktur &previous);
+    // The alignment of the data objects that take their standard name from the device
+    // instance: request 15 with message 1161 and an empty text; answered non-zero, the text
+    // becomes the name and the result is true; answered 0, the name stays and it is false.
+    //   bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
+    bool DatenAbgleichDefaultName();
     // Deletes the chain of records behind the object's record (1129 with the record's Next)
     // and sets its Next to 0; nothing when Next is not positive.
     void DeleteNebenDatensaetze(TDatenStruktur &record);

@@ -319,15 +319,15 @@ TEST_F(Fabrik, ABusObjectIsNamedByItsCommunicationObject) {
 TEST_F(Fabrik, RequestFifteenOnTheSecondChannelGivesTheDefaultName) {
     TAzOrdnerAlarmierung ordner(Dienste.GetHandle(), 1, 1, "alt", 2);
     AnsiString name;
-    RDeviceRequest request(ordner, 15);
+    RDeviceRequest request(ordner, AzRequest::DefaultName);
     request.Text = &name;
-    EXPECT_EQ(request.Send(WM_AZ_DEVICE_REQUEST_2), 1);
+    EXPECT_EQ(request.Send(AzMsg::DeviceRequest2::Id), 1);
     EXPECT_EQ(name, SprText(11310));
-    RDeviceRequest other(ordner, 14);
-    EXPECT_EQ(other.Send(WM_AZ_DEVICE_REQUEST_2), 0);
+    RDeviceRequest other(ordner, AzRequest::EtsObjektLesen);
+    EXPECT_EQ(other.Send(AzMsg::DeviceRequest2::Id), 0);
     EXPECT_EQ(Device->UserDeviceMessage2(0, nullptr), 0);
     RDeviceRequest leer;
-    leer.Code = 15;
+    leer.Code = AzRequest::DefaultName;
     EXPECT_EQ(Device->UserDeviceMessage2(0, &leer), 0);
 }
 

@@ -67,7 +67,7 @@ LRESULT TFakeDienste::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (DeviceMessages::Dispatch(FDevice, msg, wParam, lParam, result))
         return result;
-    if (msg == WM_AZ_SET_MODIFIED) {
+    if (msg == AzMsg::SetModified::Id) {
         ++FModified;
         return 0;
     }
