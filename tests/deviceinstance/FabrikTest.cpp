@@ -332,3 +332,22 @@ TEST_F(Fabrik, RequestFifteenOnTheSecondChannelGivesTheDefaultName) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Fabrik, ALoadedBusObjectAlignsToItsCommunicationObjectsName) {
+    DAL_COMM_OBJECT co{};
+    co.size = sizeof(co);
+    ASSERT_EQ(Dienste.Project().Cdi().DalGetCommunicationObjectData(DAL_FIRST, -1, -1, -1, &co),
+              DAL_OK);
+    TDatenStruktur bus = Datensatz(3, 806, 1, 1, 0, "alt");
+    bus.Param9 = co.commObjectId;
+    ASSERT_TRUE(Laden(Block(Datensatz(1, 105, 0, 1, 0, "Zentrale").GetDatensatzZeile() + "\r\n" +
+                            bus.GetDatensatzZeile() + "\r\n")));
+    TDataBasis *object = Device->FindHandle(3);
+    ASSERT_NE(object, nullptr);
+    EXPECT_TRUE(object->DatenAbgleich(true, false));
+    EXPECT_EQ(object->GetName(true).rfind(GetRecordText(co.name), 0), 0u);
+}
+
+} // namespace
