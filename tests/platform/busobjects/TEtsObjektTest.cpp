@@ -1,9 +1,8 @@
 // The bus objects: their group-address links, how they keep them in their records, their
-// bus-tool values, and the default-name alignment; the device root's record fields.
+// bus-tool values, and the default-name alignment.
 #include "platform/busobjects/TEtsObjekt.h"
 #include "FakeMainWindow.h"
 #include "objectmodel/RDeviceRequest.h"
-#include "platform/busobjects/TVumaEtsDevice.h"
 #include "platform/objectbase/MainWindowMessages.h"
 
 #include <gtest/gtest.h>
@@ -179,34 +178,6 @@ TEST(TEtsObjekt, DatenAbgleichTakesTheDefaultName) {
     main.Script(AzMsg::DeviceRequest2::Id, LRESULT{0});
     EXPECT_FALSE(o->DatenAbgleich(true, false));
     EXPECT_EQ(o->GetName(true), "Schalten [Ein/Aus]");
-}
-
-TEST(TVumaEtsDeviceRecord, DeviceIdAndPhysicalAddressLiveInTheRecord) {
-    TFakeMainWindow main;
-    class TRoot : public TVumaEtsDevice {
-    public:
-        using TVumaEtsDevice::TVumaEtsDevice;
-        int GetTyp() const override { return 105; }
-        int ListStyle() const override { return 1; }
-        int GetIcon() const override { return 29; }
-        bool AllowChild(int) const override { return false; }
-        bool AllowDrop(TDataBasis *) override { return false; }
-        void Drop(TDataBasis *) override {}
-        void BuildInfoWindow(TDrawGridSE *, TListView *, bool, int, int) override {}
-    };
-    TRoot root(main.Handle(), 1, 0, "Zentrale", 4711, -1, 1);
-    root.SetPhysAdrText("01.01.001");
-    TDatenStruktur record;
-    root.Write(record);
-    EXPECT_EQ(record.Param4, 4711);
-    EXPECT_EQ(record.String1, "01.01.001");
-
-    TRoot loaded(main.Handle(), 1, 0, "", 0, 0, 1);
-    loaded.InitFromDB(record);
-    EXPECT_EQ(loaded.GetDeviceId(), 4711);
-    EXPECT_EQ(loaded.GetPhysAdrText(), "01.01.001");
-    loaded.SetDeviceId(815);
-    EXPECT_EQ(loaded.GetDeviceId(), 815);
 }
 
 } // namespace
