@@ -2,8 +2,13 @@
 // written back byte for byte; failures of the bus tool on the way.
 #include "AzVollesPanel.h"
 #include "DeviceTestHilfen.h"
+#include "foundation/RegIniNamen.h"
 #include "foundation/SprTexte.h"
+#include "foundation/TRegIni.h"
+
 #include "platform/bustool/TEts2Cdi.h"
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -110,6 +115,43 @@ TEST_F(EndToEnd, ADamagedStoredBlockIsNotLoaded) {
     ASSERT_EQ(Boxes.Boxes().size(), 1u);
     EXPECT_EQ(Boxes.Boxes()[0].caption, SprText(9041));
     EXPECT_TRUE(Dienste.Calls().empty());
+}
+
+TEST_F(EndToEnd, DebugCopiesGoIntoFilesThatExist) {
+    const std::string gelesen = (Dienste.Project().Dir() / "gelesen.txt").string();
+    const std::string gespeichert = (Dienste.Project().Dir() / "gespeichert.txt").string();
+    TRegIni ini;
+    ini.WriteBool(Dienste.GetIniFile(), RegSecDebug, RegKeyWriteReadBlob, true);
+    ini.WriteString(Dienste.GetIniFile(), RegSecDebug, RegKeyReadBlob, gelesen);
+    ini.WriteBool(Dienste.GetIniFile(), RegSecDebug, RegKeyWriteSaveBlob, true);
+    ini.WriteString(Dienste.GetIniFile(), RegSecDebug, RegKeySaveBlob, gespeichert);
+    std::ofstream(gelesen) << "alt";
+
+    const AnsiString block =
+        Block(Datensatz(1, 105, 0, 1, 0, "Zentrale").GetDatensatzZeile() + "\r\n");
+    Speichern(block);
+    ASSERT_TRUE(Device->GetDataFromServer(0, false));
+    TMemoryStream kopie;
+    kopie.LoadFromFile(gelesen);
+    EXPECT_EQ(StreamText(kopie), block);
+
+    ASSERT_TRUE(Device->WriteBlob());
+    EXPECT_FALSE(std::filesystem::exists(gespeichert)) << "a missing file is not made";
+    std::ofstream(gespeichert) << "alt";
+    ASSERT_TRUE(Device->WriteBlob());
+    kopie.LoadFromFile(gespeichert);
+    EXPECT_EQ(StreamText(kopie), Gespeichert());
+}
+
+TEST_F(EndToEnd, WithoutTheSwitchNoDebugCopyIsWritten) {
+    const std::string gelesen = (Dienste.Project().Dir() / "gelesen.txt").string();
+    TRegIni().WriteString(Dienste.GetIniFile(), RegSecDebug, RegKeyReadBlob, gelesen);
+    std::ofstream(gelesen) << "alt";
+    Speichern(Block(""));
+    ASSERT_TRUE(Device->GetDataFromServer(0, false));
+    TMemoryStream kopie;
+    kopie.LoadFromFile(gelesen);
+    EXPECT_EQ(StreamText(kopie), "alt");
 }
 
 } // namespace
