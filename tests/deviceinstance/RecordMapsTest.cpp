@@ -222,4 +222,20 @@ TEST_F(RecordMaps, InitDataGivesTheHandleTableEveryReadHandle) {
     EXPECT_EQ(Device->GetHandleTable()->GetNewHandle(), 2);
 }
 
+// An instance whose factory runs out of memory.
+class TOhneSpeicher : public TDeviceInstanzAz {
+public:
+    using TDeviceInstanzAz::TDeviceInstanzAz;
+    void InitDataMainStruktur() override { throw std::bad_alloc(); }
+};
+
+TEST_F(RecordMaps, MemoryRunningOutWhileBuildingThrowsCode2) {
+    const DAL_DEVICE record = Dienste.PanelRecord();
+    TOhneSpeicher device(&Dienste, &record, &Dienste);
+    const E_InstVerw e = Fehler([&] { device.InitData(); });
+    EXPECT_EQ(e.Code, 2);
+    EXPECT_EQ(e.Message, "InitData: ram allocation");
+    EXPECT_EQ(e.Info, "0");
+}
+
 } // namespace
