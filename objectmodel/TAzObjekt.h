@@ -2,7 +2,9 @@
 // and its base (TDataBasis, TOrdner or TVumaEtsDevice) and is made of two layers:
 // - TAzBasis<Base>: what does not depend on the class. It refuses children and dropped
 //   objects, gives the nine grid handlers without effect that a class replaces by declaring
-//   its own (AzPrepareGrid binds whichever the class has), and the default-name alignment.
+//   its own (AzPrepareGrid binds whichever the class has), and the text requests. The
+//   default-name alignment (DatenAbgleichDefaultName) is TDataBasis's, shared with the bus
+//   objects.
 // - TAzEintrag<Base, entry>: GetTyp, GetIcon, ListStyle and the help offset from the class's
 //   entry of the class table (AzKlassen.h).
 //
