@@ -112,19 +112,29 @@ public:
     TMemoryStream &GetDatenStream() { return *FDatenStream; }
     TMemoryStream &GetCompDataStream() { return *FCompDataStream; }
 
-    // The record maps and the objects.
+    // The record maps and the objects. InitData reads the records from the data stream
+    // (CopyDBDatenToStruktur), builds the handle table and lets the factory make the objects;
+    // memory running out throws code 2. ClearDataMaps drops records and objects.
     bool InitData();
     void ClearDataMaps();
+    // Enters one record into every map; a handle held already keeps the first record.
     void FillDataMaps(TDatenStruktur &record);
     TDataBasis *FindHandle(int handle) const;
     bool GetDataPointer(int handle, TDataBasis *&object) const;
+    // The record in the record tree (parent -1: under any parent), made when missing.
     TDatenStruktur *GetDatenSatz(int system, int parent, int handle);
     TDatenStruktur *GetDatenSatz(TDataBasis *object);
+    // The record and the chain behind it (its Next, hanging under its handle).
     void DeleteDatenSatzAndNext(TDataBasis *object);
     void DeleteDatenSatzAndNext(int system, int parent, int handle);
+    // The chain that starts at handle, all under parent, the last record first.
     void DeleteNextDatenSatz(int system, int parent, int handle);
+    // One record out of the record tree; a system without records throws code 4.
     void DeleteDatensatz(TDatenStruktur *record);
+    // The records under the object's handle in its system (codes 5 and 4 for no object and
+    // an unknown system).
     TChildRange &GetChildIteratorPair(TDataBasis *object, TChildRange &out);
+    // The handle of the object's first child record that is not a chained record, or 0.
     int GetFirstChild(TDataBasis *object);
     // Takes the object over (true); a null object throws code 6. An object whose handle is
     // held already is not entered (false): it stays with the caller, who deletes it.
