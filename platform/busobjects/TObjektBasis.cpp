@@ -1,9 +1,11 @@
 #include "platform/busobjects/TObjektBasis.h"
 
 #include "platform/log/Log.h"
+#include "platform/win/MessageBox.h"
 
 #include <algorithm>
 #include <set>
+#include <string>
 
 namespace {
 // The link a record carries, if any (a sub-group id of 0 is none).
@@ -51,8 +53,15 @@ void TObjektBasis::Write(TDatenStruktur &record) {
         TDatenStruktur *sub = NaechsterNebenDatensatz(*previous);
         if (!sub)
             sub = GetNewNebenDatensatz(*previous);
-        if (!sub)
-            return; // no record to be had: the links behind stay in memory only
+        if (!sub) {
+            MessageBox(GetWindowHandle(),
+                       "Der Datensatz f\xFCr die Gruppenadresse " +
+                           std::to_string(FLinks[i].GrpAdr) + " von \"" + GetName(true) +
+                           "\" konnte nicht angelegt werden.\nDiese und die folgenden "
+                           "Verkn\xFCpfungen werden nicht gespeichert.",
+                       "TObjektBasis::Write", MB_ICONWARNING);
+            return;
+        }
         PutLink(*sub, &FLinks[i]);
         previous = sub;
     }

@@ -4,6 +4,7 @@
 #include "FakeMainWindow.h"
 #include "objectmodel/RDeviceRequest.h"
 #include "platform/objectbase/MainWindowMessages.h"
+#include "platform/win/MessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -104,6 +105,23 @@ TEST(TEtsObjekt, WritesItsValuesAndLinksIntoItsRecordAndChain) {
     o->Write(*record);
     EXPECT_EQ(record->Param14, 0);
     EXPECT_EQ(record->Param15, 0);
+}
+
+TEST(TEtsObjekt, ALinkWithoutARecordIsReportedNotLost) {
+    TFakeMainWindow main;
+    TMessageBoxRecorder boxes;
+    // Without the handle table no chained record can be made.
+    TEtsObjekt o(main.Handle(), 1, 2, "Objekt", 11, 22, 33, 44, 55, 66, 0, 8, 2, 0, 5);
+    o.AddSubGroupLink(7, 0x0801, false);
+    o.AddSubGroupLink(8, 0x0802, false);
+    TDatenStruktur *record = main.GetDatenSatz(1, 2, 5);
+    o.Write(*record);
+    EXPECT_EQ(record->Param14, 7);
+    EXPECT_EQ(record->Next, 0);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].caption, "TObjektBasis::Write");
+    EXPECT_NE(boxes.Boxes()[0].text.find("2050"), AnsiString::npos);
+    EXPECT_EQ(o.GetSubGroupLinks().size(), 2u) << "the object keeps both";
 }
 
 TEST(TEtsObjekt, LoadsWhatItWrote) {
