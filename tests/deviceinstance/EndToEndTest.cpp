@@ -7,6 +7,7 @@
 #include "foundation/TRegIni.h"
 
 #include "platform/bustool/TEts2Cdi.h"
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -59,6 +60,26 @@ TEST_F(EndToEnd, AFullPanelLoadsAndSavesBackByteForByte) {
     EXPECT_EQ(Dienste.Calls(),
               std::vector<std::string>({"DeleteGrpAdr", "InitData " + objekte, "InitGrpAdr",
                                         "UpdateObjektAnzahl Alarmzentrale " + objekte}));
+
+    // The project file's own reader finds the same bytes in the device's block.
+    const std::string command = "sqlite3 '" + Dienste.Project().File().string() +
+                                "' \"SELECT hex(data) FROM data_blocks WHERE device_id = " +
+                                std::to_string(Dienste.Project().PanelId()) + "\"";
+    std::unique_ptr<FILE, int (*)(FILE *)> pipe(popen(command.c_str(), "r"), pclose);
+    ASSERT_NE(pipe, nullptr);
+    std::string hex;
+    char buffer[4096];
+    while (size_t n = fread(buffer, 1, sizeof(buffer), pipe.get()))
+        hex.append(buffer, n);
+    while (!hex.empty() && (hex.back() == '\n' || hex.back() == '\r'))
+        hex.pop_back();
+    std::string expected;
+    for (unsigned char c : einmal) {
+        static const char digits[] = "0123456789ABCDEF";
+        expected += digits[c >> 4];
+        expected += digits[c & 15];
+    }
+    EXPECT_EQ(hex, expected);
 }
 
 TEST_F(EndToEnd, TheLoadedRootCarriesTheDevicesPhysicalAddress) {
