@@ -15,6 +15,7 @@
 
 #include "objectmodel/AzKlassen.h"
 #include "platform/objectbase/MainWindowMessages.h"
+#include "platform/objectbase/RDeviceRequest.h"
 
 #include <array>
 #include <cstdint>
@@ -43,9 +44,10 @@ inline constexpr uint8_t AnzeigeQuittierungMelder = 19; // TAzAnzeige
 inline constexpr uint8_t FunktionsUeberwachung = 15;    // TAzEibAlarmSystemSicherheit
 inline constexpr uint8_t SystemUhr = 16;                // TAzDatumUhrzeit
 // Message 1161.
-inline constexpr uint8_t EtsObjektHinzufuegen = 8;   // any sender but a sub group
-inline constexpr uint8_t EtsObjektLesen = 9;         // any sender but a sub group
-inline constexpr uint8_t DefaultName = 15;           // any sender but a sub group
+inline constexpr uint8_t EtsObjektHinzufuegen = 8; // any sender but a sub group
+inline constexpr uint8_t EtsObjektLesen = 9;       // any sender but a sub group
+inline constexpr uint8_t DefaultName =
+    RDeviceRequest::CodeDefaultName;                 // any sender but a sub group
 inline constexpr uint8_t ObjektDataFromSubGroup = 6; // a sub group of a group address
 
 // The sender type of a sub group of a group address (a bus-tool object, not a panel class).

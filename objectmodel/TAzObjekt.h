@@ -2,7 +2,9 @@
 // and its base (TDataBasis, TOrdner or TVumaEtsDevice) and is made of two layers:
 // - TAzBasis<Base>: what does not depend on the class. It refuses children and dropped
 //   objects, gives the nine grid handlers without effect that a class replaces by declaring
-//   its own (AzPrepareGrid binds whichever the class has), and the default-name alignment.
+//   its own (AzPrepareGrid binds whichever the class has), and the text requests. The
+//   default-name alignment (DatenAbgleichDefaultName) is TDataBasis's, shared with the bus
+//   objects.
 // - TAzEintrag<Base, entry>: GetTyp, GetIcon, ListStyle and the help offset from the class's
 //   entry of the class table (AzKlassen.h).
 //
@@ -60,21 +62,6 @@ public:
     }
 
 protected:
-    // The alignment of the data classes that take their default name from the device
-    // instance: request 15 with message 1161 and an empty text; answered non-zero, the text
-    // becomes the name and the result is true; answered 0, the name stays and it is false.
-    //   bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
-    bool DatenAbgleichDefaultName() {
-        LOG_FKT("TAzBasis::DatenAbgleichDefaultName");
-        AnsiString name;
-        RDeviceRequest request(*this, AzRequest::DefaultName);
-        request.Text = &name;
-        if (request.Send(WM_AZ_DEVICE_REQUEST_2) == 0)
-            return false;
-        this->SetName(name);
-        return true;
-    }
-
     // A request whose answer is a text (which arming areas share a transmission device):
     // `code` with message 1133 and Text2 empty; the text the device instance put into Text2
     // when it answered non-zero, else the empty text.

@@ -21,6 +21,30 @@ void TVumaEtsDevice::KonvertHandle(TEibHandle *table) {
         FSystem = FHandle;
 }
 
+void TVumaEtsDevice::InitFromDB(TDatenStruktur &record) {
+    LOG_FKT("TVumaEtsDevice::InitFromDB");
+    TDataBasis::InitFromDB(record);
+    FDeviceId = record.Param4;
+    FPhysAdrText = record.String1;
+}
+
+void TVumaEtsDevice::Write(TDatenStruktur &record) {
+    LOG_FKT("TVumaEtsDevice::Write");
+    TDataBasis::Write(record);
+    record.Param4 = static_cast<int32_t>(FDeviceId);
+    record.String1 = FPhysAdrText;
+}
+
+void TVumaEtsDevice::SetDeviceId(long deviceId) {
+    LOG_FKT("TVumaEtsDevice::SetDeviceId");
+    FDeviceId = deviceId;
+}
+
+void TVumaEtsDevice::SetPhysAdrText(const AnsiString &text) {
+    LOG_FKT("TVumaEtsDevice::SetPhysAdrText");
+    FPhysAdrText = text;
+}
+
 void TVumaEtsDevice::ObjektCountIncr() {
     LOG_FKT("TVumaEtsDevice::ObjektCountIncr");
     ++FObjektCount;

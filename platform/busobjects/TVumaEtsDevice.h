@@ -1,5 +1,6 @@
 // Base of a device's root object: a TDataBasis that is its own system (its system handle is
-// its record handle) and knows the bus tool's device id. It also counts the objects that the
+// its record handle) and knows the bus tool's device id and the device's physical address as
+// text; both live in the root's record (Param4, String1). It also counts the objects that the
 // device instance hangs under it.
 #pragma once
 
@@ -17,15 +18,25 @@ public:
     // are made with the root's handle as system handle and as parent.
     void KonvertHandle(TEibHandle *table) override;
 
+    // Base first, then the device id from Param4 and the physical-address text from String1.
+    void InitFromDB(TDatenStruktur &record) override;
+    // Base first, then Param4 := device id, String1 := physical-address text.
+    void Write(TDatenStruktur &record) override;
+
     virtual void ObjektCountIncr();
     virtual void ObjektCountDecr(); // never below 0
 
     long GetDeviceId() const { return FDeviceId; }
+    // The bus tool's id of the device (after an import or copy it is the new device's).
+    void SetDeviceId(long deviceId);
+    const AnsiString &GetPhysAdrText() const { return FPhysAdrText; }
+    void SetPhysAdrText(const AnsiString &text);
     long GetSpareId() const { return FSpareId; }
     int GetObjektCount() const { return FObjektCount; }
 
 private:
     long FDeviceId;
     long FSpareId;
+    AnsiString FPhysAdrText;
     int FObjektCount = 0;
 };

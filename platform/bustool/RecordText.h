@@ -14,3 +14,8 @@ template <size_t N> void PutRecordText(char (&target)[N], const std::string &utf
     std::memcpy(target, text.data(), n);
     target[n] = 0;
 }
+
+// A record's text field as text: up to its terminating zero, never beyond the field.
+template <size_t N> AnsiString GetRecordText(const char (&field)[N]) {
+    return AnsiString(field, strnlen(field, N));
+}

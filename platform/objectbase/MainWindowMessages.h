@@ -95,12 +95,18 @@ inline constexpr std::array<TInfo, 13> Katalog = {{
 }};
 // clang-format on
 
+// The place of a message id in the catalogue; Katalog.size() for an id not in it. (Compile-time
+// checks use the place, not an address: GCC's sanitizer cannot compare addresses there.)
+constexpr size_t IndexOf(UINT id) {
+    size_t i = 0;
+    while (i < Katalog.size() && Katalog[i].Id != id)
+        ++i;
+    return i;
+}
 // The catalogue's entry of a message id; null for an id not in it.
 constexpr const TInfo *Find(UINT id) {
-    for (const TInfo &info : Katalog)
-        if (info.Id == id)
-            return &info;
-    return nullptr;
+    const size_t i = IndexOf(id);
+    return i < Katalog.size() ? &Katalog[i] : nullptr;
 }
 
 // What travels besides the id.
@@ -139,9 +145,9 @@ template <> struct TResult<void> {};
 
 // What every message's codec shares: its id, its way from the catalogue, its result type.
 template <UINT MsgId, class R> struct TMessage : TResult<R> {
-    static_assert(Find(MsgId) != nullptr, "every message is in the catalogue");
+    static_assert(IndexOf(MsgId) < Katalog.size(), "every message is in the catalogue");
     static constexpr UINT Id = MsgId;
-    static constexpr TArt Art = Find(MsgId)->Art;
+    static constexpr TArt Art = Katalog[IndexOf(MsgId)].Art;
     using Result = R;
 };
 

@@ -5,6 +5,7 @@
 #include "platform/log/Log.h"
 #include "platform/objectbase/E_Basis.h"
 #include "platform/objectbase/MainWindowMessages.h"
+#include "platform/objectbase/RDeviceRequest.h"
 #include "platform/objectbase/TEibHandle.h"
 #include "platform/vcl/TStringList.h"
 
@@ -212,6 +213,37 @@ void TDataBasis::DeleteNebenDatensaetze(TDatenStruktur &record) {
         return;
     AzMsg::Send(FWindow, AzMsg::DeleteNextDatenSatz{FSystem, FHandle, record.Next});
     record.Next = 0;
+}
+
+bool TDataBasis::DatenAbgleichDefaultName() {
+    LOG_FKT("TDataBasis::DatenAbgleichDefaultName");
+    AnsiString name;
+    RDeviceRequest request(*this, RDeviceRequest::CodeDefaultName);
+    request.Text = &name;
+    if (request.Send(AzMsg::DeviceRequest2::Id) == 0)
+        return false;
+    SetName(name);
+    return true;
+}
+
+TDatenStruktur *TDataBasis::NaechsterNebenDatensatz(TDatenStruktur &previous) {
+    LOG_FKT("TDataBasis::NaechsterNebenDatensatz");
+    if (previous.Next <= 0)
+        return nullptr;
+    TDatenStruktur *sub = GetDatensatz(FSystem, previous.Next);
+    if (sub && sub->Typ == TypNebenDatensatz)
+        return sub;
+    previous.Next = 0;
+    return nullptr;
+}
+
+void TDataBasis::BuildGridOhneZeilen(TDrawGridSE *grid, int col, int row) {
+    LOG_FKT("TDataBasis::BuildGridOhneZeilen");
+    if (!grid)
+        return;
+    grid->InitGrid(2);
+    if (col >= 0 || row >= 0)
+        AzMsg::Post(FWindow, AzMsg::ActivateCell{col, row});
 }
 
 int TDataBasis::HelpNumber(int rowId, int helpIndex) const {

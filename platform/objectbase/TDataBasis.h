@@ -112,9 +112,18 @@ public:
     // TypNebenDatensatz, and its handle put into previous.Next. Null, previous unchanged,
     // without a handle table, without a free handle or without an answer.
     TDatenStruktur *GetNewNebenDatensatz(TDatenStruktur &previous);
+    // The alignment of the data objects that take their standard name from the device
+    // instance: request 15 with message 1161 and an empty text; answered non-zero, the text
+    // becomes the name and the result is true; answered 0, the name stays and it is false.
+    //   bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
+    bool DatenAbgleichDefaultName();
     // Deletes the chain of records behind the object's record (1129 with the record's Next)
     // and sets its Next to 0; nothing when Next is not positive.
     void DeleteNebenDatensaetze(TDatenStruktur &record);
+    // The chained record behind previous (previous.Next), for overwriting a chain in place;
+    // null when previous ends the chain. A record there that is not a chained record ends
+    // the chain before it (previous.Next := 0) and is left alone.
+    TDatenStruktur *NaechsterNebenDatensatz(TDatenStruktur &previous);
 
     // Row builders. Each fills one grid row: column 0 the caption, column 1 the value, both
     // with the row id, the help number (helpIndex when > 0, else the help offset plus the
@@ -146,6 +155,9 @@ public:
     static bool ChangeGroupTitleState(TCell::TEnumGroupTitleState &state);
 
 protected:
+    // A grid without rows: prepared empty (no event closures) and, when col or row is not
+    // negative, 1136 posted as for any grid.
+    void BuildGridOhneZeilen(TDrawGridSE *grid, int col, int row);
     // The help number of a row built with helpIndex.
     int HelpNumber(int rowId, int helpIndex) const;
     // The row a builder fills, with both cells cleared and given row id, help and data.

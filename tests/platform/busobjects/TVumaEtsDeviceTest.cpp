@@ -1,4 +1,5 @@
-// The device root's base: a new root becomes its own system when it gets its handle.
+// The device root's base: a new root becomes its own system when it gets its handle; the
+// device id and the physical address live in its record.
 #include "platform/busobjects/TVumaEtsDevice.h"
 #include "FakeMainWindow.h"
 
@@ -44,6 +45,23 @@ TEST(TVumaEtsDevice, ObjectCountNeverGoesBelowZero) {
     root.ObjektCountIncr();
     root.ObjektCountDecr();
     EXPECT_EQ(root.GetObjektCount(), 1);
+}
+
+TEST(TVumaEtsDeviceRecord, DeviceIdAndPhysicalAddressLiveInTheRecord) {
+    TFakeMainWindow main;
+    TRoot root(main.Handle(), 1, 0, "Zentrale", 4711, -1, 1);
+    root.SetPhysAdrText("01.01.001");
+    TDatenStruktur record;
+    root.Write(record);
+    EXPECT_EQ(record.Param4, 4711);
+    EXPECT_EQ(record.String1, "01.01.001");
+
+    TRoot loaded(main.Handle(), 1, 0, "", 0, 0, 1);
+    loaded.InitFromDB(record);
+    EXPECT_EQ(loaded.GetDeviceId(), 4711);
+    EXPECT_EQ(loaded.GetPhysAdrText(), "01.01.001");
+    loaded.SetDeviceId(815);
+    EXPECT_EQ(loaded.GetDeviceId(), 815);
 }
 
 } // namespace

@@ -1,4 +1,6 @@
-#include "objectmodel/RDeviceRequest.h"
+#include "platform/objectbase/RDeviceRequest.h"
+
+#include "platform/objectbase/MainWindowMessages.h"
 
 #include "platform/log/Log.h"
 #include "platform/objectbase/TDataBasis.h"

@@ -1,0 +1,214 @@
+// One alarm-panel device of the bus tool's project while the editor works on it: its
+// configuration records (the record maps and the record tree), the panel's object tree (owned
+// here by record handle, reached through the root object), the configuration data block read
+// from and written to the bus tool, the group-address tree, the device-parameter writer and the
+// device's file paths. The main window keeps one instance per device and drives it through the
+// 41 virtual operations below, in their order; TDeviceInstanzAz is the concrete class.
+//
+// Records are held by value. The record an object edits is the copy in the record tree
+// (system -> parent -> records); GetDatenSatz hands out pointers to it and never answers null:
+// asking for a record that does not exist makes it.
+#pragma once
+
+#include "deviceinstance/TFormVerwDienste.h"
+#include "foundation/TDatenStruktur.h"
+#include "platform/bustool/DalRecords.h"
+#include "platform/vcl/AnsiString.h"
+#include "platform/vcl/Streams.h"
+
+#include <cstdint>
+#include <list>
+#include <map>
+#include <memory>
+#include <set>
+#include <utility>
+#include <vector>
+
+class TDataBasis;
+class TEibHandle;
+class TEtsDeviceParam;
+class TEtsGruppenAdressen;
+class TFormMainDienste;
+class TStringList;
+struct RDeviceRequest;
+template <class T> class TDatenManager;
+
+class TDeviceInstanz {
+public:
+    // Where the configuration comes from.
+    enum : uint8_t { dsFile = 0, dsStream = 1 };
+    // Records under one parent of one system, in the order they were entered.
+    using TParentMap = std::multimap<int, TDatenStruktur>;
+    using TChildRange = std::pair<TParentMap::iterator, TParentMap::iterator>;
+    // Four texts of the bus tool about the device (GetDeviceEtsInfo).
+    struct TDeviceEtsInfo {
+        AnsiString ProductText; // the device record's text at byte 198
+        AnsiString DeviceName;  // its text at byte 34
+        AnsiString ProjectName;
+        AnsiString PhysAdr;
+    };
+
+    TDeviceInstanz(TFormMainDienste *main, const DAL_DEVICE *device, TFormVerwDienste *verw);
+    TDeviceInstanz(const TDeviceInstanz &) = delete;
+    TDeviceInstanz &operator=(const TDeviceInstanz &) = delete;
+
+    // The 41 virtual operations, in their order.
+    virtual int DeviceRessourceCheckVerbindungen(TDataBasis *object, long subGroupId, bool) = 0;
+    virtual bool IsReady(bool);
+    virtual ~TDeviceInstanz();
+    virtual int CreateNewDevice(int) = 0;
+    virtual int UserDeviceMessage(int window, RDeviceRequest *request) = 0;  // 1133
+    virtual int UserDeviceMessage2(int window, RDeviceRequest *request) = 0; // 1161
+    virtual AnsiString GetVersion() = 0;
+    virtual bool VersionCheck(AnsiString version, bool show) = 0;
+    virtual int GetCopyData(TDataBasis *object, TStringList *lines) = 0;
+    virtual void InitDataMainStruktur() = 0;
+    virtual int Einfuegen(TDataBasis *object, TStringList *lines) = 0;
+    virtual bool CopyDBDatenToStruktur(std::list<int> &handles) = 0;
+    virtual void CopyStrukturDatenToDB(TDatenManager<TDatenStruktur> *store,
+                                       TMemoryStream *stream) = 0;
+    virtual int CheckForDeleteGlobalDeviceObjects(bool) = 0;
+    virtual int Reset(bool) = 0;
+    virtual bool DatenAbgleich(bool, bool) = 0;
+    virtual int ImportAbgleichDB() = 0;
+    virtual int EreignisspeicherAuslesen() = 0;
+    virtual int DownloadAzHwDateTime() = 0;
+    virtual int MelderHinzufuegen() = 0;
+    virtual bool MelderLoeschen() = 0;
+    virtual std::list<int> *GetGrpAdrUsedFromMelder(std::list<int> &out) = 0;
+    virtual void ClearListGrpAdrUsedFromMelder() = 0;
+    virtual void SortiereListGrpAdrUsedFromMelder() = 0;
+    virtual bool ClearMelderGrpAdrFromList(int subGroupId) = 0;
+    virtual bool SetMelderGrpAdrToList(int subGroupId) = 0;
+    virtual void SetMelderHinzufuegenAbbrechen() = 0;
+    virtual int UserObjectMessage(int, int);
+    virtual bool KonvertiereVersion(TMemoryStream *stream, AnsiString version);
+    virtual void SetzeWert(int);
+    virtual bool CheckObjektAlarmReset() = 0;
+    virtual bool CheckObjekteMelder() = 0;
+    virtual bool CheckObjektMeldertest() = 0;
+    virtual bool CheckObjekteScharfschaltEingang() = 0;
+    virtual int CheckGrpAddrUsedFromMelder(AnsiString text, int) = 0;
+    virtual bool WriteDataToDb() = 0;
+    virtual bool ClearDbDataExistingMelder() = 0;
+    virtual bool LinkToSubGroup(long subGroupId, int handle, bool inEts);
+    virtual int LinkAzObjToEtsSubGroup(TDataBasis *object, long subGroupId) = 0;
+    virtual bool UnLinkFromSubGroup(long subGroupId, long deviceObjectId);
+    virtual int VumaImport(TMemoryStream *stream, bool);
+
+    // The root object (not owned here: it is one of the objects by handle).
+    void SetDevice(TDataBasis *root);
+    TDataBasis *GetDevice() const;
+    void SetPointerEdtitierbareTexte(TDataBasis *texts);
+    TDataBasis *GetPointerEdtitierbareTexte() const;
+
+    // The configuration data block.
+    bool GetDataFromServer(int creation, bool refresh);
+    // True when the bus tool stored the block.
+    bool WriteBlob();
+    // Copies the contents of the section `name` of input into output at its position.
+    void ParseData(TMemoryStream &input, TMemoryStream &output, const AnsiString &name);
+    void ClearDatenStream();
+    TMemoryStream &GetDatenStream() { return *FDatenStream; }
+    TMemoryStream &GetCompDataStream() { return *FCompDataStream; }
+
+    // The record maps and the objects. InitData reads the records from the data stream
+    // (CopyDBDatenToStruktur), builds the handle table and lets the factory make the objects;
+    // memory running out throws code 2. ClearDataMaps drops records and objects.
+    bool InitData();
+    void ClearDataMaps();
+    // Enters one record into every map; a handle held already keeps the first record.
+    void FillDataMaps(TDatenStruktur &record);
+    TDataBasis *FindHandle(int handle) const;
+    bool GetDataPointer(int handle, TDataBasis *&object) const;
+    // The record in the record tree (parent -1: under any parent), made when missing.
+    TDatenStruktur *GetDatenSatz(int system, int parent, int handle);
+    TDatenStruktur *GetDatenSatz(TDataBasis *object);
+    // The record and the chain behind it (its Next, hanging under its handle).
+    void DeleteDatenSatzAndNext(TDataBasis *object);
+    void DeleteDatenSatzAndNext(int system, int parent, int handle);
+    // The chain that starts at handle, all under parent, the last record first.
+    void DeleteNextDatenSatz(int system, int parent, int handle);
+    // One record out of the record tree; a system without records throws code 4.
+    void DeleteDatensatz(TDatenStruktur *record);
+    // The records under the object's handle in its system (codes 5 and 4 for no object and
+    // an unknown system).
+    TChildRange &GetChildIteratorPair(TDataBasis *object, TChildRange &out);
+    // The handle of the object's first child record that is not a chained record, or 0.
+    int GetFirstChild(TDataBasis *object);
+    // Takes the object over (true); a null object throws code 6. An object whose handle is
+    // held already is not entered (false): it stays with the caller, who deletes it.
+    bool SetPointer2List(std::unique_ptr<TDataBasis> &object);
+    bool DeletePointerFromList(TDataBasis *object);
+    const TObjektMap &GetObjekte() const { return FObjekte; }
+    // The record tree, walked system by system, parent by parent (the data block's order).
+    const std::map<int, std::unique_ptr<TParentMap>> &GetDatenTree() const { return FDatenTree; }
+    const std::multimap<int16_t, TDatenStruktur> &GetDatenByTyp() const { return FDatenByTyp; }
+    size_t GetDatenByHandleCount() const { return FDatenByHandle.size(); }
+    size_t GetDatenByParentCount() const { return FDatenByParent.size(); }
+    TEibHandle *GetHandleTable() const { return FHandleTable.get(); }
+
+    // What the bus tool knows of the device.
+    AnsiString GetPhysAdr(long deviceId);
+    TDeviceEtsInfo &GetDeviceEtsInfo(TDeviceEtsInfo &out);
+    TEtsDeviceParam *GetEtsDeviceParam();
+
+    int32_t GetDeviceId() const { return FDeviceId; }
+    const DAL_DEVICE &GetDeviceRecord() const { return FDevice; }
+    const AnsiString &GetAutoSaveFile() const { return FAutoSaveFile; }
+    const AnsiString &GetAutoSaveDir() const { return FAutoSaveDir; }
+    const AnsiString &GetReconstructionFile() const { return FReconstructionFile; }
+    const AnsiString &GetImageFile() const { return FImageFile; }
+    void SetFormVerw(TFormVerwDienste *verw) { FVerw = verw; }
+
+protected:
+    HWND MainHandle() const;
+    // Copies the data stream into the file named by [Debug] fileKey when [Debug] switchKey is
+    // set and that file exists.
+    void DebugKopie(const char *switchKey, const char *fileKey);
+    // The first record with that handle in a system's inner map under parent (any parent
+    // when negative), in key order; end() when none.
+    TParentMap::iterator FindDatenSatz(TParentMap &inner, int parent, int handle);
+    // Deletes the chain from handle on, deepest record first; a handle met before ends it.
+    void DeleteKette(int system, int parent, int handle, std::set<int> &seen);
+
+    uint8_t FDataSrc = dsStream;
+    bool FGroupsBuilt = false;
+    std::unique_ptr<TEibHandle> FHandleTable;
+    std::map<int, TDatenStruktur> FDatenByHandle;
+    std::multimap<int16_t, TDatenStruktur> FDatenByTyp;
+    std::multimap<int, TDatenStruktur> FDatenByParent;
+    std::map<int, std::unique_ptr<TParentMap>> FDatenTree;
+    std::unique_ptr<TEtsDeviceParam> FEtsDeviceParam;
+    std::map<int, std::pair<int, uint16_t>> FSubGroupInfo;
+    bool FResetFlag = false;
+    bool FBestaetigung = true;
+    TObjektMap FObjekte;
+    int32_t FDeviceId = 0;
+    int32_t FSpareId = -1;
+    AnsiString FExceptionInfo;
+    AnsiString FDataFileName;
+    AnsiString FDeviceText;
+    AnsiString FSecVersion;
+    AnsiString FSecHeader;
+    AnsiString FSecDB;
+    AnsiString FSecCompData;
+    TDataBasis *FRoot = nullptr;
+    TFormMainDienste *FMain;
+    TFormVerwDienste *FVerw = nullptr;
+    DAL_DEVICE FDevice{};
+    std::unique_ptr<TDataBasis> FGrpAdrOrdner;
+    std::unique_ptr<TEtsGruppenAdressen> FGruppenAdressen;
+    std::unique_ptr<TMemoryStream> FDatenStream;
+    TObjektMap FMainGroups;
+    TObjektMap FMidSubGroups;
+    std::unique_ptr<TMemoryStream> FCompDataStream;
+    std::unique_ptr<TMemoryStream> FScratchStream;
+    AnsiString FTagHeaderOpen, FTagHeaderClose, FTagDBOpen, FTagDBClose;
+    AnsiString FTagVersionOpen, FTagVersionClose, FTagCompDataOpen, FTagCompDataClose;
+    AnsiString FAutoSaveFile;
+    AnsiString FAutoSaveDir;
+    AnsiString FReconstructionFile;
+    AnsiString FImageFile;
+    TDataBasis *FEditierbareTexte = nullptr; // not owned: one of the objects by handle
+};

@@ -1,0 +1,174 @@
+// Life of the panel's device instance and the operations that answer a neutral value until
+// their features are built.
+#include "deviceinstance/TDeviceInstanzAz.h"
+
+#include "deviceinstance/TFormMainDienste.h"
+#include "foundation/SprTexte.h"
+#include "platform/log/Log.h"
+
+#include <string>
+
+namespace {
+constexpr int kMaxMelder = 160;
+} // namespace
+
+TDeviceInstanzAz::TDeviceInstanzAz(TFormMainDienste *main, const DAL_DEVICE *device,
+                                   TFormVerwDienste *verw)
+    : TDeviceInstanz(main, device, verw), FVersionTyp("VUMA/Alarmzentrale"),
+      FVersionFormat("SX Version:%2d.%2d Typ:%s") {
+    LOG_FKT("DeviceInstanzAz::TDeviceInstanzAz");
+    if (FMain) {
+        FMain->SetStatusPanel(0, SprText(11286));
+        FMain->SetStatusPanel(1, std::to_string(kMaxMelder));
+        FMain->SetStatusPanel(2, std::to_string(FAnzahlMelder));
+        FMain->SetStatusPanel(3, std::to_string(kMaxMelder - FAnzahlMelder));
+    }
+}
+
+TDeviceInstanzAz::~TDeviceInstanzAz() {
+    LOG_FKT("DeviceInstanzAz::~TDeviceInstanzAz");
+    FMelderNrUsed.clear();
+    FGrpAdrUsedFromMelder.clear();
+    for (auto &list : FSaboMelder)
+        list.clear();
+    for (auto &list : FPhysAdrUsed)
+        list.clear();
+}
+
+int TDeviceInstanzAz::DeviceRessourceCheckVerbindungen(TDataBasis *, long, bool) {
+    LOG_FKT("DeviceInstanzAz::DeviceRessourceCheckVerbindungen");
+    return 0;
+}
+
+int TDeviceInstanzAz::CreateNewDevice(int) {
+    LOG_FKT("DeviceInstanzAz::CreateNewDevice");
+    return 0;
+}
+
+int TDeviceInstanzAz::UserDeviceMessage(int, RDeviceRequest *) {
+    LOG_FKT("DeviceInstanzAz::UserDeviceMessage");
+    return 0;
+}
+
+int TDeviceInstanzAz::GetCopyData(TDataBasis *, TStringList *) {
+    LOG_FKT("DeviceInstanzAz::GetCopyData");
+    return 0;
+}
+
+int TDeviceInstanzAz::Einfuegen(TDataBasis *, TStringList *) {
+    LOG_FKT("DeviceInstanzAz::Einfuegen");
+    return 0;
+}
+
+int TDeviceInstanzAz::CheckForDeleteGlobalDeviceObjects(bool) {
+    LOG_FKT("DeviceInstanzAz::CheckForDeleteGlobalDeviceObjects");
+    return 0;
+}
+
+int TDeviceInstanzAz::Reset(bool) {
+    LOG_FKT("DeviceInstanzAz::Reset");
+    return 0;
+}
+
+bool TDeviceInstanzAz::DatenAbgleich(bool, bool) {
+    LOG_FKT("DeviceInstanzAz::DatenAbgleich");
+    return true;
+}
+
+int TDeviceInstanzAz::ImportAbgleichDB() {
+    LOG_FKT("DeviceInstanzAz::ImportAbgleichDB");
+    return 0;
+}
+
+int TDeviceInstanzAz::EreignisspeicherAuslesen() {
+    LOG_FKT("DeviceInstanzAz::EreignisspeicherAuslesen");
+    return 0;
+}
+
+int TDeviceInstanzAz::DownloadAzHwDateTime() {
+    LOG_FKT("DeviceInstanzAz::DownloadAzHwDateTime");
+    return 0;
+}
+
+int TDeviceInstanzAz::MelderHinzufuegen() {
+    LOG_FKT("DeviceInstanzAz::MelderHinzufuegen");
+    return 0;
+}
+
+bool TDeviceInstanzAz::MelderLoeschen() {
+    LOG_FKT("DeviceInstanzAz::MelderLoeschen");
+    return false;
+}
+
+std::list<int> *TDeviceInstanzAz::GetGrpAdrUsedFromMelder(std::list<int> &out) {
+    LOG_FKT("DeviceInstanzAz::GetGrpAdrUsedFromMelder");
+    return &out;
+}
+
+void TDeviceInstanzAz::ClearListGrpAdrUsedFromMelder() {
+    LOG_FKT("DeviceInstanzAz::ClearListGrpAdrUsedFromMelder");
+}
+
+void TDeviceInstanzAz::SortiereListGrpAdrUsedFromMelder() {
+    LOG_FKT("DeviceInstanzAz::SortiereListGrpAdrUsedFromMelder");
+}
+
+bool TDeviceInstanzAz::ClearMelderGrpAdrFromList(int) {
+    LOG_FKT("DeviceInstanzAz::ClearMelderGrpAdrFromList");
+    return false;
+}
+
+bool TDeviceInstanzAz::SetMelderGrpAdrToList(int) {
+    LOG_FKT("DeviceInstanzAz::SetMelderGrpAdrToList");
+    return false;
+}
+
+void TDeviceInstanzAz::SetMelderHinzufuegenAbbrechen() {
+    LOG_FKT("DeviceInstanzAz::SetMelderHinzufuegenAbbrechen");
+    FMelderHinzufuegenAbbrechen = true;
+}
+
+bool TDeviceInstanzAz::CheckObjektAlarmReset() {
+    LOG_FKT("DeviceInstanzAz::CheckObjektAlarmReset");
+    return false;
+}
+
+bool TDeviceInstanzAz::CheckObjekteMelder() {
+    LOG_FKT("DeviceInstanzAz::CheckObjekteMelder");
+    return false;
+}
+
+bool TDeviceInstanzAz::CheckObjektMeldertest() {
+    LOG_FKT("DeviceInstanzAz::CheckObjektMeldertest");
+    return false;
+}
+
+bool TDeviceInstanzAz::CheckObjekteScharfschaltEingang() {
+    LOG_FKT("DeviceInstanzAz::CheckObjekteScharfschaltEingang");
+    return false;
+}
+
+int TDeviceInstanzAz::CheckGrpAddrUsedFromMelder(AnsiString, int) {
+    LOG_FKT("DeviceInstanzAz::CheckGrpAddrUsedFromMelder");
+    return 0;
+}
+
+bool TDeviceInstanzAz::LinkToSubGroup(long subGroupId, int handle, bool inEts) {
+    LOG_FKT("DeviceInstanzAz::LinkToSubGroup");
+    return TDeviceInstanz::LinkToSubGroup(subGroupId, handle, inEts);
+}
+
+int TDeviceInstanzAz::LinkAzObjToEtsSubGroup(TDataBasis *, long) {
+    LOG_FKT("DeviceInstanzAz::LinkAzObjToEtsSubGroup");
+    return 0;
+}
+
+bool TDeviceInstanzAz::UnLinkFromSubGroup(long subGroupId, long deviceObjectId) {
+    LOG_FKT("DeviceInstanzAz::UnLinkFromSubGroup");
+    return TDeviceInstanz::UnLinkFromSubGroup(subGroupId, deviceObjectId);
+}
+
+int TDeviceInstanzAz::VumaImport(TMemoryStream *, bool) {
+    LOG_FKT("DeviceInstanzAz::VumaImport");
+    return 0;
+}

@@ -1,0 +1,131 @@
+// The configuration data block: read from the bus tool into the data stream and built into
+// records and objects; written back from the records; split into its tagged sections.
+#include "deviceinstance/TDeviceInstanz.h"
+
+#include "deviceinstance/TFormMainDienste.h"
+#include "foundation/RegIniNamen.h"
+#include "foundation/SprTexte.h"
+#include "platform/busobjects/TVumaEtsDevice.h"
+#include "platform/bustool/TEts2Cdi.h"
+#include "platform/log/Log.h"
+#include "platform/win/MessageBox.h"
+
+#include <string_view>
+#include <vector>
+
+bool TDeviceInstanz::GetDataFromServer(int creation, bool refresh) {
+    LOG_FKT("DeviceInstanz::GetDataFromServer");
+    TEts2Cdi *cdi = FMain ? FMain->GetEts2Cdi() : nullptr;
+    if (!cdi)
+        return false;
+    unsigned char *data = nullptr;
+    unsigned long size = 0;
+    const bool gelesen = cdi->BlobRead(&data, &size, FDeviceId);
+    if (!gelesen || size == 0) {
+        AnsiString failure;
+        if (!gelesen) {
+            MessageBox(MainHandle(), SprText(9090), SprText(9028), MB_ICONINFORMATION);
+            failure = "Can't read data (BLOB): 1";
+        } else {
+            failure = "Can't read data (BLOB): 2";
+        }
+        CreateNewDevice(creation);
+        WriteBlob();
+        if (!cdi->BlobRead(&data, &size, FDeviceId)) {
+            MessageBox(MainHandle(), failure, "Error: TDeviceInstanz::GetDataFromServer", MB_OK);
+            return false;
+        }
+        if (size == 0)
+            return false;
+    }
+
+    FDatenStream->Clear();
+    FDatenStream->WriteBuffer(data, static_cast<long long>(size));
+    FDatenStream->SetPosition(0);
+    DebugKopie(RegKeyWriteReadBlob, RegKeyReadBlob);
+
+    if (!InitData())
+        return false;
+    if (!DatenAbgleich(true, false)) {
+        MessageBox(MainHandle(), SprText(9091), SprText(9041), MB_ICONWARNING);
+        return false;
+    }
+    if (refresh && FMain)
+        for (TFormVerwDienste *verw : FMain->GetFormVerwList()) {
+            verw->DeleteGrpAdr();
+            verw->InitData(FObjekte, MainHandle());
+            verw->InitGrpAdr(MainHandle(), FGrpAdrOrdner.get(), FMainGroups, FMidSubGroups);
+        }
+    if (FRoot) {
+        if (auto *device = dynamic_cast<TVumaEtsDevice *>(FRoot))
+            device->SetPhysAdrText(GetPhysAdr(FDeviceId));
+        FRoot->Write(*GetDatenSatz(FRoot));
+        if (FMain)
+            FMain->UpdateObjektAnzahl(FRoot->GetName(true), static_cast<int>(FObjekte.size()));
+    }
+    return true;
+}
+
+bool TDeviceInstanz::WriteBlob() {
+    LOG_FKT("DeviceInstanz::WriteBlob");
+    if (FRoot)
+        FRoot->Write(*GetDatenSatz(FRoot));
+    CopyStrukturDatenToDB(nullptr, FDatenStream.get());
+    // The bus tool takes the bytes from a buffer of its own, not from the stream.
+    std::vector<unsigned char> buffer(FDatenStream->Memory(),
+                                      FDatenStream->Memory() + FDatenStream->Size());
+    TEts2Cdi *cdi = FMain ? FMain->GetEts2Cdi() : nullptr;
+    const bool stored =
+        cdi && cdi->BlobWrite(buffer.data(), static_cast<unsigned long>(buffer.size()), FDeviceId);
+    if (!stored)
+        MessageBox(MainHandle(), SprText(9125), SprText(9041), MB_ICONWARNING);
+    DebugKopie(RegKeyWriteSaveBlob, RegKeySaveBlob);
+    return stored;
+}
+
+void TDeviceInstanz::ParseData(TMemoryStream &input, TMemoryStream &output,
+                               const AnsiString &name) {
+    LOG_FKT("DeviceInstanz::ParseData");
+    const AnsiString open = "<" + name + ">";
+    const AnsiString close = "</" + name + ">";
+    const std::string_view data(reinterpret_cast<const char *>(input.Memory()),
+                                static_cast<size_t>(input.Size()));
+    // The writer puts every tag on a line of its own, so in the record sections a tag counts
+    // only at a line start: a text that holds "</DB>" does not end the records. The component
+    // data are raw bytes and are searched plainly.
+    const bool lineStart = name != FSecCompData;
+    auto find = [&](const AnsiString &tag, size_t from) {
+        for (size_t pos = data.find(tag, from); pos != std::string_view::npos;
+             pos = data.find(tag, pos + 1))
+            if (!lineStart || pos == 0 || data[pos - 1] == '\n' || data[pos - 1] == '\r')
+                return pos;
+        return std::string_view::npos;
+    };
+
+    const size_t tag = find(open, 0);
+    if (tag == std::string_view::npos)
+        return;
+    size_t begin = tag + open.size();
+    if (begin < data.size() && data[begin] == '\r') {
+        ++begin;
+        if (begin < data.size() && data[begin] == '\n')
+            ++begin;
+    }
+    const size_t closing = find(close, begin);
+    if (closing == std::string_view::npos)
+        return;
+    size_t end = closing;
+    if (end > begin && data[end - 1] == '\n') {
+        --end;
+        if (end > begin && data[end - 1] == '\r')
+            --end;
+    }
+    if (end > begin)
+        output.WriteBuffer(data.data() + begin, static_cast<long long>(end - begin));
+}
+
+void TDeviceInstanz::ClearDatenStream() {
+    LOG_FKT("DeviceInstanz::ClearDatenStream");
+    FDatenStream->SetSize(0);
+    FDatenStream->SetPosition(0);
+}

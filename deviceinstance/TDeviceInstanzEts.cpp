@@ -1,0 +1,68 @@
+// What the device instance reads of the bus tool about its device: the physical address, the
+// device's and project's texts, and the device-parameter writer.
+#include "deviceinstance/TDeviceInstanz.h"
+
+#include "deviceinstance/TFormMainDienste.h"
+#include "platform/bustool/RecordText.h"
+#include "platform/bustool/TEts2Cdi.h"
+#include "platform/bustool/TEtsDeviceParam.h"
+#include "platform/log/Log.h"
+
+#include <cstdio>
+#include <cstring>
+
+AnsiString TDeviceInstanz::GetPhysAdr(long deviceId) {
+    LOG_FKT("DeviceInstanz::GetPhysAdr");
+    TEts2Cdi *cdi = FMain ? FMain->GetEts2Cdi() : nullptr;
+    if (!cdi)
+        return {};
+    DAL_DEVICE device{};
+    device.size = sizeof(device);
+    if (cdi->DalGetDeviceData(DAL_BY_ID, deviceId, -1, -1, -1, -1, &device) != DAL_OK)
+        return {};
+    DAL_LINE line{};
+    line.size = sizeof(line);
+    if (cdi->DalGetLineData(DAL_BY_ID, device.lineId, -1L, &line) != DAL_OK)
+        return {};
+    DAL_AREA area{};
+    area.size = sizeof(area);
+    if (cdi->DalGetAreaData(DAL_BY_ID, line.areaId, -1L, &area) != DAL_OK)
+        return {};
+    // The packed fields are copied out before they are formatted.
+    const int bereich = area.address;
+    const long linie = line.number;
+    const long teilnehmer = device.address;
+    char text[32];
+    std::snprintf(text, sizeof(text), "%02d.%02ld.%03ld", bereich, linie, teilnehmer);
+    return text;
+}
+
+TDeviceInstanz::TDeviceEtsInfo &TDeviceInstanz::GetDeviceEtsInfo(TDeviceEtsInfo &out) {
+    LOG_FKT("DeviceInstanz::GetDeviceEtsInfo");
+    TEts2Cdi *cdi = FMain ? FMain->GetEts2Cdi() : nullptr;
+    if (!cdi)
+        return out;
+    DAL_DEVICE device{};
+    device.size = sizeof(device);
+    if (cdi->DalGetDeviceData(DAL_BY_ID, FDeviceId, -1, -1, -1, -1, &device) == DAL_OK) {
+        out.ProductText = GetRecordText(device.productText);
+        out.DeviceName = GetRecordText(device.name);
+        DAL_PROJECT project{};
+        project.size = sizeof(project);
+        if (cdi->DalGetProjectData(DAL_BY_ID, device.projectId, &project) == DAL_OK)
+            out.ProjectName = GetRecordText(project.name);
+    }
+    out.PhysAdr = GetPhysAdr(FDeviceId);
+    return out;
+}
+
+TEtsDeviceParam *TDeviceInstanz::GetEtsDeviceParam() {
+    LOG_FKT("DeviceInstanz::GetEtsDeviceParam");
+    if (!FEtsDeviceParam) {
+        TEts2Cdi *cdi = FMain ? FMain->GetEts2Cdi() : nullptr;
+        if (!cdi)
+            return nullptr;
+        FEtsDeviceParam = std::make_unique<TEtsDeviceParam>(cdi, FDeviceId);
+    }
+    return FEtsDeviceParam.get();
+}

@@ -1,0 +1,33 @@
+// What the device instance asks of the main window and its data module (implemented by the
+// shell's TFormMain and by the tests' fake), so that the device instance does not depend on
+// the shell. The main window owns the bus-tool interface object and the project windows.
+#pragma once
+
+#include "platform/vcl/AnsiString.h"
+#include "platform/win/Messages.h"
+
+#include <vector>
+
+class TEts2Cdi;
+class TFormVerwDienste;
+
+class TFormMainDienste {
+public:
+    virtual ~TFormMainDienste() = default;
+
+    // The main window's handle: owner of the message boxes and of every panel object.
+    virtual HWND GetHandle() const = 0;
+    // The process's one bus-tool interface object.
+    virtual TEts2Cdi *GetEts2Cdi() = 0;
+    // The full path of the running program (the data module's).
+    virtual void GetModuleName(AnsiString &path) = 0;
+    // The settings file's path (the data module's).
+    virtual AnsiString GetIniFile() = 0;
+    // Sets the text of a status-bar panel (0 to 3).
+    virtual void SetStatusPanel(int panel, const AnsiString &text) = 0;
+    // Shows the current device's root name and its number of objects.
+    virtual void UpdateObjektAnzahl(const AnsiString &rootName, int objectCount) = 0;
+    // The open project windows in the main window's order, and the active one (or null).
+    virtual std::vector<TFormVerwDienste *> GetFormVerwList() = 0;
+    virtual TFormVerwDienste *GetActiveFormVerv() = 0;
+};

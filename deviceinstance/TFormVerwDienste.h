@@ -1,0 +1,30 @@
+// What the device instance asks of a project window (implemented by the shell's TFormVerw and
+// by the tests' fake), so that the device instance does not depend on the shell. After the
+// device's data were read anew the instance calls, on every project window and in this order,
+// DeleteGrpAdr, InitData and InitGrpAdr.
+#pragma once
+
+#include "platform/win/Messages.h"
+
+#include <map>
+#include <memory>
+
+class TDataBasis;
+
+// Objects by record handle (or by the bus tool's group id), owned by the device instance and
+// walked in key order.
+using TObjektMap = std::map<int, std::unique_ptr<TDataBasis>>;
+
+class TFormVerwDienste {
+public:
+    virtual ~TFormVerwDienste() = default;
+
+    // Removes the group-address nodes of the tree.
+    virtual void DeleteGrpAdr() = 0;
+    // Rebuilds the tree from the device's objects; mainWindow is the handle the nodes use.
+    virtual void InitData(const TObjektMap &objects, HWND mainWindow) = 0;
+    // Rebuilds the group-address nodes under the folder from the main-group map and the
+    // map of middle and sub groups (no folder: none).
+    virtual void InitGrpAdr(HWND mainWindow, TDataBasis *folder, const TObjektMap &mainGroups,
+                            const TObjektMap &midSubGroups) = 0;
+};

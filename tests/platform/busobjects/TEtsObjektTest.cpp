@@ -1,0 +1,201 @@
+// The bus objects: their group-address links, how they keep them in their records, their
+// bus-tool values, and the default-name alignment.
+#include "platform/busobjects/TEtsObjekt.h"
+#include "FakeMainWindow.h"
+#include "objectmodel/RDeviceRequest.h"
+#include "platform/objectbase/MainWindowMessages.h"
+#include "platform/win/MessageBox.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Link = TObjektBasis::RecGrpAdrId;
+
+std::unique_ptr<TEtsObjekt> Objekt(TFakeMainWindow &main, int handle) {
+    auto o = std::make_unique<TEtsObjekt>(main.Handle(), 1, 2, "Objekt", 11, 22, 33, 44, 55, 66, 0,
+                                          8, 2, 0, handle);
+    o->KonvertHandle(&main.HandleTable());
+    return o;
+}
+
+TEST(TObjektBasis, LinksKeepTheirOrderAndEachSubGroupOnce) {
+    TFakeMainWindow main;
+    auto o = Objekt(main, 5);
+    EXPECT_FALSE(o->ExistSubGroupId(7));
+    o->AddSubGroupLink(7, 0x0801, false);
+    o->AddSubGroupLink(9, 0x0802, false);
+    o->AddSubGroupLink(7, 0x0803, false);
+    EXPECT_EQ(o->GetSubGroupLinks(), (std::vector<Link>{{7, 0x0803}, {9, 0x0802}}));
+    EXPECT_TRUE(o->ExistSubGroupId(9));
+    EXPECT_TRUE(o->DeleteSubGroupLink(7));
+    EXPECT_FALSE(o->DeleteSubGroupLink(7));
+    EXPECT_EQ(o->GetSubGroupLinks(), (std::vector<Link>{{9, 0x0802}}));
+    o->ClearAllSubGroupLink();
+    EXPECT_TRUE(o->GetSubGroupLinks().empty());
+}
+
+TEST(TObjektBasis, SelectableGroupAddressesAndIcon) {
+    TFakeMainWindow main;
+    auto o = Objekt(main, 5);
+    EXPECT_EQ(o->GetNumberSelectableGrpAdr(), TObjektBasis::DefaultSelectableGrpAdr);
+    o->SetNumberSelectableGrpAdr(1);
+    EXPECT_EQ(o->GetNumberSelectableGrpAdr(), 1);
+    EXPECT_EQ(o->GetIcon(), TEtsObjekt::IconOhneGrpAdr);
+    o->AddSubGroupLink(7, 1, false);
+    EXPECT_EQ(o->GetIcon(), TEtsObjekt::IconMitGrpAdr);
+    EXPECT_EQ(o->GetTyp(), 806);
+    EXPECT_EQ(o->GetEtsObjektTyp(), 7) << "the object type less one: the bus type code";
+}
+
+TEST(TEtsObjekt, WritesItsValuesAndLinksIntoItsRecordAndChain) {
+    TFakeMainWindow main;
+    auto o = Objekt(main, 5);
+    o->SetParameterWert(3);
+    o->SetEtsDeviceId(77);
+    o->SetPosId(33);
+    o->AddSubGroupLink(7, 0x0801, false);
+    o->AddSubGroupLink(8, 0x0802, false);
+    o->AddSubGroupLink(9, 0x0803, false);
+    TDatenStruktur *record = main.GetDatenSatz(1, 2, 5);
+    o->Write(*record);
+
+    EXPECT_EQ(record->Typ, 806);
+    EXPECT_EQ(record->Param1, 33);
+    EXPECT_EQ(record->Param3, 3);
+    EXPECT_EQ(record->Param17, 3);
+    EXPECT_EQ(record->Param4, 33);
+    EXPECT_EQ(record->Param5, 77);
+    EXPECT_EQ(record->Param6, 44);
+    EXPECT_EQ(record->Param7, 66);
+    EXPECT_EQ(record->Param8, 8);
+    EXPECT_EQ(record->Param9, 11);
+    EXPECT_EQ(record->Param10, 22);
+    EXPECT_EQ(record->Param11, 0);
+    EXPECT_EQ(record->Param12, 2);
+    EXPECT_EQ(record->Param16, 55);
+    EXPECT_EQ(record->Param14, 7);
+    EXPECT_EQ(record->Param15, 0x0801);
+    // The further links hang under the object as chained records.
+    const TDatenStruktur *second = main.FindDatenSatz(1, record->Next);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->Typ, TDataBasis::TypNebenDatensatz);
+    EXPECT_EQ(second->Parent, 5);
+    EXPECT_EQ(second->Param14, 8);
+    const TDatenStruktur *third = main.FindDatenSatz(1, second->Next);
+    ASSERT_NE(third, nullptr);
+    EXPECT_EQ(third->Param14, 9);
+    EXPECT_EQ(third->Param15, 0x0803);
+    EXPECT_EQ(third->Next, 0);
+    EXPECT_EQ(main.DatenSatzCount(), 3);
+
+    // Written again with the same links: the chain is overwritten in place.
+    const int secondHandle = record->Next;
+    o->Write(*record);
+    EXPECT_EQ(record->Next, secondHandle);
+    EXPECT_EQ(main.DatenSatzCount(), 3);
+
+    // Fewer links: the chain is cut behind the last one (1129).
+    o->DeleteSubGroupLink(8);
+    o->DeleteSubGroupLink(9);
+    o->Write(*record);
+    EXPECT_EQ(record->Next, 0);
+    EXPECT_EQ(main.DatenSatzCount(), 1);
+    o->ClearAllSubGroupLink();
+    o->Write(*record);
+    EXPECT_EQ(record->Param14, 0);
+    EXPECT_EQ(record->Param15, 0);
+}
+
+TEST(TEtsObjekt, ALinkWithoutARecordIsReportedNotLost) {
+    TFakeMainWindow main;
+    TMessageBoxRecorder boxes;
+    // Without the handle table no chained record can be made.
+    TEtsObjekt o(main.Handle(), 1, 2, "Objekt", 11, 22, 33, 44, 55, 66, 0, 8, 2, 0, 5);
+    o.AddSubGroupLink(7, 0x0801, false);
+    o.AddSubGroupLink(8, 0x0802, false);
+    TDatenStruktur *record = main.GetDatenSatz(1, 2, 5);
+    o.Write(*record);
+    EXPECT_EQ(record->Param14, 7);
+    EXPECT_EQ(record->Next, 0);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].caption, "TObjektBasis::Write");
+    EXPECT_NE(boxes.Boxes()[0].text.find("2050"), AnsiString::npos);
+    EXPECT_EQ(o.GetSubGroupLinks().size(), 2u) << "the object keeps both";
+}
+
+TEST(TEtsObjekt, LoadsWhatItWrote) {
+    TFakeMainWindow main;
+    auto o = Objekt(main, 5);
+    o->SetParameterWert(4);
+    o->AddSubGroupLink(7, 0x0801, false);
+    o->AddSubGroupLink(8, 0x0802, false);
+    TDatenStruktur *record = main.GetDatenSatz(1, 2, 5);
+    o->Write(*record);
+
+    TEtsObjekt loaded(main.Handle(), 1, 2, "", -1, -1, -1, -1, -1, -1, 0, 0, 1, 0, 5);
+    TDatenStruktur copy = *record;
+    loaded.InitFromDB(copy);
+    EXPECT_EQ(loaded.GetCommObjectId(), 11);
+    EXPECT_EQ(loaded.GetDeviceObjectId(), 22);
+    EXPECT_EQ(loaded.GetObjectNumber(), 33);
+    EXPECT_EQ(loaded.GetReference(), 44);
+    EXPECT_EQ(loaded.GetParameterId(), 55);
+    EXPECT_EQ(loaded.GetFlags(), 66);
+    EXPECT_EQ(loaded.GetObjectType(), 8);
+    EXPECT_EQ(loaded.GetDirection(), 2);
+    EXPECT_EQ(loaded.GetParameterWert(), 4);
+    EXPECT_EQ(loaded.GetSubGroupLinks(), o->GetSubGroupLinks());
+}
+
+TEST(TEtsObjekt, ALoopingChainIsReadOnce) {
+    TFakeMainWindow main;
+    TDatenStruktur own;
+    own.Handle = 5;
+    own.Typ = 806;
+    own.Parent = 2;
+    own.System = 1;
+    own.Next = 6;
+    own.Param14 = 7;
+    TDatenStruktur sub;
+    sub.Handle = 6;
+    sub.Typ = TDataBasis::TypNebenDatensatz;
+    sub.Parent = 5;
+    sub.System = 1;
+    sub.Next = 5;
+    sub.Param14 = 8;
+    main.AddDatenSatz(own);
+    main.AddDatenSatz(sub);
+    TEtsObjekt o(main.Handle(), 1, 2, "", -1, -1, -1, -1, -1, -1, 0, 0, 1, 0, 5);
+    o.InitFromDB(own);
+    EXPECT_EQ(o.GetSubGroupLinks(), (std::vector<Link>{{7, 0}, {8, 0}}));
+}
+
+TEST(TEtsObjekt, TheIdSettersTakeTheNewProjectsIds) {
+    TFakeMainWindow main;
+    auto o = Objekt(main, 5);
+    o->SetCommObjectId(101);
+    o->SetDeviceObjectId(202);
+    o->SetParameterId(303);
+    EXPECT_EQ(o->GetCommObjectId(), 101);
+    EXPECT_EQ(o->GetDeviceObjectId(), 202);
+    EXPECT_EQ(o->GetParameterId(), 303);
+}
+
+TEST(TEtsObjekt, DatenAbgleichTakesTheDefaultName) {
+    TFakeMainWindow main;
+    auto o = Objekt(main, 5);
+    main.Script(AzMsg::DeviceRequest2::Id, [](RDeviceRequest &r) -> LRESULT {
+        if (r.Code != AzRequest::DefaultName || !r.Text)
+            return 0;
+        *r.Text = "Schalten [Ein/Aus]";
+        return 1;
+    });
+    EXPECT_TRUE(o->DatenAbgleich(true, false));
+    EXPECT_EQ(o->GetName(true), "Schalten [Ein/Aus]");
+    main.Script(AzMsg::DeviceRequest2::Id, LRESULT{0});
+    EXPECT_FALSE(o->DatenAbgleich(true, false));
+    EXPECT_EQ(o->GetName(true), "Schalten [Ein/Aus]");
+}
+
+} // namespace
