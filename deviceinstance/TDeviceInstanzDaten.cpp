@@ -5,6 +5,7 @@
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/RegIniNamen.h"
 #include "foundation/SprTexte.h"
+#include "platform/busobjects/TGrpAdrOrdner.h"
 #include "platform/busobjects/TVumaEtsDevice.h"
 #include "platform/bustool/TEts2Cdi.h"
 #include "platform/log/Log.h"
