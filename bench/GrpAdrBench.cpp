@@ -19,7 +19,7 @@ constexpr int kObjekte = 127, kLinksJeObjekt = 2;   // 254 links on 254 addresse
 
 // The full panel, a project with many group addresses, and bus objects holding links.
 TUmgebung &GrpAdrUmgebung() {
-    static TUmgebung &u = [] () -> TUmgebung & {
+    static TUmgebung &u = []() -> TUmgebung & {
         TUmgebung &e = Umgebung();
         TProjectDatabase &db = e.Dienste.Project().Database();
         {
@@ -56,8 +56,8 @@ void BM_GetGrpAdrFromServer(benchmark::State &state) {
     TUmgebung &u = GrpAdrUmgebung();
     for (auto _ : state)
         benchmark::DoNotOptimize(u.Device->GetGrpAdrFromServer());
-    state.counters["groups"] = static_cast<double>(u.Device->GetMidSubGroups().size() +
-                                                   u.Device->GetMainGroups().size());
+    state.counters["groups"] =
+        static_cast<double>(u.Device->GetMidSubGroups().size() + u.Device->GetMainGroups().size());
 }
 BENCHMARK(BM_GetGrpAdrFromServer)->Unit(benchmark::kMillisecond);
 

@@ -120,8 +120,8 @@ LRESULT ObjektFlag(TDeviceInstanz &device, WPARAM wParam, LPARAM lParam) {
             return m.Pruefen ? device.CheckObjektFlag(*m.Flag) : device.ChangeObjektFlag(*m.Flag);
         } catch (const std::exception &e) {
             TFormMainDienste *main = device.GetFormMain();
-            MessageBox(main ? main->GetHandle() : nullptr,
-                       SprText(9128) + "\n\n" + e.what(), SprText(9041), MB_ICONWARNING);
+            MessageBox(main ? main->GetHandle() : nullptr, SprText(9128) + "\n\n" + e.what(),
+                       SprText(9041), MB_ICONWARNING);
             return 0;
         }
     });

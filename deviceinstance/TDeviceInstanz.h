@@ -247,8 +247,8 @@ public:
                                     TDataBasis *parent, bool confirm);
     bool GetEtsObjectByDisplayOrder(int16_t parameterId, int32_t *value,
                                     std::list<TEtsObjekt *> &out);
-    int CreateObjects(const std::vector<tagDAL_OBJECT_INFO> &list, int32_t base,
-                      TDataBasis *parent, int16_t parameterId);
+    int CreateObjects(const std::vector<tagDAL_OBJECT_INFO> &list, int32_t base, TDataBasis *parent,
+                      int16_t parameterId);
     int DeleteObjektInstanzen(const std::vector<tagDAL_OBJECT_INFO> &list);
     bool CheckObjectParamResult(int code, int16_t parameterId, int32_t value);
     void CreateEtsDBList(std::vector<DAL_DEVICE_PARAM> &params,

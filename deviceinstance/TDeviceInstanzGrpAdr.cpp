@@ -74,14 +74,13 @@ bool TDeviceInstanz::GetGrpAdrFromServer() {
     if (gelesen) {
         for (TEtsMainGroup *main = FGruppenAdressen->GetMainGroupFirst(); main;
              main = FGruppenAdressen->GetMainGroupNext())
-            FMainGroups.emplace(main->GetGroupId(),
-                                std::make_unique<TVumaGrpAdrMain>(MainHandle(), 0, 0,
-                                                                  main->GetName(), 1, main));
+            FMainGroups.emplace(
+                main->GetGroupId(),
+                std::make_unique<TVumaGrpAdrMain>(MainHandle(), 0, 0, main->GetName(), 1, main));
         MakeMidSubAdrGrp();
         FGroupsBuilt = true;
         if (!FGrpAdrOrdner) {
-            FGrpAdrOrdner =
-                std::make_unique<TGrpAdrOrdner>(MainHandle(), 0, 0, SprText(9141), 1);
+            FGrpAdrOrdner = std::make_unique<TGrpAdrOrdner>(MainHandle(), 0, 0, SprText(9141), 1);
             FGrpAdrOrdner->SetPosId(100);
         }
     }
@@ -138,8 +137,7 @@ void TDeviceInstanz::MakeMidSubAdrGrp() {
 }
 
 void TDeviceInstanz::EnterGrpAdr(TEtsSubGroup *subGroup, TVumaGrpAdrMain *&main,
-                                 TVumaGrpAdrMiddle *&middle, TVumaGrpAdrSub *&sub,
-                                 bool (&neu)[3]) {
+                                 TVumaGrpAdrMiddle *&middle, TVumaGrpAdrSub *&sub, bool (&neu)[3]) {
     LOG_FKT("DeviceInstanz::EnterGrpAdr");
     TEtsMiddleGroup *middleGroup = subGroup->GetMiddleGroup();
     TEtsMainGroup *mainGroup = middleGroup ? middleGroup->GetMainGroup() : nullptr;
@@ -163,8 +161,7 @@ void TDeviceInstanz::EnterGrpAdr(TEtsSubGroup *subGroup, TVumaGrpAdrMain *&main,
                                FMidSubGroups, middleGroup->GetGroupId(),
                                [&] {
                                    return std::make_unique<TVumaGrpAdrMiddle>(
-                                       MainHandle(), 0, 0, middleGroup->GetName(), 1,
-                                       middleGroup);
+                                       MainHandle(), 0, 0, middleGroup->GetName(), 1, middleGroup);
                                },
                                neu[1]))
                          : nullptr;
@@ -313,7 +310,9 @@ AnsiString TDeviceInstanz::GetNextHighestAndFreeGrpAdr(bool &threeLevel) {
     for (const auto &[id, object] : FMidSubGroups)
         if (const auto *sub = dynamic_cast<const TVumaGrpAdrSub *>(object.get()))
             words.insert(sub->GetGrpAddr());
-    auto text = [&](uint16_t word) { return GetGroupAddressString(static_cast<short>(word), threeLevel); };
+    auto text = [&](uint16_t word) {
+        return GetGroupAddressString(static_cast<short>(word), threeLevel);
+    };
     if (words.empty())
         return text(1);
     const uint16_t highest = *words.rbegin();
@@ -393,8 +392,7 @@ int TDeviceInstanz::GetObjektDataFromSubGroup(TVumaGrpAdrSub *subGroup,
         }
         DAL_DEVICE device{};
         device.size = sizeof(device);
-        if (cdi->DalGetDeviceData(DAL_BY_ID, object.deviceId, -1, -1, -1, -1, &device) ==
-            DAL_OK) {
+        if (cdi->DalGetDeviceData(DAL_BY_ID, object.deviceId, -1, -1, -1, -1, &device) == DAL_OK) {
             row.ProduktText = GetRecordText(device.productText);
             row.GeraeteName = GetRecordText(device.name);
         }

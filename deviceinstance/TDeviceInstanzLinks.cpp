@@ -246,9 +246,9 @@ bool TDeviceInstanz::CheckObjektFlag(const RObjektFlag &request) {
     TEts2Cdi *cdi = Cdi();
     DAL_DEVICE_OBJECT record{};
     record.size = sizeof(record);
-    const int result = cdi ? cdi->DalGetDeviceObjectData(DAL_BY_ID, request.DeviceObjectId,
-                                                         FDeviceId, &record)
-                           : DAL_ERR;
+    const int result =
+        cdi ? cdi->DalGetDeviceObjectData(DAL_BY_ID, request.DeviceObjectId, FDeviceId, &record)
+            : DAL_ERR;
     switch (result) {
     case DAL_OK: {
         const TFlagArt *art = FlagArt(request.Kind);
@@ -277,8 +277,8 @@ bool TDeviceInstanz::OpenDlgGrpAdrToObject(TDataBasis *data) {
     LOG_FKT("DeviceInstanz::OpenDlgGrpAdrToObject");
     auto *object = dynamic_cast<TEtsObjekt *>(data);
     if (!object) {
-        MessageBox(MainHandle(), "Invalid DataPointer", "Error: TDeviceInstanz::OpenDlgGrpAdrToObject",
-                   MB_OK);
+        MessageBox(MainHandle(), "Invalid DataPointer",
+                   "Error: TDeviceInstanz::OpenDlgGrpAdrToObject", MB_OK);
         return false;
     }
     std::vector<TObjektBasis::RecGrpAdrId> links = object->GetSubGroupLinks();
@@ -311,9 +311,8 @@ bool TDeviceInstanz::OpenDlgGrpAdrToObject(TDataBasis *data) {
         return true;
 
     for (const TObjektBasis::RecGrpAdrId &link : links) {
-        const auto it = std::find_if(alt.begin(), alt.end(), [&](const auto &a) {
-            return a.SubGroupId == link.SubGroupId;
-        });
+        const auto it = std::find_if(
+            alt.begin(), alt.end(), [&](const auto &a) { return a.SubGroupId == link.SubGroupId; });
         if (it != alt.end())
             alt.erase(it);
         if (!object->ExistSubGroupId(link.SubGroupId) &&

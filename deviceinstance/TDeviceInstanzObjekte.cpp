@@ -22,8 +22,13 @@ namespace {
 // on every way out.
 class TBestaetigungFuerEinenAufruf {
 public:
-    TBestaetigungFuerEinenAufruf(bool &flag) : FFlag(flag) {}
-    ~TBestaetigungFuerEinenAufruf() { FFlag = true; }
+    explicit TBestaetigungFuerEinenAufruf(bool &flag) : FFlag(flag) {
+        LOG_FKT("TBestaetigungFuerEinenAufruf::TBestaetigungFuerEinenAufruf");
+    }
+    ~TBestaetigungFuerEinenAufruf() {
+        LOG_FKT("TBestaetigungFuerEinenAufruf::~TBestaetigungFuerEinenAufruf");
+        FFlag = true;
+    }
     TBestaetigungFuerEinenAufruf(const TBestaetigungFuerEinenAufruf &) = delete;
     TBestaetigungFuerEinenAufruf &operator=(const TBestaetigungFuerEinenAufruf &) = delete;
 

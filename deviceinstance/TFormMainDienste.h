@@ -43,8 +43,7 @@ public:
     // active project window; false when none was made.
     virtual bool MakeNode(TDataBasis *object, TDataBasis *parent) = 0;
     // The nodes of a newly created group address, in every project window.
-    virtual void CreateGroupAddressNodes(TDataBasis *main, TDataBasis *middle,
-                                         TDataBasis *sub) = 0;
+    virtual void CreateGroupAddressNodes(TDataBasis *main, TDataBasis *middle, TDataBasis *sub) = 0;
     // The device's dialogs.
     virtual TDeviceDialoge *GetDeviceDialoge() = 0;
 };

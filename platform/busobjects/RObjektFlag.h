@@ -6,8 +6,14 @@
 
 struct RObjektFlag {
     // The flag kinds.
-    enum : int32_t { Kommunikation = 0, Lesen = 1, Schreiben = 2, Uebertragen = 3,
-                     Aktualisieren = 4, Keins = 5 };
+    enum : int32_t {
+        Kommunikation = 0,
+        Lesen = 1,
+        Schreiben = 2,
+        Uebertragen = 3,
+        Aktualisieren = 4,
+        Keins = 5
+    };
 
     int32_t DeviceObjectId = 0;
     int32_t Kind = 0;

@@ -64,7 +64,8 @@ bool TVumaGrpAdr::AllowChild(int typ) const {
     LOG_FKT("TVumaGrpAdr::AllowChild");
     // With two levels a main group holds its sub groups directly.
     const int16_t kind = Ebene(FTyp).Kind;
-    return kind != 0 && (typ == kind || (FTyp == TVumaGrpAdrMain::Typ && typ == TVumaGrpAdrSub::Typ));
+    return kind != 0 &&
+           (typ == kind || (FTyp == TVumaGrpAdrMain::Typ && typ == TVumaGrpAdrSub::Typ));
 }
 
 bool TVumaGrpAdr::AllowDrop(TDataBasis *) {

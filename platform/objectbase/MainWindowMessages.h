@@ -33,32 +33,32 @@ struct RObjektFlag;
 
 // The message ids (decimal in the comment).
 enum : UINT {
-    WM_AZ_GET_DATA_POINTER = WM_USER + 101,      // 1125
-    WM_AZ_AKTUALISIERE_ANSICHT = WM_USER + 102,  // 1126
-    WM_AZ_GET_DATENSATZ = WM_USER + 103,         // 1127
-    WM_AZ_DELETE_NEXT_DATENSATZ = WM_USER + 105, // 1129
-    WM_AZ_SET_MODIFIED = WM_USER + 106,          // 1130
-    WM_AZ_DEVICE_REQUEST = WM_USER + 109,        // 1133
-    WM_AZ_ACTIVATE_CELL = WM_USER + 112,         // 1136
-    WM_AZ_UPDATE_TREE_NAMES = WM_USER + 114,     // 1138
-    WM_AZ_USER_OBJECT_MESSAGE = WM_USER + 120,   // 1144
-    WM_AZ_LINK_TO_SUB_GROUP = WM_USER + 121,     // 1145
-    WM_AZ_UNLINK_FROM_SUB_GROUP = WM_USER + 122, // 1146
-    WM_AZ_PROGRESS_ABBRUCH = WM_USER + 123,      // 1147
-    WM_AZ_GET_GRP_ADR_NR = WM_USER + 124,        // 1148
-    WM_AZ_GET_GRP_ADR_NR_ZAHL = WM_USER + 125,   // 1149
-    WM_AZ_GRP_ADR_SENDEND = WM_USER + 126,       // 1150
-    WM_AZ_GRP_ADR_NICHT_SENDEND = WM_USER + 127, // 1151
-    WM_AZ_OBJEKT_FLAG = WM_USER + 128,           // 1152
-    WM_AZ_DLG_GRP_ADR_TO_OBJECT = WM_USER + 129, // 1153
-    WM_AZ_ABGLEICH_FORMVERW = WM_USER + 133,     // 1157
-    WM_AZ_GET_PHYS_ADR = WM_USER + 134,          // 1158
-    WM_AZ_SET_OBJ_FKT_TO_DATA = WM_USER + 135,   // 1159
-    WM_AZ_ETS_OBJEKT_CHECK = WM_USER + 136,      // 1160
-    WM_AZ_DEVICE_REQUEST_2 = WM_USER + 137,      // 1161
-    WM_AZ_REFRESH_OTHER_WINDOWS = WM_USER + 139, // 1163
-    WM_AZ_GET_DATENSATZ_SYSTEM = WM_USER + 140,  // 1164
-    WM_AZ_GET_DEVICE_PARAM = WM_USER + 146,      // 1170
+    WM_AZ_GET_DATA_POINTER = WM_USER + 101,       // 1125
+    WM_AZ_AKTUALISIERE_ANSICHT = WM_USER + 102,   // 1126
+    WM_AZ_GET_DATENSATZ = WM_USER + 103,          // 1127
+    WM_AZ_DELETE_NEXT_DATENSATZ = WM_USER + 105,  // 1129
+    WM_AZ_SET_MODIFIED = WM_USER + 106,           // 1130
+    WM_AZ_DEVICE_REQUEST = WM_USER + 109,         // 1133
+    WM_AZ_ACTIVATE_CELL = WM_USER + 112,          // 1136
+    WM_AZ_UPDATE_TREE_NAMES = WM_USER + 114,      // 1138
+    WM_AZ_USER_OBJECT_MESSAGE = WM_USER + 120,    // 1144
+    WM_AZ_LINK_TO_SUB_GROUP = WM_USER + 121,      // 1145
+    WM_AZ_UNLINK_FROM_SUB_GROUP = WM_USER + 122,  // 1146
+    WM_AZ_PROGRESS_ABBRUCH = WM_USER + 123,       // 1147
+    WM_AZ_GET_GRP_ADR_NR = WM_USER + 124,         // 1148
+    WM_AZ_GET_GRP_ADR_NR_ZAHL = WM_USER + 125,    // 1149
+    WM_AZ_GRP_ADR_SENDEND = WM_USER + 126,        // 1150
+    WM_AZ_GRP_ADR_NICHT_SENDEND = WM_USER + 127,  // 1151
+    WM_AZ_OBJEKT_FLAG = WM_USER + 128,            // 1152
+    WM_AZ_DLG_GRP_ADR_TO_OBJECT = WM_USER + 129,  // 1153
+    WM_AZ_ABGLEICH_FORMVERW = WM_USER + 133,      // 1157
+    WM_AZ_GET_PHYS_ADR = WM_USER + 134,           // 1158
+    WM_AZ_SET_OBJ_FKT_TO_DATA = WM_USER + 135,    // 1159
+    WM_AZ_ETS_OBJEKT_CHECK = WM_USER + 136,       // 1160
+    WM_AZ_DEVICE_REQUEST_2 = WM_USER + 137,       // 1161
+    WM_AZ_REFRESH_OTHER_WINDOWS = WM_USER + 139,  // 1163
+    WM_AZ_GET_DATENSATZ_SYSTEM = WM_USER + 140,   // 1164
+    WM_AZ_GET_DEVICE_PARAM = WM_USER + 146,       // 1170
     WM_AZ_GET_GA_ID_FROM_GA_WORD = WM_USER + 187, // 1211
 };
 
@@ -383,18 +383,18 @@ struct SetObjFktToData : TMessage<WM_AZ_SET_OBJ_FKT_TO_DATA, LRESULT> {
     static SetObjFktToData Decode(WPARAM wParam, LPARAM lParam);
 };
 
-using AktualisiereAnsicht = TZelle<WM_AZ_AKTUALISIERE_ANSICHT>;          // 1126
-using SetModified = TLeer<WM_AZ_SET_MODIFIED, void>;                     // 1130
-using DeviceRequest = TAnfrage<WM_AZ_DEVICE_REQUEST>;                    // 1133
-using ActivateCell = TZelle<WM_AZ_ACTIVATE_CELL>;                        // 1136
-using UpdateTreeNames = TLeer<WM_AZ_UPDATE_TREE_NAMES, void>;            // 1138
-using UserObjectMessage = TWertPaar<WM_AZ_USER_OBJECT_MESSAGE>;         // 1144
-using ProgressAbbruch = TWertPaar<WM_AZ_PROGRESS_ABBRUCH>;               // 1147
-using GetGrpAdrNr = TAusgabe<WM_AZ_GET_GRP_ADR_NR, AnsiString, LRESULT>; // 1148
+using AktualisiereAnsicht = TZelle<WM_AZ_AKTUALISIERE_ANSICHT>;              // 1126
+using SetModified = TLeer<WM_AZ_SET_MODIFIED, void>;                         // 1130
+using DeviceRequest = TAnfrage<WM_AZ_DEVICE_REQUEST>;                        // 1133
+using ActivateCell = TZelle<WM_AZ_ACTIVATE_CELL>;                            // 1136
+using UpdateTreeNames = TLeer<WM_AZ_UPDATE_TREE_NAMES, void>;                // 1138
+using UserObjectMessage = TWertPaar<WM_AZ_USER_OBJECT_MESSAGE>;              // 1144
+using ProgressAbbruch = TWertPaar<WM_AZ_PROGRESS_ABBRUCH>;                   // 1147
+using GetGrpAdrNr = TAusgabe<WM_AZ_GET_GRP_ADR_NR, AnsiString, LRESULT>;     // 1148
 using GetGrpAdrNrAsZahl = TAusgabe<WM_AZ_GET_GRP_ADR_NR_ZAHL, int, LRESULT>; // 1149
 // 1150 and 1151: W the device-object id, L the sub-group id.
-using GrpAdrSendend = TWertPaar<WM_AZ_GRP_ADR_SENDEND>;             // 1150
-using GrpAdrNichtSendend = TWertPaar<WM_AZ_GRP_ADR_NICHT_SENDEND>;  // 1151
+using GrpAdrSendend = TWertPaar<WM_AZ_GRP_ADR_SENDEND>;                  // 1150
+using GrpAdrNichtSendend = TWertPaar<WM_AZ_GRP_ADR_NICHT_SENDEND>;       // 1151
 using AbgleichFormVerw = TZelle<WM_AZ_ABGLEICH_FORMVERW>;                // 1157
 using GetPhysAdr = TAusgabe<WM_AZ_GET_PHYS_ADR, AnsiString, void>;       // 1158
 using EtsObjektCheck = TLeer<WM_AZ_ETS_OBJEKT_CHECK, void>;              // 1160

@@ -84,10 +84,10 @@ protected:
     // A three-level group address of the project; its sub group's id.
     int32_t Adresse(int main, int middle, int sub, const std::string &name = "") {
         return Db().AddGroupAddress(main, middle, sub,
-                                    name.empty() ? "GA " + std::to_string(main) + "/" +
-                                                       std::to_string(middle) + "/" +
-                                                       std::to_string(sub)
-                                                 : name);
+                                    name.empty()
+                                        ? "GA " + std::to_string(main) + "/" +
+                                              std::to_string(middle) + "/" + std::to_string(sub)
+                                        : name);
     }
     TDataBasis *Melder() { return Device->FindHandle(3); }
     // Detector 1's communication object, switched on through its parameter.

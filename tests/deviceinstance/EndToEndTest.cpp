@@ -8,7 +8,6 @@
 #include "foundation/TRegIni.h"
 
 #include "platform/bustool/TEts2Cdi.h"
-#include "platform/objectbase/MainWindowMessages.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -190,8 +189,7 @@ TEST_F(EndToEndLink, ALinkedObjectShowsInTheProjectAndSurvivesSaveAndReload) {
     const int32_t sub = Adresse(1, 0, 1, "Einbruch");
     TEtsObjekt *object = MelderObjekt();
     ASSERT_NE(object, nullptr);
-    ASSERT_EQ(AzMsg::Send(Dienste.GetHandle(), AzMsg::LinkToSubGroup{sub, object->GetHandle()}),
-              1);
+    ASSERT_TRUE(object->SendeLinkToSubGroup(sub)) << "message 1145 to the real instance";
 
     const auto links = Db().Links(Dienste.Project().PanelId());
     ASSERT_EQ(links.size(), 1u);
@@ -205,7 +203,7 @@ TEST_F(EndToEndLink, ALinkedObjectShowsInTheProjectAndSurvivesSaveAndReload) {
     Dienste.SetDevice(fresh.get());
     Device.reset();
     ASSERT_TRUE(fresh->GetDataFromServer(0, false));
-    const TEtsObjekt *loaded = fresh->GetObjectFromObjectNr(0);
+    TEtsObjekt *loaded = fresh->GetObjectFromObjectNr(0);
     ASSERT_NE(loaded, nullptr);
     ASSERT_EQ(loaded->GetSubGroupLinks().size(), 1u);
     EXPECT_EQ(loaded->GetSubGroupLinks()[0].SubGroupId, sub);
@@ -215,8 +213,9 @@ TEST_F(EndToEndLink, ALinkedObjectShowsInTheProjectAndSurvivesSaveAndReload) {
     EXPECT_EQ(loaded->GetParameterWert(), 3);
     EXPECT_TRUE(Boxes.Boxes().empty());
 
-    // The loaded object unlinks in the bus tool too.
-    EXPECT_TRUE(fresh->UnLinkFromSubGroup(sub, loaded->GetDeviceObjectId()));
+    // The loaded object unlinks in the bus tool too (message 1146).
+    EXPECT_TRUE(loaded->SendeUnLinkFromSubGroup(sub));
+    EXPECT_TRUE(loaded->GetSubGroupLinks().empty());
     EXPECT_TRUE(Db().Links(Dienste.Project().PanelId()).empty());
     Dienste.SetDevice(nullptr);
 }

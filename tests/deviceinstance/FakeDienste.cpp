@@ -4,8 +4,8 @@
 #include "platform/bustool/TEts2Cdi.h"
 #include "platform/objectbase/TDataBasis.h"
 
-#include <algorithm>
 #include "platform/objectbase/MainWindowMessages.h"
+#include <algorithm>
 
 TFakeDienste::TFakeDienste() : FRegistration(std::make_unique<TMessageTargetRegistration>(this)) {
     ModulePath = (FProject.Dir() / "pultor").string();
@@ -99,8 +99,7 @@ bool TFakeDienste::MakeNode(TDataBasis *object, TDataBasis *parent) {
     return true;
 }
 
-void TFakeDienste::CreateGroupAddressNodes(TDataBasis *main, TDataBasis *middle,
-                                           TDataBasis *sub) {
+void TFakeDienste::CreateGroupAddressNodes(TDataBasis *main, TDataBasis *middle, TDataBasis *sub) {
     FCalls.push_back("CreateGroupAddressNodes " + Name(main) + " / " + Name(middle) + " / " +
                      Name(sub));
 }
@@ -117,9 +116,8 @@ TTreeNode *TFakeDienste::AddChildNode2Data(TDataBasis *parent, TDataBasis *objec
 
 void TFakeDienste::DeleteNode(TTreeNode *node, TDataBasis *object) {
     FCalls.push_back("DeleteNode " + Name(object));
-    std::erase_if(FKnoten, [&](const auto &k) {
-        return k.get() == node || (object && k->Data == object);
-    });
+    std::erase_if(FKnoten,
+                  [&](const auto &k) { return k.get() == node || (object && k->Data == object); });
 }
 
 TTreeNode *TFakeDienste::GetNodeFromData(TDataBasis *object) {

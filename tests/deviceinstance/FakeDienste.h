@@ -42,8 +42,7 @@ public:
         std::vector<long> Offered;
         TEtsGruppenAdressen *Reader;
     };
-    using TSelGrpAddrSkript =
-        std::function<int(std::vector<TObjektBasis::RecGrpAdrId> &links)>;
+    using TSelGrpAddrSkript = std::function<int(std::vector<TObjektBasis::RecGrpAdrId> &links)>;
 
     int SelGrpAddr(int levels, TObjektBasis *object, std::vector<TObjektBasis::RecGrpAdrId> &links,
                    const std::map<long, TVumaGrpAdrSub *> &offered,
@@ -85,8 +84,7 @@ public:
     void InitData(const TObjektMap &objects, HWND mainWindow) override;
     void InitGrpAdr(HWND mainWindow, TDataBasis *folder, const TObjektMap &mainGroups,
                     const TObjektMap &midSubGroups) override;
-    TTreeNode *AddChildNode2Data(TDataBasis *parent, TDataBasis *object,
-                                 bool makeVisible) override;
+    TTreeNode *AddChildNode2Data(TDataBasis *parent, TDataBasis *object, bool makeVisible) override;
     void DeleteNode(TTreeNode *node, TDataBasis *object) override;
     TTreeNode *GetNodeFromData(TDataBasis *object) override;
     void SetNodeImages(TTreeNode *node, int image, int state, int selected) override;

@@ -27,17 +27,13 @@ TEST_P(GroupAddressString, FormatsEveryWord) {
     EXPECT_EQ(TDeviceInstanz::GetGroupAddressString(static_cast<short>(c.word), c.three), c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Woerter, GroupAddressString,
-                         ::testing::Values(TTextFall{0x0A0B, true, "1/2/11"},
-                                           TTextFall{0x0A0B, false, "1/523"},
-                                           TTextFall{0, true, "0/0/0"},
-                                           TTextFall{0, false, "0/0"},
-                                           TTextFall{0x8A0B, true, "1/2/11"},
-                                           TTextFall{0x8A0B, false, "1/523"},
-                                           TTextFall{0x7FFF, true, "15/7/255"},
-                                           TTextFall{0x7FFF, false, "15/2047"},
-                                           TTextFall{0xFFFF, true, "15/7/255"},
-                                           TTextFall{0x0001, false, "0/1"}));
+INSTANTIATE_TEST_SUITE_P(
+    Woerter, GroupAddressString,
+    ::testing::Values(TTextFall{0x0A0B, true, "1/2/11"}, TTextFall{0x0A0B, false, "1/523"},
+                      TTextFall{0, true, "0/0/0"}, TTextFall{0, false, "0/0"},
+                      TTextFall{0x8A0B, true, "1/2/11"}, TTextFall{0x8A0B, false, "1/523"},
+                      TTextFall{0x7FFF, true, "15/7/255"}, TTextFall{0x7FFF, false, "15/2047"},
+                      TTextFall{0xFFFF, true, "15/7/255"}, TTextFall{0x0001, false, "0/1"}));
 
 class GrpAdr : public TBusFixture {
 protected:
@@ -154,8 +150,9 @@ TEST_F(GrpAdr, CreateGrpAddrMakesTheMissingGroups) {
     EXPECT_EQ(sub->GetName(true), "Neu");
     EXPECT_EQ(Db().SubGroupId(3, 4, 5), sub->GetGroupId());
     EXPECT_EQ(Device->GetMainGroups().size(), 3u);
-    EXPECT_EQ(Dienste.Calls(), (std::vector<std::string>{
-                                   "CreateGroupAddressNodes Hauptgruppe 3 / Mittelgruppe 3/4 / Neu"}));
+    EXPECT_EQ(Dienste.Calls(),
+              (std::vector<std::string>{
+                  "CreateGroupAddressNodes Hauptgruppe 3 / Mittelgruppe 3/4 / Neu"}));
     // Under an existing main and middle group only the sub group is new.
     ASSERT_NE(Device->CreateGrpAddr(3, 4, 6, "Daneben"), nullptr);
     EXPECT_EQ(Device->GetMainGroups().size(), 3u);
@@ -193,9 +190,8 @@ TEST_F(GrpAdr, CreateGrpAdrInTwoLevelsHangsTheSubGroupUnderTheMainGroup) {
     Dienste.Levels = 2;
     ASSERT_NE(Device->GetGrpAdrOrdner(), nullptr);
     Device->CreateGrpAdr(nullptr, 2, 3, 232, "Zweistufig");
-    EXPECT_EQ(Dienste.Calls(), (std::vector<std::string>{
-                                   "MakeNode Hauptgruppe 2 < Gruppenadressen",
-                                   "MakeNode Zweistufig < Hauptgruppe 2"}));
+    EXPECT_EQ(Dienste.Calls(), (std::vector<std::string>{"MakeNode Hauptgruppe 2 < Gruppenadressen",
+                                                         "MakeNode Zweistufig < Hauptgruppe 2"}));
 }
 
 TEST_F(GrpAdr, WithoutTheFolderNodeANewMainGroupIsRefused) {
@@ -235,14 +231,13 @@ TEST_P(Vorschlag, ProposesTheNextFreeWord) {
     EXPECT_EQ(three, GetParam().levels == 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Woerter, Vorschlag,
-    ::testing::Values(TVorschlag{{}, 3, "0/0/1"}, TVorschlag{{}, 2, "0/1"},
-                      TVorschlag{{0x0805, 0x0001}, 3, "1/0/6"},
-                      TVorschlag{{0x0805}, 2, "1/6"},
-                      TVorschlag{{0x7FFF, 1, 2, 3, 4}, 3, "0/0/5"},
-                      TVorschlag{{0x7FFF, 2}, 3, "0/0/1"},
-                      TVorschlag{{0x7FFF, 1, 2, 3, 4, 6}, 2, "0/5"}));
+INSTANTIATE_TEST_SUITE_P(Woerter, Vorschlag,
+                         ::testing::Values(TVorschlag{{}, 3, "0/0/1"}, TVorschlag{{}, 2, "0/1"},
+                                           TVorschlag{{0x0805, 0x0001}, 3, "1/0/6"},
+                                           TVorschlag{{0x0805}, 2, "1/6"},
+                                           TVorschlag{{0x7FFF, 1, 2, 3, 4}, 3, "0/0/5"},
+                                           TVorschlag{{0x7FFF, 2}, 3, "0/0/1"},
+                                           TVorschlag{{0x7FFF, 1, 2, 3, 4, 6}, 2, "0/5"}));
 
 TEST_F(GrpAdr, WhenEveryLowWordIsTakenThereIsNoProposal) {
     {

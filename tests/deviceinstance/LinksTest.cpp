@@ -89,9 +89,10 @@ TEST_F(Links, BadArgumentsAreReportedAndLinkNothing) {
         int handle;
         const char *text;
     };
-    for (const TFall &f : {TFall{Eins, 999, "Object not found.\nAbort function"},
-                           TFall{424242, Object->GetHandle(), "Group Address not found.\nAbort function"},
-                           TFall{Eins, 3, "Invalid DataPointer"}}) {
+    for (const TFall &f :
+         {TFall{Eins, 999, "Object not found.\nAbort function"},
+          TFall{424242, Object->GetHandle(), "Group Address not found.\nAbort function"},
+          TFall{Eins, 3, "Invalid DataPointer"}}) {
         Boxes.Clear();
         EXPECT_FALSE(Device->LinkToSubGroup(f.sub, f.handle, true));
         ASSERT_EQ(Boxes.Boxes().size(), 1u);

@@ -1,7 +1,7 @@
 // The group nodes: what they copy of the reader's groups (and keep after the reader read
 // anew), their types, positions, children and the type texts.
-#include "platform/busobjects/TGrpAdrOrdner.h"
 #include "platform/busobjects/TVumaGrpAdr.h"
+#include "platform/busobjects/TGrpAdrOrdner.h"
 #include "platform/bustool/TEtsGruppenAdressen.h"
 #include "tests/platform/bustool/TempProject.h"
 

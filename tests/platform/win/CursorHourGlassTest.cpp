@@ -22,9 +22,7 @@ TEST(CursorHourGlass, NestedGuardsKeepTheHourGlassUntilTheOuterEnds) {
     TCursorRecorder recorder;
     {
         TCursorHourGlass outer;
-        {
-            TCursorHourGlass inner;
-        }
+        { TCursorHourGlass inner; }
         EXPECT_EQ(GetScreenCursor(), crHourGlass);
     }
     EXPECT_EQ(recorder.Cursors(), Cursors({crHourGlass, crHourGlass, crHourGlass, crDefault}));
