@@ -288,10 +288,18 @@ protected:
     // The bus tool's interface object, or null.
     TEts2Cdi *Cdi() const;
     bool ThreeLevel() const;
-    // The group objects of the sub group and its middle and main group, made when their ids
-    // are not held yet; neu tells which were made.
-    void EnterGrpAdr(TEtsSubGroup *subGroup, TVumaGrpAdrMain *&main, TVumaGrpAdrMiddle *&middle,
-                     TVumaGrpAdrSub *&sub, bool (&neu)[3]);
+    // The group objects of a sub group and of its middle and main group, and which of them
+    // EnterGrpAdr made.
+    struct TGrpAdrEintrag {
+        TVumaGrpAdrMain *Main = nullptr;
+        TVumaGrpAdrMiddle *Middle = nullptr;
+        TVumaGrpAdrSub *Sub = nullptr;
+        bool NeuMain = false, NeuMiddle = false, NeuSub = false;
+    };
+    // Makes the objects whose ids are not held yet; false without a sub group or its groups.
+    bool EnterGrpAdr(TEtsSubGroup *subGroup, TGrpAdrEintrag &eintrag);
+    // The tree's reader when the id is a sub group's (not a main or middle group's), else null.
+    TEtsGruppenAdressen *SubGroupReader(long subGroupId);
     // The project windows drop their group nodes (before the group objects go) or rebuild them.
     void GrpAdrKnotenEntfernen();
     void GrpAdrKnotenAufbauen();

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <type_traits>
 
 namespace {
 constexpr uint16_t kHoechsteAdresse = 0x7FFF;
@@ -136,42 +137,29 @@ void TDeviceInstanz::MakeMidSubAdrGrp() {
         }
 }
 
-void TDeviceInstanz::EnterGrpAdr(TEtsSubGroup *subGroup, TVumaGrpAdrMain *&main,
-                                 TVumaGrpAdrMiddle *&middle, TVumaGrpAdrSub *&sub, bool (&neu)[3]) {
+bool TDeviceInstanz::EnterGrpAdr(TEtsSubGroup *subGroup, TGrpAdrEintrag &eintrag) {
     LOG_FKT("DeviceInstanz::EnterGrpAdr");
-    TEtsMiddleGroup *middleGroup = subGroup->GetMiddleGroup();
+    eintrag = {};
+    TEtsMiddleGroup *middleGroup = subGroup ? subGroup->GetMiddleGroup() : nullptr;
     TEtsMainGroup *mainGroup = middleGroup ? middleGroup->GetMainGroup() : nullptr;
-    // Each level: the object held under the group's id, or a new one.
-    auto enter = [&](TObjektMap &map, int32_t id, auto make, bool &made) {
-        auto [it, inserted] = map.try_emplace(id);
+    if (!mainGroup)
+        return false;
+    // Each level: the object held under the group's id, or a new one of the group.
+    auto enter = [this](TObjektMap &map, auto *group, auto tag, bool &made) {
+        using T = typename decltype(tag)::type;
+        auto [it, inserted] = map.try_emplace(group->GetGroupId());
         if (inserted)
-            it->second = make();
+            it->second = std::make_unique<T>(MainHandle(), 0, 0, group->GetName(), 1, group);
         made = inserted;
-        return it->second.get();
+        return dynamic_cast<T *>(it->second.get());
     };
-    main = mainGroup ? dynamic_cast<TVumaGrpAdrMain *>(enter(
-                           FMainGroups, mainGroup->GetGroupId(),
-                           [&] {
-                               return std::make_unique<TVumaGrpAdrMain>(
-                                   MainHandle(), 0, 0, mainGroup->GetName(), 1, mainGroup);
-                           },
-                           neu[0]))
-                     : nullptr;
-    middle = middleGroup ? dynamic_cast<TVumaGrpAdrMiddle *>(enter(
-                               FMidSubGroups, middleGroup->GetGroupId(),
-                               [&] {
-                                   return std::make_unique<TVumaGrpAdrMiddle>(
-                                       MainHandle(), 0, 0, middleGroup->GetName(), 1, middleGroup);
-                               },
-                               neu[1]))
-                         : nullptr;
-    sub = dynamic_cast<TVumaGrpAdrSub *>(enter(
-        FMidSubGroups, subGroup->GetGroupId(),
-        [&] {
-            return std::make_unique<TVumaGrpAdrSub>(MainHandle(), 0, 0, subGroup->GetName(), 1,
-                                                    subGroup);
-        },
-        neu[2]));
+    eintrag.Main =
+        enter(FMainGroups, mainGroup, std::type_identity<TVumaGrpAdrMain>{}, eintrag.NeuMain);
+    eintrag.Middle = enter(FMidSubGroups, middleGroup, std::type_identity<TVumaGrpAdrMiddle>{},
+                           eintrag.NeuMiddle);
+    eintrag.Sub =
+        enter(FMidSubGroups, subGroup, std::type_identity<TVumaGrpAdrSub>{}, eintrag.NeuSub);
+    return eintrag.Main && eintrag.Middle && eintrag.Sub;
 }
 
 TVumaGrpAdrSub *TDeviceInstanz::CreateGrpAddr(short a, short b, short c, const AnsiString &name) {
@@ -218,46 +206,34 @@ void TDeviceInstanz::CreateGrpAdr(TObjektBasis *object, short a, short b, short 
 
 bool TDeviceInstanz::InsertGrpAdr(uint16_t, TEtsSubGroup *subGroup) {
     LOG_FKT("DeviceInstanz::InsertGrpAdr");
-    if (!subGroup)
-        return false;
-    TVumaGrpAdrMain *main = nullptr;
-    TVumaGrpAdrMiddle *middle = nullptr;
-    TVumaGrpAdrSub *sub = nullptr;
-    bool neu[3] = {};
-    EnterGrpAdr(subGroup, main, middle, sub, neu);
-    if (!main || !middle || !sub)
+    TGrpAdrEintrag e;
+    if (!EnterGrpAdr(subGroup, e))
         return false;
     // Nodes for what is new; the middle level shows only with three levels.
-    if (neu[0]) {
+    if (e.NeuMain) {
         if (!FMain || !FMain->GetGrpAdrOrdner()) {
             MessageBox(MainHandle(), "Gruppenadress-Ordner existiert nicht.",
                        "FEHLER: TDeviceInstanz::InsertGrpAdr", MB_OK);
             return false;
         }
-        if (!FMain->MakeNode(main, FGrpAdrOrdner.get()))
+        if (!FMain->MakeNode(e.Main, FGrpAdrOrdner.get()))
             return false;
     }
     const bool three = ThreeLevel();
-    if (three && neu[1] && !FMain->MakeNode(middle, main))
+    if (three && e.NeuMiddle && !FMain->MakeNode(e.Middle, e.Main))
         return false;
-    if (neu[2] && !FMain->MakeNode(sub, three ? static_cast<TDataBasis *>(middle) : main))
+    if (e.NeuSub && !FMain->MakeNode(e.Sub, three ? static_cast<TDataBasis *>(e.Middle) : e.Main))
         return false;
     return true;
 }
 
 bool TDeviceInstanz::InsertGrpAddr(uint16_t, TEtsSubGroup *subGroup) {
     LOG_FKT("DeviceInstanz::InsertGrpAddr");
-    if (!subGroup)
-        return false;
-    TVumaGrpAdrMain *main = nullptr;
-    TVumaGrpAdrMiddle *middle = nullptr;
-    TVumaGrpAdrSub *sub = nullptr;
-    bool neu[3] = {};
-    EnterGrpAdr(subGroup, main, middle, sub, neu);
-    if (!main || !middle || !sub)
+    TGrpAdrEintrag e;
+    if (!EnterGrpAdr(subGroup, e))
         return false;
     if (FMain)
-        FMain->CreateGroupAddressNodes(main, middle, sub);
+        FMain->CreateGroupAddressNodes(e.Main, e.Middle, e.Sub);
     return true;
 }
 

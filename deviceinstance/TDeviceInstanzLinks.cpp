@@ -204,23 +204,29 @@ TEtsObjekt *TDeviceInstanz::GetObjectFromObjectNr(long objectNumber) const {
     });
 }
 
+TEtsGruppenAdressen *TDeviceInstanz::SubGroupReader(long subGroupId) {
+    LOG_FKT("DeviceInstanz::SubGroupReader");
+    TDataBasis *node = nullptr;
+    if (!GetGrpAdrDataPointer(subGroupId, node) || node->GetTyp() != TVumaGrpAdrSub::Typ)
+        return nullptr;
+    return FGruppenAdressen.get();
+}
+
 bool TDeviceInstanz::GetGrpAdrNr(long subGroupId, AnsiString &text) {
     LOG_FKT("DeviceInstanz::GetGrpAdrNr");
-    TDataBasis *node = nullptr;
-    if (!GetGrpAdrDataPointer(subGroupId, node) || node->GetTyp() != TVumaGrpAdrSub::Typ ||
-        !FGruppenAdressen)
+    TEtsGruppenAdressen *reader = SubGroupReader(subGroupId);
+    if (!reader)
         return false;
-    text = FGruppenAdressen->GrpAddrString(static_cast<int32_t>(subGroupId));
+    text = reader->GrpAddrString(static_cast<int32_t>(subGroupId));
     return true;
 }
 
 bool TDeviceInstanz::GetGrpAdrNrAsZahl(long subGroupId, int &value) {
     LOG_FKT("DeviceInstanz::GetGrpAdrNrAsZahl");
-    TDataBasis *node = nullptr;
-    if (!GetGrpAdrDataPointer(subGroupId, node) || node->GetTyp() != TVumaGrpAdrSub::Typ ||
-        !FGruppenAdressen)
+    TEtsGruppenAdressen *reader = SubGroupReader(subGroupId);
+    if (!reader)
         return false;
-    value = FGruppenAdressen->GetGrpAddr(static_cast<int32_t>(subGroupId));
+    value = reader->GetGrpAddr(static_cast<int32_t>(subGroupId));
     return true;
 }
 
