@@ -25,11 +25,6 @@ constexpr uint16_t kHoechsteAdresse = 0x7FFF;
 constexpr uint16_t kFreiBis = 4095; // searched for a free word once the highest is taken
 } // namespace
 
-TEts2Cdi *TDeviceInstanz::Cdi() const {
-    LOG_FKT("DeviceInstanz::Cdi");
-    return FMain ? FMain->GetEts2Cdi() : nullptr;
-}
-
 bool TDeviceInstanz::ThreeLevel() const {
     LOG_FKT("DeviceInstanz::ThreeLevel");
     return !FMain || FMain->GetGrpAdrLevels() == 3;

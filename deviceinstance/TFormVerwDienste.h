@@ -1,7 +1,8 @@
 // What the device instance asks of a project window (implemented by the shell's TFormVerw and
 // by the tests' fake), so that the device instance does not depend on the shell. After the
 // device's data were read anew the instance calls, on every project window and in this order,
-// DeleteGrpAdr, InitData and InitGrpAdr.
+// DeleteGrpAdr, InitData and InitGrpAdr; when it reads the group-address tree again it calls
+// DeleteGrpAdr before its group objects go and InitGrpAdr with the new ones.
 #pragma once
 
 #include "platform/win/Messages.h"

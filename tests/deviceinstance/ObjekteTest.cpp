@@ -127,6 +127,27 @@ TEST_F(Objekte, DeclinedTheParameterKeepsItsValueAndTheObjectsStay) {
     EXPECT_TRUE(Device->GetBestaetigung()) << "the caller's flag holds for one call only";
 }
 
+TEST_F(Objekte, AnObjectGoesWithTheRecordsChainedBehindIt) {
+    TEtsObjekt *object = MelderObjekt();
+    // Links made on the object only: the bus tool drops nothing of them, the chain stays.
+    const int32_t ids[] = {Adresse(1, 0, 1), Adresse(1, 0, 2), Adresse(1, 0, 3)};
+    for (const int32_t id : ids)
+        ASSERT_TRUE(Device->LinkToSubGroup(id, object->GetHandle(), false));
+    const int handle = object->GetHandle();
+    std::vector<int> kette;
+    for (int next = Device->GetDatenSatz(object)->Next; next != 0;
+         next = Device->GetDatenSatz(1, handle, next)->Next)
+        kette.push_back(next);
+    ASSERT_EQ(kette.size(), 2u);
+    Boxes.Answer(IDYES);
+    ASSERT_TRUE(Device->AddEtsObjectByDisplayOrder(kMelderObjekte, 0, 0, Melder(), true));
+    EXPECT_EQ(Boxes.Boxes().size(), 1u);
+    EXPECT_FALSE(HatDatensatz(handle));
+    for (const int h : kette)
+        EXPECT_FALSE(HatDatensatz(h)) << h;
+    EXPECT_EQ(Dienste.GetNodeFromData(object), nullptr) << "its node is gone";
+}
+
 TEST_F(Objekte, ObjectsWithoutLinksGoWithoutAQuestion) {
     ASSERT_TRUE(Device->AddEtsObjectByDisplayOrder(kSsb1, 1, 0, Melder(), false));
     EXPECT_TRUE(Device->AddEtsObjectByDisplayOrder(kSsb1, 0, 0, Melder(), true));
