@@ -209,8 +209,10 @@ TEST(TEtsObjekt, AsksForItsLinksWithTheSubGroupInWParam) {
     for (const auto &e : main.Log())
         if (e.Msg == AzMsg::LinkToSubGroup::Id || e.Msg == AzMsg::UnLinkFromSubGroup::Id)
             gesendet.emplace_back(e.Msg, e.WParam, e.LParam);
-    EXPECT_EQ(gesendet, (std::vector<std::tuple<UINT, WPARAM, LPARAM>>{{1145, 7, o->GetHandle()},
-                                                                       {1146, 7, 22}}));
+    using T = std::tuple<UINT, WPARAM, LPARAM>;
+    EXPECT_EQ(gesendet, (std::vector<T>{T{AzMsg::LinkToSubGroup::Id, 7, o->GetHandle()},
+                                        T{AzMsg::UnLinkFromSubGroup::Id, 7, 22}}))
+        << "the sub group in wParam, the handle or the device-object id in lParam";
 }
 
 } // namespace
