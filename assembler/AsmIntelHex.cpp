@@ -32,11 +32,7 @@ void TAsmIntelHex::MakeRecord(AnsiString &line, uint8_t type, uint32_t offset,
         throw Exception("TAsmIntelHex::MakeRecord: data == NULL");
     const uint8_t head[] = {n, static_cast<uint8_t>(offset >> 8), static_cast<uint8_t>(offset),
                             type};
-    line = ":";
-    unsigned sum = AsmHexAppend(line, head, sizeof head);
-    sum += AsmHexAppend(line, data, n);
-    const uint8_t check = static_cast<uint8_t>(0x100 - (sum & 0xFF));
-    AsmHexAppend(line, &check, 1);
+    AsmRecord(line, ":", head, sizeof head, data, n, TAsmPruefsumme::Zweier);
 }
 
 void TAsmIntelHex::Make16ByteOffset(AnsiString &line, uint32_t address) {

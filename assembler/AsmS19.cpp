@@ -32,11 +32,7 @@ void TAsmS19::MakeSx(AnsiString &line, const AnsiString &type, uint16_t address,
         throw Exception("TAsmS19::MakeSx: data == NULL");
     const uint8_t head[] = {static_cast<uint8_t>(n + 3), static_cast<uint8_t>(address >> 8),
                             static_cast<uint8_t>(address)};
-    line = type;
-    unsigned sum = AsmHexAppend(line, head, sizeof head);
-    sum += AsmHexAppend(line, data, n);
-    const uint8_t check = static_cast<uint8_t>(0xFF - (sum & 0xFF));
-    AsmHexAppend(line, &check, 1);
+    AsmRecord(line, type.c_str(), head, sizeof head, data, n, TAsmPruefsumme::Einer);
 }
 
 void TAsmS19::MakeS0(AnsiString &line) const {

@@ -228,6 +228,18 @@ void TAssembler::IntelHexSchreiben(TAsmAusgabe &out) {
     out.Zeile(line);
 }
 
+size_t TAssembler::TextGroesse() const {
+    LOG_FKT("TAssembler::TextGroesse");
+    // Per record at most: type or colon, count, 4 address and 2 type digits, 16 bytes, checksum
+    // and CR LF; a segment record before every 64 KiB; the header and the end record.
+    size_t size = 64;
+    for (const TAsmBlock *block = FBlocks.First(); block; block = block->Next()) {
+        const size_t records = block->dwSize / kZeile + 2 + block->dwSize / kSegment;
+        size += 2 * size_t{block->dwSize} + records * 20;
+    }
+    return size;
+}
+
 void TAssembler::InListe(TStringList *list, void (TAssembler::*writer)(TAsmAusgabe &)) {
     LOG_FKT("TAssembler::InListe");
     if (!list)
@@ -241,6 +253,7 @@ void TAssembler::InStream(TMemoryStream *stream, void (TAssembler::*writer)(TAsm
     if (!stream)
         throw Exception("TAssembler: TMemoryStream == NULL");
     TTextAusgabe out;
+    out.Text.reserve(TextGroesse());
     // The records start on a line of their own after what the stream holds.
     const long long size = stream->Size();
     if (size > 0) {

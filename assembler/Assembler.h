@@ -54,6 +54,8 @@ private:
     void S19Schreiben(TAsmAusgabe &out);
     void S29Schreiben(TAsmAusgabe &out);
     void IntelHexSchreiben(TAsmAusgabe &out);
+    // Enough room for any writer's text of the blocks as they are.
+    size_t TextGroesse() const;
     void InListe(TStringList *list, void (TAssembler::*writer)(TAsmAusgabe &));
     void InStream(TMemoryStream *stream, void (TAssembler::*writer)(TAsmAusgabe &));
 
