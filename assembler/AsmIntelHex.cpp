@@ -28,11 +28,19 @@ AnsiString TAsmIntelHex::Hex(uint8_t value) const {
 void TAsmIntelHex::MakeRecord(AnsiString &line, uint8_t type, uint32_t offset,
                               const uint8_t *data, uint8_t n) const {
     LOG_FKT("TAsmIntelHex::MakeRecord");
+    AnsiString record;
+    AppendRecord(record, type, offset, data, n, false);
+    line = std::move(record);
+}
+
+void TAsmIntelHex::AppendRecord(AnsiString &text, uint8_t type, uint32_t offset,
+                                const uint8_t *data, uint8_t n, bool crlf) const {
+    LOG_FKT("TAsmIntelHex::AppendRecord");
     if (!data && n > 0)
         throw Exception("TAsmIntelHex::MakeRecord: data == NULL");
     const uint8_t head[] = {n, static_cast<uint8_t>(offset >> 8), static_cast<uint8_t>(offset),
                             type};
-    AsmRecord(line, ":", head, sizeof head, data, n, TAsmPruefsumme::Zweier);
+    AsmRecordAnhaengen(text, ":", 1, head, sizeof head, data, n, TAsmPruefsumme::Zweier, crlf);
 }
 
 void TAsmIntelHex::Make16ByteOffset(AnsiString &line, uint32_t address) {
@@ -49,6 +57,14 @@ void TAsmIntelHex::Make16ByteOffset(AnsiString &line, uint32_t address) {
 void TAsmIntelHex::MakeDataRecord(AnsiString &line, uint32_t address, const uint8_t *data,
                                   uint8_t n) const {
     LOG_FKT("TAsmIntelHex::MakeDataRecord");
+    AnsiString record;
+    AppendDataRecord(record, address, data, n, false);
+    line = std::move(record);
+}
+
+void TAsmIntelHex::AppendDataRecord(AnsiString &text, uint32_t address, const uint8_t *data,
+                                    uint8_t n, bool crlf) const {
+    LOG_FKT("TAsmIntelHex::AppendDataRecord");
     const uint32_t offset = address - dwBase;
     if (offset > kMaxOffset)
         throw Exception(AsmOrtText(
@@ -57,7 +73,7 @@ void TAsmIntelHex::MakeDataRecord(AnsiString &line, uint32_t address, const uint
                               .c_str(),
                           dwBase),
             kUnit, __LINE__));
-    MakeRecord(line, kDaten, offset, data, n);
+    AppendRecord(text, kDaten, offset, data, n, crlf);
 }
 
 void TAsmIntelHex::MakeEndRecord(AnsiString &line) const {

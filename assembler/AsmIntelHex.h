@@ -20,6 +20,11 @@ public:
     void Make16ByteOffset(AnsiString &line, uint32_t address);
     // A type-00 record at address - dwBase; an offset above 0xFFFF throws Exception.
     void MakeDataRecord(AnsiString &line, uint32_t address, const uint8_t *data, uint8_t n) const;
+    // The same records appended to text, followed by CR LF when crlf.
+    void AppendRecord(AnsiString &text, uint8_t type, uint32_t offset, const uint8_t *data,
+                      uint8_t n, bool crlf) const;
+    void AppendDataRecord(AnsiString &text, uint32_t address, const uint8_t *data, uint8_t n,
+                          bool crlf) const;
     // ":00000001FF".
     void MakeEndRecord(AnsiString &line) const;
 

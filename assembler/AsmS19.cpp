@@ -26,13 +26,22 @@ AnsiString TAsmS19::Hex(uint8_t value) const {
 void TAsmS19::MakeSx(AnsiString &line, const AnsiString &type, uint16_t address,
                      const uint8_t *data, uint8_t n) const {
     LOG_FKT("TAsmS19::MakeSx");
+    AnsiString record;
+    AppendSx(record, type.data(), type.size(), address, data, n, false);
+    line = std::move(record);
+}
+
+void TAsmS19::AppendSx(AnsiString &text, const char *type, size_t typeN, uint16_t address,
+                       const uint8_t *data, uint8_t n, bool crlf) const {
+    LOG_FKT("TAsmS19::AppendSx");
     if (n > kMaxDaten)
         throw Exception("TAsmS19::MakeSx: n > 252");
     if (!data && n > 0)
         throw Exception("TAsmS19::MakeSx: data == NULL");
     const uint8_t head[] = {static_cast<uint8_t>(n + 3), static_cast<uint8_t>(address >> 8),
                             static_cast<uint8_t>(address)};
-    AsmRecord(line, type.c_str(), head, sizeof head, data, n, TAsmPruefsumme::Einer);
+    AsmRecordAnhaengen(text, type, typeN, head, sizeof head, data, n, TAsmPruefsumme::Einer,
+                       crlf);
 }
 
 void TAsmS19::MakeS0(AnsiString &line) const {

@@ -19,11 +19,21 @@ constexpr uint64_t kS19Grenze = 0xFFFF;
 constexpr uint64_t kIntelHexGrenze = 0xFFFFF;
 } // namespace
 
-// Where a writer's lines go.
+// Where a writer's lines go: a line is appended, followed by CR LF when CrLf(), to the text
+// that Neu() gives, then Fertig().
 class TAsmAusgabe {
 public:
     virtual ~TAsmAusgabe() = default;
-    virtual void Zeile(const AnsiString &line) = 0;
+    virtual AnsiString &Neu() = 0;
+    virtual bool CrLf() const = 0;
+    virtual void Fertig() = 0;
+    void Zeile(const AnsiString &line) {
+        AnsiString &text = Neu();
+        text += line;
+        if (CrLf())
+            text += "\r\n";
+        Fertig();
+    }
 };
 
 namespace {
@@ -32,19 +42,24 @@ namespace {
 class TListenAusgabe : public TAsmAusgabe {
 public:
     explicit TListenAusgabe(TStringList &list) : FList(list) {}
-    void Zeile(const AnsiString &line) override { FList.Add(line); }
+    AnsiString &Neu() override {
+        FLine.clear();
+        return FLine;
+    }
+    bool CrLf() const override { return false; }
+    void Fertig() override { FList.Add(FLine); }
 
 private:
     TStringList &FList;
+    AnsiString FLine;
 };
 
 // One text, every line followed by CR LF.
 class TTextAusgabe : public TAsmAusgabe {
 public:
-    void Zeile(const AnsiString &line) override {
-        Text += line;
-        Text += "\r\n";
-    }
+    AnsiString &Neu() override { return Text; }
+    bool CrLf() const override { return true; }
+    void Fertig() override {}
     AnsiString Text;
 };
 
@@ -169,6 +184,7 @@ void TAssembler::Linken() {
 
 void TAssembler::S19Schreiben(TAsmAusgabe &out) {
     LOG_FKT("TAssembler::S19Schreiben");
+    const bool crlf = out.CrLf();
     AnsiString line;
     FS19->MakeS0(line);
     out.Zeile(line);
@@ -181,9 +197,9 @@ void TAssembler::S19Schreiben(TAsmAusgabe &out) {
             continue;
         for (uint32_t done = 0; done < block->dwSize;) {
             const uint32_t n = std::min(kZeile, block->dwSize - done);
-            FS19->MakeS1(line, static_cast<uint16_t>(block->dwOrg + done), block->Data() + done,
-                         static_cast<uint8_t>(n));
-            out.Zeile(line);
+            FS19->AppendSx(out.Neu(), "S1", 2, static_cast<uint16_t>(block->dwOrg + done),
+                           block->Data() + done, static_cast<uint8_t>(n), crlf);
+            out.Fertig();
             done += n;
         }
     }
@@ -201,6 +217,7 @@ void TAssembler::IntelHexSchreiben(TAsmAusgabe &out) {
     LOG_FKT("TAssembler::IntelHexSchreiben");
     // Each output stands alone: a segment left from an earlier call would be missing here.
     FIntelHex->dwBase = 0;
+    const bool crlf = out.CrLf();
     AnsiString line;
     for (const TAsmBlock *block = FBlocks.First(); block; block = block->Next()) {
         if (block->dwOrg > kIntelHexGrenze)
@@ -218,9 +235,9 @@ void TAssembler::IntelHexSchreiben(TAsmAusgabe &out) {
             // A record ends at a segment boundary: its offsets cannot wrap inside the segment.
             const uint32_t n = std::min({kZeile, block->dwSize - done,
                                          kSegment - (address % kSegment)});
-            FIntelHex->MakeDataRecord(line, address, block->Data() + done,
-                                      static_cast<uint8_t>(n));
-            out.Zeile(line);
+            FIntelHex->AppendDataRecord(out.Neu(), address, block->Data() + done,
+                                        static_cast<uint8_t>(n), crlf);
+            out.Fertig();
             done += n;
         }
     }
