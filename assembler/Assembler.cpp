@@ -19,35 +19,19 @@ constexpr uint64_t kS19Grenze = 0xFFFF;
 constexpr uint64_t kIntelHexGrenze = 0xFFFFF;
 } // namespace
 
-// Where a writer's lines go: a line is appended, followed by CR LF when CrLf(), to the text
-// that Neu() gives, then Fertig().
-class TAsmAusgabe {
-public:
-    virtual ~TAsmAusgabe() = default;
-    virtual AnsiString &Neu() = 0;
-    virtual bool CrLf() const = 0;
-    virtual void Fertig() = 0;
-    void Zeile(const AnsiString &line) {
-        AnsiString &text = Neu();
-        text += line;
-        if (CrLf())
-            text += "\r\n";
-        Fertig();
-    }
-};
-
 namespace {
 
-// One entry per line.
-class TListenAusgabe : public TAsmAusgabe {
+// Where a writer's lines go: a line is appended, followed by CR LF when CrLf, to the text
+// that Neu() gives, then Fertig(). One entry per line:
+class TListenAusgabe {
 public:
+    static constexpr bool CrLf = false;
     explicit TListenAusgabe(TStringList &list) : FList(list) {}
-    AnsiString &Neu() override {
+    AnsiString &Neu() {
         FLine.clear();
         return FLine;
     }
-    bool CrLf() const override { return false; }
-    void Fertig() override { FList.Add(FLine); }
+    void Fertig() { FList.Add(FLine); }
 
 private:
     TStringList &FList;
@@ -55,13 +39,22 @@ private:
 };
 
 // One text, every line followed by CR LF.
-class TTextAusgabe : public TAsmAusgabe {
+class TTextAusgabe {
 public:
-    AnsiString &Neu() override { return Text; }
-    bool CrLf() const override { return true; }
-    void Fertig() override {}
+    static constexpr bool CrLf = true;
+    AnsiString &Neu() { return Text; }
+    void Fertig() {}
     AnsiString Text;
 };
+
+template <class TAusgabe> void Zeile(TAusgabe &out, const AnsiString &line) {
+    LOG_FKT("Zeile");
+    AnsiString &text = out.Neu();
+    text += line;
+    if (TAusgabe::CrLf)
+        text += "\r\n";
+    out.Fertig();
+}
 
 } // namespace
 
@@ -182,12 +175,12 @@ void TAssembler::Linken() {
     }
 }
 
-void TAssembler::S19Schreiben(TAsmAusgabe &out) {
+template <class TAusgabe> void TAssembler::S19Schreiben(TAusgabe &out) {
     LOG_FKT("TAssembler::S19Schreiben");
-    const bool crlf = out.CrLf();
+    constexpr bool crlf = TAusgabe::CrLf;
     AnsiString line;
     FS19->MakeS0(line);
-    out.Zeile(line);
+    Zeile(out, line);
     for (const TAsmBlock *block = FBlocks.First(); block; block = block->Next()) {
         if (block->dwOrg > kS19Grenze)
             throw Exception("MakeS19: BlockLauf->dwOrg > 0xFFFF");
@@ -204,20 +197,14 @@ void TAssembler::S19Schreiben(TAsmAusgabe &out) {
         }
     }
     FS19->MakeS9(line);
-    out.Zeile(line);
+    Zeile(out, line);
 }
 
-void TAssembler::S29Schreiben(TAsmAusgabe &) {
-    LOG_FKT("TAssembler::S29Schreiben");
-    throw Exception(
-        AsmOrtText("TAssembler::MakeS29()\n" + Utf8ToAnsi("nicht unterstützt"), kUnit, __LINE__));
-}
-
-void TAssembler::IntelHexSchreiben(TAsmAusgabe &out) {
+template <class TAusgabe> void TAssembler::IntelHexSchreiben(TAusgabe &out) {
     LOG_FKT("TAssembler::IntelHexSchreiben");
     // Each output stands alone: a segment left from an earlier call would be missing here.
     FIntelHex->dwBase = 0;
-    const bool crlf = out.CrLf();
+    constexpr bool crlf = TAusgabe::CrLf;
     AnsiString line;
     for (const TAsmBlock *block = FBlocks.First(); block; block = block->Next()) {
         if (block->dwOrg > kIntelHexGrenze)
@@ -230,19 +217,20 @@ void TAssembler::IntelHexSchreiben(TAsmAusgabe &out) {
             const uint32_t address = block->dwOrg + done;
             if (address - FIntelHex->dwBase > 0xFFFF) {
                 FIntelHex->Make16ByteOffset(line, address);
-                out.Zeile(line);
+                Zeile(out, line);
             }
             // A record ends at a segment boundary: its offsets cannot wrap inside the segment.
             const uint32_t n = std::min({kZeile, block->dwSize - done,
                                          kSegment - (address % kSegment)});
-            FIntelHex->AppendDataRecord(out.Neu(), address, block->Data() + done,
-                                        static_cast<uint8_t>(n), crlf);
+            // Inside the segment by the test above, as a data record of it requires.
+            FIntelHex->AppendRecord(out.Neu(), 0x00, address - FIntelHex->dwBase,
+                                    block->Data() + done, static_cast<uint8_t>(n), crlf);
             out.Fertig();
             done += n;
         }
     }
     FIntelHex->MakeEndRecord(line);
-    out.Zeile(line);
+    Zeile(out, line);
 }
 
 size_t TAssembler::TextGroesse() const {
@@ -257,15 +245,31 @@ size_t TAssembler::TextGroesse() const {
     return size;
 }
 
-void TAssembler::InListe(TStringList *list, void (TAssembler::*writer)(TAsmAusgabe &)) {
+template <class TAusgabe> void TAssembler::Schreiben(TFormat format, TAusgabe &out) {
+    LOG_FKT("TAssembler::Schreiben");
+    switch (format) {
+    case TFormat::S19:
+        S19Schreiben(out);
+        return;
+    case TFormat::IntelHex:
+        IntelHexSchreiben(out);
+        return;
+    case TFormat::S29:
+        break;
+    }
+    throw Exception(
+        AsmOrtText("TAssembler::MakeS29()\n" + Utf8ToAnsi("nicht unterstützt"), kUnit, __LINE__));
+}
+
+void TAssembler::InListe(TStringList *list, TFormat format) {
     LOG_FKT("TAssembler::InListe");
     if (!list)
         throw Exception("TAssembler: TStringList == NULL");
     TListenAusgabe out(*list);
-    (this->*writer)(out);
+    Schreiben(format, out);
 }
 
-void TAssembler::InStream(TMemoryStream *stream, void (TAssembler::*writer)(TAsmAusgabe &)) {
+void TAssembler::InStream(TMemoryStream *stream, TFormat format) {
     LOG_FKT("TAssembler::InStream");
     if (!stream)
         throw Exception("TAssembler: TMemoryStream == NULL");
@@ -278,37 +282,37 @@ void TAssembler::InStream(TMemoryStream *stream, void (TAssembler::*writer)(TAsm
         if (last != '\n' && last != '\r')
             out.Text = "\r\n";
     }
-    (this->*writer)(out);
+    Schreiben(format, out);
     stream->Seek(0, soFromEnd);
     stream->WriteBuffer(out.Text.data(), static_cast<long long>(out.Text.size()));
 }
 
 void TAssembler::MakeS19(TStringList *list) {
     LOG_FKT("TAssembler::MakeS19");
-    InListe(list, &TAssembler::S19Schreiben);
+    InListe(list, TFormat::S19);
 }
 
 void TAssembler::MakeS19(TMemoryStream *stream) {
     LOG_FKT("TAssembler::MakeS19");
-    InStream(stream, &TAssembler::S19Schreiben);
+    InStream(stream, TFormat::S19);
 }
 
 void TAssembler::MakeS29(TStringList *list) {
     LOG_FKT("TAssembler::MakeS29");
-    InListe(list, &TAssembler::S29Schreiben);
+    InListe(list, TFormat::S29);
 }
 
 void TAssembler::MakeS29(TMemoryStream *stream) {
     LOG_FKT("TAssembler::MakeS29");
-    InStream(stream, &TAssembler::S29Schreiben);
+    InStream(stream, TFormat::S29);
 }
 
 void TAssembler::MakeIntelHex(TStringList *list) {
     LOG_FKT("TAssembler::MakeIntelHex");
-    InListe(list, &TAssembler::IntelHexSchreiben);
+    InListe(list, TFormat::IntelHex);
 }
 
 void TAssembler::MakeIntelHex(TMemoryStream *stream) {
     LOG_FKT("TAssembler::MakeIntelHex");
-    InStream(stream, &TAssembler::IntelHexSchreiben);
+    InStream(stream, TFormat::IntelHex);
 }

@@ -16,7 +16,6 @@
 
 class TMemoryStream;
 class TStringList;
-class TAsmAusgabe;
 
 class TAssembler {
 public:
@@ -51,13 +50,15 @@ public:
     TAsmBlock *FirstBlock() const { return FBlocks.First(); }
 
 private:
-    void S19Schreiben(TAsmAusgabe &out);
-    void S29Schreiben(TAsmAusgabe &out);
-    void IntelHexSchreiben(TAsmAusgabe &out);
+    enum class TFormat { S19, S29, IntelHex };
+    // Each writer for each kind of output (a list's entries, a stream's text).
+    template <class TAusgabe> void Schreiben(TFormat format, TAusgabe &out);
+    template <class TAusgabe> void S19Schreiben(TAusgabe &out);
+    template <class TAusgabe> void IntelHexSchreiben(TAusgabe &out);
     // Enough room for any writer's text of the blocks as they are.
     size_t TextGroesse() const;
-    void InListe(TStringList *list, void (TAssembler::*writer)(TAsmAusgabe &));
-    void InStream(TMemoryStream *stream, void (TAssembler::*writer)(TAsmAusgabe &));
+    void InListe(TStringList *list, TFormat format);
+    void InStream(TMemoryStream *stream, TFormat format);
 
     AnsiString sName;
     std::unique_ptr<TAsmS19> FS19;
