@@ -18,12 +18,12 @@ TAsmBlock::TAsmBlock(AnsiString sName, TAsmKlasse *Klasse, bool bSwap, const voi
     : sName(std::move(sName)), Klasse(Klasse), bSwap(bSwap) {
     LOG_FKT("TAsmBlock::TAsmBlock");
     if (this->sName.empty())
-        throw EAssemblerLinker("Exception", "EAssemblerLinker", "Block-Name is not defined!",
-                               kUnit, __LINE__, "TAsmBlock::TAsmBlock()");
+        throw EAssemblerLinker("Exception", "EAssemblerLinker", "Block-Name is not defined!", kUnit,
+                               __LINE__, "TAsmBlock::TAsmBlock()");
     if (!Klasse)
         throw EAssemblerLinker("Exception", "EAssemblerLinker",
-                               "Klasse == NULL!\nBlock: \"" + this->sName + "\"", kUnit,
-                               __LINE__, "TAsmBlock::TAsmBlock()");
+                               "Klasse == NULL!\nBlock: \"" + this->sName + "\"", kUnit, __LINE__,
+                               "TAsmBlock::TAsmBlock()");
     AddData(data, length);
 }
 

@@ -6,4 +6,3 @@ AnsiString AsmHex(uint8_t value) {
     LOG_FKT("AsmHex");
     return AnsiString(kAsmHexPaare[value].data(), 2);
 }
-

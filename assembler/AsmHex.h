@@ -6,8 +6,8 @@
 
 #include <array>
 #include <cstddef>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 
 // The byte as two upper-case hexadecimal digits.
 AnsiString AsmHex(uint8_t value);
@@ -52,9 +52,8 @@ inline void AsmRecordAnhaengen(AnsiString &text, const char *start, size_t start
     unsigned sum = 0;
     out = AsmHexZiffern(out + startN, head, headN, sum);
     out = AsmHexZiffern(out, data, n, sum);
-    const uint8_t check = static_cast<uint8_t>(pruefsumme == TAsmPruefsumme::Einer
-                                                   ? 0xFF - (sum & 0xFF)
-                                                   : 0x100 - (sum & 0xFF));
+    const uint8_t check = static_cast<uint8_t>(
+        pruefsumme == TAsmPruefsumme::Einer ? 0xFF - (sum & 0xFF) : 0x100 - (sum & 0xFF));
     out = AsmHexZiffern(out, &check, 1, sum);
     std::memcpy(out, "\r\n", endeN);
 }

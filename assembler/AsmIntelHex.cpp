@@ -25,8 +25,8 @@ AnsiString TAsmIntelHex::Hex(uint8_t value) const {
     return AsmHex(value);
 }
 
-void TAsmIntelHex::MakeRecord(AnsiString &line, uint8_t type, uint32_t offset,
-                              const uint8_t *data, uint8_t n) const {
+void TAsmIntelHex::MakeRecord(AnsiString &line, uint8_t type, uint32_t offset, const uint8_t *data,
+                              uint8_t n) const {
     LOG_FKT("TAsmIntelHex::MakeRecord");
     AnsiString record;
     AppendRecord(record, type, offset, data, n, false);
@@ -46,8 +46,8 @@ void TAsmIntelHex::AppendRecord(AnsiString &text, uint8_t type, uint32_t offset,
 void TAsmIntelHex::Make16ByteOffset(AnsiString &line, uint32_t address) {
     LOG_FKT("TAsmIntelHex::Make16ByteOffset");
     if (address > kMaxAdresse)
-        throw Exception(AsmOrtText("TAsmIntelHex::Make16ByteOffset()\ndwAddr > 0x000FFFFF", kUnit,
-                                   __LINE__));
+        throw Exception(
+            AsmOrtText("TAsmIntelHex::Make16ByteOffset()\ndwAddr > 0x000FFFFF", kUnit, __LINE__));
     dwBase = address & 0xFFFF0000u;
     const uint32_t segment = dwBase / 16;
     const uint8_t data[] = {static_cast<uint8_t>(segment >> 8), static_cast<uint8_t>(segment)};

@@ -10,8 +10,7 @@
 class TAsmKlasse : public TAsmKnoten<TAsmKlasse> {
 public:
     // Throws EAssemblerLinker when dwEnde lies below dwAnfang.
-    TAsmKlasse(AnsiString sName, int nTyp, uint32_t dwAnfang, uint32_t dwEnde,
-               TEnumAsmKlasse eArt);
+    TAsmKlasse(AnsiString sName, int nTyp, uint32_t dwAnfang, uint32_t dwEnde, TEnumAsmKlasse eArt);
     ~TAsmKlasse();
 
     // Charges n data bytes; throws E_Assembler(1000) when the class is then over its capacity

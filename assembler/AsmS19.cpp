@@ -40,8 +40,7 @@ void TAsmS19::AppendSx(AnsiString &text, const char *type, size_t typeN, uint16_
         throw Exception("TAsmS19::MakeSx: data == NULL");
     const uint8_t head[] = {static_cast<uint8_t>(n + 3), static_cast<uint8_t>(address >> 8),
                             static_cast<uint8_t>(address)};
-    AsmRecordAnhaengen(text, type, typeN, head, sizeof head, data, n, TAsmPruefsumme::Einer,
-                       crlf);
+    AsmRecordAnhaengen(text, type, typeN, head, sizeof head, data, n, TAsmPruefsumme::Einer, crlf);
 }
 
 void TAsmS19::MakeS0(AnsiString &line) const {

@@ -17,9 +17,6 @@ constexpr uint32_t kZeile = 16;
 constexpr uint32_t kSegment = 0x10000;
 constexpr uint64_t kS19Grenze = 0xFFFF;
 constexpr uint64_t kIntelHexGrenze = 0xFFFFF;
-} // namespace
-
-namespace {
 
 // Where a writer's lines go: a line is appended, followed by CR LF when CrLf, to the text
 // that Neu() gives, then Fertig(). One entry per line:
@@ -129,8 +126,8 @@ void Eintragen(TAsmBlock &block, const TAsmLink &link) {
                            AsmFormat(Utf8ToAnsi("Link passt nicht in Block '%s': Klasse '%s', "
                                                 "Offset 0x%08X, Breite %d, Blockgröße %u")
                                          .c_str(),
-                                     block.sName.c_str(), klasse.sName.c_str(),
-                                     link.Des.dwOffset, width, block.dwSize),
+                                     block.sName.c_str(), klasse.sName.c_str(), link.Des.dwOffset,
+                                     width, block.dwSize),
                            kUnit, __LINE__);
     if (!link.Src.block)
         throw AsmFehlerBox("TAssembler::Linken()",
@@ -220,8 +217,8 @@ template <class TAusgabe> void TAssembler::IntelHexSchreiben(TAusgabe &out) {
                 Zeile(out, line);
             }
             // A record ends at a segment boundary: its offsets cannot wrap inside the segment.
-            const uint32_t n = std::min({kZeile, block->dwSize - done,
-                                         kSegment - (address % kSegment)});
+            const uint32_t n =
+                std::min({kZeile, block->dwSize - done, kSegment - (address % kSegment)});
             // Inside the segment by the test above, as a data record of it requires.
             FIntelHex->AppendRecord(out.Neu(), 0x00, address - FIntelHex->dwBase,
                                     block->Data() + done, static_cast<uint8_t>(n), crlf);

@@ -115,7 +115,7 @@ public:
         const auto x = Times.find(a), y = Times.find(b);
         if (x == Times.end() || y == Times.end() || y->second <= 0)
             return;
-        std::printf("%-44s %8.2f\n", what, x->second / y->second);
+        std::printf("%-44s %8.4f\n", what, x->second / y->second);
     }
     std::map<std::string, double> Times;
 };

@@ -107,8 +107,8 @@ TEST_P(AsmBlockByteOrder, ValuesAndConstantsAlike) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, AsmBlockByteOrder,
                          ::testing::Values(OrderFall{true, {0x12, 0x34}, {0x12, 0x34, 0x56, 0x78}},
-                                           OrderFall{false, {0x34, 0x12},
-                                                     {0x78, 0x56, 0x34, 0x12}}));
+                                           OrderFall{
+                                               false, {0x34, 0x12}, {0x78, 0x56, 0x34, 0x12}}));
 
 TEST_F(AsmBlock, SwapReversesBytes) {
     TAsmBlock block("B", &Klasse, false);
@@ -246,8 +246,7 @@ TEST_P(AsmBlockBereich, ReadAndWriteStayInsideThePointsBlock) {
         EXPECT_TRUE(std::equal(out.begin(), out.begin() + f.n, original.begin() + f.offset));
         caller.Write(point, in.data(), f.n);
         for (uint32_t i = 0; i < 8; ++i)
-            EXPECT_EQ(target.Data()[i],
-                      i >= f.offset && i < f.offset + f.n ? 0x55 : original[i]);
+            EXPECT_EQ(target.Data()[i], i >= f.offset && i < f.offset + f.n ? 0x55 : original[i]);
         EXPECT_TRUE(boxen.Boxes().empty());
         return;
     }
@@ -265,22 +264,22 @@ TEST_P(AsmBlockBereich, ReadAndWriteStayInsideThePointsBlock) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AsmBlockBereich,
-    ::testing::Values(BereichFall{"whole", true, 0, 8, true},
-                      BereichFall{"to the last byte", true, 5, 3, true},
-                      BereichFall{"nothing at the end", true, 8, 0, true},
-                      BereichFall{"one past", true, 6, 3, false},
-                      BereichFall{"offset past", true, 9, 0, false},
-                      BereichFall{"wrapping offset", true, 0xFFFFFFFE, 4, false},
-                      BereichFall{"no block", false, 0, 1, false}),
-    [](const auto &info) {
-        std::string name = info.param.name;
-        for (char &c : name)
-            if (c == ' ')
-                c = '_';
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Cases, AsmBlockBereich,
+                         ::testing::Values(BereichFall{"whole", true, 0, 8, true},
+                                           BereichFall{"to the last byte", true, 5, 3, true},
+                                           BereichFall{"nothing at the end", true, 8, 0, true},
+                                           BereichFall{"one past", true, 6, 3, false},
+                                           BereichFall{"offset past", true, 9, 0, false},
+                                           BereichFall{"wrapping offset", true, 0xFFFFFFFE, 4,
+                                                       false},
+                                           BereichFall{"no block", false, 0, 1, false}),
+                         [](const auto &info) {
+                             std::string name = info.param.name;
+                             for (char &c : name)
+                                 if (c == ' ')
+                                     c = '_';
+                             return name;
+                         });
 
 TEST_F(AsmBlock, BlockRefReservesThePointerWidthAndRecordsTheLink) {
     TAsmBlock ziel("Ziel", &Klasse, false);

@@ -28,8 +28,7 @@ inline std::vector<std::string> Lines(const TStringList &list) {
 
 // A class of one block holding bytes, on its own assembler line-up: class first..last.
 inline TAsmBlock *BlockMit(TAssembler &assembler, uint32_t first, uint32_t last,
-                           const std::vector<uint8_t> &bytes,
-                           TEnumAsmKlasse art = asmAusgeben) {
+                           const std::vector<uint8_t> &bytes, TEnumAsmKlasse art = asmAusgeben) {
     TAsmKlasse *klasse = assembler.NewKlasse("K" + std::to_string(first), 1, first, last, art);
     TAsmBlock *block = assembler.NewBlock("B" + std::to_string(first), klasse, false);
     block->AddData(bytes.data(), static_cast<uint32_t>(bytes.size()));

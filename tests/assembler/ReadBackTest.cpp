@@ -78,8 +78,8 @@ struct Werkzeug {
 const Werkzeug kWandler[] = {
     {"srec_cat",
      [](Format f, const std::string &in, const std::string &out) {
-         return "srec_cat '" + in + "'" + (f == Format::IntelHex ? " -Intel" : "") + " -o '" +
-                out + "' -binary";
+         return "srec_cat '" + in + "'" + (f == Format::IntelHex ? " -Intel" : "") + " -o '" + out +
+                "' -binary";
      },
      true},
     {"objcopy",

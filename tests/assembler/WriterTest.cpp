@@ -248,13 +248,13 @@ TEST_P(TAssemblerStream, KeepsItsTextAndAppendsTheRecords) {
     EXPECT_EQ(stream.Position(), stream.Size());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TAssemblerStream,
-    ::testing::Values(StreamFall{"empty", "", 0, ""},
-                      StreamFall{"line_at_zero", "A\r\n", 0, "A\r\n"},
-                      StreamFall{"text_before_position", "A\r\nB", 3, "A\r\nB\r\n"},
-                      StreamFall{"position_at_end", "Kopf\n", 5, "Kopf\n"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, TAssemblerStream,
+                         ::testing::Values(StreamFall{"empty", "", 0, ""},
+                                           StreamFall{"line_at_zero", "A\r\n", 0, "A\r\n"},
+                                           StreamFall{"text_before_position", "A\r\nB", 3,
+                                                      "A\r\nB\r\n"},
+                                           StreamFall{"position_at_end", "Kopf\n", 5, "Kopf\n"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(TAssemblerStreamFehler, AFailingWriterLeavesTheStreamAsItWas) {
     TAssembler assembler;
@@ -269,7 +269,8 @@ TEST(TAssemblerStreamFehler, AFailingWriterLeavesTheStreamAsItWas) {
     EXPECT_EQ(StreamText(stream), before);
     EXPECT_EQ(stream.Position(), 1);
     EXPECT_NO_THROW(assembler.MakeIntelHex(&stream));
-    EXPECT_EQ(StreamText(stream), before + "\r\n:020000021000EC\r\n:0100000001FE\r\n" + kEnde + "\r\n");
+    EXPECT_EQ(StreamText(stream),
+              before + "\r\n:020000021000EC\r\n:0100000001FE\r\n" + kEnde + "\r\n");
 }
 
 TEST(TAssemblerS29, AlwaysRefusedAndAppendsNothing) {
@@ -316,7 +317,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, TAssemblerIntelHex,
     ::testing::Values(
         HexFall{"empty", {}, {kEnde}},
-        HexFall{"above_64k", {{0x12345, {1, 2, 3}}}, {":020000021000EC", ":032345000102038F", kEnde}},
+        HexFall{
+            "above_64k", {{0x12345, {1, 2, 3}}}, {":020000021000EC", ":032345000102038F", kEnde}},
         HexFall{"first_segment", {{0x0010, {0xFF}}}, {":01001000FFF0", kEnde}},
         // Bytes 00..1F from 0x0FFF0: the second record starts the next segment.
         HexFall{"segment_at_record_start",
