@@ -1,6 +1,7 @@
 // Hexadecimal record text shared by the S-record and Intel-hex writers.
 #pragma once
 
+#include "platform/log/Log.h"
 #include "platform/vcl/AnsiString.h"
 #include "platform/vcl/Exception.h"
 
@@ -41,6 +42,7 @@ enum class TAsmPruefsumme { Einer, Zweier };
 inline void AsmRecordAnhaengen(AnsiString &text, const char *start, size_t startN,
                                const uint8_t *head, size_t headN, const uint8_t *data, size_t n,
                                TAsmPruefsumme pruefsumme, bool crlf) {
+    LOG_FKT("AsmRecordAnhaengen");
     if (startN > 2 || headN + n + 1 > 255 + 4 + 1)
         throw Exception("AsmRecordAnhaengen: record too long");
     const size_t endeN = crlf ? 2 : 0;

@@ -25,10 +25,14 @@ public:
     static constexpr bool CrLf = false;
     explicit TListenAusgabe(TStringList &list) : FList(list) {}
     AnsiString &Neu() {
+        LOG_FKT("TListenAusgabe::Neu");
         FLine.clear();
         return FLine;
     }
-    void Fertig() { FList.Add(FLine); }
+    void Fertig() {
+        LOG_FKT("TListenAusgabe::Fertig");
+        FList.Add(FLine);
+    }
 
 private:
     TStringList &FList;
@@ -39,8 +43,11 @@ private:
 class TTextAusgabe {
 public:
     static constexpr bool CrLf = true;
-    AnsiString &Neu() { return Text; }
-    void Fertig() {}
+    AnsiString &Neu() {
+        LOG_FKT("TTextAusgabe::Neu");
+        return Text;
+    }
+    void Fertig() { LOG_FKT("TTextAusgabe::Fertig"); }
     AnsiString Text;
 };
 
