@@ -98,34 +98,61 @@ struct Bild {
     std::vector<uint8_t> bytes;
 };
 
-struct S19Fall {
+struct ZeilenFall {
+    bool intelHex;
     const char *name;
     std::vector<Bild> blocks;
     std::vector<std::string> lines;
 };
 
-class TAssemblerS19 : public ::testing::TestWithParam<S19Fall> {};
+class TAssemblerZeilen : public ::testing::TestWithParam<ZeilenFall> {};
 
-TEST_P(TAssemblerS19, Lines) {
-    const S19Fall &f = GetParam();
+TEST_P(TAssemblerZeilen, Lines) {
+    const ZeilenFall &f = GetParam();
     TAssembler assembler;
     for (const Bild &b : f.blocks)
-        BlockMit(assembler, b.org, 0xFFFE, b.bytes);
+        BlockMit(assembler, b.org, f.intelHex ? 0xFFFFE : 0xFFFE, b.bytes);
     assembler.Linken();
     TStringList list;
-    assembler.MakeS19(&list);
+    if (f.intelHex)
+        assembler.MakeIntelHex(&list);
+    else
+        assembler.MakeS19(&list);
     EXPECT_THAT(Lines(list), ElementsAreArray(f.lines));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, TAssemblerS19,
-    ::testing::Values(S19Fall{"empty", {}, {kS0, kS9}},
-                      S19Fall{"three_bytes", {{0xB8D6, {1, 2, 3}}}, {kS0, "S106B8D601020365", kS9}},
-                      S19Fall{"empty_block", {{0x100, {}}}, {kS0, kS9}},
-                      S19Fall{"two_blocks",
-                              {{0x10, {0xFF}}, {0x20, {0x00, 0x80}}},
-                              {kS0, "S1040010FFEC", "S105002000805A", kS9}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Cases, TAssemblerZeilen,
+    ::testing::Values(
+        ZeilenFall{false, "empty", {}, {kS0, kS9}},
+        ZeilenFall{false, "three_bytes", {{0xB8D6, {1, 2, 3}}}, {kS0, "S106B8D601020365", kS9}},
+        ZeilenFall{false, "empty_block", {{0x100, {}}}, {kS0, kS9}},
+        ZeilenFall{false,
+                   "two_blocks",
+                   {{0x10, {0xFF}}, {0x20, {0x00, 0x80}}},
+                   {kS0, "S1040010FFEC", "S105002000805A", kS9}},
+        ZeilenFall{true, "empty", {}, {kEnde}},
+        ZeilenFall{true,
+                   "above_64k",
+                   {{0x12345, {1, 2, 3}}},
+                   {":020000021000EC", ":032345000102038F", kEnde}},
+        ZeilenFall{true, "first_segment", {{0x0010, {0xFF}}}, {":01001000FFF0", kEnde}},
+        // Bytes 00..1F from 0x0FFF0: the second record starts the next segment.
+        ZeilenFall{true,
+                   "segment_at_record_start",
+                   {{0x0FFF0, {0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A,
+                               0x0B, 0x0C, 0x0D, 0x0E, 0x0F, 0x10, 0x11, 0x12, 0x13, 0x14, 0x15,
+                               0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B, 0x1C, 0x1D, 0x1E, 0x1F}}},
+                   {":10FFF000000102030405060708090A0B0C0D0E0F89", ":020000021000EC",
+                    ":10000000101112131415161718191A1B1C1D1E1F78", kEnde}},
+        // A record that would cross the boundary ends there.
+        ZeilenFall{true,
+                   "split_at_boundary",
+                   {{0x0FFF8, {0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09}}},
+                   {":08FFF8000001020304050607E5", ":020000021000EC", ":020000000809ED", kEnde}}),
+    [](const auto &info) {
+        return std::string(info.param.intelHex ? "hex_" : "s19_") + info.param.name;
+    });
 
 TEST(TAssemblerS19Lines, SixteenBytesALine) {
     TAssembler assembler;
@@ -293,45 +320,6 @@ TEST(TAssemblerWriter, NoListOrStreamIsRefused) {
     EXPECT_THROW(assembler.MakeS19(static_cast<TStringList *>(nullptr)), Exception);
     EXPECT_THROW(assembler.MakeIntelHex(static_cast<TMemoryStream *>(nullptr)), Exception);
 }
-
-struct HexFall {
-    const char *name;
-    std::vector<Bild> blocks;
-    std::vector<std::string> lines;
-};
-
-class TAssemblerIntelHex : public ::testing::TestWithParam<HexFall> {};
-
-TEST_P(TAssemblerIntelHex, Lines) {
-    const HexFall &f = GetParam();
-    TAssembler assembler;
-    for (const Bild &b : f.blocks)
-        BlockMit(assembler, b.org, 0xFFFFE, b.bytes);
-    assembler.Linken();
-    TStringList list;
-    assembler.MakeIntelHex(&list);
-    EXPECT_THAT(Lines(list), ElementsAreArray(f.lines));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TAssemblerIntelHex,
-    ::testing::Values(
-        HexFall{"empty", {}, {kEnde}},
-        HexFall{
-            "above_64k", {{0x12345, {1, 2, 3}}}, {":020000021000EC", ":032345000102038F", kEnde}},
-        HexFall{"first_segment", {{0x0010, {0xFF}}}, {":01001000FFF0", kEnde}},
-        // Bytes 00..1F from 0x0FFF0: the second record starts the next segment.
-        HexFall{"segment_at_record_start",
-                {{0x0FFF0, {0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A,
-                            0x0B, 0x0C, 0x0D, 0x0E, 0x0F, 0x10, 0x11, 0x12, 0x13, 0x14, 0x15,
-                            0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B, 0x1C, 0x1D, 0x1E, 0x1F}}},
-                {":10FFF000000102030405060708090A0B0C0D0E0F89", ":020000021000EC",
-                 ":10000000101112131415161718191A1B1C1D1E1F78", kEnde}},
-        // A record that would cross the boundary ends there.
-        HexFall{"split_at_boundary",
-                {{0x0FFF8, {0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09}}},
-                {":08FFF8000001020304050607E5", ":020000021000EC", ":020000000809ED", kEnde}}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(TAssemblerIntelHexLines, ASecondOutputStandsAlone) {
     TAssembler assembler;
