@@ -241,8 +241,13 @@ size_t TAssembler::TextGroesse() const {
     LOG_FKT("TAssembler::TextGroesse");
     // Per record at most: type or colon, count, 4 address and 2 type digits, 16 bytes, checksum
     // and CR LF; a segment record before every 64 KiB; the header and the end record.
+    // Only written blocks that a writer can take count: a large block of a class that is not
+    // written must not make the reservation fail.
     size_t size = 64;
     for (const TAsmBlock *block = FBlocks.First(); block; block = block->Next()) {
+        if (block->Klasse->eArt != asmAusgeben ||
+            uint64_t{block->dwOrg} + block->dwSize > kIntelHexGrenze)
+            continue;
         const size_t records = block->dwSize / kZeile + 2 + block->dwSize / kSegment;
         size += 2 * size_t{block->dwSize} + records * 20;
     }
