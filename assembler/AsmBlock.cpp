@@ -151,6 +151,12 @@ tagLinkPoint TAsmBlock::SetBlockRef(tagLinkPoint Des, tagLinkPoint Src, const An
 
 tagLinkPoint TAsmBlock::AddBlockRef(tagLinkPoint Src, const AnsiString &sInfo) {
     LOG_FKT("TAsmBlock::AddBlockRef");
+    // A negative width would read as a reservation of some 4 GiB.
+    if (Klasse->nPointerSize < 0)
+        throw Exception(
+            AsmOrtText(AsmFormat("TAsmBlock::AddBlockRef()\nnPointerSize = %d Block: '%s'",
+                                 Klasse->nPointerSize, sName.c_str()),
+                       kUnit, __LINE__));
     const tagLinkPoint point = AddSpace(static_cast<uint32_t>(Klasse->nPointerSize));
     return SetBlockRef(point, Src, sInfo);
 }

@@ -303,6 +303,21 @@ TEST_F(AsmBlock, BlockRefReservesThePointerWidthAndRecordsTheLink) {
     EXPECT_TRUE(CompLinkPoint(block.SetBlockRef(des, a, "c"), des));
 }
 
+TEST_F(AsmBlock, ANegativePointerWidthReservesNothing) {
+    TAsmBlock block("B", &Klasse, false);
+    Klasse.nPointerSize = -1;
+    try {
+        block.AddBlockRef(&block, "x");
+        FAIL() << "no exception";
+    } catch (const Exception &e) {
+        EXPECT_THAT(e.Message, ::testing::StartsWith(
+                                   "TAsmBlock::AddBlockRef()\nnPointerSize = -1 Block: 'B'\n"));
+        EXPECT_THAT(e.Message, EndetMitOrt("AsmBlock"));
+    }
+    EXPECT_EQ(block.dwSize, 0u);
+    EXPECT_EQ(block.FirstLink(), nullptr);
+}
+
 TEST(AsmLink, BlockAndOffsetFormIsThePointForm) {
     const TAsmLink link(nullptr, 12, MakeLinkPoint(nullptr, 3), "info");
     EXPECT_TRUE(CompLinkPoint(link.Des, MakeLinkPoint(nullptr, 12)));
