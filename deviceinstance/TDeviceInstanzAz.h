@@ -193,6 +193,8 @@ private:
     // project window.
     TDataBasis *Registriere(std::unique_ptr<TDataBasis> object, TDataBasis *parent, int posId,
                             bool tree);
+    // A new object that is not entered: the record a setter may have written goes with it.
+    void Verwirf(std::unique_ptr<TDataBasis> object);
     // Removes an object: its records, its node, the object itself.
     void Entferne(TDataBasis *object);
     // The first child of that type, or null.

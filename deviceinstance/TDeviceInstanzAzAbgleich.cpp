@@ -91,7 +91,9 @@ bool TDeviceInstanzAz::DatenAbgleich(bool a, bool b) {
             if (melder->GetMelderArt() == TAzMelder::eSabotageSchalteinrichtung && bereich >= 3 &&
                 bereich <= 6)
                 FSaboMelder[static_cast<size_t>(bereich - 3)].push_back(melder->GetMelderNr());
-            FMelderNrUsed.push_back(melder->GetMelderNr());
+            // The wired input has no number: the list holds what numbering hands out.
+            if (bereich != T_DB_EnumAzMelder::eVerdrahtet)
+                FMelderNrUsed.push_back(melder->GetMelderNr());
             const auto [ok, bus] = busObjekt(melder);
             if (!ok)
                 return false;

@@ -89,27 +89,36 @@ std::unique_ptr<TDataBasis> TDeviceInstanzAz::NeuesObjekt(HWND window, TDataBasi
                                                           const AnsiString &name) {
     LOG_FKT("DeviceInstanzAz::NeuesObjekt");
     const TAzFabrikEintrag *eintrag = AzFabrik::VonTyp(typ);
-    if (!eintrag || !parent)
+    if (!eintrag || !parent || !FHandleTable)
         return nullptr;
     TDatenStruktur record;
     record.System = parent->GetSystem();
     record.Parent = parent->GetHandle();
     record.Name = name;
     record.Typ = static_cast<int16_t>(typ);
-    return eintrag->Erzeuge(window, record);
-}
-
-TDataBasis *TDeviceInstanzAz::Registriere(std::unique_ptr<TDataBasis> object, TDataBasis *parent,
-                                          int posId, bool tree) {
-    LOG_FKT("DeviceInstanzAz::Registriere");
-    if (!object || !FHandleTable)
-        return nullptr;
+    std::unique_ptr<TDataBasis> object = eintrag->Erzeuge(window, record);
+    // The handle first: a setter that writes the record must not write one of handle 0.
     try {
         object->KonvertHandle(FHandleTable.get());
     } catch (const E_Basis &e) {
         e.WriteMessage(MainHandle());
         return nullptr;
     }
+    return object;
+}
+
+void TDeviceInstanzAz::Verwirf(std::unique_ptr<TDataBasis> object) {
+    LOG_FKT("DeviceInstanzAz::Verwirf");
+    // A record that a setter wrote goes with the object.
+    if (object && object->GetHandle() != 0)
+        DeleteDatenSatzAndNext(object->GetSystem(), object->GetParent(), object->GetHandle());
+}
+
+TDataBasis *TDeviceInstanzAz::Registriere(std::unique_ptr<TDataBasis> object, TDataBasis *parent,
+                                          int posId, bool tree) {
+    LOG_FKT("DeviceInstanzAz::Registriere");
+    if (!object)
+        return nullptr;
     object->SetPosId(posId);
     object->Write(*GetDatenSatz(object.get()));
     TDataBasis *raw = object.get();
@@ -139,8 +148,12 @@ TDataBasis *TDeviceInstanzAz::ErzeugeObjekt(HWND window, TDataBasis *parent, boo
                                             const std::function<bool(TDataBasis &)> &vorbereiten) {
     LOG_FKT("DeviceInstanzAz::ErzeugeObjekt");
     std::unique_ptr<TDataBasis> object = NeuesObjekt(window, parent, typ, name);
-    if (!object || (vorbereiten && !vorbereiten(*object)))
+    if (!object)
         return nullptr;
+    if (vorbereiten && !vorbereiten(*object)) {
+        Verwirf(std::move(object));
+        return nullptr;
+    }
     return Registriere(std::move(object), parent, posId, tree);
 }
 
@@ -423,6 +436,7 @@ bool TDeviceInstanzAz::CreateAzAnzeige(HWND window, TDataBasis *parent, bool tre
         // Nothing was made: the caller must not count a display that is not there.
         MessageBox(MainHandle(), "Fehler " + name + "Anzeigen-Nummer zuweisen.", kAnzeigeCaption,
                    MB_OK);
+        Verwirf(std::move(object));
         return false;
     }
     anzeige->ModifyAnzeigeSsb(variante);

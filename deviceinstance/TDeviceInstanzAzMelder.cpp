@@ -151,6 +151,7 @@ TAzMelder *TDeviceInstanzAz::ErzeugeMelder(HWND window, TDataBasis *parent, bool
             melder->SetVarianteAz(system->GetParamVarianteAz());
     if (!melder || !melder->SetMelderBereich(static_cast<TAzMelder::TEnumMelder>(kind))) {
         GibMelderNrFrei(n);
+        Verwirf(std::move(object));
         return nullptr;
     }
     melder->SetMelderNr(n);
