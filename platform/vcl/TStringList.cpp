@@ -76,6 +76,9 @@ void TStringList::AppendCommaItem(AnsiString &out, std::string_view item) {
 }
 
 AnsiString TStringList::CommaText() const {
+    // A lone empty item written as nothing would read back as no item at all.
+    if (FItems.size() == 1 && FItems.front().empty())
+        return "\"\"";
     AnsiString out;
     for (size_t i = 0; i < FItems.size(); ++i) {
         if (i)

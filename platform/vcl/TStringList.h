@@ -25,7 +25,7 @@ public:
 
     // Comma text: items joined by single commas; an item holding a comma, a double quote or a
     // byte 0x01..0x20 is written in double quotes with inner quotes doubled, any other item
-    // (the empty one included) as it is.
+    // (the empty one included) as it is. A list of one empty item is written "\"\"".
     AnsiString CommaText() const;
     // Reads comma text: blanks (0x01..0x20) around items are skipped; a quoted item runs to
     // its closing quote (or the end); an unquoted one to the next comma or blank; a comma as

@@ -52,6 +52,19 @@ TEST(CommaTextWrite, QuotesOnlyWhatNeedsIt) {
               "plain,,\"a,b\",\"q\"\"q\",\"sp ace\",\"tab\t\",\"\x01\",K\xFC" "che");
 }
 
+TEST(CommaTextWrite, OneEmptyItemIsTwoQuotesAndReadsBack) {
+    TStringList l;
+    l.Add("");
+    EXPECT_EQ(l.CommaText(), "\"\"");
+    TStringList back;
+    back.SetCommaText(l.CommaText());
+    ASSERT_EQ(back.Count(), 1);
+    EXPECT_EQ(back[0], "");
+    EXPECT_EQ(TStringList().CommaText(), "") << "no items: no text";
+    l.Add("");
+    EXPECT_EQ(l.CommaText(), ",");
+}
+
 TEST(CommaTextWrite, RoundTripsEveryByteButNul) {
     TStringList l;
     AnsiString all;
