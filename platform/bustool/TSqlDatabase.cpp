@@ -2,7 +2,9 @@
 
 #include "platform/log/Log.h"
 
+#include <limits>
 #include <sqlite3.h>
+#include <string>
 
 namespace {
 [[noreturn]] void Fail(sqlite3 *db, const std::string &what) {
@@ -47,7 +49,10 @@ int64_t TSqlDatabase::QueryInt(std::string_view sql) {
 
 int64_t TSqlDatabase::LastInsertId() const {
     LOG_FKT("TSqlDatabase::LastInsertId");
-    return sqlite3_last_insert_rowid(FDb);
+    const int64_t id = sqlite3_last_insert_rowid(FDb);
+    if (id < 1 || id > std::numeric_limits<int32_t>::max())
+        throw EProjectDatabase("new id " + std::to_string(id) + " is beyond 32 bits");
+    return id;
 }
 
 int TSqlDatabase::Changes() const {
@@ -139,6 +144,30 @@ void TSqlStatement::Reset() {
 int64_t TSqlStatement::Int(int column) const {
     LOG_FKT("TSqlStatement::Int");
     return sqlite3_column_int64(FStmt, column);
+}
+
+int32_t TSqlStatement::Int32(int column) const {
+    LOG_FKT("TSqlStatement::Int32");
+    const int64_t v = Int(column);
+    if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max())
+        throw EProjectDatabase("stored value " + std::to_string(v) + " of column " +
+                               ColumnName(column) + " is beyond 32 bits");
+    return static_cast<int32_t>(v);
+}
+
+int32_t TSqlStatement::Id(int column) const {
+    LOG_FKT("TSqlStatement::Id");
+    const int64_t v = Int(column);
+    if (v < 1 || v > std::numeric_limits<int32_t>::max())
+        throw EProjectDatabase("stored id " + std::to_string(v) + " of column " +
+                               ColumnName(column) + " is not 1 to 2147483647");
+    return static_cast<int32_t>(v);
+}
+
+std::string TSqlStatement::ColumnName(int column) const {
+    LOG_FKT("TSqlStatement::ColumnName");
+    const char *name = sqlite3_column_name(FStmt, column);
+    return name ? name : std::to_string(column);
 }
 
 bool TSqlStatement::IsNull(int column) const {

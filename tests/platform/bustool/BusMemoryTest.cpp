@@ -226,6 +226,30 @@ TEST_F(BusMemory, InjectedFailuresCountPerCall) {
     EXPECT_TRUE(host.Failures().empty());
 }
 
+// The project file is outside input: a stored image of another size is an error of every
+// call that reads it, never a partial read or a write past the image.
+TEST_F(BusMemory, AStoredImageOfAnotherSizeIsAnError) {
+    // As another program may write it: without the file's own check of the size.
+    db.Sql().Execute("PRAGMA ignore_check_constraints = ON");
+    for (const int size : {0, 100, 0xFF00, 0x10001}) {
+        SCOPED_TRACE(size);
+        db.Sql().Execute("UPDATE memory_images SET data = zeroblob(" + std::to_string(size) +
+                         ") WHERE device_id = " + std::to_string(project.PanelId()));
+        ASSERT_EQ(Connect(panel), EIB_OK);
+        int code = EIB_OK;
+        EXPECT_TRUE(Read(0xFFF0, 0xFFFF, &code).empty());
+        EXPECT_EQ(code, EIB_ERR_FAILED);
+        Read(0, 9, &code);
+        EXPECT_EQ(code, EIB_ERR_FAILED);
+        EXPECT_EQ(Write(0xFFF0, TBytes(16, 0x5A), TBytes(16, 0xFF)), EIB_ERR_FAILED);
+        EXPECT_EQ(db.Sql().QueryInt("SELECT length(data) FROM memory_images WHERE device_id = " +
+                                    std::to_string(project.PanelId())),
+                  size)
+            << "the refused write changed the image";
+        EXPECT_THROW(db.MemoryImage(project.PanelId()), EProjectDatabase);
+    }
+}
+
 TEST(PanelMemory, TheManufacturerIsTheModuleNamesFirstThreeDigits) {
     EXPECT_EQ(TPanelMemory::ManufacturerOfModule("083AZ160"), 83);
     EXPECT_EQ(TPanelMemory::ManufacturerOfModule("300XY"), 300 & 0xFF);

@@ -160,4 +160,37 @@ TEST_F(GroupAddresses, WhatCannotBeCreated) {
     EXPECT_EQ(tree.GetMainGroupFirst(), nullptr);
 }
 
+// Ids are the records' 32-bit fields: a project file whose ids go beyond them is refused, and
+// nothing is committed for an address that could not be made.
+TEST_F(GroupAddresses, IdsBeyondTheRecordFieldsAreRefused) {
+    TProjectDatabase &db = project.Database();
+    db.Sql().Execute("INSERT INTO address_groups(id, parent_id, level, number, name) "
+                     "VALUES(2147483647, NULL, 1, 9, 'last id')");
+    const size_t groups = db.GroupTree().size();
+    for (const bool threeLevel : {true, false}) {
+        SCOPED_TRACE(threeLevel);
+        TEtsGruppenAdressen tree(&cdi, -1);
+        tree.ThreeLevel = threeLevel;
+        ASSERT_TRUE(tree.Einlesen(-1));
+        TEtsSubGroup *sub = nullptr;
+        EXPECT_FALSE(tree.CreateGroupAddress(sub, 4, 1, 2, "no id left"));
+        EXPECT_EQ(sub, nullptr);
+        EXPECT_EQ(db.GroupTree().size(), groups) << "a failed create committed a group";
+    }
+    EXPECT_THROW(db.AddGroupAddress(4, 1, 2, "x"), EProjectDatabase);
+
+    // Stored ids beyond 32 bits, or below 1, are no ids of this tree.
+    for (const char *id : {"4294967297", "-2147483648", "0"}) {
+        SCOPED_TRACE(id);
+        db.Sql().Execute(std::string("UPDATE address_groups SET id = ") + id +
+                         " WHERE id = 2147483647");
+        TEtsGruppenAdressen tree(&cdi, -1);
+        tree.ThreeLevel = false;
+        EXPECT_FALSE(tree.Einlesen(-1));
+        EXPECT_EQ(tree.GetMainGroupFirst(), nullptr);
+        EXPECT_THROW(db.GroupTree(), EProjectDatabase);
+        db.Sql().Execute(std::string("UPDATE address_groups SET id = 2147483647 WHERE id = ") + id);
+    }
+}
+
 } // namespace

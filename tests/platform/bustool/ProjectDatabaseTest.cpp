@@ -210,4 +210,38 @@ TEST(ProjectFile, AddressesOfTheInstallationAreChecked) {
     EXPECT_STREQ(d.productText, "Schaltaktor 4fach");
 }
 
+// The bus tool's table is outside input: its numbers are read with their range, and a bad one
+// is the project's error (and a failed GetEtsInfo), never another exception or a wrapped value.
+TEST(ProjectFile, BusToolNumbersOutsideTheirRangeAreTheProjectsError) {
+    struct TCase {
+        const char *key;
+        const char *value;
+    };
+    for (const TCase c : {TCase{"major", "70000"}, TCase{"minor", "-1"}, TCase{"release", "x"},
+                          TCase{"build", ""}, TCase{"build", "1 "}, TCase{"major", "99999999999"},
+                          TCase{"group_address_levels", "4"},
+                          TCase{"group_address_levels", "three"}}) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.value);
+        TTempProject project(false);
+        TProjectDatabase &db = project.Database();
+        TSqlStatement(db.Sql(), "INSERT OR REPLACE INTO bus_tool(key, value) VALUES(?, ?)")
+            .Bind(1, c.key)
+            .Bind(2, c.value)
+            .Run();
+        try {
+            db.BusToolInfo();
+            ADD_FAILURE() << "read without an error";
+        } catch (const EProjectDatabase &e) {
+            EXPECT_NE(e.Message.find(c.key), std::string::npos) << e.Message;
+        } catch (const std::exception &e) {
+            ADD_FAILURE() << "not the project's error: " << e.what();
+        }
+        tagETSINFO info{};
+        EXPECT_FALSE(project.Cdi().GetEtsInfo(info));
+    }
+    TTempProject project(false);
+    EXPECT_THROW(project.Database().SetGroupAddressLevels(4), EProjectDatabase);
+    EXPECT_EQ(project.Database().BusToolInfo().groupAddressLevels, 3);
+}
+
 } // namespace
