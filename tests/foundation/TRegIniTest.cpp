@@ -245,11 +245,24 @@ TEST(StringReplaceAll, ReplacesEveryOccurrence) {
         {"searches again from the start", "aab", "ab", "b", "b"},
         {"replacement containing the search: one pass", "a-a", "a", "aa", "aa-aa"},
         {"replacement equal to the search", "xyx", "x", "x", "xyx"},
+        {"occurrence made across the replacement", "aabb", "ab", "c", "acb"},
+        {"growing pair that ends", "aab", "ab", "bba", "bbbbaa"},
+        {"replacement makes the next to its left", "aaab", "ab", "b", "b"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(StringReplaceAll(c.text, c.oldText, c.newText), c.expected);
     }
+}
+
+TEST(StringReplaceAll, EndsWhereTheTextWouldGrowWithoutBound) {
+    // Each "ab" becomes "bba", which makes a new "ab" of every "a" before it: the text would
+    // double with each leading "a".
+    const AnsiString text = AnsiString(21, 'a') + "b";
+    const AnsiString result = StringReplaceAll(text, "ab", "bba");
+    EXPECT_LE(result.size(), kStringReplaceAllLimit + 2);
+    EXPECT_GT(result.size(), text.size());
+    EXPECT_EQ(result.find_first_not_of("ab"), AnsiString::npos);
 }
 
 } // namespace
