@@ -40,7 +40,8 @@ public:
     // Splits at CR LF, a lone CR or a lone LF; a zero byte ends the text.
     void SetText(std::string_view text);
 
-    // name=value access. Names compare case-insensitively (ASCII), as the library's did.
+    // name=value access. Names compare case-insensitively, Windows-1252 letters beyond ASCII
+    // included, as the library's did.
     AnsiString Names(int index) const;
     int IndexOfName(std::string_view name) const;
     AnsiString Values(std::string_view name) const;

@@ -188,7 +188,6 @@ TEST_F(RegIni, WritesKeepEverythingElse) {
                               "\r\n"
                               "[Tools]\r\n"
                               "ToolName0=Editor\r\n"
-                              "\r\n"
                               "[Debug]\r\n"
                               "ReadBlob=ReadBlob.txt\r\n");
 }
@@ -200,7 +199,7 @@ TEST_F(RegIni, WriteCreatesAMissingFileAndReadsBack) {
                                   static_cast<int32_t>(0x80000010u)));
     EXPECT_TRUE(FIni.WriteString(FFile, RegSecTools, RegKeyToolName, " "));
     EXPECT_EQ(ReadAll(FFile), "[Options]\r\nAutoSave=1\r\nColorGridCommmon=-2147483632\r\n"
-                              "\r\n[Tools]\r\nToolName= \r\n");
+                              "[Tools]\r\nToolName= \r\n");
 
     int32_t v = 0;
     EXPECT_TRUE(FIni.ReadInteger(FFile, RegSecOptions, RegKeyAutoSave, v, 0));
@@ -213,6 +212,17 @@ TEST_F(RegIni, WriteCreatesAMissingFileAndReadsBack) {
     EXPECT_EQ(s, "");
     EXPECT_TRUE(FIni.ValueExists(FFile, RegSecTools, RegKeyToolName));
     EXPECT_TRUE(FIni.ReadSection(FFile, RegSecTools));
+}
+
+TEST_F(RegIni, ALineWithoutEqualsIsNoKeyButAnEntryOfItsSection) {
+    WriteAll(FFile, "[Tools]\r\nToolName0\r\n");
+    EXPECT_FALSE(FIni.ValueExists(FFile, RegSecTools, "ToolName0"));
+    EXPECT_TRUE(FIni.ReadSection(FFile, RegSecTools));
+    AnsiString v;
+    EXPECT_TRUE(FIni.ReadString(FFile, RegSecTools, "ToolName0", v, "d"));
+    EXPECT_EQ(v, "d");
+    EXPECT_TRUE(FIni.WriteString(FFile, RegSecTools, "ToolName0", "Editor"));
+    EXPECT_EQ(ReadAll(FFile), "[Tools]\r\nToolName0\r\nToolName0=Editor\r\n");
 }
 
 TEST_F(RegIni, FailedWritesReportFalse) {

@@ -107,4 +107,19 @@ TEST(NameValue, CaseInsensitiveNamesAndRemoval) {
     EXPECT_EQ(l.Count(), 2);
 }
 
+TEST(NameValue, CaseInsensitiveBeyondAscii) {
+    TStringList l;
+    l.Add("\xC4=1");         // Ä
+    l.Add("\x8A\xDE\xC0=2"); // Š Þ À
+    l.Add("\xD7=3");         // ×, no letter
+    l.Add("\xDF=4");         // ß, no capital
+    l.Add("\x9F=5");         // Ÿ
+    EXPECT_EQ(l.Values("\xE4"), "1");
+    EXPECT_EQ(l.Values("\x9A\xFE\xE0"), "2");
+    EXPECT_EQ(l.IndexOfName("\xF7"), -1) << "the division sign is not the lower multiplication sign";
+    EXPECT_EQ(l.Values("\xDF"), "4");
+    EXPECT_EQ(l.Values("\xFF"), "5");
+    EXPECT_EQ(l.IndexOfName("\xC5"), -1);
+}
+
 } // namespace
