@@ -1,4 +1,5 @@
 // Device parameters and the communication objects their values switch.
+#include "Copied.h"
 #include "TempProject.h"
 
 #include "platform/bustool/TEtsDeviceParam.h"
@@ -20,7 +21,7 @@ std::string TextAt(const tagDAL_OBJECT_INFO &info, size_t offset) {
 std::vector<int> Numbers(const std::vector<tagDAL_OBJECT_INFO> &objects) {
     std::vector<int> n;
     for (const auto &o : objects)
-        n.push_back(o.number);
+        n.push_back(Copied(o.number));
     return n;
 }
 
@@ -82,8 +83,8 @@ TEST_F(DeviceParam, EntriesAreFilledAtTheirBytes) {
     c.size = sizeof c;
     ASSERT_EQ(project.Cdi().DalGetCommunicationObjectData(3, At<int32_t>(date, 224), -1, -1, &c),
               DAL_OK);
-    EXPECT_EQ(c.number, 223);
-    EXPECT_EQ(c.reference, At<int32_t>(date, 228));
+    EXPECT_EQ(Copied(c.number), 223);
+    EXPECT_EQ(Copied(c.reference), At<int32_t>(date, 228));
 
     // Names reach the list in Windows-1252.
     ASSERT_EQ(param.SetDeviceParamData(1660, 1, objects), TEtsDeviceParam::kDone);
@@ -134,7 +135,7 @@ TEST_F(DeviceParam, AnObjectSwitchedOffLosesItsLinks) {
     DAL_SUBGROUP g{};
     g.size = sizeof g;
     ASSERT_EQ(project.Cdi().DalGetSubgroupData(3, sub, &g, -1), DAL_OK);
-    EXPECT_EQ(g.type, -1); // untyped again
+    EXPECT_EQ(Copied(g.type), -1); // untyped again
 }
 
 TEST_F(DeviceParam, TheBusToolsParameterWriterSwitchesObjectsToo) {

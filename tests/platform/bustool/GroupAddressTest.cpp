@@ -1,4 +1,5 @@
 // The group-address tree: three levels, the two-level view, and creating addresses.
+#include "Copied.h"
 #include "TempProject.h"
 
 #include "platform/bustool/TEtsGruppenAdressen.h"
@@ -65,9 +66,9 @@ TEST_F(GroupAddresses, ThreeLevels) {
     ASSERT_EQ(cdi.DalGetSubgroupData(3, a, &sub, -1), DAL_OK);
     ASSERT_EQ(cdi.DalGetMiddlegroupData(3, sub.middleGroupId, -1, &middle), DAL_OK);
     ASSERT_EQ(cdi.DalGetMaingroupData(3, middle.mainGroupId, &main, -1), DAL_OK);
-    EXPECT_EQ(main.number * 2048 + middle.number * 256 + sub.number, sub.address);
-    EXPECT_EQ(sub.address, 0x0A03);
-    EXPECT_EQ(tree.FindSubGroup(a)->GetMiddleGroup()->GetGroupId(), middle.id);
+    EXPECT_EQ(main.number * 2048 + middle.number * 256 + sub.number, Copied(sub.address));
+    EXPECT_EQ(Copied(sub.address), 0x0A03);
+    EXPECT_EQ(tree.FindSubGroup(a)->GetMiddleGroup()->GetGroupId(), Copied(middle.id));
 }
 
 TEST_F(GroupAddresses, TwoLevelViewHasOneMiddleGroupPerMainGroup) {
@@ -133,7 +134,7 @@ TEST_F(GroupAddresses, CreateWithTwoLevels) {
     stored.size = sizeof stored;
     ASSERT_TRUE(tree.CreateGroupAddress(sub, 2, 0, 5, "x"));
     ASSERT_EQ(cdi.DalGetSubgroupData(3, sub->GetGroupId(), &stored, -1), DAL_OK);
-    EXPECT_EQ(stored.address, 2 * 2048 + 5);
+    EXPECT_EQ(Copied(stored.address), 2 * 2048 + 5);
 }
 
 TEST_F(GroupAddresses, WhatCannotBeCreated) {

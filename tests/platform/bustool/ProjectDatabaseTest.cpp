@@ -1,4 +1,5 @@
 // The project file: recognising it, two connections at once, data blocks, injected failures.
+#include "Copied.h"
 #include "TempProject.h"
 
 #include "platform/bustool/TEtsDeviceParam.h"
@@ -192,7 +193,7 @@ TEST(ProjectFile, AddressesOfTheInstallationAreChecked) {
     DAL_DEVICE d{};
     d.size = sizeof d;
     ASSERT_EQ(project.Cdi().DalGetDeviceData(3, panel, -1, -1, -1, -1, &d), DAL_OK);
-    EXPECT_EQ(d.physicalAddress, 0x0FFF);
+    EXPECT_EQ(Copied(d.physicalAddress), 0x0FFF);
 
     // A device of another product: its objects are always there.
     TProductData actuator;
