@@ -46,7 +46,7 @@ public:
     // is busy beyond its busy time-out.
     void CopyTo(TSqlDatabase &target);
     sqlite3 *Handle() const {
-        LOG_FKT("TSqlDatabase::Handle");
+        LOG_FKT_DETAIL("TSqlDatabase::Handle");
         return FDb;
     }
 
@@ -65,7 +65,7 @@ public:
     TSqlStatement &Bind(int index, int64_t value);
     TSqlStatement &Bind(int index, const std::string &text);
     TSqlStatement &Bind(int index, const char *text) {
-        LOG_FKT("TSqlStatement::Bind");
+        LOG_FKT_DETAIL("TSqlStatement::Bind");
         return Bind(index, std::string(text));
     }
     TSqlStatement &BindBlob(int index, const void *data, size_t size);

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -161,6 +164,28 @@ TEST_F(DeviceParam, TwoPanelsKeepTheirOwnValues) {
     EXPECT_EQ(project.Parameter(10070), 0);
     EXPECT_TRUE(project.ActiveObjects().empty());
     EXPECT_EQ(project.Database().ActiveObjectNumbers(second), std::vector<int>{0});
+}
+
+// The trace of one parameter write: the entries of the interface and of the classes on it,
+// not one per SQL statement (those are details, which the default mask leaves out).
+TEST_F(DeviceParam, OneWriteIsAFewTraceLines) {
+    const auto path = project.Dir() / "trace.log";
+    ASSERT_TRUE(InitLogFkt(path.string(), LOG_FKT_LEVEL, LOG_FKT_LEVEL, false));
+    const int result = param.SetDeviceParamData(30, 1, objects);
+    CloseLogFkt();
+    ASSERT_EQ(result, TEtsDeviceParam::kDone);
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    std::ostringstream all;
+    for (const auto &l : lines)
+        all << l << "\n";
+    EXPECT_LE(lines.size(), 12u) << all.str();
+    EXPECT_EQ(all.str().find("TSql"), std::string::npos) << all.str();
+    EXPECT_NE(all.str().find("TEtsDeviceParam::SetDeviceParamData\t1024\tEtsDeviceParam:"),
+              std::string::npos)
+        << all.str();
 }
 
 } // namespace
