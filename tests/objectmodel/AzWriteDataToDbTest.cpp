@@ -79,9 +79,10 @@ TEST_P(WriteDataToDbTest, WritesItsParametersInOrderIntoTheProject) {
     for (const auto &[id, wert] : c.expected)
         soll.push_back(id == kFetch ? "1170" : std::to_string(id) + "=" + std::to_string(wert));
     EXPECT_EQ(main.Trace(), soll);
-    for (const auto &[id, wert] : c.expected)
+    for (const auto &[id, wert] : c.expected) {
         if (id != kFetch)
             EXPECT_EQ(project.Parameter(id), wert) << id;
+    }
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
