@@ -27,7 +27,7 @@ std::string_view Trim(std::string_view s) {
 
 std::string_view TrimRight(std::string_view s) {
     const auto last = s.find_last_not_of(kBlanks);
-    return last == std::string_view::npos ? std::string_view{} : s.substr(0, last + 1);
+    return s.substr(0, last == std::string_view::npos ? 0 : last + 1);
 }
 
 // A value in a matching pair of quotes is read without them.
@@ -204,7 +204,7 @@ DWORD GetPrivateProfileString(const char *section, const char *key, const char *
     const std::string_view text =
         value ? std::string_view(*value) : TrimRight(defaultValue ? defaultValue : "");
     const size_t n = std::min<size_t>(text.size(), size - 1);
-    std::memcpy(buffer, text.data(), n);
+    text.copy(buffer, n); // an empty text may have no bytes at all to copy from
     buffer[n] = '\0';
     return static_cast<DWORD>(n);
 }

@@ -80,8 +80,9 @@ TEST_P(WriteDataToDbTest, WritesItsParametersInOrderIntoTheProject) {
         soll.push_back(id == kFetch ? "1170" : std::to_string(id) + "=" + std::to_string(wert));
     EXPECT_EQ(main.Trace(), soll);
     for (const auto &[id, wert] : c.expected) {
-        if (id != kFetch)
+        if (id != kFetch) {
             EXPECT_EQ(project.Parameter(id), wert) << id;
+        }
     }
     EXPECT_TRUE(boxes.Boxes().empty());
 }

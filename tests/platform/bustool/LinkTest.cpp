@@ -139,16 +139,24 @@ TEST_F(Links, MinusTwoWhenTheTypeDoesNotFit) {
 
 TEST_F(Links, FlagsAreWrittenAndReadBack) {
     using TSetter = int (TEts2Cdi::*)(long, bool);
+    // The flag is read by a function that copies it: a member pointer into the packed record
+    // would be a reference to a misaligned member once applied.
+    using TGetter = int (*)(const DAL_DEVICE_OBJECT &);
     struct TCase {
         TSetter set;
-        int16_t DAL_DEVICE_OBJECT::*field;
+        TGetter field;
     };
     const TCase cases[] = {
-        {&TEts2Cdi::SqlSetDeviceObjectCommFlag, &DAL_DEVICE_OBJECT::commFlag},
-        {&TEts2Cdi::SqlSetDeviceObjectReadFlag, &DAL_DEVICE_OBJECT::readFlag},
-        {&TEts2Cdi::SqlSetDeviceObjectWriteFlag, &DAL_DEVICE_OBJECT::writeFlag},
-        {&TEts2Cdi::SqlSetDeviceObjectTransFlag, &DAL_DEVICE_OBJECT::transFlag},
-        {&TEts2Cdi::SqlSetDeviceObjectUpdateFlag, &DAL_DEVICE_OBJECT::updateFlag},
+        {&TEts2Cdi::SqlSetDeviceObjectCommFlag,
+         [](const DAL_DEVICE_OBJECT &r) -> int { return r.commFlag; }},
+        {&TEts2Cdi::SqlSetDeviceObjectReadFlag,
+         [](const DAL_DEVICE_OBJECT &r) -> int { return r.readFlag; }},
+        {&TEts2Cdi::SqlSetDeviceObjectWriteFlag,
+         [](const DAL_DEVICE_OBJECT &r) -> int { return r.writeFlag; }},
+        {&TEts2Cdi::SqlSetDeviceObjectTransFlag,
+         [](const DAL_DEVICE_OBJECT &r) -> int { return r.transFlag; }},
+        {&TEts2Cdi::SqlSetDeviceObjectUpdateFlag,
+         [](const DAL_DEVICE_OBJECT &r) -> int { return r.updateFlag; }},
     };
     DAL_DEVICE_OBJECT o{};
     o.size = sizeof o;
@@ -156,7 +164,7 @@ TEST_F(Links, FlagsAreWrittenAndReadBack) {
         for (const bool value : {true, false, true}) {
             ASSERT_EQ((cdi.*c.set)(test, value), 1);
             ASSERT_EQ(cdi.DalGetDeviceObjectData(3, test, project.PanelId(), &o), DAL_OK);
-            EXPECT_EQ(Copied(o.*c.field), value ? 1 : 0);
+            EXPECT_EQ(c.field(o), value ? 1 : 0);
         }
     EXPECT_EQ(cdi.SqlSetDeviceObjectReadFlag(99999, true), 0);
     project.Database().InjectFailure("SqlSetDeviceObjectCommFlag", 1);
