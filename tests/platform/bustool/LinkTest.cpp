@@ -138,31 +138,32 @@ TEST_F(Links, MinusTwoWhenTheTypeDoesNotFit) {
 }
 
 TEST_F(Links, FlagsAreWrittenAndReadBack) {
-    using TSetter = int (TEts2Cdi::*)(long, bool);
-    // The flag is read by a function that copies it: a member pointer into the packed record
-    // would be a reference to a misaligned member once applied.
+    // Setter and getter as plain functions. Called through member-function pointers from this
+    // table, the sanitizer build lost the fixture's object; the getter copies the flag out of
+    // the packed record.
+    using TSetter = int (*)(TEts2Cdi &, long, bool);
     using TGetter = int (*)(const DAL_DEVICE_OBJECT &);
     struct TCase {
         TSetter set;
         TGetter field;
     };
     const TCase cases[] = {
-        {&TEts2Cdi::SqlSetDeviceObjectCommFlag,
+        {[](TEts2Cdi &x, long id, bool v) { return x.SqlSetDeviceObjectCommFlag(id, v); },
          [](const DAL_DEVICE_OBJECT &r) -> int { return r.commFlag; }},
-        {&TEts2Cdi::SqlSetDeviceObjectReadFlag,
+        {[](TEts2Cdi &x, long id, bool v) { return x.SqlSetDeviceObjectReadFlag(id, v); },
          [](const DAL_DEVICE_OBJECT &r) -> int { return r.readFlag; }},
-        {&TEts2Cdi::SqlSetDeviceObjectWriteFlag,
+        {[](TEts2Cdi &x, long id, bool v) { return x.SqlSetDeviceObjectWriteFlag(id, v); },
          [](const DAL_DEVICE_OBJECT &r) -> int { return r.writeFlag; }},
-        {&TEts2Cdi::SqlSetDeviceObjectTransFlag,
+        {[](TEts2Cdi &x, long id, bool v) { return x.SqlSetDeviceObjectTransFlag(id, v); },
          [](const DAL_DEVICE_OBJECT &r) -> int { return r.transFlag; }},
-        {&TEts2Cdi::SqlSetDeviceObjectUpdateFlag,
+        {[](TEts2Cdi &x, long id, bool v) { return x.SqlSetDeviceObjectUpdateFlag(id, v); },
          [](const DAL_DEVICE_OBJECT &r) -> int { return r.updateFlag; }},
     };
     DAL_DEVICE_OBJECT o{};
     o.size = sizeof o;
     for (const auto &c : cases)
         for (const bool value : {true, false, true}) {
-            ASSERT_EQ((cdi.*c.set)(test, value), 1);
+            ASSERT_EQ(c.set(cdi, test, value), 1);
             ASSERT_EQ(cdi.DalGetDeviceObjectData(3, test, project.PanelId(), &o), DAL_OK);
             EXPECT_EQ(c.field(o), value ? 1 : 0);
         }
