@@ -721,7 +721,7 @@ int TProjectDatabase::Link(int32_t deviceObjectId, int32_t subGroupId, bool send
                            "SELECT id FROM links WHERE device_object_id = ? AND group_id = ?");
     int64_t linkId = 0;
     if (existing.Bind(1, deviceObjectId).Bind(2, subGroupId).Step()) {
-        linkId = existing.Int(0);
+        linkId = existing.Id(0);
     } else {
         if (groupType != -1 && groupType != objectType)
             return kLinkWrongType;
