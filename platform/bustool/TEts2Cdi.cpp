@@ -11,7 +11,7 @@
 namespace {
 
 int32_t I32(const TSqlStatement &st, int column) {
-    return static_cast<int32_t>(st.Int(column));
+    return st.Int32(column);
 }
 int16_t I16(const TSqlStatement &st, int column) {
     return static_cast<int16_t>(st.Int(column));
@@ -151,9 +151,12 @@ int TEts2Cdi::DalRead(const TDalQuery &query, int mode, long id,
     if (!record || mode < DAL_FIRST || mode > DAL_BY_ID)
         return DAL_ERR;
     return Guarded(query.call, static_cast<int>(DAL_ERR), [&]() -> int {
-        // The statement with the conditions of the ids given (-1: not given).
+        // The statement with the conditions of the ids given (-1: not given). A cursor moves
+        // past the row read before the record is filled from it, so that an enumeration goes
+        // on after a row that cannot be read.
         const auto run = [&](std::string sql, std::vector<int64_t> binds,
-                             const std::vector<long> &ids, const std::string &tail) {
+                             const std::vector<long> &ids, const std::string &tail,
+                             TCursor *moves) {
             for (size_t i = 0; i < ids.size() && i < query.filters.size(); ++i)
                 if (ids[i] != -1) {
                     sql += std::string(" AND ") + query.filters[i];
@@ -168,6 +171,8 @@ int TEts2Cdi::DalRead(const TDalQuery &query, int mode, long id,
                 st.Bind(static_cast<int>(i + 1), binds[i]);
             if (st.Step()) {
                 key = st.Int(0);
+                if (moves)
+                    moves->last = *key;
                 fill(st, found);
             }
             tx.Commit();
@@ -182,7 +187,7 @@ int TEts2Cdi::DalRead(const TDalQuery &query, int mode, long id,
             if (id == -1 || record->size != sizeof(R))
                 return DAL_ERR;
             std::tie(key, found) =
-                run(query.select + " AND " + query.byId, {id}, filters, " LIMIT 1");
+                run(query.select + " AND " + query.byId, {id}, filters, " LIMIT 1", nullptr);
             if (!key)
                 return DAL_ERR;
         } else {
@@ -193,9 +198,7 @@ int TEts2Cdi::DalRead(const TDalQuery &query, int mode, long id,
                 return DAL_ERR;
             std::tie(key, found) =
                 run(query.select + " AND " + query.orderKey + " > ?", {cursor.last}, cursor.filters,
-                    std::string(" ORDER BY ") + query.orderKey + " LIMIT 1");
-            if (key)
-                cursor.last = *key;
+                    std::string(" ORDER BY ") + query.orderKey + " LIMIT 1", &cursor);
             if (const auto f = TakeFailure(query.call))
                 return f->answer.value_or(DAL_ERR);
             if (!key)

@@ -190,6 +190,18 @@ TEST_F(GroupAddresses, IdsBeyondTheRecordFieldsAreRefused) {
         EXPECT_FALSE(tree.Einlesen(-1));
         EXPECT_EQ(tree.GetMainGroupFirst(), nullptr);
         EXPECT_THROW(db.GroupTree(), EProjectDatabase);
+        if (std::string(id) == "4294967297") {
+            DAL_MAINGROUP main{};
+            main.size = sizeof main;
+            int rc = cdi.DalGetMaingroupData(DAL_FIRST, -1, &main, -1);
+            while (rc == DAL_OK)
+                rc = cdi.DalGetMaingroupData(DAL_NEXT, -1, &main, -1);
+            EXPECT_EQ(rc, DAL_ERR) << "the id beyond 32 bits is read as an error, not cut";
+            EXPECT_NE(cdi.LastFailure().find("beyond 32 bits"), std::string::npos)
+                << cdi.LastFailure();
+            EXPECT_EQ(cdi.DalGetMaingroupData(DAL_NEXT, -1, &main, -1), DAL_END)
+                << "the enumeration goes on after the row it could not read";
+        }
         db.Sql().Execute(std::string("UPDATE address_groups SET id = 2147483647 WHERE id = ") + id);
     }
 }
