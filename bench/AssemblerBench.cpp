@@ -5,6 +5,8 @@
 #include "assembler/Assembler.h"
 #include "platform/vcl/Streams.h"
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -101,24 +103,6 @@ BENCHMARK_CAPTURE(BM_SrecCat, motorola, "-motorola")
 BENCHMARK_CAPTURE(BM_SrecCat, intel, "-intel")
     ->Name("BM_SrecCatIntelBaseline")
     ->Unit(benchmark::kMicrosecond);
-
-// Keeps each benchmark's real time per iteration to print the ratios after the table.
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &reports) override {
-        for (const Run &run : reports)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                Times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(reports);
-    }
-    void Ratio(const char *what, const std::string &a, const std::string &b) const {
-        const auto x = Times.find(a), y = Times.find(b);
-        if (x == Times.end() || y == Times.end() || y->second <= 0)
-            return;
-        std::printf("%-44s %8.4f\n", what, x->second / y->second);
-    }
-    std::map<std::string, double> Times;
-};
 
 } // namespace
 
