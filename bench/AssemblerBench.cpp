@@ -107,19 +107,13 @@ BENCHMARK_CAPTURE(BM_SrecCat, intel, "-intel")
 } // namespace
 
 int main(int argc, char **argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    TRatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nratios (real time; below 1 is faster than the baseline):\n");
-    reporter.Ratio("MakeS19 / hex loop (target <= 2)", "BM_MakeS19Stream", "BM_HexLoopBaseline");
-    reporter.Ratio("MakeIntelHex / hex loop (target <= 2)", "BM_MakeIntelHexStream",
-                   "BM_HexLoopBaseline");
-    reporter.Ratio("MakeS19 / srec_cat -motorola (target < 1)", "BM_MakeS19Stream",
-                   "BM_SrecCatMotorolaBaseline");
-    reporter.Ratio("MakeIntelHex / srec_cat -intel (target < 1)", "BM_MakeIntelHexStream",
-                   "BM_SrecCatIntelBaseline");
-    benchmark::Shutdown();
-    return 0;
+    return RunWithRatios(argc, argv, [](const TRatioReporter &r) {
+        r.Ratio("MakeS19 / hex loop (target <= 2)", "BM_MakeS19Stream", "BM_HexLoopBaseline");
+        r.Ratio("MakeIntelHex / hex loop (target <= 2)", "BM_MakeIntelHexStream",
+                "BM_HexLoopBaseline");
+        r.Ratio("MakeS19 / srec_cat -motorola (target < 1)", "BM_MakeS19Stream",
+                "BM_SrecCatMotorolaBaseline");
+        r.Ratio("MakeIntelHex / srec_cat -intel (target < 1)", "BM_MakeIntelHexStream",
+                "BM_SrecCatIntelBaseline");
+    });
 }

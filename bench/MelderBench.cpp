@@ -72,14 +72,8 @@ BENCHMARK(BM_MelderHinzufuegen)->Unit(benchmark::kMillisecond)->Iterations(5);
 } // namespace
 
 int main(int argc, char **argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    TRatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nratios (real time; below 1 is faster than the baseline):\n");
-    reporter.Ratio("156 detectors / their bus-tool work", "BM_MelderHinzufuegen/iterations:5",
-                   "BM_BusToolBaseline/iterations:5");
-    benchmark::Shutdown();
-    return 0;
+    return RunWithRatios(argc, argv, [](const TRatioReporter &r) {
+        r.Ratio("156 detectors / their bus-tool work", "BM_MelderHinzufuegen/iterations:5",
+                "BM_BusToolBaseline/iterations:5");
+    });
 }

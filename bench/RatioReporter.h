@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -25,3 +26,17 @@ public:
     }
     std::map<std::string, double> Times;
 };
+
+// A benchmark program's main: runs the benchmarks with the reporter, then prints the ratios.
+inline int RunWithRatios(int argc, char **argv,
+                         const std::function<void(const TRatioReporter &)> &ratios) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    TRatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nratios (real time; below 1 is faster than the baseline):\n");
+    ratios(reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -27,12 +27,19 @@ TDeviceInstanzAz::TDeviceInstanzAz(TFormMainDienste *main, const DAL_DEVICE *dev
 
 TDeviceInstanzAz::~TDeviceInstanzAz() {
     LOG_FKT("DeviceInstanzAz::~TDeviceInstanzAz");
+    LeereListenUndFlaggen();
+}
+
+void TDeviceInstanzAz::LeereListenUndFlaggen() {
+    LOG_FKT("DeviceInstanzAz::LeereListenUndFlaggen");
     FMelderNrUsed.clear();
     FGrpAdrUsedFromMelder.clear();
     for (auto &list : FSaboMelder)
         list.clear();
     for (auto &list : FPhysAdrUsed)
         list.clear();
+    FQuittierungUeg.fill(false);
+    FAlarmierungUeg.fill(false);
 }
 
 int TDeviceInstanzAz::GetCopyData(TDataBasis *, TStringList *) {

@@ -106,8 +106,7 @@ public:
     bool CreateAzAlarmdauer(HWND window, TDataBasis *parent, bool tree);
     bool CreateAzEibObjekteZurAlarmierung(HWND window, TDataBasis *parent, bool tree);
     bool CreateAzOrdnerAnzeige(HWND window, TDataBasis *parent, bool tree);
-    bool CreateAzAnzeige(HWND window, TDataBasis *parent, bool tree, int index,
-                         uint32_t variante);
+    bool CreateAzAnzeige(HWND window, TDataBasis *parent, bool tree, int index, uint32_t variante);
     bool CreateAzOrdnerSicherheitStoerung(HWND window, TDataBasis *parent, bool tree);
     bool CreateAzEibAlarmSystemSicherheit(HWND window, TDataBasis *parent, bool tree);
     bool CreateAzVerhaltenDurchUegRBeiScharf(HWND window, TDataBasis *parent, bool tree,
@@ -126,8 +125,7 @@ public:
     // Applies a new configuration variant: makes what is missing, removes what is gone;
     // areas := its number of areas. False when a step failed (the others still ran).
     bool ModifyVarianteAz(HWND window, TDataBasis *sbFolder, int &areas, uint32_t variante,
-                          TDataBasis *anzeigeFolder, TDataBasis *alarmFolder,
-                          TDataBasis *ssFolder);
+                          TDataBasis *anzeigeFolder, TDataBasis *alarmFolder, TDataBasis *ssFolder);
     bool ModifyAzAnzeige(HWND window, TDataBasis *anzeigeFolder, uint32_t variante);
 
     // Lookups; null when there is none.
@@ -172,8 +170,8 @@ public:
     // The physical addresses of the devices linked with those group addresses, and the check
     // of an arming area's switching devices against the project: stand-ins that find no
     // device and change nothing until the panel's device links are built.
-    std::list<int> GetDevicePhysAdrLinkedWithGrpAdr(
-        const std::vector<TObjektBasis::RecGrpAdrId> &links);
+    std::list<int>
+    GetDevicePhysAdrLinkedWithGrpAdr(const std::vector<TObjektBasis::RecGrpAdrId> &links);
     void CheckPhysAdrSeExist(int bereich, TAzScharfschaltungSsb *ssb);
 
     int GetAnzahlMelder() const { return FAnzahlMelder; }
@@ -185,6 +183,9 @@ public:
     bool GetMelderHinzufuegenAbbrechen() const { return FMelderHinzufuegenAbbrechen; }
 
 private:
+    // The used-number, detector group-address, sabotage and used-address lists and the eight
+    // transmission-device flags, all empty.
+    void LeereListenUndFlaggen();
     // A new object of that type under the parent, with its default name, or null after a box.
     std::unique_ptr<TDataBasis> NeuesObjekt(HWND window, TDataBasis *parent, int typ,
                                             const AnsiString &name);

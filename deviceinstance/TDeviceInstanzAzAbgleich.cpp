@@ -27,14 +27,7 @@ void SortiertOhneWiederholung(std::list<int> &list) {
 bool TDeviceInstanzAz::DatenAbgleich(bool a, bool b) {
     LOG_FKT("DeviceInstanzAz::DatenAbgleich");
     FAnzahlMelder = 0;
-    FMelderNrUsed.clear();
-    FGrpAdrUsedFromMelder.clear();
-    for (auto &list : FSaboMelder)
-        list.clear();
-    for (auto &list : FPhysAdrUsed)
-        list.clear();
-    FQuittierungUeg.fill(false);
-    FAlarmierungUeg.fill(false);
+    LeereListenUndFlaggen();
 
     TAzSystem *system = GetPointerInstAzSystem();
     const uint32_t variante = system ? system->GetParamVarianteAz() : 0;

@@ -3,6 +3,7 @@
 // is not served, a request without sender, and a dialog asked for while it is open answer 0.
 #include "deviceinstance/TDeviceDialoge.h"
 #include "deviceinstance/TDeviceInstanzAz.h"
+#include "deviceinstance/TFlagFuerEinenAufruf.h"
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/SprTexte.h"
 #include "objectmodel/RDeviceRequest.h"
@@ -41,24 +42,6 @@ bool GueltigerBereich(int bereich) {
     return bereich >= 1 && bereich <= 4;
 }
 
-// The dialog's pointer: set while the dialog is open, cleared on every way out.
-class TDialogOffen {
-public:
-    explicit TDialogOffen(bool &offen) : FOffen(offen) {
-        LOG_FKT("TDialogOffen::TDialogOffen");
-        FOffen = true;
-    }
-    ~TDialogOffen() {
-        LOG_FKT("TDialogOffen::~TDialogOffen");
-        FOffen = false;
-    }
-    TDialogOffen(const TDialogOffen &) = delete;
-    TDialogOffen &operator=(const TDialogOffen &) = delete;
-
-private:
-    bool &FOffen;
-};
-
 // The four switching devices of an arming area.
 constexpr int kSchalteinrichtungen = 4;
 } // namespace
@@ -80,9 +63,9 @@ int TDeviceInstanzAz::UserDeviceMessage(int, RDeviceRequest *request) {
         if (!sb)
             return 0;
         int areas = 0;
-        const bool ok = ModifyVarianteAz(window, sb, areas, static_cast<uint32_t>(r.Variante),
-                                         GetPointerInstOrdnerAnzeige(), GetPointerInstOrdnerAlarmierung(r.Sender),
-                                         GetPointerInstOrdnerSS(r.Sender));
+        const bool ok = ModifyVarianteAz(
+            window, sb, areas, static_cast<uint32_t>(r.Variante), GetPointerInstOrdnerAnzeige(),
+            GetPointerInstOrdnerAlarmierung(r.Sender), GetPointerInstOrdnerSS(r.Sender));
         r.Wert = areas;
         return ok ? 1 : 0;
     }
@@ -209,7 +192,7 @@ int TDeviceInstanzAz::VarianteDialog(RDeviceRequest &r) {
         return 0;
     uint32_t variante = system->GetParamVarianteAz();
     const AnsiString datei = ProgrammOrdner() + SprText(11347);
-    TDialogOffen offen(FDialogVariante);
+    TFlagFuerEinenAufruf offen(FDialogVariante, true, false);
     hourGlass.Release();
     if (dialoge->DefinitionAlarmzentrale(variante, datei) == 1)
         system->SetParamVarianteAz(variante);
@@ -225,8 +208,7 @@ int TDeviceInstanzAz::PhysAdrSeDialog(RDeviceRequest &r) {
         return 0;
     const std::list<int> used = FPhysAdrUsed[static_cast<size_t>(n - 1)];
     TAzScharfschaltungSsb *ssb = GetPointerInstScharfschaltungSsb(n);
-    const AnsiString caption =
-        SprText(11312) + " " + SprText(11297) + " " + std::to_string(n);
+    const AnsiString caption = SprText(11312) + " " + SprText(11297) + " " + std::to_string(n);
     TEtsObjekt *eingang = GetObjectFromObjectNr(161 + n);
     if (!eingang)
         return 0;
@@ -240,7 +222,7 @@ int TDeviceInstanzAz::PhysAdrSeDialog(RDeviceRequest &r) {
         }
         AnsiString text = r.Text2;
         int32_t adr = r.Wert2;
-        TDialogOffen offen(FDialogPhysAdr);
+        TFlagFuerEinenAufruf offen(FDialogPhysAdr, true, false);
         if (dialoge->SelPhysAdrSe(text, adr, candidates, used) == 1) {
             r.Text2 = text;
             r.Wert2 = adr;
@@ -274,7 +256,7 @@ int TDeviceInstanzAz::AnzeigeDialog(RDeviceRequest &r) {
     TDeviceDialoge *dialoge = FMain ? FMain->GetDeviceDialoge() : nullptr;
     if (!system || !anzeige || !dialoge || FDialogAnzeige)
         return 0;
-    TDialogOffen offen(FDialogAnzeige);
+    TFlagFuerEinenAufruf offen(FDialogAnzeige, true, false);
     int32_t mask = r.Wert;
     if (dialoge->Anzeige(mask, system->GetParamVarianteAz(), anzeige->GetName(true),
                          SprText(11084)) == 1) {

@@ -220,8 +220,7 @@ bool TDeviceInstanzAz::CreateAzEditierbareTexte(HWND window, TDataBasis *parent,
     return ergebnis;
 }
 
-bool TDeviceInstanzAz::CreateAzOrdnerSicherungsBereich(HWND window, TDataBasis *parent,
-                                                       bool tree) {
+bool TDeviceInstanzAz::CreateAzOrdnerSicherungsBereich(HWND window, TDataBasis *parent, bool tree) {
     LOG_FKT("DeviceInstanzAz::CreateAzOrdnerSicherungsBereich");
     bool ergebnis = false;
     TDataBasis *folder = ErzeugeZeile(window, parent, tree, 6122, ergebnis);
@@ -333,8 +332,8 @@ bool TDeviceInstanzAz::CreateScharfUnscharfQuittierungSsb(HWND window, TDataBasi
     if (bereich < 1 || bereich > 4)
         return false;
     TDataBasis *made = ErzeugeObjekt(
-        window, parent, tree, AzKlasse::ScharfUnscharfQuittierungSsb.Typ,
-        MitNummer(11321, bereich), 2, [bereich](TDataBasis &o) {
+        window, parent, tree, AzKlasse::ScharfUnscharfQuittierungSsb.Typ, MitNummer(11321, bereich),
+        2, [bereich](TDataBasis &o) {
             static_cast<TAzScharfUnscharfQuittierungSsb &>(o).SetScharfschaltBereich(
                 static_cast<TAzScharfUnscharfQuittierungSsb::TEnumScharfschaltBereich>(bereich));
             return true;
@@ -377,12 +376,11 @@ bool TDeviceInstanzAz::CreateAzAlarmierung(HWND window, TDataBasis *parent, bool
         }
     const TAlarmierungZeile &z = kAlarmierung[typ];
     const AnsiString name = typ >= 3 ? MitNummer(z.TextId, typ - 2) : SprText(z.TextId);
-    TDataBasis *made =
-        ErzeugeObjekt(window, parent, tree, AzKlasse::Alarmierung.Typ, name, z.PosId,
-                      [typ](TDataBasis &o) {
-                          return static_cast<TAzAlarmierung &>(o).SetAlarmierungTyp(
-                              static_cast<TAzAlarmierung::TEnumAlarmierungTyp>(typ));
-                      });
+    TDataBasis *made = ErzeugeObjekt(window, parent, tree, AzKlasse::Alarmierung.Typ, name, z.PosId,
+                                     [typ](TDataBasis &o) {
+                                         return static_cast<TAzAlarmierung &>(o).SetAlarmierungTyp(
+                                             static_cast<TAzAlarmierung::TEnumAlarmierungTyp>(typ));
+                                     });
     if (!made)
         return false;
     if (z.ObjektNr != 0)
@@ -704,7 +702,7 @@ template <class T> std::vector<T *> TDeviceInstanzAz::ObjekteVomTyp(int typ) {
 template std::vector<TAzMelder *> TDeviceInstanzAz::ObjekteVomTyp<TAzMelder>(int);
 
 TAzEditierbareTexte *TDeviceInstanzAz::GetPointerInstEdtitierbareTexte(HWND window,
-                                                                      TDataBasis *parent) {
+                                                                       TDataBasis *parent) {
     LOG_FKT("DeviceInstanzAz::GetPointerInstEdtitierbareTexte");
     if (auto *texte = dynamic_cast<TAzEditierbareTexte *>(GetPointerEdtitierbareTexte()))
         return texte;

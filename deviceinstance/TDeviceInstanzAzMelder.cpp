@@ -5,6 +5,7 @@
 #include "deviceinstance/AzFortschritt.h"
 #include "deviceinstance/TDeviceDialoge.h"
 #include "deviceinstance/TDeviceInstanzAz.h"
+#include "deviceinstance/TFlagFuerEinenAufruf.h"
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/SprTexte.h"
 #include "objectmodel/TAzMelder.h"
@@ -120,8 +121,8 @@ TAzMelder *TDeviceInstanzAz::ErzeugeMelder(HWND window, TDataBasis *parent, bool
     if (kind < 0 || kind > 6 || !parent)
         return nullptr;
     const bool verdrahtet = kind == T_DB_EnumAzMelder::eVerdrahtet;
-    const bool voll = paste ? FAnzahlMelder > kMaxMelder
-                            : FAnzahlMelder >= kMaxMelder + 1 && !verdrahtet;
+    const bool voll =
+        paste ? FAnzahlMelder > kMaxMelder : FAnzahlMelder >= kMaxMelder + 1 && !verdrahtet;
     auto zuViele = [this]() {
         MessageBox(MainHandle(), SprText(9006), SprText(9028), MB_ICONHAND);
         return nullptr;
@@ -263,11 +264,11 @@ int TDeviceInstanzAz::MelderHinzufuegen() {
     if (!dialoge)
         return false;
     int count = 0;
-    FDialogMelderHinzufuegen = true;
-    const int ok = dialoge->MelderHinzufuegen(count, kMaxMelder + 1 - FAnzahlMelder, SprText(11098));
-    FDialogMelderHinzufuegen = false;
-    if (ok != 1)
-        return false;
+    {
+        TFlagFuerEinenAufruf offen(FDialogMelderHinzufuegen, true, false);
+        if (dialoge->MelderHinzufuegen(count, kMaxMelder + 1 - FAnzahlMelder, SprText(11098)) != 1)
+            return false;
+    }
     {
         TUpdateGuard update(FVerw);
         TAzFortschritt fortschritt(true, SprText(11358),

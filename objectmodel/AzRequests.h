@@ -46,7 +46,7 @@ inline constexpr uint8_t SystemUhr = 16;                // TAzDatumUhrzeit
 // Message 1161.
 inline constexpr uint8_t EtsObjektHinzufuegen =
     RDeviceRequest::CodeEtsObjektHinzufuegen; // any sender but a sub group
-inline constexpr uint8_t EtsObjektLesen = 9;       // any sender but a sub group
+inline constexpr uint8_t EtsObjektLesen = 9;  // any sender but a sub group
 inline constexpr uint8_t DefaultName =
     RDeviceRequest::CodeDefaultName;                 // any sender but a sub group
 inline constexpr uint8_t ObjektDataFromSubGroup = 6; // a sub group of a group address

@@ -164,14 +164,16 @@ TEST_F(GeladenesPanel, EverySelectorObjectWritesItsParameters) {
         std::function<bool(TDataBasis &)> Schreiben;
     };
     const TFall faelle[] = {
-        {6136, [](TDataBasis &o) { return dynamic_cast<TAzScharfschaltungSsb &>(o).WriteDataToDb(); }},
+        {6136,
+         [](TDataBasis &o) { return dynamic_cast<TAzScharfschaltungSsb &>(o).WriteDataToDb(); }},
         {6137,
          [](TDataBasis &o) {
              return dynamic_cast<TAzScharfUnscharfQuittierungSsb &>(o).WriteDataToDb();
          }},
         {6138, [](TDataBasis &o) { return dynamic_cast<TAzAlarmierung &>(o).WriteDataToDb(); }},
         {6143, [](TDataBasis &o) { return dynamic_cast<TAzAnzeige &>(o).WriteDataToDb(); }},
-        {6146, [](TDataBasis &o) { return dynamic_cast<TAzVerhaltenDurchUegR &>(o).WriteDataToDb(); }},
+        {6146,
+         [](TDataBasis &o) { return dynamic_cast<TAzVerhaltenDurchUegR &>(o).WriteDataToDb(); }},
     };
     for (const TFall &fall : faelle) {
         SCOPED_TRACE(fall.Typ);

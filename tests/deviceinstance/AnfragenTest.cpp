@@ -80,10 +80,7 @@ TEST_F(Anfragen, EveryPairAnswersAndChangesWhatItShould) {
              r.Wert = 3;
              r.Wert2 = 1;
          },
-         1,
-         [&](RDeviceRequest &) {
-             EXPECT_EQ(Device->GetSaboMelder(1), (std::list<int>{3}));
-         }},
+         1, [&](RDeviceRequest &) { EXPECT_EQ(Device->GetSaboMelder(1), (std::list<int>{3})); }},
         {"sabotage input of area 5", melder(3), AzRequest::SaboSeAnmelden,
          [](RDeviceRequest &r) {
              r.Wert = 3;
@@ -107,8 +104,7 @@ TEST_F(Anfragen, EveryPairAnswersAndChangesWhatItShould) {
              r.Wert = 3;
              r.Wert2 = 1;
          },
-         1,
-         [&](RDeviceRequest &) { EXPECT_TRUE(Device->GetSaboMelder(1).empty()); }},
+         1, [&](RDeviceRequest &) { EXPECT_TRUE(Device->GetSaboMelder(1).empty()); }},
         {"sabotage input cleared again", melder(3), AzRequest::SaboSeLoeschen,
          [](RDeviceRequest &r) {
              r.Wert = 3;
@@ -123,9 +119,7 @@ TEST_F(Anfragen, EveryPairAnswersAndChangesWhatItShould) {
              r.Wert2 = 0x1105;
          },
          1,
-         [&](RDeviceRequest &) {
-             EXPECT_EQ(Device->GetPhysAdrUsed(1), (std::list<int>{0x1105}));
-         }},
+         [&](RDeviceRequest &) { EXPECT_EQ(Device->GetPhysAdrUsed(1), (std::list<int>{0x1105})); }},
         {"address of area 0", ssb1, AzRequest::PhysAdrSeErsetzen,
          [](RDeviceRequest &r) { r.Wert2 = 0x1106; }, 0, keinePruefung},
         {"signalling of area 1 on", sender(6137), AzRequest::UegScharfSetzen,

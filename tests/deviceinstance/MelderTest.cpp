@@ -62,9 +62,9 @@ TEST_F(Melder, TheLastNumberUsesItsOwnParameterAndThenNoneIsLeft) {
         SCOPED_TRACE(fall.Name);
         Boxes.Clear();
         const size_t vorher = Device->GetObjekte().size();
-        const bool made = fall.Paste ? Device->CreateAzMelderForPaste(Fenster(), Bereich(1), true,
-                                                                     3) != nullptr
-                                     : Neu();
+        const bool made =
+            fall.Paste ? Device->CreateAzMelderForPaste(Fenster(), Bereich(1), true, 3) != nullptr
+                       : Neu();
         EXPECT_FALSE(made);
         EXPECT_EQ(Device->GetObjekte().size(), vorher);
         EXPECT_EQ(Device->GetAnzahlMelder(), 161);
@@ -84,9 +84,9 @@ TEST_F(Melder, WithoutAWiredInputAllNumbersUsedStillRefuses) {
         SCOPED_TRACE(paste);
         Boxes.Clear();
         const size_t vorher = Device->GetObjekte().size();
-        const bool made = paste ? Device->CreateAzMelderForPaste(Fenster(), Bereich(1), true, 3) !=
-                                      nullptr
-                                : Neu();
+        const bool made =
+            paste ? Device->CreateAzMelderForPaste(Fenster(), Bereich(1), true, 3) != nullptr
+                  : Neu();
         EXPECT_FALSE(made);
         EXPECT_EQ(Device->GetObjekte().size(), vorher);
         EXPECT_EQ(Device->GetPointerInstMelder(0), nullptr) << "no detector of number 0";
@@ -132,8 +132,7 @@ TEST_F(Melder, DeletingShowsItsProgressAndTakesEverythingAlong) {
     EXPECT_EQ(Fortschritt.Aufrufe().front().Daten.Text, SprText(11361) + "3 " + SprText(11359));
     EXPECT_EQ(Fortschritt.Aufrufe().front().Daten.Max, 5);
     EXPECT_EQ(Fortschritt.Offen(), 0);
-    EXPECT_NE(std::find(Dienste.Calls().begin(), Dienste.Calls().end(),
-                        "DeleteNode " + name),
+    EXPECT_NE(std::find(Dienste.Calls().begin(), Dienste.Calls().end(), "DeleteNode " + name),
               Dienste.Calls().end());
 }
 
@@ -275,18 +274,32 @@ TEST_F(Melder, TheListsOfTheArmingAreas) {
         {"clear 9", [](auto &d) { return d.ClearMelderSaboSeFromList(9, 1); }, false, {3, 7}, {}},
         {"clear 7", [](auto &d) { return d.ClearMelderSaboSeFromList(7, 1); }, true, {3}, {}},
         {"clear in 0", [](auto &d) { return d.ClearMelderSaboSeFromList(3, 0); }, false, {3}, {}},
-        {"address 9", [](auto &d) { return d.UpdatePhysAdrUsedSsbFromList(9, 0, 1); }, true, {3},
+        {"address 9",
+         [](auto &d) { return d.UpdatePhysAdrUsedSsbFromList(9, 0, 1); },
+         true,
+         {3},
          {9}},
-        {"address 4", [](auto &d) { return d.UpdatePhysAdrUsedSsbFromList(4, 0, 1); }, true, {3},
+        {"address 4",
+         [](auto &d) { return d.UpdatePhysAdrUsedSsbFromList(4, 0, 1); },
+         true,
+         {3},
          {4, 9}},
-        {"address 4 again", [](auto &d) { return d.UpdatePhysAdrUsedSsbFromList(4, 0, 1); }, true,
-         {3}, {4, 9}},
-        {"9 becomes 6", [](auto &d) { return d.UpdatePhysAdrUsedSsbFromList(6, 9, 1); }, true, {3},
+        {"address 4 again",
+         [](auto &d) { return d.UpdatePhysAdrUsedSsbFromList(4, 0, 1); },
+         true,
+         {3},
+         {4, 9}},
+        {"9 becomes 6",
+         [](auto &d) { return d.UpdatePhysAdrUsedSsbFromList(6, 9, 1); },
+         true,
+         {3},
          {4, 6}},
-        {"6 goes", [](auto &d) { return d.UpdatePhysAdrUsedSsbFromList(0, 6, 1); }, true, {3},
+        {"6 goes", [](auto &d) { return d.UpdatePhysAdrUsedSsbFromList(0, 6, 1); }, true, {3}, {4}},
+        {"address in 5",
+         [](auto &d) { return d.UpdatePhysAdrUsedSsbFromList(1, 0, 5); },
+         false,
+         {3},
          {4}},
-        {"address in 5", [](auto &d) { return d.UpdatePhysAdrUsedSsbFromList(1, 0, 5); }, false,
-         {3}, {4}},
     };
     for (const TFall &fall : faelle) {
         SCOPED_TRACE(fall.Name);
@@ -318,10 +331,10 @@ TEST(StringToSearchGrpAddr, NormalisesTypedAddresses) {
         const char *Ergebnis;
     };
     const TFall faelle[] = {
-        {"1 2 3", 3, "1/2/3"},  {"1-2-3", 3, "1/2/3"},   {" 1.2,3 ", 3, "1/2/3"},
-        {"4.100", 2, "4/100"},  {"  ", 3, ""},           {"", 2, ""},
-        {"1/2/3", 4, ""},       {"7", 2, "/7"},          {"01/2/3", 3, "01/2/3"},
-        {"a/b/c", 3, "a/b/c"},  {"1/2/3", 2, "1/2/3"},   {"15/2047", 2, "15/2047"},
+        {"1 2 3", 3, "1/2/3"}, {"1-2-3", 3, "1/2/3"}, {" 1.2,3 ", 3, "1/2/3"},
+        {"4.100", 2, "4/100"}, {"  ", 3, ""},         {"", 2, ""},
+        {"1/2/3", 4, ""},      {"7", 2, "/7"},        {"01/2/3", 3, "01/2/3"},
+        {"a/b/c", 3, "a/b/c"}, {"1/2/3", 2, "1/2/3"}, {"15/2047", 2, "15/2047"},
     };
     for (const TFall &fall : faelle) {
         SCOPED_TRACE(fall.Text);
@@ -343,8 +356,8 @@ TEST_F(GrpAdrVonMelder, AnAddressOfADetectorIsFoundByItsNumbers) {
         bool Benutzt;
     };
     const TFall faelle[] = {
-        {"1/2/3", true}, {"1 2 3", true}, {"01/2/03", true}, {"1/2/4", false},
-        {"x/2/3", false}, {"1/2/3x", false}, {"  ", false}, {"1/10/3", false},
+        {"1/2/3", true},  {"1 2 3", true},   {"01/2/03", true}, {"1/2/4", false},
+        {"x/2/3", false}, {"1/2/3x", false}, {"  ", false},     {"1/10/3", false},
     };
     for (const TFall &fall : faelle) {
         SCOPED_TRACE(fall.Text);

@@ -59,8 +59,8 @@ TEST_P(NeuesPanel, HasTheTreeOfItsVariant) {
     }
     // The arming areas' objects are on exactly for the areas there.
     for (int n = 1; n <= 4; ++n) {
-        const bool da = std::find(fall.Bereiche.begin(), fall.Bereiche.end(), n) !=
-                        fall.Bereiche.end();
+        const bool da =
+            std::find(fall.Bereiche.begin(), fall.Bereiche.end(), n) != fall.Bereiche.end();
         EXPECT_EQ(Parameter(1650 + 100 * (n - 1)), da ? 1 : 0) << "area " << n;
         EXPECT_EQ(Parameter(1660 + 100 * (n - 1)), da ? 1 : 0) << "area " << n;
         EXPECT_EQ(Parameter(5300 + 100 * (n - 1)), da ? 1 : 0) << "area " << n;
@@ -74,8 +74,7 @@ TEST_P(NeuesPanel, HasTheTreeOfItsVariant) {
 INSTANTIATE_TEST_SUITE_P(
     Varianten, NeuesPanel,
     ::testing::Values(TVariantenFall{0x11330000, {1, 2}, {0, 1, 2, 3, 4}},
-                      TVariantenFall{0, {}, {1, 2}},
-                      TVariantenFall{0x11000000, {1}, {0, 1, 2, 3}},
+                      TVariantenFall{0, {}, {1, 2}}, TVariantenFall{0x11000000, {1}, {0, 1, 2, 3}},
                       TVariantenFall{0x11111111, {1, 2, 3, 4}, {0, 1, 2, 3, 4, 5, 6}}));
 
 class PanelBaum : public TPanelFixture {};

@@ -41,9 +41,10 @@ protected:
     AnsiString RecordName(TDataBasis *o) { return Device->GetDatenSatz(o)->Name; }
     // The nodes of panel objects (the bus objects' own come with their objects).
     size_t PanelKnoten() {
-        return static_cast<size_t>(std::count_if(
-            Dienste.Knoten().begin(), Dienste.Knoten().end(),
-            [](const auto &k) { return k->Data && k->Data->GetTyp() != TEtsObjekt::Typ; }));
+        return static_cast<size_t>(
+            std::count_if(Dienste.Knoten().begin(), Dienste.Knoten().end(), [](const auto &k) {
+                return k->Data && k->Data->GetTyp() != TEtsObjekt::Typ;
+            }));
     }
     TTreeNode *KnotenVon(TDataBasis *o) {
         for (const auto &k : Dienste.Knoten())
