@@ -140,6 +140,8 @@ public:
     TAzMelder *GetPointerInstMelder(int nummer);
     TAzMelder *GetPointerVerdrahteterMelder();
     TAzAnzeige *GetPointerInstAnzeige(TDataBasis *anzeigeFolder, int index);
+    // The root's configuration variant (0 without a root).
+    uint32_t RootVariante();
     // The objects whose records hang under the parent, in record order.
     std::vector<TDataBasis *> GetKinder(TDataBasis *parent);
 

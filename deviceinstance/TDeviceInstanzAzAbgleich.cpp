@@ -29,8 +29,7 @@ bool TDeviceInstanzAz::DatenAbgleich(bool a, bool b) {
     FAnzahlMelder = 0;
     LeereListenUndFlaggen();
 
-    TAzSystem *system = GetPointerInstAzSystem();
-    const uint32_t variante = system ? system->GetParamVarianteAz() : 0;
+    const uint32_t variante = RootVariante();
     TAzOrdnerAnzeige *anzeigeOrdner = GetPointerInstOrdnerAnzeige();
 
     // The bus object under a detector or the sabotage input: one group address; false (after

@@ -230,8 +230,7 @@ bool TDeviceInstanzAz::CreateAzOrdnerSicherungsBereich(HWND window, TDataBasis *
     CreateSicherungsBereichUeberfall(window, folder, false);
     CreateAzMelder(window, folder, false, T_DB_EnumAzMelder::eVerdrahtet);
     CreateAzSabotageKontakt(window, folder, false);
-    const TAzSystem *system = GetPointerInstAzSystem();
-    const uint32_t variante = system ? system->GetParamVarianteAz() : 0;
+    const uint32_t variante = RootVariante();
     for (int n = 1; n <= 4; ++n)
         if (BytesVonBereich(variante, n) != 0)
             CreateSicherungsBereich1(window, folder, false, 6126 + n);
@@ -287,8 +286,7 @@ bool TDeviceInstanzAz::CreateAzOrdnerScharfschaltung(HWND window, TDataBasis *pa
     TDataBasis *folder = ErzeugeZeile(window, parent, tree, 6131, ergebnis);
     if (!folder)
         return ergebnis;
-    const TAzSystem *system = GetPointerInstAzSystem();
-    const uint32_t variante = system ? system->GetParamVarianteAz() : 0;
+    const uint32_t variante = RootVariante();
     for (int n = 1; n <= 4; ++n)
         if (BytesVonBereich(variante, n) != 0)
             CreateScharfschaltBereich(window, folder, false, 6131 + n);
@@ -352,8 +350,7 @@ bool TDeviceInstanzAz::CreateAzOrdnerAlarmierung(HWND window, TDataBasis *parent
     TDataBasis *folder = ErzeugeZeile(window, parent, tree, 6139, ergebnis);
     if (!folder)
         return ergebnis;
-    const TAzSystem *system = GetPointerInstAzSystem();
-    const uint32_t variante = system ? system->GetParamVarianteAz() : 0;
+    const uint32_t variante = RootVariante();
     CreateAzAlarmierung(window, folder, false, 0);
     CreateAzAlarmierung(window, folder, false, 1);
     for (int n = 1; n <= 4; ++n)
@@ -412,8 +409,7 @@ bool TDeviceInstanzAz::CreateAzOrdnerAnzeige(HWND window, TDataBasis *parent, bo
     TDataBasis *folder = ErzeugeZeile(window, parent, tree, 6142, ergebnis);
     if (!folder)
         return ergebnis;
-    const TAzSystem *system = GetPointerInstAzSystem();
-    const uint32_t variante = system ? system->GetParamVarianteAz() : 0;
+    const uint32_t variante = RootVariante();
     const int k = AnzahlBereiche(variante);
     for (int index = 0; index < 4; ++index)
         if (index < 2 || k >= index - 1)
@@ -666,6 +662,12 @@ bool TDeviceInstanzAz::ModifyAzAnzeige(HWND window, TDataBasis *, uint32_t varia
 }
 
 // --- Lookups.
+
+uint32_t TDeviceInstanzAz::RootVariante() {
+    LOG_FKT("DeviceInstanzAz::RootVariante");
+    const TAzSystem *system = GetPointerInstAzSystem();
+    return system ? system->GetParamVarianteAz() : 0;
+}
 
 std::vector<TDataBasis *> TDeviceInstanzAz::GetKinder(TDataBasis *parent) {
     LOG_FKT("DeviceInstanzAz::GetKinder");
