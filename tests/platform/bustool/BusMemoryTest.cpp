@@ -234,3 +234,35 @@ TEST(PanelMemory, TheManufacturerIsTheModuleNamesFirstThreeDigits) {
 }
 
 } // namespace
+
+TEST(PanelMemory, AFreshPanelHoldsTheObjectTableOfItsProductData) {
+    const std::vector<unsigned char> image = TPanelMemory::Image(0x1101, 83);
+    EXPECT_EQ(image[TPanelMemory::kObjectTable], 231);
+    auto word = [&](size_t at) { return image[at] << 8 | image[at + 1]; };
+    // The clock download's pointers are unchanged by the table.
+    EXPECT_EQ(word(TPanelMemory::kTimePointer), TPanelMemory::kClock);
+    EXPECT_EQ(word(TPanelMemory::kDatePointer), TPanelMemory::kDate);
+    EXPECT_EQ(word(TPanelMemory::kBasePointer), TPanelMemory::kBase);
+    struct Case {
+        int number;
+        int pointer;
+        unsigned flags;
+        int type;
+    };
+    const Case cases[] = {
+        {0, TPanelMemory::kValues, ETS_FLAG_COMM | ETS_FLAG_WRITE, 0},
+        {166, TPanelMemory::kValues + 16 * 166, ETS_FLAG_COMM | ETS_FLAG_READ | ETS_FLAG_TRANS, 0},
+        {219, TPanelMemory::kValues + 16 * 219, ETS_FLAG_COMM | ETS_FLAG_TRANS, 14},
+        {223, TPanelMemory::kClock, ETS_FLAG_COMM | ETS_FLAG_WRITE | ETS_FLAG_TRANS, 9},
+        {224, TPanelMemory::kDate, ETS_FLAG_COMM | ETS_FLAG_WRITE | ETS_FLAG_TRANS, 9},
+        {230, TPanelMemory::kValues + 16 * 230, ETS_FLAG_COMM | ETS_FLAG_TRANS, 0},
+    };
+    for (const Case &c : cases) {
+        const size_t at = 0x43FF + 4 * static_cast<size_t>(c.number);
+        EXPECT_EQ(word(at), c.pointer) << c.number;
+        EXPECT_EQ(image[at + 2], c.flags) << c.number;
+        EXPECT_EQ(image[at + 3], c.type) << c.number;
+    }
+    // Behind the last entry the table is empty.
+    EXPECT_EQ(image[0x43FF + 4 * 231], 0);
+}
