@@ -585,15 +585,28 @@ TEtsMeterView *TEts2Cdi::GetMeterView(HMETER meter) {
     return it == FMeters.end() ? nullptr : it->second.get();
 }
 
-template <class F> int TEts2Cdi::EibCall(const char *call, F body) {
+template <class F>
+int TEts2Cdi::EibCall(const char *call, F body, unsigned short first, unsigned short last) {
     LOG_FKT("TEts2Cdi::EibCall");
+    int result = EIB_ERR_FAILED;
     try {
         if (const auto f = TakeFailure(call))
-            return f->answer.value_or(EIB_ERR_FAILED);
-        return body();
+            result = f->answer.value_or(EIB_ERR_FAILED);
+        else
+            result = body();
     } catch (const std::exception &) {
-        return EIB_ERR_FAILED;
+        result = EIB_ERR_FAILED;
     }
+    if (FEibMonitor)
+        FEibMonitor({call, first, last, result});
+    return result;
+}
+
+TEibMonitor TEts2Cdi::SetEibMonitor(TEibMonitor monitor) {
+    LOG_FKT("TEts2Cdi::SetEibMonitor");
+    TEibMonitor previous = std::move(FEibMonitor);
+    FEibMonitor = std::move(monitor);
+    return previous;
 }
 
 int TEts2Cdi::EibSetAddress(unsigned short kind, unsigned short physicalAddress) {
@@ -644,7 +657,7 @@ int TEts2Cdi::EibReadMemBlock(unsigned char *buffer, unsigned short first,
             return EIB_ERR_NO_ANSWER;
         std::copy(bytes->begin(), bytes->end(), buffer);
         return EIB_OK;
-    });
+    }, first, last);
 }
 
 int TEts2Cdi::EibWriteMemBlock(unsigned char *data, unsigned short first, unsigned short firstAgain,
@@ -658,7 +671,7 @@ int TEts2Cdi::EibWriteMemBlock(unsigned char *data, unsigned short first, unsign
         return FDb->WriteMemory(*FBusDevice, first, data, mask, last - first + 1u)
                    ? EIB_OK
                    : EIB_ERR_NO_ANSWER;
-    });
+    }, first, last);
 }
 
 int TEts2Cdi::EibStopComm() {

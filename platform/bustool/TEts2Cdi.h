@@ -62,6 +62,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -82,6 +83,16 @@ enum : int {
 };
 // The most bytes one bus memory call carries.
 constexpr size_t kEibMaxBlock = 255;
+
+// One bus memory call as it was made, for a monitor: its name ("EibReadMemBlock", ...), the
+// addresses of a read or write (else 0) and its answer.
+struct TEibAufruf {
+    std::string Call;
+    unsigned short First = 0;
+    unsigned short Last = 0;
+    int Result = EIB_OK;
+};
+using TEibMonitor = std::function<void(const TEibAufruf &)>;
 
 class TEts2Cdi {
 public:
@@ -185,6 +196,10 @@ public:
     // The failure injected for a call of the classes on this object, if any.
     std::optional<TInjectedFailure> TakeFailure(const char *call);
 
+    // For tests: the monitor is told every bus memory call of this object after it answered
+    // (none: no monitor). Answers the previous one.
+    TEibMonitor SetEibMonitor(TEibMonitor monitor);
+
 private:
     struct TDalQuery;
     struct TCursor {
@@ -198,7 +213,8 @@ private:
     int SetFlag(const char *call, long deviceObjectId, TEtsObjectFlags flag, bool value);
     // One bus memory call: an injected failure answers in its place, a failure of the project
     // file answers EIB_ERR_FAILED.
-    template <class F> int EibCall(const char *call, F body);
+    template <class F>
+    int EibCall(const char *call, F body, unsigned short first = 0, unsigned short last = 0);
     int CheckMemBlock(const void *buffer, unsigned short first, unsigned short firstAgain,
                       unsigned short last) const;
 
@@ -212,4 +228,5 @@ private:
     HMETER FLastMeter = 0;
     std::optional<uint16_t> FBusAddress; // set by EibSetAddress
     std::optional<int32_t> FBusDevice;   // the device of a started communication
+    TEibMonitor FEibMonitor;
 };

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -224,6 +225,38 @@ TEST_F(BusMemory, InjectedFailuresCountPerCall) {
     EXPECT_EQ(cdi.EibStopComm(), 5);
     EXPECT_EQ(Read(0x2000, 0x2000), TBytes({0})); // the failed stop left the connection
     EXPECT_TRUE(host.Failures().empty());
+}
+
+TEST_F(BusMemory, AMonitorIsToldEveryCallWithItsAddressesAndAnswer) {
+    std::vector<TEibAufruf> calls;
+    cdi.SetEibMonitor([&](const TEibAufruf &c) { calls.push_back(c); });
+    ASSERT_EQ(Connect(panel), EIB_OK);
+    Read(0xB6E7, 0xB6E8);
+    db.InjectFailure("EibReadMemBlock", 1, EIB_ERR_NO_ANSWER);
+    int code = 0;
+    Read(0x4000, 0x40FE, &code);
+    Write(0x0200, {1}, {0xFF});
+    cdi.EibStopComm();
+    const auto previous = cdi.SetEibMonitor({});
+    EXPECT_TRUE(static_cast<bool>(previous));
+    cdi.EibStopComm();
+
+    ASSERT_EQ(calls.size(), 6u);
+    const std::tuple<const char *, int, int, int> expected[] = {
+        {"EibSetAddress", 0, 0, EIB_OK},
+        {"EibStartComm", 0, 0, EIB_OK},
+        {"EibReadMemBlock", 0xB6E7, 0xB6E8, EIB_OK},
+        {"EibReadMemBlock", 0x4000, 0x40FE, EIB_ERR_NO_ANSWER},
+        {"EibWriteMemBlock", 0x0200, 0x0200, EIB_OK},
+        {"EibStopComm", 0, 0, EIB_OK},
+    };
+    for (size_t i = 0; i < calls.size(); ++i) {
+        const auto &[call, first, last, result] = expected[i];
+        EXPECT_EQ(calls[i].Call, call) << i;
+        EXPECT_EQ(calls[i].First, first) << i;
+        EXPECT_EQ(calls[i].Last, last) << i;
+        EXPECT_EQ(calls[i].Result, result) << i;
+    }
 }
 
 TEST(PanelMemory, TheManufacturerIsTheModuleNamesFirstThreeDigits) {
