@@ -1,5 +1,6 @@
 // The fixture's setters against the panel cells they stand for, and its image file's frame.
 #include "TPanelImageFixture.h"
+#include "TempProject.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +84,54 @@ TEST(PanelImageFixture, TheImageFileHoldsTheThreeBlocksInTheirFrames) {
     // The last UserSoftware line carries the bytes 0xBFF6..0xBFFE.
     EXPECT_NE(text.find("\nS10CBFF6"), std::string::npos);
     EXPECT_EQ(TPanelImageFixture::SRecordLine("S1", 0x1234, {0xAB}), "S1041234AB0A\r\n");
+}
+
+} // namespace
+
+namespace {
+
+TEST(PanelImageFixtureFromProject, TheDownloadPlacesParametersTextsAndLinks) {
+    TTempProject project;
+    TProjectDatabase &db = project.Database();
+    const int32_t panel = project.PanelId();
+    auto set = [&](int id, int32_t value) { ASSERT_TRUE(db.SetParameterValue(panel, id, value, nullptr)) << id; };
+    set(10070, 0x11224498);
+    set(3010, 0x8039);             // detector 1: active, input type 1, area 7, text 0
+    set(4620, 0x0010);             // the wired input's word, slot 162
+    set(11011, 0x466C7572);        // "Flur"
+    set(12611, 0x5A656E74);        // the wired input's text "Zentrale"
+    set(12612, 0x72616C65);
+    set(12621, 0x45696E67);        // the first editable text by id: "Eing" ...
+    set(12622, 0x616E6700);        // ... "ang"
+    set(13900, 1);                 // burglary: flash
+    set(16540, 1);                 // fire alarm: relay
+    set(10030, 10);
+    set(10040, 3);
+    set(8000, 1);                  // switches the date and time objects on
+    const int32_t a = db.AddGroupAddress(1, 0, 1, "Uhr");
+    const int32_t b = db.AddGroupAddress(1, 0, 2, "Datum");
+    ASSERT_GT(db.Link(project.DeviceObject(224), b, true), 0);
+    ASSERT_GT(db.Link(project.DeviceObject(223), b, false), 0);
+    ASSERT_GT(db.Link(project.DeviceObject(223), a, true), 0);
+
+    const TPanelImageFixture image = TPanelImageFixture::FromProject(db, panel);
+    const auto &m = image.Image();
+    auto bytes = [&](uint32_t at, size_t n) {
+        return std::vector<unsigned char>(m.begin() + at, m.begin() + at + n);
+    };
+    EXPECT_EQ(bytes(0xBE1A, 4), std::vector<unsigned char>({0x11, 0x22, 0x44, 0x98}));
+    EXPECT_EQ(bytes(0xBEBB, 2), std::vector<unsigned char>({0x80, 0x39}));
+    EXPECT_EQ(bytes(0xBFFD, 2), std::vector<unsigned char>({0x00, 0x10}));
+    EXPECT_EQ(bytes(0xAD32, 5), std::vector<unsigned char>({'F', 'l', 'u', 'r', 0}));
+    EXPECT_EQ(bytes(0xB5F2, 9), std::vector<unsigned char>({'Z', 'e', 'n', 't', 'r', 'a', 'l', 'e', 0}));
+    EXPECT_EQ(bytes(0xB8D6, 8), std::vector<unsigned char>({'E', 'i', 'n', 'g', 'a', 'n', 'g', 0}));
+    EXPECT_EQ(m[0xBE25], 0x01);
+    EXPECT_EQ(m[0xBEB5], 0x08);
+    EXPECT_EQ(m[0xBE16], 0x3A);
+    // Its own address stays first; the two addresses ascending; 223 sends on 1/0/1 first.
+    EXPECT_EQ(bytes(0x4000, 7), std::vector<unsigned char>({3, 0x11, 0x01, 0x08, 0x01, 0x08, 0x02}));
+    EXPECT_EQ(bytes(0x41FF, 7), std::vector<unsigned char>({3, 1, 223, 2, 223, 2, 224}));
+    EXPECT_EQ(m[0x43FC], 231) << "the object table of a fresh panel";
 }
 
 } // namespace

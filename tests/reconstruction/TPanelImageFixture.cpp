@@ -1,9 +1,13 @@
 #include "TPanelImageFixture.h"
 
 #include "platform/bustool/TPanelMemory.h"
+#include "platform/bustool/TProductData.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <stdexcept>
 
 namespace {
@@ -45,6 +49,90 @@ constexpr uint16_t kEditierbareTexte[50] = {
     0xB938, 0xB946, 0xBBF0, 0xBC0C, 0xBC1A, 0xBC28, 0xBC36, 0xBC44, 0xBC52, 0xBC60,
     0xBC6E, 0xBC7C, 0xBCA6, 0xBCB4, 0xBCC2, 0xBCD0, 0xBCFA, 0xBD08, 0xBD16, 0xBD24,
     0xBD32, 0xBD40, 0xBD4E, 0xBD6A, 0xBD78, 0xBD86, 0xBD94, 0xBDA2, 0xBDF6, 0xBE04};
+
+// Where the bus tool's download puts a device parameter: a family of `count` parameters from
+// `id` on (ids `idStep` apart) into cells from `cell` on (`cellStep` apart). The pairing of
+// parameter ids with cells is inferred from what the object model writes for each field and
+// where the reconstruction reads that field back.
+enum class TArt { Byte, Word, DWord, Bits, Text };
+struct TZelle {
+    int id;
+    int count;
+    int idStep;
+    uint32_t cell;
+    uint32_t cellStep;
+    TArt art;
+    int firstBit = 0; // Bits
+    int bits = 1;     // Bits
+};
+const TZelle kZellen[] = {
+    // The system: variant word, version flag, pulse and acknowledgement times, bus return,
+    // event-memory depth.
+    {10070, 1, 0, 0xBE1A, 0, TArt::DWord},
+    {10060, 1, 0, 0xBE17, 0, TArt::Bits, 0, 1},
+    {10110, 1, 0, 0xBE26, 0, TArt::Byte},
+    {10120, 1, 0, 0xBE2F, 0, TArt::Byte},
+    {10130, 1, 0, 0xBE30, 0, TArt::Byte},
+    {10010, 1, 0, 0xBE19, 0, TArt::Bits, 1, 1},
+    {10140, 1, 0, 0xBE31, 0, TArt::Byte},
+    // Detector words, slot 161 the tamper input (4610), 162 the wired input (4620); the texts,
+    // 161 the wired input's; the tamper resistor.
+    {3010, 162, 10, 0xBEBB, 2, TArt::Word},
+    {11011, 161, 10, 0xAD32, 14, TArt::Text},
+    {4630, 1, 0, 0xBE17, 0, TArt::Bits, 6, 2},
+    // Arming areas: texts; delays, switching devices and their tamper detectors.
+    {19101, 4, 100, 0xBE32, 14, TArt::Text},
+    {21010, 4, 10, 0xBEA8, 1, TArt::Byte},
+    {22010, 4, 10, 0xBE12, 1, TArt::Byte},
+    {17110, 4, 100, 0xBE78, 8, TArt::Word},
+    {17120, 4, 100, 0xBE7A, 8, TArt::Word},
+    {17130, 4, 100, 0xBE7C, 8, TArt::Word},
+    {17140, 4, 100, 0xBE7E, 8, TArt::Word},
+    {18110, 4, 100, 0xBE98, 4, TArt::Byte},
+    {18120, 4, 100, 0xBE99, 4, TArt::Byte},
+    {18130, 4, 100, 0xBE9A, 4, TArt::Byte},
+    {18140, 4, 100, 0xBE9B, 4, TArt::Byte},
+    // Acknowledgement: flash, outdoor and indoor siren, relay, 'Scharf' signal; locking element.
+    {13110, 4, 100, 0xBE28, 2, TArt::Bits, 0, 1},
+    {13120, 4, 100, 0xBE28, 2, TArt::Bits, 1, 1},
+    {13130, 4, 100, 0xBE28, 2, TArt::Bits, 2, 1},
+    {13140, 4, 100, 0xBE28, 2, TArt::Bits, 3, 1},
+    {13150, 4, 100, 0xBE28, 2, TArt::Bits, 4, 1},
+    {23110, 4, 100, 0xBE74, 1, TArt::Byte},
+    // Alarm outputs of arming areas 1..4, fire (165xx) and hold-up (166xx): four devices and
+    // the transmission device's input.
+    {16110, 6, 100, 0xBEAD, 2, TArt::Bits, 0, 1},
+    {16120, 6, 100, 0xBEAD, 2, TArt::Bits, 1, 1},
+    {16130, 6, 100, 0xBEAD, 2, TArt::Bits, 2, 1},
+    {16140, 6, 100, 0xBEAD, 2, TArt::Bits, 3, 1},
+    {16150, 6, 100, 0xBEAD, 2, TArt::Bits, 6, 1},
+    // Alarm durations.
+    {15010, 4, 10, 0xBE6E, 1, TArt::Byte},
+    // Function monitoring: poll interval, monitoring interval, reaction.
+    {10090, 1, 0, 0xBE22, 0, TArt::Byte},
+    {10080, 1, 0, 0xBE21, 0, TArt::Byte},
+    {7160, 1, 0, 0xBE19, 0, TArt::Bits, 0, 1},
+    // Behaviour of the transmission device's output R on hold-up, then on burglary.
+    {20010, 1, 0, 0xBE73, 0, TArt::Bits, 0, 1},
+    {20020, 1, 0, 0xBE73, 0, TArt::Bits, 1, 1},
+    {20030, 1, 0, 0xBE73, 0, TArt::Bits, 2, 1},
+    {20040, 1, 0, 0xBE73, 0, TArt::Bits, 3, 1},
+    {13900, 1, 0, 0xBE25, 0, TArt::Bits, 0, 1},
+    {13800, 1, 0, 0xBE25, 0, TArt::Bits, 1, 1},
+    {13700, 1, 0, 0xBE25, 0, TArt::Bits, 2, 1},
+    {13600, 1, 0, 0xBE25, 0, TArt::Bits, 3, 1},
+    // Date and time.
+    {10050, 1, 0, 0xBE17, 0, TArt::Bits, 5, 1},
+    {10020, 1, 0, 0xBE19, 0, TArt::Bits, 2, 1},
+    {10030, 1, 0, 0xBE16, 0, TArt::Bits, 0, 4},
+    {10040, 1, 0, 0xBE16, 0, TArt::Bits, 4, 4},
+    // Displays: the folder's mask, the units' masks.
+    {10100, 1, 0, 0xBE23, 0, TArt::Byte},
+    {14010, 4, 10, 0xBE6A, 1, TArt::Byte},
+};
+// The editable texts' parameters, 12621 + 5n, go to their cells in ascending address order.
+constexpr int kEditierbareTexteId = 12621;
+constexpr int kEditierbareTexteStep = 5;
 
 void Check(bool ok, const char *what) {
     if (!ok)
@@ -216,6 +304,89 @@ void TPanelImageFixture::SetAssoziationen(const std::vector<TAssoziation> &assoz
         PutByte(kAssoziationsTabelle + 1 + 2 * static_cast<uint32_t>(j), assoziationen[j].Index);
         PutByte(kAssoziationsTabelle + 2 + 2 * static_cast<uint32_t>(j), assoziationen[j].Objekt);
     }
+}
+
+TPanelImageFixture TPanelImageFixture::FromProject(TProjectDatabase &database, int32_t deviceId) {
+    const auto device = database.Device(deviceId);
+    if (!device)
+        throw std::invalid_argument("no such device");
+    TPanelImageFixture panel(device->address, TPanelMemory::ManufacturerOfModule(device->moduleName));
+    auto value = [&](int id) { return database.ParameterValue(deviceId, id); };
+    // A panel text: four parameters, four bytes each from the top byte down, the fourth
+    // holding bytes 12 and 13 in its low 16 bits.
+    auto text = [&](int id) {
+        std::array<uint32_t, 4> p{};
+        for (int i = 0; i < 4; ++i)
+            p[static_cast<size_t>(i)] = static_cast<uint32_t>(value(id + i).value_or(0));
+        AnsiString out;
+        for (int i = 0; i < 14; ++i) {
+            const uint32_t word = i < 12 ? p[static_cast<size_t>(i / 4)] : p[3];
+            const int shift = i < 12 ? 24 - 8 * (i % 4) : (i == 12 ? 8 : 0);
+            const char c = static_cast<char>((word >> shift) & 0xFF);
+            if (c == 0)
+                break;
+            out += c;
+        }
+        return out;
+    };
+    for (const TZelle &z : kZellen)
+        for (int i = 0; i < z.count; ++i) {
+            const int id = z.id + i * z.idStep;
+            const uint32_t cell = z.cell + static_cast<uint32_t>(i) * z.cellStep;
+            const auto v = value(id);
+            if (!v)
+                throw std::logic_error("the panel has no parameter " + std::to_string(id));
+            const uint32_t u = static_cast<uint32_t>(*v);
+            switch (z.art) {
+            case TArt::Byte:
+                panel.PutByte(cell, static_cast<uint8_t>(u & 0xFF));
+                break;
+            case TArt::Word:
+                panel.PutWord(cell, static_cast<uint16_t>(u & 0xFFFF));
+                break;
+            case TArt::DWord:
+                panel.PutWord(cell, static_cast<uint16_t>(u >> 16));
+                panel.PutWord(cell + 2, static_cast<uint16_t>(u & 0xFFFF));
+                break;
+            case TArt::Bits:
+                panel.PutBits(cell, z.firstBit, z.bits, u & ((1u << z.bits) - 1));
+                break;
+            case TArt::Text:
+                panel.PutText(cell, text(id));
+                break;
+            }
+        }
+    std::vector<uint16_t> ascending(std::begin(kEditierbareTexte), std::end(kEditierbareTexte));
+    std::sort(ascending.begin(), ascending.end());
+    for (size_t n = 0; n < ascending.size(); ++n)
+        panel.PutText(ascending[n],
+                      text(kEditierbareTexteId + kEditierbareTexteStep * static_cast<int>(n)));
+
+    // The bus tables: the linked group addresses ascending; per object its associations,
+    // the sending one first, as the object manager takes the first as the sending address.
+    const std::vector<TLinkRow> links = database.Links(deviceId);
+    std::vector<uint16_t> adressen;
+    for (const TLinkRow &l : links)
+        adressen.push_back(l.groupAddress);
+    std::sort(adressen.begin(), adressen.end());
+    adressen.erase(std::unique(adressen.begin(), adressen.end()), adressen.end());
+    std::map<uint16_t, uint8_t> index;
+    for (size_t i = 0; i < adressen.size(); ++i)
+        index[adressen[i]] = static_cast<uint8_t>(i + 1);
+    std::vector<TLinkRow> sorted = links;
+    std::stable_sort(sorted.begin(), sorted.end(), [&](const TLinkRow &a, const TLinkRow &b) {
+        if (a.objectNumber != b.objectNumber)
+            return a.objectNumber < b.objectNumber;
+        if (a.sending != b.sending)
+            return a.sending;
+        return index[a.groupAddress] < index[b.groupAddress];
+    });
+    std::vector<TAssoziation> assoziationen;
+    for (const TLinkRow &l : sorted)
+        assoziationen.push_back({index[l.groupAddress], static_cast<uint8_t>(l.objectNumber)});
+    panel.SetGruppenAdressen(adressen);
+    panel.SetAssoziationen(assoziationen);
+    return panel;
 }
 
 std::string TPanelImageFixture::SRecordLine(const char *type, uint32_t address,
