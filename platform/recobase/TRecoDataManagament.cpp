@@ -12,25 +12,6 @@ TRecoDataManagament::~TRecoDataManagament() {
     LOG_FKT("TRecoDataManagament::~TRecoDataManagament");
 }
 
-const uint8_t *TRecoDataManagament::Bytes(uint32_t offset, uint32_t count) const {
-    LOG_FKT("TRecoDataManagament::Bytes");
-    if (!FStream || count == 0 || FLast < FFirst)
-        return nullptr;
-    // 64-bit sums: an offset near the top of the range must not wrap into it.
-    const uint64_t end = static_cast<uint64_t>(offset) + count; // one past the last byte
-    const uint64_t size = static_cast<uint64_t>(FLast - FFirst) + 1;
-    if (end > size || end > static_cast<uint64_t>(FStream->Size()))
-        return nullptr;
-    return FStream->Memory() + offset;
-}
-
-const uint8_t *TRecoDataManagament::BytesAt(uint32_t address, uint32_t count) const {
-    LOG_FKT("TRecoDataManagament::BytesAt");
-    if (address < FFirst)
-        return nullptr;
-    return Bytes(address - FFirst, count);
-}
-
 bool TRecoDataManagament::GetByte(uint32_t offset, unsigned char &value) const {
     LOG_FKT("TRecoDataManagament::GetByte");
     const uint8_t *p = Bytes(offset, 1);

@@ -4,125 +4,112 @@
 
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <string_view>
 #include <vector>
 
 namespace {
-std::optional<unsigned> HexDigit(char c) {
+int HexDigit(char c) {
     if (c >= '0' && c <= '9')
-        return static_cast<unsigned>(c - '0');
+        return c - '0';
     if (c >= 'A' && c <= 'F')
-        return static_cast<unsigned>(c - 'A' + 10);
+        return c - 'A' + 10;
     if (c >= 'a' && c <= 'f')
-        return static_cast<unsigned>(c - 'a' + 10);
-    return std::nullopt;
+        return c - 'a' + 10;
+    return -1;
 }
 
-// One S-record line decoded: its kind digit and the bytes after the count (address, data,
-// checksum), checked against the count and the checksum.
-struct TRecord {
-    char kind = 0;
-    std::vector<uint8_t> bytes; // address, data; the checksum removed
-};
-
-std::optional<TRecord> DecodeRecord(std::string_view line) {
-    if (line.size() < 4 || line[0] != 'S' || line.size() % 2 != 0)
-        return std::nullopt;
-    std::vector<uint8_t> raw;
-    raw.reserve(line.size() / 2);
-    for (size_t i = 2; i < line.size(); i += 2) {
-        const auto hi = HexDigit(line[i]);
-        const auto lo = HexDigit(line[i + 1]);
-        if (!hi || !lo)
-            return std::nullopt;
-        raw.push_back(static_cast<uint8_t>(*hi << 4 | *lo));
-    }
-    // raw[0] is the count of the bytes behind it: address, data, checksum.
-    if (raw.size() < 2 || raw[0] != raw.size() - 1)
-        return std::nullopt;
+// One S-record line decoded into bytes (count, address, data, checksum), checked against its
+// count and checksum; false for anything else.
+bool DecodeRecord(std::string_view line, std::vector<uint8_t> &raw) {
+    raw.clear();
+    if (line.size() < 6 || line[0] != 'S' || line.size() % 2 != 0)
+        return false;
     unsigned sum = 0;
-    for (size_t i = 0; i + 1 < raw.size(); ++i)
-        sum += raw[i];
-    if (static_cast<uint8_t>(~sum & 0xFF) != raw.back())
-        return std::nullopt;
-    TRecord record;
-    record.kind = line[1];
-    record.bytes.assign(raw.begin() + 1, raw.end() - 1);
-    return record;
+    for (size_t i = 2; i < line.size(); i += 2) {
+        const int hi = HexDigit(line[i]);
+        const int lo = HexDigit(line[i + 1]);
+        if (hi < 0 || lo < 0)
+            return false;
+        raw.push_back(static_cast<uint8_t>(hi << 4 | lo));
+        sum += raw.back();
+    }
+    // raw[0] counts the bytes behind it; all bytes but the checksum sum to its complement,
+    // so the sum of all of them ends in 0xFF.
+    return raw[0] == raw.size() - 1 && (sum & 0xFF) == 0xFF;
 }
 
-bool ReadLines(const AnsiString &file, TStringList &lines) {
-    std::ifstream in(file, std::ios::binary);
+bool ReadText(const AnsiString &file, std::string &text) {
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
     if (!in)
         return false;
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    const std::streamoff size = in.tellg();
+    if (size < 0)
         return false;
-    // Lines end with CR LF or LF; a CR elsewhere stays in its line and makes it bad.
-    lines.Clear();
+    text.resize(static_cast<size_t>(size));
+    in.seekg(0);
+    return static_cast<bool>(in.read(text.data(), size)) || size == 0;
+}
+
+// The file's lines: ended by CR LF or LF; a CR elsewhere stays in its line and makes it bad.
+std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        if (end == std::string::npos)
+        if (end == std::string_view::npos)
             end = text.size();
         size_t stop = end;
         if (stop > start && text[stop - 1] == '\r')
             --stop;
-        lines.Add(text.substr(start, stop - start));
+        lines.push_back(text.substr(start, stop - start));
         start = end + 1;
     }
-    return true;
+    return lines;
 }
 
-// The bytes first..last from the lines between the section's tags; none when anything is off.
-std::optional<std::vector<uint8_t>> Section(const TStringList &lines, const AnsiString &name,
-                                            uint32_t first, uint32_t last) {
+// The bytes first..last from the lines between the section's tags, and the number of the
+// section's last line; none when anything is off.
+bool Section(const std::vector<std::string_view> &lines, const AnsiString &name, uint32_t first,
+             uint32_t last, std::vector<uint8_t> &bytes, size_t &begin, size_t &end) {
     const AnsiString open = "<" + name + ">";
     const AnsiString close = "</" + name + ">";
-    const int begin = lines.IndexOf(open);
-    if (begin < 0)
-        return std::nullopt;
-    int i = begin + 1;
-    if (i >= lines.Count() || lines[i] != "SX ")
-        return std::nullopt;
-    ++i;
-    const auto header = i < lines.Count() ? DecodeRecord(lines[i]) : std::nullopt;
-    if (!header || header->kind != '0' || header->bytes.size() < 2)
-        return std::nullopt;
-    ++i;
+    begin = 0;
+    while (begin < lines.size() && lines[begin] != open)
+        ++begin;
+    size_t i = begin + 1;
+    if (i >= lines.size() || lines[i] != "SX ")
+        return false;
+    std::vector<uint8_t> raw;
+    if (++i >= lines.size() || !DecodeRecord(lines[i], raw) || lines[i][1] != '0')
+        return false;
 
     const size_t size = static_cast<size_t>(last - first) + 1;
-    std::vector<uint8_t> bytes(size, 0);
-    std::vector<bool> seen(size, false);
-    for (;; ++i) {
-        if (i >= lines.Count())
-            return std::nullopt;
-        const auto record = DecodeRecord(lines[i]);
-        if (!record)
-            return std::nullopt;
-        if (record->kind == '9') {
-            if (record->bytes.size() != 2)
-                return std::nullopt;
+    bytes.assign(size, 0);
+    std::vector<uint8_t> seen(size, 0);
+    size_t filled = 0;
+    for (++i;; ++i) {
+        if (i >= lines.size() || !DecodeRecord(lines[i], raw))
+            return false;
+        const char kind = lines[i][1];
+        if (kind == '9') {
+            if (raw.size() != 4)
+                return false;
             break;
         }
-        if (record->kind != '1' || record->bytes.size() < 2)
-            return std::nullopt;
-        const uint32_t address = static_cast<uint32_t>(record->bytes[0]) << 8 | record->bytes[1];
-        for (size_t k = 2; k < record->bytes.size(); ++k) {
-            const uint32_t at = address + static_cast<uint32_t>(k - 2);
+        if (kind != '1' || raw.size() < 4)
+            return false;
+        const uint32_t address = static_cast<uint32_t>(raw[1]) << 8 | raw[2];
+        for (size_t k = 3; k + 1 < raw.size(); ++k) {
+            const uint32_t at = address + static_cast<uint32_t>(k - 3);
             if (at < first || at > last || seen[at - first])
-                return std::nullopt;
-            seen[at - first] = true;
-            bytes[at - first] = record->bytes[k];
+                return false;
+            seen[at - first] = 1;
+            bytes[at - first] = raw[k];
+            ++filled;
         }
     }
-    if (i + 1 >= lines.Count() || lines[i + 1] != close)
-        return std::nullopt;
-    for (const bool b : seen)
-        if (!b)
-            return std::nullopt;
-    return bytes;
+    end = i + 1;
+    return end < lines.size() && lines[end] == close && filled == size;
 }
 } // namespace
 
@@ -141,15 +128,22 @@ bool TRecoReadHexFile::ReadHexFile(TMemoryStream *out, TStringList *&work, const
     // A block larger than the 16-bit address space cannot come from S1 lines.
     if (!out || last < first || last > 0xFFFF)
         return false;
-    TStringList own;
-    TStringList &lines = work ? *work : own;
-    if (!ReadLines(file, lines))
+    std::string text;
+    if (!ReadText(file, text))
         return false;
-    const auto bytes = Section(lines, section, first, last);
-    if (!bytes)
+    const std::vector<std::string_view> lines = Lines(text);
+    std::vector<uint8_t> bytes;
+    size_t begin = 0;
+    size_t end = 0;
+    if (!Section(lines, section, first, last, bytes, begin, end))
         return false;
+    if (work) {
+        work->Clear();
+        for (size_t i = begin; i <= end; ++i)
+            work->Add(AnsiString(lines[i]));
+    }
     out->Clear();
-    out->WriteBuffer(bytes->data(), static_cast<long long>(bytes->size()));
+    out->WriteBuffer(bytes.data(), static_cast<long long>(bytes.size()));
     out->SetPosition(0);
     return true;
 }

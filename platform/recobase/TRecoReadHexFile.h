@@ -17,7 +17,7 @@ public:
     virtual ~TRecoReadHexFile();
 
     // Fills out with the bytes first..last of the section (position 0) and answers true. The
-    // work list receives the file's lines (a null list is allowed: a list of its own is used).
+    // work list, when given, then holds the section's lines, its tags included.
     // False, out untouched: no stream, a file that cannot be read, a missing or malformed
     // section, a bad line, a byte missing, twice or outside first..last.
     bool ReadHexFile(TMemoryStream *out, TStringList *&work, const AnsiString &file,

@@ -168,23 +168,27 @@ TEST_F(ReadHexFile, AMissingFileANullStreamOrAnUpsideDownRangeReadAsNothing) {
     EXPECT_FALSE(reader.ReadHexFile(&out, none, file, "meldertexte", 0xAD32, 0xB5FF, 0))
         << "the tag is matched exactly";
     EXPECT_EQ(out.Size(), 0);
-    // Without a work list the reader uses one of its own.
+    // The work list may be left out.
     EXPECT_TRUE(reader.ReadHexFile(&out, none, file, "MelderTexte", 0xAD32, 0xB5FF, 0));
     EXPECT_EQ(none, nullptr);
     EXPECT_EQ(out.Size(), 0xB5FF - 0xAD32 + 1);
 }
 
-TEST_F(ReadHexFile, TheWorkListReceivesTheFilesLines) {
+TEST_F(ReadHexFile, TheWorkListReceivesTheSectionsLines) {
     Write(Panel.X19Text());
     TRecoReadHexFile reader;
     TStringList list;
+    list.Add("alt");
     TStringList *work = &list;
     TMemoryStream out;
     ASSERT_TRUE(reader.ReadHexFile(&out, work, (Dir / "image.x19").string(), "BcuSoftware",
                                    0x4000, 0x479B, 0));
-    EXPECT_EQ(list.Count(), 393);
-    EXPECT_EQ(list[0], "<UserSoftware>");
+    // Tag, "SX ", S0, 122 S1 lines, S9, tag.
+    ASSERT_EQ(list.Count(), 127);
+    EXPECT_EQ(list[0], "<BcuSoftware>");
     EXPECT_EQ(list[1], "SX ");
+    EXPECT_EQ(list[2], "S00600004844521B");
+    EXPECT_EQ(list[126], "</BcuSoftware>");
 }
 
 } // namespace
