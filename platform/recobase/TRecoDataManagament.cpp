@@ -12,50 +12,42 @@ TRecoDataManagament::~TRecoDataManagament() {
     LOG_FKT("TRecoDataManagament::~TRecoDataManagament");
 }
 
-bool TRecoDataManagament::GetByte(uint32_t offset, unsigned char &value) const {
-    LOG_FKT("TRecoDataManagament::GetByte");
-    const uint8_t *p = Bytes(offset, 1);
+namespace {
+// The value of sizeof(T) bytes, high byte first; false (value untouched) without bytes.
+template <class T> bool Take(const uint8_t *p, T &value) {
     if (!p)
         return false;
-    value = p[0];
+    uint32_t v = 0;
+    for (size_t i = 0; i < sizeof(T); ++i)
+        v = v << 8 | p[i];
+    value = static_cast<T>(v);
     return true;
+}
+} // namespace
+
+bool TRecoDataManagament::GetByte(uint32_t offset, unsigned char &value) const {
+    LOG_FKT("TRecoDataManagament::GetByte");
+    return Take(Bytes(offset, sizeof value), value);
 }
 
 bool TRecoDataManagament::GetWord(uint32_t offset, unsigned short &value) const {
     LOG_FKT("TRecoDataManagament::GetWord");
-    const uint8_t *p = Bytes(offset, 2);
-    if (!p)
-        return false;
-    value = static_cast<unsigned short>(p[0] << 8 | p[1]);
-    return true;
+    return Take(Bytes(offset, sizeof value), value);
 }
 
 bool TRecoDataManagament::GetByteFromAddr(uint32_t address, unsigned char &value) const {
     LOG_FKT("TRecoDataManagament::GetByteFromAddr");
-    const uint8_t *p = BytesAt(address, 1);
-    if (!p)
-        return false;
-    value = p[0];
-    return true;
+    return Take(BytesAt(address, sizeof value), value);
 }
 
 bool TRecoDataManagament::GetWordFromAddr(uint32_t address, unsigned short &value) const {
     LOG_FKT("TRecoDataManagament::GetWordFromAddr");
-    const uint8_t *p = BytesAt(address, 2);
-    if (!p)
-        return false;
-    value = static_cast<unsigned short>(p[0] << 8 | p[1]);
-    return true;
+    return Take(BytesAt(address, sizeof value), value);
 }
 
 bool TRecoDataManagament::GetDWordFromAddr(uint32_t address, uint32_t &value) const {
     LOG_FKT("TRecoDataManagament::GetDWordFromAddr");
-    const uint8_t *p = BytesAt(address, 4);
-    if (!p)
-        return false;
-    value = static_cast<uint32_t>(p[0]) << 24 | static_cast<uint32_t>(p[1]) << 16 |
-            static_cast<uint32_t>(p[2]) << 8 | p[3];
-    return true;
+    return Take(BytesAt(address, sizeof value), value);
 }
 
 bool TRecoDataManagament::GetBitsFromAddr(uint32_t address, unsigned char firstBit,
