@@ -136,6 +136,8 @@ void TRecoAzZielsystem::StopComm() {
 
 bool TRecoAzZielsystem::Lesen(unsigned char *buffer, unsigned short first, unsigned short last) {
     LOG_FKT("TRecoAzZielsystem::Lesen");
+    if (!FCdi)
+        return false;
     for (int attempt = 1; attempt <= FVersuche; ++attempt) {
         if (FCdi->EibReadMemBlock(buffer, first, first, last) == EIB_OK)
             return true;
@@ -177,7 +179,9 @@ bool TRecoAzZielsystem::CheckTargetDevice() {
     auto step = [&](int position, int text) {
         progress.Set(position, SprText(kZielsystem) + ": " + SprText(text));
     };
-    try {
+    // False for a mismatch or a module name that is no number; a failure of the bus throws
+    // after its box.
+    auto identify = [&]() -> bool {
         step(1, 24225);
         if (FCdi->EibSetAddress(1, FPhysAdr) != EIB_OK)
             Fehler("CheckTargetDevice", "Ets2Cdi->EibSetAddress()", __LINE__);
@@ -188,15 +192,15 @@ bool TRecoAzZielsystem::CheckTargetDevice() {
         step(2, 24226);
         const std::optional<uint8_t> expected = Hersteller(FCdi->GetModulName());
         if (!expected)
-            throw E_ErrorStr("module name");
+            return false;
         unsigned char manufacturer = 0;
         if (!Lesen(&manufacturer, AzSpeicher::kHersteller, AzSpeicher::kHersteller))
             Fehler("CheckTargetDevice", kReadFailure, __LINE__);
         if (manufacturer != *expected) {
-            MessageBox(FOwner, Vergleich("%s\n%s = 0x%02X\n%s = 0x%02X", 24227, *expected,
-                                         manufacturer),
+            MessageBox(FOwner,
+                       Vergleich("%s\n%s = 0x%02X\n%s = 0x%02X", 24227, *expected, manufacturer),
                        SprText(kAlarmzentrale), MB_ICONINFORMATION | MB_SETFOREGROUND);
-            throw E_ErrorStr("manufacturer");
+            return false;
         }
 
         step(3, 24230);
@@ -207,10 +211,11 @@ bool TRecoAzZielsystem::CheckTargetDevice() {
         unsigned short word = static_cast<unsigned short>(type[0] | type[1] << 8);
         SwapWord(word);
         if (word != AzSpeicher::kPanelGeraeteTyp) {
-            MessageBox(FOwner, Vergleich("%s\n%s = 0x%04X\n%s = 0x%04X", 24231,
-                                         AzSpeicher::kPanelGeraeteTyp, word),
+            MessageBox(FOwner,
+                       Vergleich("%s\n%s = 0x%04X\n%s = 0x%04X", 24231,
+                                 AzSpeicher::kPanelGeraeteTyp, word),
                        SprText(kAlarmzentrale), MB_ICONINFORMATION | MB_SETFOREGROUND);
-            throw E_ErrorStr("device type");
+            return false;
         }
 
         if (FAdrVomGeraet) {
@@ -219,14 +224,21 @@ bool TRecoAzZielsystem::CheckTargetDevice() {
                 Fehler("CheckTargetDevice", kReadFailure, __LINE__);
             FPhysAdr = static_cast<unsigned short>(address[0] << 8 | address[1]);
         }
-        progress.Next();
         return true;
+    };
+
+    bool result = false;
+    try {
+        result = identify();
     } catch (...) {
-        // The box, if any, was shown; whatever ended it early ends the read-out.
-        progress.Next();
-        StopComm();
-        return false;
+        result = false; // the box was shown
     }
+    progress.Next();
+    // The block reads use the communication the identification started; a failed
+    // identification stops it again.
+    if (!result)
+        StopComm();
+    return result;
 }
 
 void TRecoAzZielsystem::BlockRead(const TLeseBlock &table, TBlockDaten &block) {
@@ -312,6 +324,8 @@ void TRecoAzZielsystem::BcuSoftwareWrite() {
 
 bool TRecoAzZielsystem::ReadDeviceParam() {
     LOG_FKT("TRecoAzZielsystem::ReadDeviceParam");
+    if (!FCdi)
+        return false;
     bool saved = false;
     try {
         UserSoftwareRead();

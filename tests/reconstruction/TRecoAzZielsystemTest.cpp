@@ -403,6 +403,15 @@ TEST_F(ReadOut, ABlockSmallerThanAChunkIsReadAsOneChunkOfItsOwnSize) {
     EXPECT_EQ(block->Data()[2], 0x04);
 }
 
+TEST(ReadOutWithoutBus, WithoutAnInterfaceObjectEveryStepFails) {
+    AnsiString name = "none.x19";
+    TRecoAzZielsystem readOut(nullptr, 0x1101, nullptr, false, name, true);
+    EXPECT_FALSE(readOut.ReadoutDeviceImage());
+    EXPECT_FALSE(readOut.CheckTargetDevice());
+    EXPECT_FALSE(readOut.ReadDeviceParam());
+    EXPECT_FALSE(std::filesystem::exists(name));
+}
+
 TEST(SwapWord, ExchangesTheTwoBytes) {
     unsigned short w = 0x04C0;
     TRecoAzZielsystem::SwapWord(w);
