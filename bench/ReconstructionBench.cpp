@@ -54,7 +54,8 @@ void BM_ImageBaseline(benchmark::State &state) {
     TUmgebung &u = Umgebung();
     for (auto _ : state) {
         std::ifstream in(u.Datei, std::ios::binary);
-        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string text((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
         std::vector<unsigned char> bytes;
         bytes.reserve(text.size() / 2);
         size_t line = 0;
@@ -64,8 +65,8 @@ void BM_ImageBaseline(benchmark::State &state) {
                 end = text.size();
             if (text[line] == 'S' && text[line + 1] != 'X')
                 for (size_t i = line + 2; i + 1 < end && text[i] != '\r'; i += 2)
-                    bytes.push_back(static_cast<unsigned char>(HexDigit(text[i]) << 4 |
-                                                               HexDigit(text[i + 1])));
+                    bytes.push_back(
+                        static_cast<unsigned char>(HexDigit(text[i]) << 4 | HexDigit(text[i + 1])));
             line = end + 1;
         }
         benchmark::DoNotOptimize(bytes.data());
@@ -147,7 +148,8 @@ public:
     }
     void Finalize() override {
         ConsoleReporter::Finalize();
-        Ratio("image (ReadHexFile + readers / decode)", "BM_ImageReadHexFile", "BM_ImageBaseline", 3.0);
+        Ratio("image (ReadHexFile + readers / decode)", "BM_ImageReadHexFile", "BM_ImageBaseline",
+              3.0);
         Ratio("read-out (whole / 25 bare reads)", "BM_ReadOut", "BM_ReadOutBaseline", 1.5);
     }
 

@@ -357,9 +357,8 @@ bool TRecoAzZielsystem::SaveDeviceDataToX19File() {
     // The folder with its trailing separator; a bare file name lies in the current folder.
     AnsiString folder = name.has_parent_path() ? name.parent_path().string() + "/" : "";
     std::error_code ec;
-    const bool exists =
-        folder.empty() || fs::is_directory(folder, ec) ||
-        (fs::create_directories(folder, ec), fs::is_directory(folder, ec));
+    const bool exists = folder.empty() || fs::is_directory(folder, ec) ||
+                        (fs::create_directories(folder, ec), fs::is_directory(folder, ec));
     if (!exists) {
         char text[4096];
         std::snprintf(text, sizeof text, SprText(24221).c_str(), folder.c_str());

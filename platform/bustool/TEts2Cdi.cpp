@@ -585,8 +585,13 @@ TEtsMeterView *TEts2Cdi::GetMeterView(HMETER meter) {
     return it == FMeters.end() ? nullptr : it->second.get();
 }
 
+template <class F> int TEts2Cdi::EibCall(const char *call, F body) {
+    LOG_FKT("TEts2Cdi::EibCall");
+    return EibCall(call, 0, 0, body);
+}
+
 template <class F>
-int TEts2Cdi::EibCall(const char *call, F body, unsigned short first, unsigned short last) {
+int TEts2Cdi::EibCall(const char *call, unsigned short first, unsigned short last, F body) {
     LOG_FKT("TEts2Cdi::EibCall");
     int result = EIB_ERR_FAILED;
     try {
@@ -649,7 +654,7 @@ int TEts2Cdi::CheckMemBlock(const void *buffer, unsigned short first, unsigned s
 int TEts2Cdi::EibReadMemBlock(unsigned char *buffer, unsigned short first,
                               unsigned short firstAgain, unsigned short last) {
     LOG_FKT("TEts2Cdi::EibReadMemBlock");
-    return EibCall("EibReadMemBlock", [&]() -> int {
+    return EibCall("EibReadMemBlock", first, last, [&]() -> int {
         if (const int check = CheckMemBlock(buffer, first, firstAgain, last))
             return check;
         const auto bytes = FDb->ReadMemory(*FBusDevice, first, last - first + 1u);
@@ -657,13 +662,13 @@ int TEts2Cdi::EibReadMemBlock(unsigned char *buffer, unsigned short first,
             return EIB_ERR_NO_ANSWER;
         std::copy(bytes->begin(), bytes->end(), buffer);
         return EIB_OK;
-    }, first, last);
+    });
 }
 
 int TEts2Cdi::EibWriteMemBlock(unsigned char *data, unsigned short first, unsigned short firstAgain,
                                unsigned short last, unsigned char *mask) {
     LOG_FKT("TEts2Cdi::EibWriteMemBlock");
-    return EibCall("EibWriteMemBlock", [&]() -> int {
+    return EibCall("EibWriteMemBlock", first, last, [&]() -> int {
         if (!mask)
             return EIB_ERR_ARGUMENT;
         if (const int check = CheckMemBlock(data, first, firstAgain, last))
@@ -671,7 +676,7 @@ int TEts2Cdi::EibWriteMemBlock(unsigned char *data, unsigned short first, unsign
         return FDb->WriteMemory(*FBusDevice, first, data, mask, last - first + 1u)
                    ? EIB_OK
                    : EIB_ERR_NO_ANSWER;
-    }, first, last);
+    });
 }
 
 int TEts2Cdi::EibStopComm() {

@@ -213,8 +213,10 @@ private:
     int SetFlag(const char *call, long deviceObjectId, TEtsObjectFlags flag, bool value);
     // One bus memory call: an injected failure answers in its place, a failure of the project
     // file answers EIB_ERR_FAILED.
+    template <class F> int EibCall(const char *call, F body);
+    // A read or write: its addresses go to the monitor.
     template <class F>
-    int EibCall(const char *call, F body, unsigned short first = 0, unsigned short last = 0);
+    int EibCall(const char *call, unsigned short first, unsigned short last, F body);
     int CheckMemBlock(const void *buffer, unsigned short first, unsigned short firstAgain,
                       unsigned short last) const;
 

@@ -43,7 +43,7 @@ class TDlgProgressRecorder {
 public:
     struct TAufruf {
         TDlgProgressAktion Aktion;
-        int Position;         // Set: the position; else 0
+        int Position;            // Set: the position; else 0
         TDlgProgressDaten Daten; // Start and Set: a copy of the record; Stop: empty
     };
 

@@ -25,10 +25,9 @@ TRecoObjectManagement::TRecoObjectManagement(TRecoDataManagament *objekte,
                                              uint32_t tabelle, int v1, int v2, int v3, int v4,
                                              bool b1, int v5, int v6, int v7, int v8, int v9,
                                              bool readOnly, int v10, int v11, int v12)
-    : FObjekte(objekte), FAdressen(adressen), FAssoziationen(assoziationen),
-      FDatenbank(datenbank), FErrors(errors), FTabelle(tabelle), FV1(v1), FV2(v2), FV3(v3),
-      FV4(v4), FB1(b1), FV5(v5), FV6(v6), FV7(v7), FV8(v8), FV9(v9), FReadOnly(readOnly),
-      FV10(v10), FV11(v11), FV12(v12) {
+    : FObjekte(objekte), FAdressen(adressen), FAssoziationen(assoziationen), FDatenbank(datenbank),
+      FErrors(errors), FTabelle(tabelle), FV1(v1), FV2(v2), FV3(v3), FV4(v4), FB1(b1), FV5(v5),
+      FV6(v6), FV7(v7), FV8(v8), FV9(v9), FReadOnly(readOnly), FV10(v10), FV11(v11), FV12(v12) {
     LOG_FKT("TRecoObjectManagement::TRecoObjectManagement");
 }
 

@@ -26,8 +26,8 @@ public:
     TRecoObjectManagement(TRecoDataManagament *objekte, TRecoDataManagament *adressen,
                           TRecoDataManagament *assoziationen, TVumaDatenbank *datenbank,
                           TRecoErrors *errors, uint32_t tabelle, int v1, int v2, int v3, int v4,
-                          bool b1, int v5, int v6, int v7, int v8, int v9, bool readOnly,
-                          int v10, int v11, int v12);
+                          bool b1, int v5, int v6, int v7, int v8, int v9, bool readOnly, int v10,
+                          int v11, int v12);
     virtual ~TRecoObjectManagement();
     TRecoObjectManagement(const TRecoObjectManagement &) = delete;
     TRecoObjectManagement &operator=(const TRecoObjectManagement &) = delete;
@@ -43,8 +43,7 @@ public:
 
     // Flags, type code and length in bits of an object below the count; false otherwise or for
     // a type code the bus does not know (flags and type are given then still).
-    bool GetObjektData(int objekt, unsigned char &flags, unsigned char &typ,
-                       unsigned char &bits);
+    bool GetObjektData(int objekt, unsigned char &flags, unsigned char &typ, unsigned char &bits);
     // first: the group addresses of the object's associations in table order (the first one is
     // the one it sends on); an association whose index is not a group-address entry gives
     // none. second stays empty. found: any address given. False for an object not below the

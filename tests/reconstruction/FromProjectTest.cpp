@@ -25,7 +25,8 @@ TEST_F(FromProject, AFullPanelsParametersLandInTheirCells) {
     // their ids after the load; the others write theirs.
     Device->WriteDataToDb();
     TTempProject &project = Dienste.Project();
-    const TPanelImageFixture image = TPanelImageFixture::FromProject(project.Database(), project.PanelId());
+    const TPanelImageFixture image =
+        TPanelImageFixture::FromProject(project.Database(), project.PanelId());
     const auto &m = image.Image();
     auto bytes = [&](uint32_t at, size_t n) {
         return std::vector<unsigned char>(m.begin() + at, m.begin() + at + n);

@@ -19,18 +19,18 @@ constexpr uint32_t kSchalter19 = 0xBE19; // bit 0 missing monitoring, 1 bus retu
 constexpr uint32_t kImpuls = 0xBE26;
 constexpr uint32_t kScharfQuitt = 0xBE2F;
 constexpr uint32_t kUnscharfQuitt = 0xBE30;
-constexpr uint32_t kMelderWorte = 0xBEBB;   // two bytes per slot 1..162
-constexpr uint32_t kMelderTexte = 0xAD32;   // 14 bytes per detector 1..160, then 162
+constexpr uint32_t kMelderWorte = 0xBEBB; // two bytes per slot 1..162
+constexpr uint32_t kMelderTexte = 0xAD32; // 14 bytes per detector 1..160, then 162
 constexpr uint32_t kTextLaenge = 14;
-constexpr uint32_t kSsbTexte = 0xBE32;      // 14 bytes per arming area
+constexpr uint32_t kSsbTexte = 0xBE32; // 14 bytes per arming area
 constexpr uint32_t kSsbParam3 = 0xBEA8;
 constexpr uint32_t kSsbParam4 = 0xBE12;
-constexpr uint32_t kSsbPhysAdr = 0xBE78;    // 8 bytes per arming area
-constexpr uint32_t kSsbWerte = 0xBE98;      // 4 bytes per arming area
-constexpr uint32_t kQuittierung = 0xBE28;   // 2 bytes per arming area
+constexpr uint32_t kSsbPhysAdr = 0xBE78;  // 8 bytes per arming area
+constexpr uint32_t kSsbWerte = 0xBE98;    // 4 bytes per arming area
+constexpr uint32_t kQuittierung = 0xBE28; // 2 bytes per arming area
 constexpr uint32_t kSperrelement = 0xBE74;
-constexpr uint32_t kAlarmierung = 0xBEAD;   // 2 bytes per output index
-constexpr uint32_t kAlarmdauer = 0xBE6E;    // flash, outdoor, indoor, relay
+constexpr uint32_t kAlarmierung = 0xBEAD; // 2 bytes per output index
+constexpr uint32_t kAlarmdauer = 0xBE6E;  // flash, outdoor, indoor, relay
 constexpr uint32_t kAnzeigeGesamt = 0xBE23;
 constexpr uint32_t kAnzeigen = 0xBE6A;
 constexpr uint32_t kAbfrage = 0xBE22;
@@ -150,7 +150,8 @@ uint16_t Wort(const TPanelImageFixture::TMelder &m) {
               m.Bereich >= 0 && m.Bereich <= 7,
           "detector word");
     const unsigned high = static_cast<unsigned>(m.MelderTyp) << 5 | (m.Aktiv ? 0x80u : 0u);
-    const unsigned low = static_cast<unsigned>(m.EingangsTyp) | static_cast<unsigned>(m.Bereich) << 3;
+    const unsigned low = static_cast<unsigned>(m.EingangsTyp) | static_cast<unsigned>(m.Bereich)
+                                                                    << 3;
     return static_cast<uint16_t>(high << 8 | low);
 }
 
@@ -196,12 +197,24 @@ void TPanelImageFixture::SetVariante(uint32_t variante) {
     PutWord(kVariante, static_cast<uint16_t>(variante >> 16));
     PutWord(kVariante + 2, static_cast<uint16_t>(variante & 0xFFFF));
 }
-void TPanelImageFixture::SetEreignisspeichertiefe(uint8_t tiefe) { PutByte(kTiefe, tiefe); }
-void TPanelImageFixture::SetGeraeteVersion(bool unterputz) { PutBits(kSchalter17, 0, 1, unterputz); }
-void TPanelImageFixture::SetImpulsScharfUnscharf(uint8_t s) { PutByte(kImpuls, s); }
-void TPanelImageFixture::SetScharfQuittierungszeit(uint8_t s) { PutByte(kScharfQuitt, s); }
-void TPanelImageFixture::SetUnscharfQuittierungszeit(uint8_t s) { PutByte(kUnscharfQuitt, s); }
-void TPanelImageFixture::SetBusspannungswiederkehr(bool bit) { PutBits(kSchalter19, 1, 1, bit); }
+void TPanelImageFixture::SetEreignisspeichertiefe(uint8_t tiefe) {
+    PutByte(kTiefe, tiefe);
+}
+void TPanelImageFixture::SetGeraeteVersion(bool unterputz) {
+    PutBits(kSchalter17, 0, 1, unterputz);
+}
+void TPanelImageFixture::SetImpulsScharfUnscharf(uint8_t s) {
+    PutByte(kImpuls, s);
+}
+void TPanelImageFixture::SetScharfQuittierungszeit(uint8_t s) {
+    PutByte(kScharfQuitt, s);
+}
+void TPanelImageFixture::SetUnscharfQuittierungszeit(uint8_t s) {
+    PutByte(kUnscharfQuitt, s);
+}
+void TPanelImageFixture::SetBusspannungswiederkehr(bool bit) {
+    PutBits(kSchalter19, 1, 1, bit);
+}
 
 void TPanelImageFixture::SetMelder(int nummer, const TMelder &melder) {
     Check(nummer >= 1 && nummer <= 162 && nummer != 161, "detector number");
@@ -219,8 +232,12 @@ void TPanelImageFixture::SetMelderText(int nummer, const AnsiString &text) {
     PutText(kMelderTexte + kTextLaenge * index, text);
 }
 
-void TPanelImageFixture::SetSabotageWiderstand(int code) { PutBits(kSchalter17, 6, 2, code); }
-void TPanelImageFixture::SetSabotage(const TMelder &eingang) { SetMelderWort(161, Wort(eingang)); }
+void TPanelImageFixture::SetSabotageWiderstand(int code) {
+    PutBits(kSchalter17, 6, 2, code);
+}
+void TPanelImageFixture::SetSabotage(const TMelder &eingang) {
+    SetMelderWort(161, Wort(eingang));
+}
 
 void TPanelImageFixture::SetScharfschaltBereichText(int bereich, const AnsiString &text) {
     Check(bereich >= 1 && bereich <= 4, "arming area");
@@ -262,14 +279,20 @@ void TPanelImageFixture::SetAlarmdauer(uint8_t blitz, uint8_t aussen, uint8_t in
     PutByte(kAlarmdauer + 3, relais);
 }
 
-void TPanelImageFixture::SetAnzeigeGesamt(uint8_t wert) { PutByte(kAnzeigeGesamt, wert); }
+void TPanelImageFixture::SetAnzeigeGesamt(uint8_t wert) {
+    PutByte(kAnzeigeGesamt, wert);
+}
 void TPanelImageFixture::SetAnzeige(int anzeige, uint8_t wert) {
     Check(anzeige >= 0 && anzeige <= 3, "display");
     PutByte(kAnzeigen + static_cast<uint32_t>(anzeige), wert);
 }
 
-void TPanelImageFixture::SetAbfrageIntervall(uint8_t s) { PutByte(kAbfrage, s); }
-void TPanelImageFixture::SetFunktionsueberwachung(uint8_t wert) { PutByte(kFunktion, wert); }
+void TPanelImageFixture::SetAbfrageIntervall(uint8_t s) {
+    PutByte(kAbfrage, s);
+}
+void TPanelImageFixture::SetFunktionsueberwachung(uint8_t wert) {
+    PutByte(kFunktion, wert);
+}
 void TPanelImageFixture::SetFehlendeFunktionsueberwachung(bool bit) {
     PutBits(kSchalter19, 0, 1, bit);
 }
@@ -278,8 +301,12 @@ void TPanelImageFixture::SetVerhaltenUegR(int fall, const TSignalgeber &signal) 
     PutBits(kVerhalten[fall], 0, 4, Schalter(signal));
 }
 
-void TPanelImageFixture::SetSystemUhr(bool bit) { PutBits(kSchalter17, 5, 1, bit); }
-void TPanelImageFixture::SetSommerzeitAutomatik(bool bit) { PutBits(kSchalter19, 2, 1, bit); }
+void TPanelImageFixture::SetSystemUhr(bool bit) {
+    PutBits(kSchalter17, 5, 1, bit);
+}
+void TPanelImageFixture::SetSommerzeitAutomatik(bool bit) {
+    PutBits(kSchalter19, 2, 1, bit);
+}
 void TPanelImageFixture::SetUmstellung(uint8_t monatWinter, uint8_t monatSommer) {
     PutBits(kUmstellung, 0, 4, monatWinter);
     PutBits(kUmstellung, 4, 4, monatSommer);
@@ -310,7 +337,8 @@ TPanelImageFixture TPanelImageFixture::FromProject(TProjectDatabase &database, i
     const auto device = database.Device(deviceId);
     if (!device)
         throw std::invalid_argument("no such device");
-    TPanelImageFixture panel(device->address, TPanelMemory::ManufacturerOfModule(device->moduleName));
+    TPanelImageFixture panel(device->address,
+                             TPanelMemory::ManufacturerOfModule(device->moduleName));
     auto value = [&](int id) { return database.ParameterValue(deviceId, id); };
     // A panel text: four parameters, four bytes each from the top byte down, the fourth
     // holding bytes 12 and 13 in its low 16 bits.

@@ -46,10 +46,10 @@ public:
     };
     // The arming settings of one arming area.
     struct TScharfschaltung {
-        uint8_t Param3 = 0;          // 0xBEA8 + k
-        uint8_t Param4 = 0;          // 0xBE12 + k
-        uint16_t PhysAdr[4] = {};    // 0xBE78 + 8k, four words
-        uint8_t Werte[4] = {};       // 0xBE98 + 4k, four bytes
+        uint8_t Param3 = 0;       // 0xBEA8 + k
+        uint8_t Param4 = 0;       // 0xBE12 + k
+        uint16_t PhysAdr[4] = {}; // 0xBE78 + 8k, four words
+        uint8_t Werte[4] = {};    // 0xBE98 + 4k, four bytes
     };
     // An association: address-table index, object number.
     struct TAssoziation {

@@ -1,12 +1,12 @@
 // The read-out of a fixture panel on a temporary project: the image file, the bus reads and
 // their progress, retries, failures with their boxes and exceptions, the identification, the
 // file name taken from the device, and the communication stopped on every way out.
+#include "reconstruction/TRecoAzZielsystem.h"
 #include "TPanelImageFixture.h"
 #include "TempProject.h"
 #include "platform/dialogs/DlgProgress.h"
 #include "platform/win/MessageBox.h"
 #include "reconstruction/E_ErrorStr.h"
-#include "reconstruction/TRecoAzZielsystem.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::pair<int, int> Range(const TEibAufruf &call) { return {call.First, call.Last}; }
+std::pair<int, int> Range(const TEibAufruf &call) {
+    return {call.First, call.Last};
+}
 
 std::string FileText(const fs::path &file) {
     std::ifstream in(file, std::ios::binary);
@@ -43,7 +45,8 @@ protected:
         Load();
         Cdi.SetEibMonitor([this](const TEibAufruf &call) {
             Calls.push_back(call);
-            if (Trigger && call.Call == std::get<0>(*Trigger) && call.Last == std::get<1>(*Trigger)) {
+            if (Trigger && call.Call == std::get<0>(*Trigger) &&
+                call.Last == std::get<1>(*Trigger)) {
                 Project.Database().InjectFailure(std::get<2>(*Trigger), std::get<3>(*Trigger));
                 Trigger.reset();
             }
@@ -51,7 +54,9 @@ protected:
     }
     ~ReadOut() override { Cdi.SetEibMonitor({}); }
 
-    void Load() { ASSERT_TRUE(Project.Database().SetMemoryImage(Project.PanelId(), Panel.Image())); }
+    void Load() {
+        ASSERT_TRUE(Project.Database().SetMemoryImage(Project.PanelId(), Panel.Image()));
+    }
     // After the call with that name and last address, the next `times` calls of `failing` fail.
     void FailAfter(const char *call, unsigned short last, const char *failing, int times) {
         Trigger = std::make_tuple(std::string(call), last, std::string(failing), times);
@@ -112,7 +117,8 @@ TEST_F(ReadOut, EachSectionReadsBackThroughAnIndependentReaderAsTheImage) {
         ASSERT_NE(end, std::string::npos) << block.Name;
         const fs::path s19 = Project.Dir() / (std::string(block.Name) + ".s19");
         const fs::path bin = Project.Dir() / (std::string(block.Name) + ".bin");
-        std::ofstream(s19, std::ios::binary) << text.substr(begin + open.size(), end - begin - open.size());
+        std::ofstream(s19, std::ios::binary)
+            << text.substr(begin + open.size(), end - begin - open.size());
         char offset[16];
         std::snprintf(offset, sizeof offset, "-0x%04X", block.First);
         const std::string command = "srec_cat '" + s19.string() + "' -Motorola -offset " + offset +
@@ -149,8 +155,8 @@ TEST_F(ReadOut, BlocksAreReadInChunksOf255BytesWithTheirProgress) {
     // The progress of the UserSoftware block: its own display, 8 steps.
     const auto &calls = Progress.Aufrufe();
     size_t start = 0;
-    while (start < calls.size() && !(calls[start].Aktion == TDlgProgressAktion::Start &&
-                                     calls[start].Daten.Max == 8))
+    while (start < calls.size() &&
+           !(calls[start].Aktion == TDlgProgressAktion::Start && calls[start].Daten.Max == 8))
         ++start;
     ASSERT_LT(start + 9, calls.size());
     EXPECT_EQ(calls[start].Daten.Caption, "Alarmzentrale f\xFCr die Rekonstruktion auslesen");
@@ -231,7 +237,8 @@ TEST_F(ReadOut, ThreeFailedAttemptsOfABlockGiveItsBoxAndException) {
         EXPECT_EQ(box.caption, std::string("TRecoAzZielsystem::") + c.method + "-Error");
         EXPECT_EQ(box.style, static_cast<unsigned>(MB_ICONERROR | MB_SETFOREGROUND));
         EXPECT_EQ(box.owner, Owner);
-        EXPECT_EQ(box.text.rfind(std::string(c.failure) + "\nFile: TRecoAzZielsystem.cpp\nLine: ", 0), 0u)
+        EXPECT_EQ(
+            box.text.rfind(std::string(c.failure) + "\nFile: TRecoAzZielsystem.cpp\nLine: ", 0), 0u)
             << box.text;
         EXPECT_EQ(box.text.back(), '\n');
         EXPECT_EQ(error->Message, box.text);
@@ -250,10 +257,16 @@ TEST_F(ReadOut, AWrongManufacturerOrDeviceTypeIsShownAndNothingMoreIsRead) {
         size_t reads;
     };
     const Case cases[] = {
-        {"manufacturer", 0xB6E6, {0x12},
-         "Die BCU hat die falsche Herstellerkennung.\nETS = 0x53\nGer\xE4t = 0x12", 1},
-        {"device type", 0xB6E7, {0x04, 0xC0},
-         "Falscher Ger\xE4tetyp.\nETS = 0xC004\nGer\xE4t = 0x04C0", 2},
+        {"manufacturer",
+         0xB6E6,
+         {0x12},
+         "Die BCU hat die falsche Herstellerkennung.\nETS = 0x53\nGer\xE4t = 0x12",
+         1},
+        {"device type",
+         0xB6E7,
+         {0x04, 0xC0},
+         "Falscher Ger\xE4tetyp.\nETS = 0xC004\nGer\xE4t = 0x04C0",
+         2},
     };
     for (const Case &c : cases) {
         TPanelImageFixture wrong(0x1101);
@@ -265,7 +278,8 @@ TEST_F(ReadOut, AWrongManufacturerOrDeviceTypeIsShownAndNothingMoreIsRead) {
         ASSERT_EQ(Boxes.Boxes().size(), 1u) << c.what;
         EXPECT_EQ(Boxes.Boxes()[0].text, c.text);
         EXPECT_EQ(Boxes.Boxes()[0].caption, "Alarmzentrale");
-        EXPECT_EQ(Boxes.Boxes()[0].style, static_cast<unsigned>(MB_ICONINFORMATION | MB_SETFOREGROUND));
+        EXPECT_EQ(Boxes.Boxes()[0].style,
+                  static_cast<unsigned>(MB_ICONINFORMATION | MB_SETFOREGROUND));
         EXPECT_EQ(Reads().size(), c.reads) << c.what;
         EXPECT_TRUE(Stopped()) << c.what;
         EXPECT_FALSE(fs::exists(Name));
@@ -318,14 +332,14 @@ TEST_F(ReadOut, AFolderThatCannotBeMadeIsShownAndTheReadOutFails) {
 }
 
 TEST_F(ReadOut, TheConnectionCheckShowsItsBoxesAndThrowsNothing) {
-    const std::pair<const char *, const char *> setAddress = {"EibSetAddress",
-                                                              "Fehler beim Auslesen des Ger\xE4tes"};
+    const std::pair<const char *, const char *> setAddress = {
+        "EibSetAddress", "Fehler beim Auslesen des Ger\xE4tes"};
     const std::pair<const char *, const char *> start = {
         "Fehler beim Auslesen des Ger\xE4tes", "Beim Auslesen der Alarmzentrale ist ein Fehler"};
     struct Case {
         const char *what;
-        const char *failing;          // an injected failure, or none
-        unsigned short address;       // the address to read
+        const char *failing;                                      // an injected failure, or none
+        unsigned short address;                                   // the address to read
         std::vector<std::pair<const char *, const char *>> boxes; // caption, text start
     };
     const Case cases[] = {
@@ -388,8 +402,8 @@ TEST_F(ReadOut, ABlockSmallerThanAChunkIsReadAsOneChunkOfItsOwnSize) {
     ASSERT_EQ(Cdi.EibStartComm(), EIB_OK);
     auto readOut = Make();
     TAssembler assembler("0");
-    const TRecoAzZielsystem::TLeseBlock identity = {"Kennung", 3, 0xB6E6, 0xB6E8, 24230,
-                                                    "Kennung()", "Kennung"};
+    const TRecoAzZielsystem::TLeseBlock identity = {"Kennung", 3,           0xB6E6,   0xB6E8,
+                                                    24230,     "Kennung()", "Kennung"};
     TAsmBlock *block = readOut->BlockRead(identity, assembler);
     ASSERT_NE(block, nullptr);
     const auto reads = Reads();

@@ -60,9 +60,9 @@ TEST_F(Reader, WordsAndDoubleWordsAreTakenHighByteFirst) {
 TEST_F(Reader, BitFieldsAreRightAlignedFromTheLowestBit) {
     // 0x1007 holds 0x87 = 1000 0111.
     const std::tuple<int, int, bool, int> cases[] = {
-        {0, 1, true, 1}, {0, 3, true, 7}, {3, 1, true, 0}, {3, 5, true, 0x10},
-        {7, 1, true, 1}, {6, 2, true, 2}, {0, 8, true, 0x87}, {1, 2, true, 3},
-        {7, 2, false, 0}, {8, 1, false, 0}, {0, 9, false, 0}, {0, 0, false, 0},
+        {0, 1, true, 1},  {0, 3, true, 7},  {3, 1, true, 0},    {3, 5, true, 0x10},
+        {7, 1, true, 1},  {6, 2, true, 2},  {0, 8, true, 0x87}, {1, 2, true, 3},
+        {7, 2, false, 0}, {8, 1, false, 0}, {0, 9, false, 0},   {0, 0, false, 0},
     };
     for (const auto &[first, count, ok, value] : cases) {
         unsigned char v = 0xEE;
@@ -87,7 +87,8 @@ TEST_F(Reader, AMemoryBlockReplacesTheTargetStreamsContent) {
     ASSERT_TRUE(Daten.GetMemoryBlock(0x1000, 8, &target));
     EXPECT_EQ(target.Size(), 8);
 
-    const std::tuple<uint32_t, uint32_t> bad[] = {{0x1000, 9}, {0x1007, 2}, {0x0FFF, 1}, {0x1000, 0}};
+    const std::tuple<uint32_t, uint32_t> bad[] = {
+        {0x1000, 9}, {0x1007, 2}, {0x0FFF, 1}, {0x1000, 0}};
     for (const auto &[address, length] : bad) {
         EXPECT_FALSE(Daten.GetMemoryBlock(address, length, &target)) << address << "," << length;
         EXPECT_EQ(target.Size(), 8) << "the target stays as it was";

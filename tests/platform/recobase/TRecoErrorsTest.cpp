@@ -1,6 +1,6 @@
 // The collector of replaced values and its one report.
-#include "platform/dialogs/ShowRecoErrors.h"
 #include "platform/recobase/TRecoErrors.h"
+#include "platform/dialogs/ShowRecoErrors.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,8 @@ TEST(RecoErrors, NothingIsShownWhenNoValueWasReplaced) {
 TEST(RecoErrors, AllReplacedValuesGoIntoOneListInTheirOrder) {
     TShowRecoErrorsRecorder reports;
     TRecoErrors errors;
-    errors.ErrorDefaultParam("Alarmzentrale", "Interner Parameter: Ereignisspeichertiefe", "80", "");
+    errors.ErrorDefaultParam("Alarmzentrale", "Interner Parameter: Ereignisspeichertiefe", "80",
+                             "");
     errors.ErrorDefaultParam("SB 1", "Sicherungsbereich", "Sicherungs-Bereich 1 (SB 1)", "x");
     errors.ShowErrors();
     ASSERT_EQ(reports.Anzeigen().size(), 1u);

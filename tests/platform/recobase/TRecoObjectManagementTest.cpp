@@ -1,8 +1,8 @@
 // The object manager on the bus tables of a fixture panel (the object table of its product
 // data, group addresses and associations set by the test).
+#include "platform/recobase/TRecoObjectManagement.h"
 #include "TPanelImageFixture.h"
 #include "platform/bustool/DalRecords.h"
-#include "platform/recobase/TRecoObjectManagement.h"
 
 #include <gtest/gtest.h>
 
@@ -71,8 +71,7 @@ TEST_F(ObjectManager, ObjectDataAreTheFlagsTypeAndLengthOfTheTable) {
 TEST_F(ObjectManager, LengthsInBitsFollowTheTypeCodes) {
     const int bits[] = {1, 2, 3, 4, 5, 6, 7, 8, 16, 24, 32, 48, 64, 80, 112, 0};
     for (int code = 0; code < 16; ++code)
-        EXPECT_EQ(TRecoObjectManagement::LengthInBits(static_cast<unsigned char>(code)),
-                  bits[code])
+        EXPECT_EQ(TRecoObjectManagement::LengthInBits(static_cast<unsigned char>(code)), bits[code])
             << code;
     EXPECT_EQ(TRecoObjectManagement::LengthInBits(16), 0);
 }
@@ -143,9 +142,9 @@ TEST_F(ObjectManager, NoRecordForAnObjectBeyondTheCountWithoutDatabaseOrRoomForI
         << "the third address finds no record";
     Datenbank.SetLimit(std::nullopt);
 
-    TRecoObjectManagement ohne(ObjekteReader.get(), AdressenReader.get(),
-                               AssoziationenReader.get(), nullptr, &Errors, 0x43FC, 3, 4, 2, 3,
-                               false, 0, 0, 0, 0, 0, false, 1, 2, 1);
+    TRecoObjectManagement ohne(ObjekteReader.get(), AdressenReader.get(), AssoziationenReader.get(),
+                               nullptr, &Errors, 0x43FC, 3, 4, 2, 3, false, 0, 0, 0, 0, 0, false, 1,
+                               2, 1);
     EXPECT_FALSE(ohne.RecoObjekt(0, 1, "", "", 0, 0, 1, 0, 1, 15, 0, 0, 0));
 }
 

@@ -1,6 +1,6 @@
 // The image reader against image files written by the test fixture's own S-record writer.
-#include "TPanelImageFixture.h"
 #include "platform/recobase/TRecoReadHexFile.h"
+#include "TPanelImageFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -39,8 +39,8 @@ protected:
         TRecoReadHexFile reader;
         TStringList list;
         TStringList *work = &list;
-        return reader.ReadHexFile(&out, work, (Dir / "image.x19").string(), block.Name,
-                                  block.First, block.Last, 0);
+        return reader.ReadHexFile(&out, work, (Dir / "image.x19").string(), block.Name, block.First,
+                                  block.Last, 0);
     }
     static std::vector<unsigned char> Bytes(TMemoryStream &s) {
         return {s.Memory(), s.Memory() + s.Size()};
@@ -131,8 +131,10 @@ TEST_F(ReadHexFile, AFileThatBreaksAnyRuleReadsAsNothingAndLeavesTheStreamAlone)
         {"overlap", [&] { return ReplaceLine(good, "S113AD42", second + second); }},
         {"overlap by one byte",
          [&] { return ReplaceLine(good, "S113AD42", second + line(0xAD51, {0})); }},
-        {"byte below the block", [&] { return ReplaceLine(good, "S113AD32", line(0xAD31, {0}) + first); }},
-        {"byte above the block", [&] { return ReplaceLine(good, "S113AD42", second + line(0xB600, {0})); }},
+        {"byte below the block",
+         [&] { return ReplaceLine(good, "S113AD32", line(0xAD31, {0}) + first); }},
+        {"byte above the block",
+         [&] { return ReplaceLine(good, "S113AD42", second + line(0xB600, {0})); }},
         {"non-hex digit",
          [&] {
              std::string bad = first;
@@ -140,7 +142,8 @@ TEST_F(ReadHexFile, AFileThatBreaksAnyRuleReadsAsNothingAndLeavesTheStreamAlone)
              return ReplaceLine(good, "S113AD32", bad);
          }},
         {"short line", [&] { return ReplaceLine(good, "S113AD32", "S113\r\n"); }},
-        {"odd length", [&] { return ReplaceLine(good, "S113AD32", first.substr(0, first.size() - 3) + "\r\n"); }},
+        {"odd length",
+         [&] { return ReplaceLine(good, "S113AD32", first.substr(0, first.size() - 3) + "\r\n"); }},
         {"blank line inside", [&] { return ReplaceLine(good, "S113AD42", "\r\n" + second); }},
         {"empty file", [] { return std::string(); }},
     };
@@ -159,8 +162,8 @@ TEST_F(ReadHexFile, AMissingFileANullStreamOrAnUpsideDownRangeReadAsNothing) {
     TRecoReadHexFile reader;
     TStringList *none = nullptr;
     TMemoryStream out;
-    EXPECT_FALSE(reader.ReadHexFile(&out, none, (Dir / "none.x19").string(), "MelderTexte",
-                                    0xAD32, 0xB5FF, 0));
+    EXPECT_FALSE(reader.ReadHexFile(&out, none, (Dir / "none.x19").string(), "MelderTexte", 0xAD32,
+                                    0xB5FF, 0));
     Write(Panel.X19Text());
     const std::string file = (Dir / "image.x19").string();
     EXPECT_FALSE(reader.ReadHexFile(nullptr, none, file, "MelderTexte", 0xAD32, 0xB5FF, 0));
@@ -181,8 +184,8 @@ TEST_F(ReadHexFile, TheWorkListReceivesTheSectionsLines) {
     list.Add("alt");
     TStringList *work = &list;
     TMemoryStream out;
-    ASSERT_TRUE(reader.ReadHexFile(&out, work, (Dir / "image.x19").string(), "BcuSoftware",
-                                   0x4000, 0x479B, 0));
+    ASSERT_TRUE(reader.ReadHexFile(&out, work, (Dir / "image.x19").string(), "BcuSoftware", 0x4000,
+                                   0x479B, 0));
     // Tag, "SX ", S0, 122 S1 lines, S9, tag.
     ASSERT_EQ(list.Count(), 127);
     EXPECT_EQ(list[0], "<BcuSoftware>");

@@ -1,8 +1,8 @@
 // The record database: handles, kinds, limits, and the data block it writes, read back the
 // way the device instance reads a data block.
+#include "platform/recobase/TVumaDatenbank.h"
 #include "DeviceTestHilfen.h"
 #include "foundation/TDatenManager.h"
-#include "platform/recobase/TVumaDatenbank.h"
 #include "platform/vcl/TStringList.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +62,8 @@ TEST_F(VumaDatenbankBlock, TheWrittenBlockReadsBackThroughTheDeviceInstance) {
     folder->Name = "Melder / Sabotage";
     folder->Param1 = 2;
     TDatenStruktur *melder = db.CreateDatensatz(1, 6124, 2);
-    melder->String4 = "K\xFC" "che, Fenster";
+    melder->String4 = "K\xFC"
+                      "che, Fenster";
 
     TMemoryStream out;
     out.WriteBuffer("alt", 3);
@@ -89,7 +90,8 @@ TEST_F(VumaDatenbankBlock, TheWrittenBlockReadsBackThroughTheDeviceInstance) {
     EXPECT_EQ(read[0].GetDatensatzZeile(), system->GetDatensatzZeile());
     EXPECT_EQ(read[1].GetDatensatzZeile(), folder->GetDatensatzZeile());
     EXPECT_EQ(read[2].GetDatensatzZeile(), melder->GetDatensatzZeile());
-    EXPECT_EQ(read[2].String4, "K\xFC" "che, Fenster");
+    EXPECT_EQ(read[2].String4, "K\xFC"
+                               "che, Fenster");
     EXPECT_TRUE(Boxes.Boxes().empty());
 }
 
