@@ -141,10 +141,11 @@ class TRatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run> &runs) override {
         ConsoleReporter::ReportRuns(runs);
+        // With repetitions the median counts; a single run counts as it is.
         for (const Run &run : runs)
-            FZeit[run.benchmark_name()] = run.GetAdjustedRealTime() *
-                                          benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
-                                          benchmark::GetTimeUnitMultiplier(run.time_unit);
+            if (run.aggregate_name.empty() || run.aggregate_name == "median")
+                FZeit[run.run_name.function_name] =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
     }
     void Finalize() override {
         ConsoleReporter::Finalize();
