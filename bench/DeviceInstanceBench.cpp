@@ -5,47 +5,12 @@
 //         factory, through InitData); baseline: the store read from the section's text.
 //   save: the block written from the record tree (CopyStrukturDatenToDB); baseline: the
 //         store's SaveToStream of the same records.
-#include "AzVollesPanel.h"
-#include "FakeDienste.h"
-#include "deviceinstance/TDeviceInstanzAz.h"
+#include "DeviceInstanceUmgebung.h"
 #include "foundation/TDatenManager.h"
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 namespace {
-
-struct TUmgebung {
-    TFakeDienste Dienste;
-    AnsiString Block;
-    TMemoryStream DbSection;
-    std::unique_ptr<TDeviceInstanzAz> Device;
-
-    TUmgebung() {
-        Block = VollesPanelBlock(Dienste);
-        const DAL_DEVICE record = Dienste.PanelRecord();
-        Device = std::make_unique<TDeviceInstanzAz>(&Dienste, &record, &Dienste);
-        Dienste.SetDevice(Device.get());
-        Laden();
-        TMemoryStream all;
-        all.WriteBuffer(Block.data(), static_cast<long long>(Block.size()));
-        Device->ParseData(all, DbSection, "DB");
-    }
-    void Laden() {
-        TMemoryStream &stream = Device->GetDatenStream();
-        stream.Clear();
-        stream.WriteBuffer(Block.data(), static_cast<long long>(Block.size()));
-        stream.SetPosition(0);
-        if (!Device->InitData())
-            throw std::runtime_error("the block does not load");
-    }
-};
-
-TUmgebung &Umgebung() {
-    static TUmgebung u;
-    return u;
-}
 
 void BM_StoreLoadBaseline(benchmark::State &state) {
     TUmgebung &u = Umgebung();

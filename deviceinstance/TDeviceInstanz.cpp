@@ -5,6 +5,7 @@
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/RegIniNamen.h"
 #include "foundation/TRegIni.h"
+#include "platform/busobjects/TGrpAdrOrdner.h"
 #include "platform/bustool/RecordText.h"
 #include "platform/bustool/TEtsDeviceParam.h"
 #include "platform/bustool/TEtsGruppenAdressen.h"
@@ -102,16 +103,6 @@ bool TDeviceInstanz::KonvertiereVersion(TMemoryStream *, AnsiString) {
 
 void TDeviceInstanz::SetzeWert(int) {
     LOG_FKT("DeviceInstanz::SetzeWert");
-}
-
-bool TDeviceInstanz::LinkToSubGroup(long, int, bool) {
-    LOG_FKT("DeviceInstanz::LinkToSubGroup");
-    return false; // links between objects and group addresses are not made here yet
-}
-
-bool TDeviceInstanz::UnLinkFromSubGroup(long, long) {
-    LOG_FKT("DeviceInstanz::UnLinkFromSubGroup");
-    return false;
 }
 
 int TDeviceInstanz::VumaImport(TMemoryStream *, bool) {

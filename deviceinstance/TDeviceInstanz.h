@@ -26,11 +26,22 @@
 
 class TDataBasis;
 class TEibHandle;
+class TEts2Cdi;
 class TEtsDeviceParam;
 class TEtsGruppenAdressen;
+class TEtsMainGroup;
+class TEtsMiddleGroup;
+class TEtsObjekt;
+class TEtsSubGroup;
 class TFormMainDienste;
+class TGrpAdrOrdner;
+class TObjektBasis;
 class TStringList;
+class TVumaGrpAdrMain;
+class TVumaGrpAdrMiddle;
+class TVumaGrpAdrSub;
 struct RDeviceRequest;
+struct RObjektFlag;
 template <class T> class TDatenManager;
 
 class TDeviceInstanz {
@@ -46,6 +57,23 @@ public:
         AnsiString DeviceName;  // its text at byte 34
         AnsiString ProjectName;
         AnsiString PhysAdr;
+    };
+    // One object linked to a sub group, as the sub group's grid lists it
+    // (GetObjektDataFromSubGroup).
+    struct TSubGroupObjekt {
+        bool Kommunikation = false;
+        bool Lesen = false;
+        bool Schreiben = false;
+        bool Uebertragen = false;
+        bool Aktualisieren = false;
+        int Nummer = 0;         // the object number
+        AnsiString GrpAdr;      // its (sending, else first) group address
+        AnsiString PhysAdr;     // of the object's device
+        AnsiString TypText;     // of its data type
+        AnsiString ObjektName;  // of the communication object
+        AnsiString Funktion;    // of the communication object
+        AnsiString ProduktText; // of the device
+        AnsiString GeraeteName; // of the device
     };
 
     TDeviceInstanz(TFormMainDienste *main, const DAL_DEVICE *device, TFormVerwDienste *verw);
@@ -153,6 +181,92 @@ public:
     TDeviceEtsInfo &GetDeviceEtsInfo(TDeviceEtsInfo &out);
     TEtsDeviceParam *GetEtsDeviceParam();
 
+    // --- The group-address tree (TDeviceInstanzGrpAdr.cpp). Group objects are kept by the bus
+    // tool's group id: main groups in one map, middle and sub groups in the other.
+    // "M/m/S" (three levels) or "M/S", every word, 0 included; bit 15 is not part of it.
+    static AnsiString GetGroupAddressString(short word, bool threeLevel);
+    // Reads the project's tree anew and rebuilds every group object (the project windows drop
+    // their group nodes first and rebuild them after); false when the tree cannot be read.
+    bool GetGrpAdrFromServer();
+    // The tree's reader, read on first use; null when it cannot be read (the next call tries
+    // again).
+    TEtsGruppenAdressen *GetGrpAdrOrdner();
+    // The group-address folder (null until the tree was read).
+    TGrpAdrOrdner *GetGrpAdrFolder() const;
+    // The objects of the middle and sub groups under the main groups, for ids not yet held.
+    void MakeMidSubAdrGrp();
+    // A new group address in the project and in the tree; the rebuild of the project windows'
+    // group nodes is left to the main window. Null when it cannot be made.
+    TVumaGrpAdrSub *CreateGrpAddr(short a, short b, short c, const AnsiString &name);
+    // A new group address, its nodes in the active project window, and the object (if given)
+    // linked to it.
+    void CreateGrpAdr(TObjektBasis *object, short a, short b, short c, const AnsiString &name);
+    bool InsertGrpAddr(uint16_t word, TEtsSubGroup *subGroup);
+    bool InsertGrpAdr(uint16_t word, TEtsSubGroup *subGroup);
+    // The reader's groups of the sub group whose word is `word`; false when none has it.
+    bool InsertGrpAdr(short word, TEtsMainGroup *&main, TEtsMiddleGroup *&middle,
+                      TEtsSubGroup *&sub);
+    // A proposal for a new address; threeLevel tells its form.
+    AnsiString GetNextHighestAndFreeGrpAdr(bool &threeLevel);
+    // The sub group of that word and whether its type fits an object of objectType (its bus
+    // type + 1); false with the message when it does not, false with id untouched when no
+    // sub group has the word.
+    bool KonvertEtsGAId(int &id, short word, AnsiString &message, int objectType);
+    // The bus tool's id of the sub group with that word (0 and false when none).
+    bool GetGaIdFromGaWord(short word, int &id);
+    // The sub-group id of every link of every communication object, once per link.
+    void GetAllUsedGAIds(std::list<int> &ids);
+    // The objects linked to a sub group, one row each; 1.
+    int GetObjektDataFromSubGroup(TVumaGrpAdrSub *subGroup, std::list<TSubGroupObjekt> &rows);
+    // The object's flag operation (SetObjFkt) by handle; false for an unknown handle.
+    bool SetObjFktToData(int handle, bool value);
+    // Makes the link of a device object to a sub group the sending one, or clears its flag.
+    bool GrpAdrSendend(long objectId, long subGroupId, bool sending);
+    const TObjektMap &GetMainGroups() const { return FMainGroups; }
+    const TObjektMap &GetMidSubGroups() const { return FMidSubGroups; }
+
+    // --- Links of communication objects to sub groups (TDeviceInstanzLinks.cpp).
+    bool GetGrpAdrDataPointer(long subGroupId, TDataBasis *&node);
+    // 1 when every link was removed; 0 at the first refusal or for no communication object.
+    int UnLinkAllSubGroups(TDataBasis *object);
+    // The object's local link goes, its record is written again and its node's icon renewed.
+    void RemoveObjektVerbindung(long subGroupId, long deviceObjectId);
+    // 1 when the object has a link; throws Exception for no communication object.
+    int CheckObjectVerbunden(TDataBasis *object);
+    TEtsObjekt *GetObjectFromDeviceObjectId(long deviceObjectId) const;
+    TEtsObjekt *GetObjectFromObjectNr(long objectNumber) const;
+    bool GetGrpAdrNr(long subGroupId, AnsiString &text);
+    bool GetGrpAdrNrAsZahl(long subGroupId, int &value);
+    bool ChangeObjektFlag(const RObjektFlag &request);
+    // Throws Exception (after its box) when the flag cannot be compared.
+    bool CheckObjektFlag(const RObjektFlag &request);
+    bool OpenDlgGrpAdrToObject(TDataBasis *object);
+
+    // --- Communication objects switched on by device parameters (TDeviceInstanzObjekte.cpp).
+    bool AddEtsObjectByDisplayOrder(int16_t parameterId, int32_t value, int32_t base,
+                                    TDataBasis *parent, bool confirm);
+    bool GetEtsObjectByDisplayOrder(int16_t parameterId, int32_t *value,
+                                    std::list<TEtsObjekt *> &out);
+    int CreateObjects(const std::vector<tagDAL_OBJECT_INFO> &list, int32_t base, TDataBasis *parent,
+                      int16_t parameterId);
+    int DeleteObjektInstanzen(const std::vector<tagDAL_OBJECT_INFO> &list);
+    bool CheckObjectParamResult(int code, int16_t parameterId, int32_t value);
+    void CreateEtsDBList(std::vector<DAL_DEVICE_PARAM> &params,
+                         std::vector<DAL_DEVICE_OBJECT> &objects);
+    bool GetEtsIdFromObjNr(const std::vector<DAL_DEVICE_PARAM> &params,
+                           const std::vector<DAL_DEVICE_OBJECT> &objects, int number, int type,
+                           long &commObjectId, long &deviceObjectId, long &parameterId);
+    bool GetObjectNrFromParameterId(long reference, long value,
+                                    const std::vector<DAL_DEVICE_OBJECT> &objects, int &number);
+    // The check of the bus tool's objects against the device's; it does nothing yet.
+    virtual int EtsObjektCheck();
+    // While the device is reset, deleting linked objects asks nothing.
+    void SetResetFlag(bool reset) { FResetFlag = reset; }
+    bool GetBestaetigung() const { return FBestaetigung; }
+
+    // The main window's services (for the decoder of its messages).
+    TFormMainDienste *GetFormMain() const { return FMain; }
+
     int32_t GetDeviceId() const { return FDeviceId; }
     const DAL_DEVICE &GetDeviceRecord() const { return FDevice; }
     const AnsiString &GetAutoSaveFile() const { return FAutoSaveFile; }
@@ -171,6 +285,28 @@ protected:
     TParentMap::iterator FindDatenSatz(TParentMap &inner, int parent, int handle);
     // Deletes the chain from handle on, deepest record first; a handle met before ends it.
     void DeleteKette(int system, int parent, int handle, std::set<int> &seen);
+    // The bus tool's interface object, or null.
+    TEts2Cdi *Cdi() const;
+    bool ThreeLevel() const;
+    // The group objects of a sub group and of its middle and main group, and which of them
+    // EnterGrpAdr made.
+    struct TGrpAdrEintrag {
+        TVumaGrpAdrMain *Main = nullptr;
+        TVumaGrpAdrMiddle *Middle = nullptr;
+        TVumaGrpAdrSub *Sub = nullptr;
+        bool NeuMain = false, NeuMiddle = false, NeuSub = false;
+    };
+    // Makes the objects whose ids are not held yet; false without a sub group or its groups.
+    bool EnterGrpAdr(TEtsSubGroup *subGroup, TGrpAdrEintrag &eintrag);
+    // The tree's reader when the id is a sub group's (not a main or middle group's), else null.
+    TEtsGruppenAdressen *SubGroupReader(long subGroupId);
+    // The project windows drop their group nodes (before the group objects go) or rebuild them.
+    void GrpAdrKnotenEntfernen();
+    void GrpAdrKnotenAufbauen();
+    // The object's record written from the object.
+    void SchreibeDatensatz(TDataBasis *object);
+    // The object's node in the device's project window takes the object's icon.
+    void KnotenIconErneuern(TDataBasis *object);
 
     uint8_t FDataSrc = dsStream;
     bool FGroupsBuilt = false;
@@ -197,7 +333,7 @@ protected:
     TFormMainDienste *FMain;
     TFormVerwDienste *FVerw = nullptr;
     DAL_DEVICE FDevice{};
-    std::unique_ptr<TDataBasis> FGrpAdrOrdner;
+    std::unique_ptr<TGrpAdrOrdner> FGrpAdrOrdner;
     std::unique_ptr<TEtsGruppenAdressen> FGruppenAdressen;
     std::unique_ptr<TMemoryStream> FDatenStream;
     TObjektMap FMainGroups;

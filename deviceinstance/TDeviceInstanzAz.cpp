@@ -35,11 +35,6 @@ TDeviceInstanzAz::~TDeviceInstanzAz() {
         list.clear();
 }
 
-int TDeviceInstanzAz::DeviceRessourceCheckVerbindungen(TDataBasis *, long, bool) {
-    LOG_FKT("DeviceInstanzAz::DeviceRessourceCheckVerbindungen");
-    return 0;
-}
-
 int TDeviceInstanzAz::CreateNewDevice(int) {
     LOG_FKT("DeviceInstanzAz::CreateNewDevice");
     return 0;

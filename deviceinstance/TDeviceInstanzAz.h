@@ -5,8 +5,9 @@
 //
 // Operations whose work belongs to the panel's later features (creating a new device, the
 // requests of the objects, detectors, copy and paste, the alignment pass, the checks before
-// leaving, links and imports) answer a neutral value here: 0, false or nothing. The alignment
-// pass answers true, so that a device loads.
+// leaving, the panel's own link rules and imports) answer a neutral value here: 0, false or
+// nothing; the links use the base bodies. The alignment pass answers true, so that a device
+// loads. The resource check before every link is the panel's (TDeviceInstanzAzRessourcen.cpp).
 #pragma once
 
 #include "deviceinstance/TDeviceInstanz.h"

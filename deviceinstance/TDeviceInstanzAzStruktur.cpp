@@ -121,7 +121,7 @@ bool TDeviceInstanzAz::GetDefaultName(TDataBasis *object, AnsiString *name) {
     switch (typ) {
     case TEtsObjekt::Typ: {
         auto *bus = dynamic_cast<TEtsObjekt *>(object);
-        TEts2Cdi *cdi = FMain ? FMain->GetEts2Cdi() : nullptr;
+        TEts2Cdi *cdi = Cdi();
         if (!bus || !cdi)
             return false;
         DAL_COMM_OBJECT record{};

@@ -5,6 +5,7 @@
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/RegIniNamen.h"
 #include "foundation/SprTexte.h"
+#include "platform/busobjects/TGrpAdrOrdner.h"
 #include "platform/busobjects/TVumaEtsDevice.h"
 #include "platform/bustool/TEts2Cdi.h"
 #include "platform/log/Log.h"
@@ -15,7 +16,7 @@
 
 bool TDeviceInstanz::GetDataFromServer(int creation, bool refresh) {
     LOG_FKT("DeviceInstanz::GetDataFromServer");
-    TEts2Cdi *cdi = FMain ? FMain->GetEts2Cdi() : nullptr;
+    TEts2Cdi *cdi = Cdi();
     if (!cdi)
         return false;
     unsigned char *data = nullptr;
@@ -74,7 +75,7 @@ bool TDeviceInstanz::WriteBlob() {
     // The bus tool takes the bytes from a buffer of its own, not from the stream.
     std::vector<unsigned char> buffer(FDatenStream->Memory(),
                                       FDatenStream->Memory() + FDatenStream->Size());
-    TEts2Cdi *cdi = FMain ? FMain->GetEts2Cdi() : nullptr;
+    TEts2Cdi *cdi = Cdi();
     const bool stored =
         cdi && cdi->BlobWrite(buffer.data(), static_cast<unsigned long>(buffer.size()), FDeviceId);
     if (!stored)

@@ -11,9 +11,14 @@
 #include <cstdio>
 #include <cstring>
 
+TEts2Cdi *TDeviceInstanz::Cdi() const {
+    LOG_FKT("DeviceInstanz::Cdi");
+    return FMain ? FMain->GetEts2Cdi() : nullptr;
+}
+
 AnsiString TDeviceInstanz::GetPhysAdr(long deviceId) {
     LOG_FKT("DeviceInstanz::GetPhysAdr");
-    TEts2Cdi *cdi = FMain ? FMain->GetEts2Cdi() : nullptr;
+    TEts2Cdi *cdi = Cdi();
     if (!cdi)
         return {};
     DAL_DEVICE device{};
@@ -39,7 +44,7 @@ AnsiString TDeviceInstanz::GetPhysAdr(long deviceId) {
 
 TDeviceInstanz::TDeviceEtsInfo &TDeviceInstanz::GetDeviceEtsInfo(TDeviceEtsInfo &out) {
     LOG_FKT("DeviceInstanz::GetDeviceEtsInfo");
-    TEts2Cdi *cdi = FMain ? FMain->GetEts2Cdi() : nullptr;
+    TEts2Cdi *cdi = Cdi();
     if (!cdi)
         return out;
     DAL_DEVICE device{};
@@ -59,7 +64,7 @@ TDeviceInstanz::TDeviceEtsInfo &TDeviceInstanz::GetDeviceEtsInfo(TDeviceEtsInfo 
 TEtsDeviceParam *TDeviceInstanz::GetEtsDeviceParam() {
     LOG_FKT("DeviceInstanz::GetEtsDeviceParam");
     if (!FEtsDeviceParam) {
-        TEts2Cdi *cdi = FMain ? FMain->GetEts2Cdi() : nullptr;
+        TEts2Cdi *cdi = Cdi();
         if (!cdi)
             return nullptr;
         FEtsDeviceParam = std::make_unique<TEtsDeviceParam>(cdi, FDeviceId);

@@ -8,8 +8,11 @@
 
 #include <vector>
 
+class TDataBasis;
+class TDeviceDialoge;
 class TEts2Cdi;
 class TFormVerwDienste;
+class TTreeNode;
 
 class TFormMainDienste {
 public:
@@ -30,4 +33,17 @@ public:
     // The open project windows in the main window's order, and the active one (or null).
     virtual std::vector<TFormVerwDienste *> GetFormVerwList() = 0;
     virtual TFormVerwDienste *GetActiveFormVerv() = 0;
+
+    // The number of group-address levels (the data module's; 3: main/middle/sub, else
+    // main/sub).
+    virtual int GetGrpAdrLevels() = 0;
+    // The active project window's node of the group-address folder (opaque), or null.
+    virtual TTreeNode *GetGrpAdrOrdner() = 0;
+    // A node for a new group object under its parent's node (the folder or a group) in the
+    // active project window; false when none was made.
+    virtual bool MakeNode(TDataBasis *object, TDataBasis *parent) = 0;
+    // The nodes of a newly created group address, in every project window.
+    virtual void CreateGroupAddressNodes(TDataBasis *main, TDataBasis *middle, TDataBasis *sub) = 0;
+    // The device's dialogs.
+    virtual TDeviceDialoge *GetDeviceDialoge() = 0;
 };

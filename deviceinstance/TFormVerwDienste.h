@@ -1,7 +1,8 @@
 // What the device instance asks of a project window (implemented by the shell's TFormVerw and
 // by the tests' fake), so that the device instance does not depend on the shell. After the
 // device's data were read anew the instance calls, on every project window and in this order,
-// DeleteGrpAdr, InitData and InitGrpAdr.
+// DeleteGrpAdr, InitData and InitGrpAdr; when it reads the group-address tree again it calls
+// DeleteGrpAdr before its group objects go and InitGrpAdr with the new ones.
 #pragma once
 
 #include "platform/win/Messages.h"
@@ -10,6 +11,8 @@
 #include <memory>
 
 class TDataBasis;
+// A node of the project window's tree; the device instance only hands it back.
+class TTreeNode;
 
 // Objects by record handle (or by the bus tool's group id), owned by the device instance and
 // walked in key order.
@@ -27,4 +30,17 @@ public:
     // map of middle and sub groups (no folder: none).
     virtual void InitGrpAdr(HWND mainWindow, TDataBasis *folder, const TObjektMap &mainGroups,
                             const TObjektMap &midSubGroups) = 0;
+
+    // The node of a new object under the first node of its parent object (made visible when
+    // asked), or null when the parent has no node.
+    virtual TTreeNode *AddChildNode2Data(TDataBasis *parent, TDataBasis *object,
+                                         bool makeVisible) = 0;
+    // Removes the object's first node with its subtree (node null: found by the object).
+    virtual void DeleteNode(TTreeNode *node, TDataBasis *object) = 0;
+    // The object's first node, or null.
+    virtual TTreeNode *GetNodeFromData(TDataBasis *object) = 0;
+    // A node's image, state and selected image index.
+    virtual void SetNodeImages(TTreeNode *node, int image, int state, int selected) = 0;
+    // Renews the names and icons of the whole tree.
+    virtual void UpdateTreeNamesAndIcon() = 0;
 };

@@ -1,6 +1,7 @@
 #include "platform/busobjects/TEtsObjekt.h"
 
 #include "platform/log/Log.h"
+#include "platform/objectbase/MainWindowMessages.h"
 
 TEtsObjekt::TEtsObjekt(HWND window, int system, int parent, AnsiString name, long commObjectId,
                        long deviceObjectId, long objectNumber, long reference, long parameterId,
@@ -111,4 +112,14 @@ void TEtsObjekt::SetEtsDeviceId(long id) {
 void TEtsObjekt::SetParameterWert(int32_t value) {
     LOG_FKT("TEtsObjekt::SetParameterWert");
     FParameterWert = value;
+}
+
+bool TEtsObjekt::SendeLinkToSubGroup(long subGroupId) {
+    LOG_FKT("TEtsObjekt::SendeLinkToSubGroup");
+    return AzMsg::Send(FWindow, AzMsg::LinkToSubGroup{subGroupId, FHandle}) != 0;
+}
+
+bool TEtsObjekt::SendeUnLinkFromSubGroup(long subGroupId) {
+    LOG_FKT("TEtsObjekt::SendeUnLinkFromSubGroup");
+    return AzMsg::Send(FWindow, AzMsg::UnLinkFromSubGroup{subGroupId, FDeviceObjectId}) != 0;
 }

@@ -60,6 +60,12 @@ public:
     void SetEtsDeviceId(long id);
     void SetParameterWert(int32_t value);
 
+    // Asks the main window to link the object to a sub group, in the bus tool too (1145 with
+    // the sub group and the object's handle), or to remove that link (1146 with the sub group
+    // and the device-object id); true when done.
+    bool SendeLinkToSubGroup(long subGroupId);
+    bool SendeUnLinkFromSubGroup(long subGroupId);
+
 private:
     long FCommObjectId;
     long FDeviceObjectId;

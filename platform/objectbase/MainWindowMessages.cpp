@@ -65,4 +65,54 @@ GetDatenSatzSystem GetDatenSatzSystem::Decode(WPARAM wParam, LPARAM lParam) {
     return {static_cast<int>(wParam), static_cast<int>(lParam)};
 }
 
+TWire LinkToSubGroup::Encode() const {
+    LOG_FKT("AzMsg::LinkToSubGroup::Encode");
+    return {static_cast<WPARAM>(SubGroupId), Handle};
+}
+
+LinkToSubGroup LinkToSubGroup::Decode(WPARAM wParam, LPARAM lParam) {
+    LOG_FKT("AzMsg::LinkToSubGroup::Decode");
+    return {static_cast<long>(wParam), static_cast<int>(lParam)};
+}
+
+TWire UnLinkFromSubGroup::Encode() const {
+    LOG_FKT("AzMsg::UnLinkFromSubGroup::Encode");
+    return {static_cast<WPARAM>(SubGroupId), DeviceObjectId};
+}
+
+UnLinkFromSubGroup UnLinkFromSubGroup::Decode(WPARAM wParam, LPARAM lParam) {
+    LOG_FKT("AzMsg::UnLinkFromSubGroup::Decode");
+    return {static_cast<long>(wParam), static_cast<long>(lParam)};
+}
+
+TWire ObjektFlag::Encode() const {
+    LOG_FKT("AzMsg::ObjektFlag::Encode");
+    return {Pruefen ? 1u : 0u, PointerToValue(Flag)};
+}
+
+ObjektFlag ObjektFlag::Decode(WPARAM wParam, LPARAM lParam) {
+    LOG_FKT("AzMsg::ObjektFlag::Decode");
+    return {wParam != 0, ValueToPointer<RObjektFlag>(lParam)};
+}
+
+TWire OpenDlgGrpAdrToObject::Encode() const {
+    LOG_FKT("AzMsg::OpenDlgGrpAdrToObject::Encode");
+    return {0, PointerToValue(Object)};
+}
+
+OpenDlgGrpAdrToObject OpenDlgGrpAdrToObject::Decode(WPARAM, LPARAM lParam) {
+    LOG_FKT("AzMsg::OpenDlgGrpAdrToObject::Decode");
+    return {ValueToPointer<TDataBasis>(lParam)};
+}
+
+TWire SetObjFktToData::Encode() const {
+    LOG_FKT("AzMsg::SetObjFktToData::Encode");
+    return {static_cast<WPARAM>(Handle), Wert};
+}
+
+SetObjFktToData SetObjFktToData::Decode(WPARAM wParam, LPARAM lParam) {
+    LOG_FKT("AzMsg::SetObjFktToData::Decode");
+    return {static_cast<int>(wParam), static_cast<uint8_t>(lParam & 0xFF)};
+}
+
 } // namespace AzMsg

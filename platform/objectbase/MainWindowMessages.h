@@ -18,6 +18,7 @@
 #pragma once
 
 #include "platform/log/Log.h"
+#include "platform/vcl/AnsiString.h"
 #include "platform/win/Messages.h"
 
 #include <array>
@@ -28,22 +29,37 @@ class TDataBasis;
 struct TDatenStruktur;
 class TEtsDeviceParam;
 struct RDeviceRequest;
+struct RObjektFlag;
 
 // The message ids (decimal in the comment).
 enum : UINT {
-    WM_AZ_GET_DATA_POINTER = WM_USER + 101,      // 1125
-    WM_AZ_AKTUALISIERE_ANSICHT = WM_USER + 102,  // 1126
-    WM_AZ_GET_DATENSATZ = WM_USER + 103,         // 1127
-    WM_AZ_DELETE_NEXT_DATENSATZ = WM_USER + 105, // 1129
-    WM_AZ_SET_MODIFIED = WM_USER + 106,          // 1130
-    WM_AZ_DEVICE_REQUEST = WM_USER + 109,        // 1133
-    WM_AZ_ACTIVATE_CELL = WM_USER + 112,         // 1136
-    WM_AZ_UPDATE_TREE_NAMES = WM_USER + 114,     // 1138
-    WM_AZ_ABGLEICH_FORMVERW = WM_USER + 133,     // 1157
-    WM_AZ_DEVICE_REQUEST_2 = WM_USER + 137,      // 1161
-    WM_AZ_REFRESH_OTHER_WINDOWS = WM_USER + 139, // 1163
-    WM_AZ_GET_DATENSATZ_SYSTEM = WM_USER + 140,  // 1164
-    WM_AZ_GET_DEVICE_PARAM = WM_USER + 146,      // 1170
+    WM_AZ_GET_DATA_POINTER = WM_USER + 101,       // 1125
+    WM_AZ_AKTUALISIERE_ANSICHT = WM_USER + 102,   // 1126
+    WM_AZ_GET_DATENSATZ = WM_USER + 103,          // 1127
+    WM_AZ_DELETE_NEXT_DATENSATZ = WM_USER + 105,  // 1129
+    WM_AZ_SET_MODIFIED = WM_USER + 106,           // 1130
+    WM_AZ_DEVICE_REQUEST = WM_USER + 109,         // 1133
+    WM_AZ_ACTIVATE_CELL = WM_USER + 112,          // 1136
+    WM_AZ_UPDATE_TREE_NAMES = WM_USER + 114,      // 1138
+    WM_AZ_USER_OBJECT_MESSAGE = WM_USER + 120,    // 1144
+    WM_AZ_LINK_TO_SUB_GROUP = WM_USER + 121,      // 1145
+    WM_AZ_UNLINK_FROM_SUB_GROUP = WM_USER + 122,  // 1146
+    WM_AZ_PROGRESS_ABBRUCH = WM_USER + 123,       // 1147
+    WM_AZ_GET_GRP_ADR_NR = WM_USER + 124,         // 1148
+    WM_AZ_GET_GRP_ADR_NR_ZAHL = WM_USER + 125,    // 1149
+    WM_AZ_GRP_ADR_SENDEND = WM_USER + 126,        // 1150
+    WM_AZ_GRP_ADR_NICHT_SENDEND = WM_USER + 127,  // 1151
+    WM_AZ_OBJEKT_FLAG = WM_USER + 128,            // 1152
+    WM_AZ_DLG_GRP_ADR_TO_OBJECT = WM_USER + 129,  // 1153
+    WM_AZ_ABGLEICH_FORMVERW = WM_USER + 133,      // 1157
+    WM_AZ_GET_PHYS_ADR = WM_USER + 134,           // 1158
+    WM_AZ_SET_OBJ_FKT_TO_DATA = WM_USER + 135,    // 1159
+    WM_AZ_ETS_OBJEKT_CHECK = WM_USER + 136,       // 1160
+    WM_AZ_DEVICE_REQUEST_2 = WM_USER + 137,       // 1161
+    WM_AZ_REFRESH_OTHER_WINDOWS = WM_USER + 139,  // 1163
+    WM_AZ_GET_DATENSATZ_SYSTEM = WM_USER + 140,   // 1164
+    WM_AZ_GET_DEVICE_PARAM = WM_USER + 146,       // 1170
+    WM_AZ_GET_GA_ID_FROM_GA_WORD = WM_USER + 187, // 1211
 };
 
 namespace AzMsg {
@@ -62,7 +78,7 @@ struct TInfo {
 };
 
 // clang-format off
-inline constexpr std::array<TInfo, 13> Katalog = {{
+inline constexpr std::array<TInfo, 27> Katalog = {{
     {WM_AZ_GET_DATA_POINTER, "GetDataPointer", TArt::Send,
      "record handle", "0", "the object of that handle (TDataBasis*), or 0"},
     {WM_AZ_AKTUALISIERE_ANSICHT, "AktualisiereAnsicht", TArt::Post,
@@ -81,8 +97,42 @@ inline constexpr std::array<TInfo, 13> Katalog = {{
      "column", "row", "the active grid activates that cell"},
     {WM_AZ_UPDATE_TREE_NAMES, "UpdateTreeNames", TArt::Post,
      "0", "0", "tree names and icons are refreshed"},
+    {WM_AZ_USER_OBJECT_MESSAGE, "UserObjectMessage", TArt::Send,
+     "value", "value", "the device's answer (byte); the active project window renews its tree's "
+     "names and icons"},
+    {WM_AZ_LINK_TO_SUB_GROUP, "LinkToSubGroup", TArt::Send,
+     "sub-group id", "the object's record handle",
+     "non-zero = linked, in the bus tool and on the object"},
+    {WM_AZ_UNLINK_FROM_SUB_GROUP, "UnLinkFromSubGroup", TArt::Send,
+     "sub-group id", "device-object id",
+     "0 only when the bus tool refused the unlink; the object's link is gone in any case"},
+    {WM_AZ_PROGRESS_ABBRUCH, "ProgressAbbruch", TArt::Send,
+     "0", "0: nothing, 3: adding detectors stops, other: the progress stops", "ignored"},
+    {WM_AZ_GET_GRP_ADR_NR, "GetGrpAdrNr", TArt::Send,
+     "sub-group id", "the text to fill (AnsiString*)",
+     "non-zero = the group address's text was written"},
+    {WM_AZ_GET_GRP_ADR_NR_ZAHL, "GetGrpAdrNrAsZahl", TArt::Send,
+     "sub-group id", "the number to fill (int*)",
+     "non-zero = the group address's word was written"},
+    {WM_AZ_GRP_ADR_SENDEND, "GrpAdrSendend", TArt::Send,
+     "device-object id", "sub-group id", "non-zero = the link became the sending one"},
+    {WM_AZ_GRP_ADR_NICHT_SENDEND, "GrpAdrNichtSendend", TArt::Send,
+     "device-object id", "sub-group id", "non-zero = the link's send flag is cleared"},
+    {WM_AZ_OBJEKT_FLAG, "ObjektFlag", TArt::Send,
+     "non-zero: compare, 0: write", "the flag request (RObjektFlag*)",
+     "non-zero = equal (compare) or written; 0 after a failure, shown in a box"},
+    {WM_AZ_DLG_GRP_ADR_TO_OBJECT, "OpenDlgGrpAdrToObject", TArt::Send,
+     "0", "the communication object (TDataBasis*)",
+     "0 only when a chosen link could not be made"},
     {WM_AZ_ABGLEICH_FORMVERW, "AbgleichFormVerw", TArt::Post,
      "column", "row", "the other project windows are aligned with the active one"},
+    {WM_AZ_GET_PHYS_ADR, "GetPhysAdr", TArt::Send,
+     "device id", "the text to fill (AnsiString*)",
+     "ignored; the text holds the physical address, \"\" when unknown"},
+    {WM_AZ_SET_OBJ_FKT_TO_DATA, "SetObjFktToData", TArt::Send,
+     "record handle", "value (low byte)", "the object's answer (byte); 0 for an unknown handle"},
+    {WM_AZ_ETS_OBJEKT_CHECK, "EtsObjektCheck", TArt::Send,
+     "0", "0", "ignored; the bus tool's objects are checked against the device's"},
     {WM_AZ_DEVICE_REQUEST_2, "DeviceRequest2", TArt::Send,
      "0", "the request (RDeviceRequest*)", "non-zero = done; result fields filled"},
     {WM_AZ_REFRESH_OTHER_WINDOWS, "RefreshOtherWindows", TArt::Post,
@@ -92,6 +142,9 @@ inline constexpr std::array<TInfo, 13> Katalog = {{
      "the record with that handle under any parent (TDatenStruktur*), made when missing, or 0"},
     {WM_AZ_GET_DEVICE_PARAM, "GetDeviceParam", TArt::Send,
      "0", "0", "the device's parameter writer (TEtsDeviceParam*), or 0"},
+    {WM_AZ_GET_GA_ID_FROM_GA_WORD, "GetGaIdFromGaWord", TArt::Send,
+     "group-address word (16 bits)", "the id to fill (int*)",
+     "non-zero = the sub group's id was written"},
 }};
 // clang-format on
 
@@ -243,15 +296,113 @@ struct GetDatenSatzSystem : TMessage<WM_AZ_GET_DATENSATZ_SYSTEM, TDatenStruktur 
     static GetDatenSatzSystem Decode(WPARAM wParam, LPARAM lParam);
 };
 
-using AktualisiereAnsicht = TZelle<WM_AZ_AKTUALISIERE_ANSICHT>;          // 1126
-using SetModified = TLeer<WM_AZ_SET_MODIFIED, void>;                     // 1130
-using DeviceRequest = TAnfrage<WM_AZ_DEVICE_REQUEST>;                    // 1133
-using ActivateCell = TZelle<WM_AZ_ACTIVATE_CELL>;                        // 1136
-using UpdateTreeNames = TLeer<WM_AZ_UPDATE_TREE_NAMES, void>;            // 1138
+// Two values (wParam, lParam as signed numbers).
+template <UINT MsgId> struct TWertPaar : TMessage<MsgId, LRESULT> {
+    TWertPaar(long w = 0, long l = 0) : W(w), L(l) { LOG_FKT("AzMsg::TWertPaar::TWertPaar"); }
+    long W;
+    long L;
+    TWire Encode() const {
+        LOG_FKT("AzMsg::TWertPaar::Encode");
+        return {static_cast<WPARAM>(W), static_cast<LPARAM>(L)};
+    }
+    static TWertPaar Decode(WPARAM wParam, LPARAM lParam) {
+        LOG_FKT("AzMsg::TWertPaar::Decode");
+        return {static_cast<long>(wParam), static_cast<long>(lParam)};
+    }
+};
+
+// A value in wParam and the address of what the receiver fills in lParam.
+template <UINT MsgId, class T, class R> struct TAusgabe : TMessage<MsgId, R> {
+    TAusgabe(long wert = 0, T *out = nullptr) : Wert(wert), Out(out) {
+        LOG_FKT("AzMsg::TAusgabe::TAusgabe");
+    }
+    long Wert;
+    T *Out;
+    TWire Encode() const {
+        LOG_FKT("AzMsg::TAusgabe::Encode");
+        return {static_cast<WPARAM>(Wert), PointerToValue(Out)};
+    }
+    static TAusgabe Decode(WPARAM wParam, LPARAM lParam) {
+        LOG_FKT("AzMsg::TAusgabe::Decode");
+        return {static_cast<long>(wParam), ValueToPointer<T>(lParam)};
+    }
+};
+
+// 1145: links the object of a record handle to a sub group.
+struct LinkToSubGroup : TMessage<WM_AZ_LINK_TO_SUB_GROUP, LRESULT> {
+    LinkToSubGroup(long subGroupId = 0, int handle = 0) : SubGroupId(subGroupId), Handle(handle) {
+        LOG_FKT("AzMsg::LinkToSubGroup::LinkToSubGroup");
+    }
+    long SubGroupId;
+    int Handle;
+    TWire Encode() const;
+    static LinkToSubGroup Decode(WPARAM wParam, LPARAM lParam);
+};
+
+// 1146: removes a device object's link to a sub group.
+struct UnLinkFromSubGroup : TMessage<WM_AZ_UNLINK_FROM_SUB_GROUP, LRESULT> {
+    UnLinkFromSubGroup(long subGroupId = 0, long deviceObjectId = 0)
+        : SubGroupId(subGroupId), DeviceObjectId(deviceObjectId) {
+        LOG_FKT("AzMsg::UnLinkFromSubGroup::UnLinkFromSubGroup");
+    }
+    long SubGroupId;
+    long DeviceObjectId;
+    TWire Encode() const;
+    static UnLinkFromSubGroup Decode(WPARAM wParam, LPARAM lParam);
+};
+
+// 1152: compares (Pruefen) or writes a flag of a device object.
+struct ObjektFlag : TMessage<WM_AZ_OBJEKT_FLAG, LRESULT> {
+    ObjektFlag(bool pruefen = false, RObjektFlag *flag = nullptr) : Pruefen(pruefen), Flag(flag) {
+        LOG_FKT("AzMsg::ObjektFlag::ObjektFlag");
+    }
+    bool Pruefen;
+    RObjektFlag *Flag;
+    TWire Encode() const;
+    static ObjektFlag Decode(WPARAM wParam, LPARAM lParam);
+};
+
+// 1153: the group-address dialog of a communication object.
+struct OpenDlgGrpAdrToObject : TMessage<WM_AZ_DLG_GRP_ADR_TO_OBJECT, LRESULT> {
+    OpenDlgGrpAdrToObject(TDataBasis *object = nullptr) : Object(object) {
+        LOG_FKT("AzMsg::OpenDlgGrpAdrToObject::OpenDlgGrpAdrToObject");
+    }
+    TDataBasis *Object;
+    TWire Encode() const;
+    static OpenDlgGrpAdrToObject Decode(WPARAM wParam, LPARAM lParam);
+};
+
+// 1159: an object's flag operation (SetObjFkt) by record handle; the value is a byte.
+struct SetObjFktToData : TMessage<WM_AZ_SET_OBJ_FKT_TO_DATA, LRESULT> {
+    SetObjFktToData(int handle = 0, uint8_t wert = 0) : Handle(handle), Wert(wert) {
+        LOG_FKT("AzMsg::SetObjFktToData::SetObjFktToData");
+    }
+    int Handle;
+    uint8_t Wert;
+    TWire Encode() const;
+    static SetObjFktToData Decode(WPARAM wParam, LPARAM lParam);
+};
+
+using AktualisiereAnsicht = TZelle<WM_AZ_AKTUALISIERE_ANSICHT>;              // 1126
+using SetModified = TLeer<WM_AZ_SET_MODIFIED, void>;                         // 1130
+using DeviceRequest = TAnfrage<WM_AZ_DEVICE_REQUEST>;                        // 1133
+using ActivateCell = TZelle<WM_AZ_ACTIVATE_CELL>;                            // 1136
+using UpdateTreeNames = TLeer<WM_AZ_UPDATE_TREE_NAMES, void>;                // 1138
+using UserObjectMessage = TWertPaar<WM_AZ_USER_OBJECT_MESSAGE>;              // 1144
+using ProgressAbbruch = TWertPaar<WM_AZ_PROGRESS_ABBRUCH>;                   // 1147
+using GetGrpAdrNr = TAusgabe<WM_AZ_GET_GRP_ADR_NR, AnsiString, LRESULT>;     // 1148
+using GetGrpAdrNrAsZahl = TAusgabe<WM_AZ_GET_GRP_ADR_NR_ZAHL, int, LRESULT>; // 1149
+// 1150 and 1151: W the device-object id, L the sub-group id.
+using GrpAdrSendend = TWertPaar<WM_AZ_GRP_ADR_SENDEND>;                  // 1150
+using GrpAdrNichtSendend = TWertPaar<WM_AZ_GRP_ADR_NICHT_SENDEND>;       // 1151
 using AbgleichFormVerw = TZelle<WM_AZ_ABGLEICH_FORMVERW>;                // 1157
+using GetPhysAdr = TAusgabe<WM_AZ_GET_PHYS_ADR, AnsiString, void>;       // 1158
+using EtsObjektCheck = TLeer<WM_AZ_ETS_OBJEKT_CHECK, void>;              // 1160
 using DeviceRequest2 = TAnfrage<WM_AZ_DEVICE_REQUEST_2>;                 // 1161
 using RefreshOtherWindows = TLeer<WM_AZ_REFRESH_OTHER_WINDOWS, void>;    // 1163
 using GetDeviceParam = TLeer<WM_AZ_GET_DEVICE_PARAM, TEtsDeviceParam *>; // 1170
+// 1211: Wert the group-address word (16 bits), Out the sub group's id.
+using GetGaIdFromGaWord = TAusgabe<WM_AZ_GET_GA_ID_FROM_GA_WORD, int, LRESULT>;
 
 // Sends the message and answers its decoded result (nothing for a result-less message).
 template <class M> typename M::Result Send(HWND window, const M &message) {

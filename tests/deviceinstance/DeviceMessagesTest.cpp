@@ -84,6 +84,65 @@ TEST_F(DeviceMessagesTest, WithoutAnInstanceEveryMessageAnswersZero) {
     EXPECT_EQ(Senden(nullptr, AzMsg::DeviceRequest{&request}), 0);
     EXPECT_EQ(Senden(nullptr, AzMsg::DeviceRequest2{&request}), 0);
     EXPECT_EQ(Senden(nullptr, AzMsg::GetDeviceParam{}), nullptr);
+    AnsiString text = "bleibt";
+    int zahl = -3;
+    EXPECT_EQ(Senden(nullptr, AzMsg::UserObjectMessage{1, 2}), 0);
+    EXPECT_EQ(Senden(nullptr, AzMsg::LinkToSubGroup{1, 2}), 0);
+    EXPECT_EQ(Senden(nullptr, AzMsg::UnLinkFromSubGroup{1, 2}), 0);
+    EXPECT_EQ(Senden(nullptr, AzMsg::GetGrpAdrNr{1, &text}), 0);
+    EXPECT_EQ(Senden(nullptr, AzMsg::GetGrpAdrNrAsZahl{1, &zahl}), 0);
+    EXPECT_EQ(Senden(nullptr, AzMsg::GrpAdrSendend{1, 2}), 0);
+    EXPECT_EQ(Senden(nullptr, AzMsg::GrpAdrNichtSendend{1, 2}), 0);
+    EXPECT_EQ(Senden(nullptr, AzMsg::ObjektFlag{true, nullptr}), 0);
+    EXPECT_EQ(Senden(nullptr, AzMsg::OpenDlgGrpAdrToObject{nullptr}), 0);
+    EXPECT_EQ(Senden<AzMsg::GetPhysAdr>(nullptr, AzMsg::GetPhysAdr{1, &text}.Encode()), 0);
+    EXPECT_EQ(Senden(nullptr, AzMsg::SetObjFktToData{1, 1}), 0);
+    EXPECT_EQ(Senden<AzMsg::EtsObjektCheck>(nullptr, {}), 0);
+    EXPECT_EQ(Senden(nullptr, AzMsg::GetGaIdFromGaWord{1, &zahl}), 0);
+    EXPECT_EQ(text, "bleibt");
+    EXPECT_EQ(zahl, -3);
+}
+
+TEST_F(DeviceMessagesTest, ThePhysicalAddressGoesIntoTheText) {
+    AnsiString text;
+    EXPECT_EQ(Senden<AzMsg::GetPhysAdr>(
+                  Device.get(), AzMsg::GetPhysAdr{Dienste.Project().PanelId(), &text}.Encode()),
+              0);
+    EXPECT_EQ(text, "01.01.001");
+    Senden<AzMsg::GetPhysAdr>(Device.get(), AzMsg::GetPhysAdr{1, nullptr}.Encode());
+}
+
+TEST_F(DeviceMessagesTest, ObjectMessagesRenewTheActiveWindowsTree) {
+    EXPECT_EQ(Senden(Device.get(), AzMsg::UserObjectMessage{1, 2}), 0);
+    EXPECT_EQ(Dienste.Calls(), std::vector<std::string>{"UpdateTreeNamesAndIcon"});
+}
+
+// 1147: code 3 stops adding detectors here; every other code is the main window's.
+TEST_F(DeviceMessagesTest, OnlyCode3OfTheProgressMessageIsTheInstances) {
+    LRESULT result = -7;
+    for (const LPARAM code : {0, 1, 5})
+        EXPECT_FALSE(
+            DeviceMessages::Dispatch(Device.get(), AzMsg::ProgressAbbruch::Id, 0, code, result));
+    EXPECT_EQ(result, -7);
+    EXPECT_TRUE(DeviceMessages::Dispatch(Device.get(), AzMsg::ProgressAbbruch::Id, 0, 3, result));
+    EXPECT_EQ(result, 0);
+}
+
+TEST_F(DeviceMessagesTest, GroupAddressLookUpsFillTheirOutput) {
+    const int32_t id = Dienste.Project().Database().AddGroupAddress(2, 1, 3, "GA");
+    AnsiString text;
+    int zahl = 0;
+    EXPECT_EQ(Senden(Device.get(), AzMsg::GetGrpAdrNr{id, &text}), 1);
+    EXPECT_EQ(text, "2/1/3");
+    EXPECT_EQ(Senden(Device.get(), AzMsg::GetGrpAdrNrAsZahl{id, &zahl}), 1);
+    EXPECT_EQ(zahl, 2 * 2048 + 256 + 3);
+    int gefunden = 0;
+    EXPECT_EQ(Senden(Device.get(), AzMsg::GetGaIdFromGaWord{2 * 2048 + 256 + 3, &gefunden}), 1);
+    EXPECT_EQ(gefunden, id);
+    EXPECT_EQ(Senden(Device.get(), AzMsg::GetGaIdFromGaWord{5, &gefunden}), 0);
+    EXPECT_EQ(Senden(Device.get(), AzMsg::GetGrpAdrNr{id, nullptr}), 0) << "no text to fill";
+    EXPECT_EQ(Senden(Device.get(), AzMsg::SetObjFktToData{999, 1}), 0);
+    EXPECT_EQ(Senden<AzMsg::EtsObjektCheck>(Device.get(), {}), 0);
 }
 
 TEST_F(DeviceMessagesTest, OtherMessagesAreNotTheInstances) {

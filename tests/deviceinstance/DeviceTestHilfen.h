@@ -6,6 +6,7 @@
 #include "FakeDienste.h"
 #include "deviceinstance/TDeviceInstanzAz.h"
 #include "foundation/TDatenStruktur.h"
+#include "platform/busobjects/TEtsObjekt.h"
 #include "platform/win/MessageBox.h"
 
 #include <gtest/gtest.h>
@@ -65,4 +66,33 @@ protected:
     TMessageBoxRecorder Boxes;
     TFakeDienste Dienste;
     std::unique_ptr<TDeviceInstanzAz> Device;
+};
+
+// A panel loaded with a root (handle 1), security area 1 (2) and detector 1 (3) and the
+// bus tool's group addresses added on demand: what links and communication objects need.
+class TBusFixture : public TDeviceFixture {
+protected:
+    static constexpr int16_t kMelderObjekte = 10; // switches detector 1's object (number 0)
+    TBusFixture() {
+        const AnsiString lines =
+            Datensatz(1, 105, 0, 1, 0, "Zentrale").GetDatensatzZeile() + "\r\n" +
+            Datensatz(2, 6127, 1, 1, 0, "Sicherungsbereich 1").GetDatensatzZeile() + "\r\n" +
+            Datensatz(3, 6124, 2, 1, 0, "Melder 1").GetDatensatzZeile() + "\r\n";
+        EXPECT_TRUE(Laden(Block(lines)));
+    }
+    TProjectDatabase &Db() { return Dienste.Project().Database(); }
+    // A three-level group address of the project; its sub group's id.
+    int32_t Adresse(int main, int middle, int sub, const std::string &name = "") {
+        return Db().AddGroupAddress(main, middle, sub,
+                                    name.empty()
+                                        ? "GA " + std::to_string(main) + "/" +
+                                              std::to_string(middle) + "/" + std::to_string(sub)
+                                        : name);
+    }
+    TDataBasis *Melder() { return Device->FindHandle(3); }
+    // Detector 1's communication object, switched on through its parameter.
+    TEtsObjekt *MelderObjekt() {
+        EXPECT_TRUE(Device->AddEtsObjectByDisplayOrder(kMelderObjekte, 3, -100, Melder(), false));
+        return Device->GetObjectFromObjectNr(0);
+    }
 };

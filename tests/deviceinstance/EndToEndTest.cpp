@@ -1,5 +1,6 @@
 // A full panel's configuration data block through the simulated bus tool: stored, loaded,
-// written back byte for byte; failures of the bus tool on the way.
+// written back byte for byte; failures of the bus tool on the way; a communication object's
+// link through save and reload.
 #include "AzVollesPanel.h"
 #include "DeviceTestHilfen.h"
 #include "foundation/RegIniNamen.h"
@@ -7,6 +8,7 @@
 #include "foundation/TRegIni.h"
 
 #include "platform/bustool/TEts2Cdi.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -173,6 +175,49 @@ TEST_F(EndToEnd, WithoutTheSwitchNoDebugCopyIsWritten) {
     TMemoryStream kopie;
     kopie.LoadFromFile(gelesen);
     EXPECT_EQ(StreamText(kopie), "alt");
+}
+
+} // namespace
+
+namespace {
+
+// A detector's communication object linked to 1/0/1: the bus tool's project shows the link,
+// the configuration data block carries it, and a fresh instance loads it back.
+class EndToEndLink : public TBusFixture {};
+
+TEST_F(EndToEndLink, ALinkedObjectShowsInTheProjectAndSurvivesSaveAndReload) {
+    const int32_t sub = Adresse(1, 0, 1, "Einbruch");
+    TEtsObjekt *object = MelderObjekt();
+    ASSERT_NE(object, nullptr);
+    ASSERT_TRUE(object->SendeLinkToSubGroup(sub)) << "message 1145 to the real instance";
+
+    const auto links = Db().Links(Dienste.Project().PanelId());
+    ASSERT_EQ(links.size(), 1u);
+    EXPECT_EQ(links[0].objectNumber, 0);
+    EXPECT_EQ(GroupAddressText(links[0].groupAddress, true), "1/0/1");
+    EXPECT_EQ(links[0].objectName, "Melder 1");
+
+    ASSERT_TRUE(Device->WriteBlob());
+    const DAL_DEVICE record = Dienste.PanelRecord();
+    auto fresh = std::make_unique<TDeviceInstanzAz>(&Dienste, &record, &Dienste);
+    Dienste.SetDevice(fresh.get());
+    Device.reset();
+    ASSERT_TRUE(fresh->GetDataFromServer(0, false));
+    TEtsObjekt *loaded = fresh->GetObjectFromObjectNr(0);
+    ASSERT_NE(loaded, nullptr);
+    ASSERT_EQ(loaded->GetSubGroupLinks().size(), 1u);
+    EXPECT_EQ(loaded->GetSubGroupLinks()[0].SubGroupId, sub);
+    EXPECT_EQ(loaded->GetSubGroupLinks()[0].GrpAdr, 0x0801);
+    EXPECT_EQ(loaded->GetDeviceObjectId(), Dienste.Project().DeviceObject(0));
+    EXPECT_EQ(loaded->GetParent(), 3);
+    EXPECT_EQ(loaded->GetParameterWert(), 3);
+    EXPECT_TRUE(Boxes.Boxes().empty());
+
+    // The loaded object unlinks in the bus tool too (message 1146).
+    EXPECT_TRUE(loaded->SendeUnLinkFromSubGroup(sub));
+    EXPECT_TRUE(loaded->GetSubGroupLinks().empty());
+    EXPECT_TRUE(Db().Links(Dienste.Project().PanelId()).empty());
+    Dienste.SetDevice(nullptr);
 }
 
 } // namespace

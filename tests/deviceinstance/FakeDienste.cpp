@@ -2,7 +2,10 @@
 
 #include "deviceinstance/DeviceMessages.h"
 #include "platform/bustool/TEts2Cdi.h"
+#include "platform/objectbase/TDataBasis.h"
+
 #include "platform/objectbase/MainWindowMessages.h"
+#include <algorithm>
 
 TFakeDienste::TFakeDienste() : FRegistration(std::make_unique<TMessageTargetRegistration>(this)) {
     ModulePath = (FProject.Dir() / "pultor").string();
@@ -61,6 +64,77 @@ void TFakeDienste::InitData(const TObjektMap &objects, HWND) {
 
 void TFakeDienste::InitGrpAdr(HWND, TDataBasis *, const TObjektMap &, const TObjektMap &) {
     FCalls.push_back("InitGrpAdr");
+}
+
+int TFakeDialoge::SelGrpAddr(int levels, TObjektBasis *object,
+                             std::vector<TObjektBasis::RecGrpAdrId> &links,
+                             const std::map<long, TVumaGrpAdrSub *> &offered,
+                             TEtsGruppenAdressen *reader) {
+    TSelGrpAddr call{levels, object, links, {}, reader};
+    for (const auto &entry : offered)
+        call.Offered.push_back(entry.first);
+    SelGrpAddrAufrufe.push_back(std::move(call));
+    return SelGrpAddrSkript ? SelGrpAddrSkript(links) : 2;
+}
+
+namespace {
+std::string Name(const TDataBasis *object) {
+    return object ? object->GetName(true) : "-";
+}
+} // namespace
+
+int TFakeDienste::GetGrpAdrLevels() {
+    return Levels;
+}
+
+TTreeNode *TFakeDienste::GetGrpAdrOrdner() {
+    return GrpAdrOrdnerKnoten ? &FOrdnerKnoten : nullptr;
+}
+
+bool TFakeDienste::MakeNode(TDataBasis *object, TDataBasis *parent) {
+    FCalls.push_back("MakeNode " + Name(object) + " < " + Name(parent));
+    if (!MakeNodeGelingt)
+        return false;
+    FKnoten.push_back(std::make_unique<TTreeNode>(TTreeNode{object, parent}));
+    return true;
+}
+
+void TFakeDienste::CreateGroupAddressNodes(TDataBasis *main, TDataBasis *middle, TDataBasis *sub) {
+    FCalls.push_back("CreateGroupAddressNodes " + Name(main) + " / " + Name(middle) + " / " +
+                     Name(sub));
+}
+
+TDeviceDialoge *TFakeDienste::GetDeviceDialoge() {
+    return &Dialoge;
+}
+
+TTreeNode *TFakeDienste::AddChildNode2Data(TDataBasis *parent, TDataBasis *object, bool) {
+    FCalls.push_back("AddChildNode2Data " + Name(object) + " < " + Name(parent));
+    FKnoten.push_back(std::make_unique<TTreeNode>(TTreeNode{object, parent}));
+    return FKnoten.back().get();
+}
+
+void TFakeDienste::DeleteNode(TTreeNode *node, TDataBasis *object) {
+    FCalls.push_back("DeleteNode " + Name(object));
+    std::erase_if(FKnoten,
+                  [&](const auto &k) { return k.get() == node || (object && k->Data == object); });
+}
+
+TTreeNode *TFakeDienste::GetNodeFromData(TDataBasis *object) {
+    for (const auto &k : FKnoten)
+        if (k->Data == object)
+            return k.get();
+    return nullptr;
+}
+
+void TFakeDienste::SetNodeImages(TTreeNode *node, int image, int state, int selected) {
+    node->Image = image;
+    node->State = state;
+    node->Selected = selected;
+}
+
+void TFakeDienste::UpdateTreeNamesAndIcon() {
+    FCalls.push_back("UpdateTreeNamesAndIcon");
 }
 
 LRESULT TFakeDienste::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

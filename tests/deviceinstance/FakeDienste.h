@@ -6,17 +6,51 @@
 // so the settings file and the device's folders, lie in the project's temporary folder.
 #pragma once
 
+#include "deviceinstance/TDeviceDialoge.h"
 #include "deviceinstance/TFormMainDienste.h"
 #include "deviceinstance/TFormVerwDienste.h"
 #include "platform/bustool/DalRecords.h"
 #include "tests/platform/bustool/TempProject.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class TDeviceInstanz;
+
+// A node of the fake project window's tree: the object it shows, its parent's object and its
+// three image indexes.
+class TTreeNode {
+public:
+    TDataBasis *Data = nullptr;
+    TDataBasis *Parent = nullptr;
+    int Image = -1;
+    int State = -1;
+    int Selected = -1;
+};
+
+// The device's dialogs, scripted: each call is recorded and answered by the test's function
+// (Cancel, 2, without one).
+class TFakeDialoge : public TDeviceDialoge {
+public:
+    struct TSelGrpAddr {
+        int Levels;
+        TObjektBasis *Object;
+        std::vector<TObjektBasis::RecGrpAdrId> Links; // as the dialog got them
+        std::vector<long> Offered;
+        TEtsGruppenAdressen *Reader;
+    };
+    using TSelGrpAddrSkript = std::function<int(std::vector<TObjektBasis::RecGrpAdrId> &links)>;
+
+    int SelGrpAddr(int levels, TObjektBasis *object, std::vector<TObjektBasis::RecGrpAdrId> &links,
+                   const std::map<long, TVumaGrpAdrSub *> &offered,
+                   TEtsGruppenAdressen *reader) override;
+
+    TSelGrpAddrSkript SelGrpAddrSkript;
+    std::vector<TSelGrpAddr> SelGrpAddrAufrufe;
+};
 
 class TFakeDienste : public TFormMainDienste, public TFormVerwDienste, public TMessageTarget {
 public:
@@ -40,11 +74,21 @@ public:
     void UpdateObjektAnzahl(const AnsiString &rootName, int objectCount) override;
     std::vector<TFormVerwDienste *> GetFormVerwList() override;
     TFormVerwDienste *GetActiveFormVerv() override;
+    int GetGrpAdrLevels() override;
+    TTreeNode *GetGrpAdrOrdner() override;
+    bool MakeNode(TDataBasis *object, TDataBasis *parent) override;
+    void CreateGroupAddressNodes(TDataBasis *main, TDataBasis *middle, TDataBasis *sub) override;
+    TDeviceDialoge *GetDeviceDialoge() override;
     // TFormVerwDienste
     void DeleteGrpAdr() override;
     void InitData(const TObjektMap &objects, HWND mainWindow) override;
     void InitGrpAdr(HWND mainWindow, TDataBasis *folder, const TObjektMap &mainGroups,
                     const TObjektMap &midSubGroups) override;
+    TTreeNode *AddChildNode2Data(TDataBasis *parent, TDataBasis *object, bool makeVisible) override;
+    void DeleteNode(TTreeNode *node, TDataBasis *object) override;
+    TTreeNode *GetNodeFromData(TDataBasis *object) override;
+    void SetNodeImages(TTreeNode *node, int image, int state, int selected) override;
+    void UpdateTreeNamesAndIcon() override;
     // TMessageTarget
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -58,6 +102,15 @@ public:
     AnsiString ModulePath = "";
     // Whether the project window is open (listed by GetFormVerwList).
     bool FormVerwOffen = true;
+    // The group-address levels the data module answers.
+    int Levels = 3;
+    // Whether the active project window shows the group-address folder, and whether MakeNode
+    // makes nodes.
+    bool GrpAdrOrdnerKnoten = true;
+    bool MakeNodeGelingt = true;
+    TFakeDialoge Dialoge;
+    // The nodes made through AddChildNode2Data (and MakeNode), in order.
+    const std::vector<std::unique_ptr<TTreeNode>> &Knoten() const { return FKnoten; }
 
 private:
     TTempProject FProject;
@@ -66,4 +119,6 @@ private:
     std::array<AnsiString, 4> FPanels;
     std::vector<std::string> FCalls;
     int FModified = 0;
+    TTreeNode FOrdnerKnoten;
+    std::vector<std::unique_ptr<TTreeNode>> FKnoten;
 };

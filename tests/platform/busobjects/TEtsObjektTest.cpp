@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using Link = TObjektBasis::RecGrpAdrId;
@@ -196,6 +198,21 @@ TEST(TEtsObjekt, DatenAbgleichTakesTheDefaultName) {
     main.Script(AzMsg::DeviceRequest2::Id, LRESULT{0});
     EXPECT_FALSE(o->DatenAbgleich(true, false));
     EXPECT_EQ(o->GetName(true), "Schalten [Ein/Aus]");
+}
+
+TEST(TEtsObjekt, AsksForItsLinksWithTheSubGroupInWParam) {
+    TFakeMainWindow main;
+    auto o = Objekt(main, 5);
+    EXPECT_FALSE(o->SendeLinkToSubGroup(7)) << "the fake answers 0";
+    EXPECT_FALSE(o->SendeUnLinkFromSubGroup(7));
+    std::vector<std::tuple<UINT, WPARAM, LPARAM>> gesendet;
+    for (const auto &e : main.Log())
+        if (e.Msg == AzMsg::LinkToSubGroup::Id || e.Msg == AzMsg::UnLinkFromSubGroup::Id)
+            gesendet.emplace_back(e.Msg, e.WParam, e.LParam);
+    using T = std::tuple<UINT, WPARAM, LPARAM>;
+    EXPECT_EQ(gesendet, (std::vector<T>{T{AzMsg::LinkToSubGroup::Id, 7, o->GetHandle()},
+                                        T{AzMsg::UnLinkFromSubGroup::Id, 7, 22}}))
+        << "the sub group in wParam, the handle or the device-object id in lParam";
 }
 
 } // namespace

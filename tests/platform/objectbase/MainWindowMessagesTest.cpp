@@ -4,6 +4,7 @@
 #include "platform/objectbase/MainWindowMessages.h"
 #include "foundation/TDatenStruktur.h"
 #include "objectmodel/RDeviceRequest.h"
+#include "platform/busobjects/RObjektFlag.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -28,11 +29,25 @@ TEST(MainWindowMessages, CatalogueHoldsEachIdOnceWithItsWay) {
         {AzMsg::DeviceRequest::Id, 1133, TArt::Send},
         {AzMsg::ActivateCell::Id, 1136, TArt::Post},
         {AzMsg::UpdateTreeNames::Id, 1138, TArt::Post},
+        {AzMsg::UserObjectMessage::Id, 1144, TArt::Send},
+        {AzMsg::LinkToSubGroup::Id, 1145, TArt::Send},
+        {AzMsg::UnLinkFromSubGroup::Id, 1146, TArt::Send},
+        {AzMsg::ProgressAbbruch::Id, 1147, TArt::Send},
+        {AzMsg::GetGrpAdrNr::Id, 1148, TArt::Send},
+        {AzMsg::GetGrpAdrNrAsZahl::Id, 1149, TArt::Send},
+        {AzMsg::GrpAdrSendend::Id, 1150, TArt::Send},
+        {AzMsg::GrpAdrNichtSendend::Id, 1151, TArt::Send},
+        {AzMsg::ObjektFlag::Id, 1152, TArt::Send},
+        {AzMsg::OpenDlgGrpAdrToObject::Id, 1153, TArt::Send},
         {AzMsg::AbgleichFormVerw::Id, 1157, TArt::Post},
+        {AzMsg::GetPhysAdr::Id, 1158, TArt::Send},
+        {AzMsg::SetObjFktToData::Id, 1159, TArt::Send},
+        {AzMsg::EtsObjektCheck::Id, 1160, TArt::Send},
         {AzMsg::DeviceRequest2::Id, 1161, TArt::Send},
         {AzMsg::RefreshOtherWindows::Id, 1163, TArt::Post},
         {AzMsg::GetDatenSatzSystem::Id, 1164, TArt::Send},
         {AzMsg::GetDeviceParam::Id, 1170, TArt::Send},
+        {AzMsg::GetGaIdFromGaWord::Id, 1211, TArt::Send},
     };
     ASSERT_EQ(std::size(soll), AzMsg::Katalog.size());
     std::set<UINT> ids;
@@ -139,6 +154,60 @@ TEST(MainWindowMessages, MessagesWithoutValuesSendZeros) {
     EXPECT_EQ(AzMsg::UpdateTreeNames{}.Encode(), TWire{});
     EXPECT_EQ(AzMsg::RefreshOtherWindows{}.Encode(), TWire{});
     EXPECT_EQ(AzMsg::GetDeviceParam{}.Encode(), TWire{});
+    EXPECT_EQ(AzMsg::EtsObjektCheck{}.Encode(), TWire{});
+}
+
+// 1145 and 1146: the sub-group id in wParam, the handle or device-object id in lParam.
+TEST(MainWindowMessages, LinkMessagesCarryTheSubGroupInWParam) {
+    for (const auto &[sub, other] : {std::pair{7L, 40L}, {1L, 0L}, {123456L, 99999L}}) {
+        SCOPED_TRACE(testing::Message() << sub << "/" << other);
+        const TWire link = AzMsg::LinkToSubGroup{sub, static_cast<int>(other)}.Encode();
+        EXPECT_EQ(link, (TWire{static_cast<WPARAM>(sub), other}));
+        const auto linkBack = AzMsg::LinkToSubGroup::Decode(link.WParam, link.LParam);
+        EXPECT_EQ(linkBack.SubGroupId, sub);
+        EXPECT_EQ(linkBack.Handle, other);
+
+        const TWire unlink = AzMsg::UnLinkFromSubGroup{sub, other}.Encode();
+        EXPECT_EQ(unlink, (TWire{static_cast<WPARAM>(sub), other}));
+        const auto back = AzMsg::UnLinkFromSubGroup::Decode(unlink.WParam, unlink.LParam);
+        EXPECT_EQ(back.SubGroupId, sub);
+        EXPECT_EQ(back.DeviceObjectId, other);
+    }
+}
+
+TEST(MainWindowMessages, ValuePairsAndOutputsRoundTrip) {
+    for (const auto &[w, l] : {std::pair{0L, 0L}, {12L, 34L}, {-1L, -2L}}) {
+        const auto back = AzMsg::GrpAdrSendend::Decode(AzMsg::GrpAdrSendend{w, l}.Encode().WParam,
+                                                       AzMsg::GrpAdrSendend{w, l}.Encode().LParam);
+        EXPECT_EQ(back.W, w);
+        EXPECT_EQ(back.L, l);
+    }
+    AnsiString text;
+    const TWire nr = AzMsg::GetGrpAdrNr{17, &text}.Encode();
+    EXPECT_EQ(nr, (TWire{17, reinterpret_cast<LPARAM>(&text)}));
+    EXPECT_EQ(AzMsg::GetGrpAdrNr::Decode(nr.WParam, nr.LParam).Out, &text);
+    int id = 0;
+    const TWire ga = AzMsg::GetGaIdFromGaWord{0x0801, &id}.Encode();
+    EXPECT_EQ(AzMsg::GetGaIdFromGaWord::Decode(ga.WParam, ga.LParam).Wert, 0x0801);
+    EXPECT_EQ(AzMsg::GetGaIdFromGaWord::Decode(ga.WParam, ga.LParam).Out, &id);
+}
+
+TEST(MainWindowMessages, TheFlagMessageTellsCompareFromWrite) {
+    RObjektFlag flag;
+    const TWire pruefen = AzMsg::ObjektFlag{true, &flag}.Encode();
+    EXPECT_EQ(pruefen, (TWire{1, reinterpret_cast<LPARAM>(&flag)}));
+    EXPECT_TRUE(AzMsg::ObjektFlag::Decode(pruefen.WParam, pruefen.LParam).Pruefen);
+    EXPECT_EQ(AzMsg::ObjektFlag::Decode(pruefen.WParam, pruefen.LParam).Flag, &flag);
+    EXPECT_FALSE(AzMsg::ObjektFlag::Decode(0, pruefen.LParam).Pruefen);
+    EXPECT_TRUE(AzMsg::ObjektFlag::Decode(5, pruefen.LParam).Pruefen) << "any non-zero compares";
+}
+
+// 1159 takes only the low byte of lParam.
+TEST(MainWindowMessages, SetObjFktToDataTakesTheLowByte) {
+    const auto back = AzMsg::SetObjFktToData::Decode(40, 0x1FF);
+    EXPECT_EQ(back.Handle, 40);
+    EXPECT_EQ(back.Wert, 0xFF);
+    EXPECT_EQ((AzMsg::SetObjFktToData{40, 1}.Encode()), (TWire{40, 1}));
 }
 
 TEST(MainWindowMessages, RequestsAndResultsCarryAddresses) {

@@ -1,0 +1,238 @@
+// The communication objects of the device: the bus tool switches them on and off through the
+// device parameters that own them (the panel objects call the parameter id the display
+// order); the instance mirrors them as TEtsObjekt objects under the panel object that owns
+// the parameter, and reads the bus tool's lists of device objects and parameters.
+#include "deviceinstance/TDeviceInstanz.h"
+
+#include "deviceinstance/TFormMainDienste.h"
+#include "foundation/SprTexte.h"
+#include "platform/busobjects/TEtsObjekt.h"
+#include "platform/bustool/RecordText.h"
+#include "platform/bustool/TEts2Cdi.h"
+#include "platform/bustool/TEtsDeviceParam.h"
+#include "platform/log/Log.h"
+#include "platform/objectbase/E_Basis.h"
+#include "platform/win/CursorHourGlass.h"
+#include "platform/win/MessageBox.h"
+
+#include <cstring>
+
+namespace {
+// The confirmation flag holds the caller's value for one call and is true again afterwards,
+// on every way out.
+class TBestaetigungFuerEinenAufruf {
+public:
+    explicit TBestaetigungFuerEinenAufruf(bool &flag) : FFlag(flag) {
+        LOG_FKT("TBestaetigungFuerEinenAufruf::TBestaetigungFuerEinenAufruf");
+    }
+    ~TBestaetigungFuerEinenAufruf() {
+        LOG_FKT("TBestaetigungFuerEinenAufruf::~TBestaetigungFuerEinenAufruf");
+        FFlag = true;
+    }
+    TBestaetigungFuerEinenAufruf(const TBestaetigungFuerEinenAufruf &) = delete;
+    TBestaetigungFuerEinenAufruf &operator=(const TBestaetigungFuerEinenAufruf &) = delete;
+
+private:
+    bool &FFlag;
+};
+
+// The tree name of a communication object: its name, and its function in brackets.
+AnsiString TreeName(const tagDAL_OBJECT_INFO &entry) {
+    const AnsiString name = GetRecordText(entry.name);
+    const AnsiString function = GetRecordText(entry.function);
+    return function.empty() ? name : name + " [" + function + "]";
+}
+
+// The records of one Dal enumeration (mode 1, then 2 until a result other than 0).
+template <class R, class F> void Aufzaehlen(std::vector<R> &out, F read) {
+    R record{};
+    record.size = sizeof(record);
+    for (int mode = DAL_FIRST; read(mode, record) == DAL_OK; mode = DAL_NEXT)
+        out.push_back(record);
+}
+} // namespace
+
+bool TDeviceInstanz::AddEtsObjectByDisplayOrder(int16_t parameterId, int32_t value, int32_t base,
+                                                TDataBasis *parent, bool confirm) {
+    LOG_FKT("DeviceInstanz::AddEtsObjectByDisplayOrder");
+    TCursorHourGlass hourGlass;
+    TEtsDeviceParam *param = GetEtsDeviceParam();
+    if (!param)
+        return false;
+    int32_t current = 0;
+    std::vector<tagDAL_OBJECT_INFO> list;
+    if (!CheckObjectParamResult(param->GetDeviceParamData(parameterId, current, list), parameterId,
+                                current))
+        return false;
+    const bool hadObjects = !list.empty();
+    if (hadObjects) {
+        if (current > 0 && current == value)
+            return true;
+        TBestaetigungFuerEinenAufruf zurueck(FBestaetigung);
+        FBestaetigung = confirm;
+        if (DeleteObjektInstanzen(list) == 0)
+            return false;
+    }
+    if (!hadObjects && value == 0)
+        return true;
+    list.clear();
+    if (!CheckObjectParamResult(param->SetDeviceParamData(parameterId, value, list), parameterId,
+                                value))
+        return false;
+    return CreateObjects(list, base, parent, parameterId) == 1;
+}
+
+bool TDeviceInstanz::GetEtsObjectByDisplayOrder(int16_t parameterId, int32_t *value,
+                                                std::list<TEtsObjekt *> &out) {
+    LOG_FKT("DeviceInstanz::GetEtsObjectByDisplayOrder");
+    TCursorHourGlass hourGlass;
+    TEtsDeviceParam *param = GetEtsDeviceParam();
+    if (!param || !value)
+        return false;
+    std::vector<tagDAL_OBJECT_INFO> list;
+    if (!CheckObjectParamResult(param->SetDeviceParamData(parameterId, *value, list), parameterId,
+                                *value))
+        return false;
+    for (const tagDAL_OBJECT_INFO &entry : list)
+        if (TEtsObjekt *object = GetObjectFromDeviceObjectId(entry.deviceObjectId))
+            out.push_back(object);
+    return true;
+}
+
+int TDeviceInstanz::CreateObjects(const std::vector<tagDAL_OBJECT_INFO> &list, int32_t base,
+                                  TDataBasis *parent, int16_t parameterId) {
+    LOG_FKT("DeviceInstanz::CreateObjects");
+    for (const tagDAL_OBJECT_INFO &entry : list) {
+        const AnsiString name = TreeName(entry);
+        if (!parent)
+            return 0;
+        auto object = std::make_unique<TEtsObjekt>(
+            MainHandle(), FRoot ? FRoot->GetSystem() : parent->GetSystem(), parent->GetHandle(),
+            name, entry.commObjectId, entry.deviceObjectId, entry.number, entry.reference,
+            parameterId, entry.flags, 0, entry.type + 1, 2, 0, 0);
+        object->SetParameterWert(entry.value);
+        object->SetEtsDeviceId(entry.deviceId);
+        try {
+            object->KonvertHandle(FHandleTable.get());
+        } catch (const E_Basis &e) {
+            e.WriteMessage(MainHandle());
+            return 0;
+        }
+        if (object->GetHandle() == 0) {
+            MessageBox(MainHandle(), "No handle table for \"" + name + "\"",
+                       "Error: TDeviceInstanz::CreateObjects", MB_OK);
+            return 0;
+        }
+        object->SetPosId(entry.number + base);
+        TEtsObjekt *neu = object.get();
+        std::unique_ptr<TDataBasis> owner = std::move(object);
+        if (!SetPointer2List(owner))
+            return 0;
+        if (FVerw)
+            FVerw->AddChildNode2Data(parent, neu, false);
+        neu->DatenAbgleich(true, false);
+        SchreibeDatensatz(neu);
+    }
+    return 1;
+}
+
+int TDeviceInstanz::DeleteObjektInstanzen(const std::vector<tagDAL_OBJECT_INFO> &list) {
+    LOG_FKT("DeviceInstanz::DeleteObjektInstanzen");
+    std::vector<TEtsObjekt *> objects;
+    bool gefragt = false;
+    for (const tagDAL_OBJECT_INFO &entry : list) {
+        TEtsObjekt *object = GetObjectFromDeviceObjectId(entry.deviceObjectId);
+        if (!object)
+            continue;
+        if (!gefragt && CheckObjectVerbunden(object) && FBestaetigung && !FResetFlag) {
+            gefragt = true;
+            if (MessageBox(MainHandle(), SprText(9036), SprText(9035),
+                           MB_YESNO | MB_ICONQUESTION) != IDYES)
+                return 0;
+        }
+        objects.push_back(object);
+    }
+    for (TEtsObjekt *object : objects) {
+        UnLinkAllSubGroups(object);
+        if (FVerw)
+            FVerw->DeleteNode(nullptr, object);
+        // The object's record goes with the records chained behind it (its further links).
+        const int system = object->GetSystem();
+        const int parent = object->GetParent();
+        const int handle = object->GetHandle();
+        DeletePointerFromList(object);
+        DeleteDatenSatzAndNext(system, parent, handle);
+    }
+    return 1;
+}
+
+bool TDeviceInstanz::CheckObjectParamResult(int code, int16_t, int32_t) {
+    LOG_FKT("DeviceInstanz::CheckObjectParamResult");
+    return code == TEtsDeviceParam::kDone;
+}
+
+void TDeviceInstanz::CreateEtsDBList(std::vector<DAL_DEVICE_PARAM> &params,
+                                     std::vector<DAL_DEVICE_OBJECT> &objects) {
+    LOG_FKT("DeviceInstanz::CreateEtsDBList");
+    TEts2Cdi *cdi = Cdi();
+    if (!cdi)
+        return;
+    Aufzaehlen(objects, [&](int mode, DAL_DEVICE_OBJECT &r) {
+        return cdi->DalGetDeviceObjectData(mode, -1, FDeviceId, &r);
+    });
+    Aufzaehlen(params, [&](int mode, DAL_DEVICE_PARAM &r) {
+        return cdi->DalGetDeviceParamData(mode, -1, FDeviceId, &r);
+    });
+}
+
+bool TDeviceInstanz::GetEtsIdFromObjNr(const std::vector<DAL_DEVICE_PARAM> &params,
+                                       const std::vector<DAL_DEVICE_OBJECT> &objects, int number,
+                                       int type, long &commObjectId, long &deviceObjectId,
+                                       long &parameterId) {
+    LOG_FKT("DeviceInstanz::GetEtsIdFromObjNr");
+    TEts2Cdi *cdi = Cdi();
+    if (!cdi)
+        return false;
+    for (const DAL_DEVICE_OBJECT &object : objects) {
+        if (object.number != number || object.active <= 0 || object.type != type)
+            continue;
+        DAL_COMM_OBJECT comm{};
+        comm.size = sizeof(comm);
+        if (cdi->DalGetCommunicationObjectData(DAL_BY_ID, object.commObjectId, -1, -1, &comm) !=
+            DAL_OK)
+            continue;
+        for (const DAL_DEVICE_PARAM &param : params)
+            if (param.reference == comm.reference) {
+                commObjectId = object.commObjectId;
+                deviceObjectId = object.deviceObjectId;
+                parameterId = param.parameterId;
+                return true;
+            }
+    }
+    return false;
+}
+
+bool TDeviceInstanz::GetObjectNrFromParameterId(long reference, long,
+                                                const std::vector<DAL_DEVICE_OBJECT> &objects,
+                                                int &number) {
+    LOG_FKT("DeviceInstanz::GetObjectNrFromParameterId");
+    TEts2Cdi *cdi = Cdi();
+    if (!cdi)
+        return false;
+    DAL_COMM_OBJECT comm{};
+    comm.size = sizeof(comm);
+    for (int mode = DAL_FIRST;
+         cdi->DalGetCommunicationObjectData(mode, -1, reference, -1, &comm) == DAL_OK;
+         mode = DAL_NEXT)
+        for (const DAL_DEVICE_OBJECT &object : objects)
+            if (object.commObjectId == comm.commObjectId) {
+                number = object.number;
+                return true;
+            }
+    return false;
+}
+
+int TDeviceInstanz::EtsObjektCheck() {
+    LOG_FKT("DeviceInstanz::EtsObjektCheck");
+    return 1;
+}
