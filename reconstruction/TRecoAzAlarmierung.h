@@ -9,9 +9,8 @@
 class TRecoAzOrdnerAlarmierung : public TRecoAzBasis {
 public:
     TRecoAzOrdnerAlarmierung(TRecoDataManagament *daten1, TRecoDataManagament *daten2,
-                             TVumaDatenbank *datenbank, const AnsiString &name,
-                             TRecoErrors *errors, TRecoObjectManagement *objekte, int order,
-                             uint32_t variante);
+                             TVumaDatenbank *datenbank, const AnsiString &name, TRecoErrors *errors,
+                             TRecoObjectManagement *objekte, int order, uint32_t variante);
     ~TRecoAzOrdnerAlarmierung() override;
 
     bool RecoParameter() override;
@@ -52,8 +51,8 @@ class TRecoAzEibObjekteZurAlarmierung : public TRecoAzBasis {
 public:
     TRecoAzEibObjekteZurAlarmierung(TRecoDataManagament *daten1, TRecoDataManagament *daten2,
                                     TVumaDatenbank *datenbank, const AnsiString &name,
-                                    TRecoErrors *errors, TRecoObjectManagement *objekte,
-                                    int order, int parent);
+                                    TRecoErrors *errors, TRecoObjectManagement *objekte, int order,
+                                    int parent);
     ~TRecoAzEibObjekteZurAlarmierung() override;
 
     bool RecoParameter() override;

@@ -13,8 +13,8 @@ constexpr int kTextAnzeige = 11298;
 
 const TFeld kOrdner[] = {{.Adresse = 0xBE23, .Param = &D::Param3}};
 // By the display index m.
-const TFeld kAnzeige[] = {{.Adresse = 0xBE6A, .Schritt = 1, .Param = &D::Param3,
-                           .Bool = &D::Bool3}};
+const TFeld kAnzeige[] = {
+    {.Adresse = 0xBE6A, .Schritt = 1, .Param = &D::Param3, .Bool = &D::Bool3}};
 const TBusObjekt kAnzeigeObjekte[] = {
     {207, 3, 0, -1, 6100, 100, 1, true},
     {208, 3, 0, -1, 6100, 100, 1, true},
@@ -25,11 +25,10 @@ const TBusObjekt kAnzeigeObjekte[] = {
 constexpr int kMindestBereiche[4] = {0, 0, 1, 2};
 } // namespace
 
-TRecoAzOrdnerAnzeige::TRecoAzOrdnerAnzeige(TRecoDataManagament *daten1,
-                                           TRecoDataManagament *daten2, TVumaDatenbank *datenbank,
-                                           const AnsiString &name, TRecoErrors *errors,
-                                           TRecoObjectManagement *objekte, int order,
-                                           uint32_t variante)
+TRecoAzOrdnerAnzeige::TRecoAzOrdnerAnzeige(TRecoDataManagament *daten1, TRecoDataManagament *daten2,
+                                           TVumaDatenbank *datenbank, const AnsiString &name,
+                                           TRecoErrors *errors, TRecoObjectManagement *objekte,
+                                           int order, uint32_t variante)
     : TRecoAzBasis(daten1, daten2, datenbank, name, errors, objekte, order, 1),
       FVariante(variante) {
     LOG_FKT("TRecoAzOrdnerAnzeige::TRecoAzOrdnerAnzeige");

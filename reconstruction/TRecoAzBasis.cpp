@@ -50,8 +50,7 @@ bool TRecoAzBasis::BusObjekte(std::span<const RecoFeld::TBusObjekt> objekte, uin
     return RecoFeld::MacheBusObjekte(FObjekte, objekte, k, parent);
 }
 
-bool TRecoAzBasis::LeseText(const TRecoDataManagament *daten, uint32_t adresse,
-                            AnsiString &text) {
+bool TRecoAzBasis::LeseText(const TRecoDataManagament *daten, uint32_t adresse, AnsiString &text) {
     LOG_FKT("TRecoAzBasis::LeseText");
     unsigned char bytes[kTextLaenge];
     for (uint32_t i = 0; i < kTextLaenge; ++i)

@@ -12,10 +12,20 @@ constexpr Datentyp kTyp = 6147;
 const TFeld kFelder[] = {
     {.Adresse = 0xBE17, .Art = TArt::Bits, .ErstesBit = 5, .Bool = &D::Bool3},
     {.Adresse = 0xBE19, .Art = TArt::Bits, .ErstesBit = 2, .Bool = &D::Bool4},
-    {.Adresse = 0xBE16, .Art = TArt::Bits, .ErstesBit = 0, .Anzahl = 4, .Param = &D::Param3,
-     .Erlaubt = {1, 12}, .StandardWert = 10},
-    {.Adresse = 0xBE16, .Art = TArt::Bits, .ErstesBit = 4, .Anzahl = 4, .Param = &D::Param4,
-     .Erlaubt = {1, 12}, .StandardWert = 3},
+    {.Adresse = 0xBE16,
+     .Art = TArt::Bits,
+     .ErstesBit = 0,
+     .Anzahl = 4,
+     .Param = &D::Param3,
+     .Erlaubt = {1, 12},
+     .StandardWert = 10},
+    {.Adresse = 0xBE16,
+     .Art = TArt::Bits,
+     .ErstesBit = 4,
+     .Anzahl = 4,
+     .Param = &D::Param4,
+     .Erlaubt = {1, 12},
+     .StandardWert = 3},
 };
 const TBusObjekt kObjekte[] = {{223, 0, -2, -1, 8000, 0, 1}, {224, 0, -1, -1, 8000, 0, 1}};
 } // namespace

@@ -16,9 +16,8 @@ const uint16_t TRecoAzEditierbareTexte::kAdressen[kTexte] = {
 
 TRecoAzEditierbareTexte::TRecoAzEditierbareTexte(TRecoDataManagament *daten1,
                                                  TRecoDataManagament *daten2,
-                                                 TVumaDatenbank *datenbank,
-                                                 const AnsiString &name, TRecoErrors *errors,
-                                                 int order)
+                                                 TVumaDatenbank *datenbank, const AnsiString &name,
+                                                 TRecoErrors *errors, int order)
     : TRecoAzBasis(daten1, daten2, datenbank, name, errors, nullptr, order, 1) {
     LOG_FKT("TRecoAzEditierbareTexte::TRecoAzEditierbareTexte");
 }
@@ -27,8 +26,7 @@ TRecoAzEditierbareTexte::~TRecoAzEditierbareTexte() {
     LOG_FKT("TRecoAzEditierbareTexte::~TRecoAzEditierbareTexte");
 }
 
-bool TRecoAzEditierbareTexte::CreateDsText(uint32_t adresse, int parent,
-                                           TDatenStruktur *&record) {
+bool TRecoAzEditierbareTexte::CreateDsText(uint32_t adresse, int parent, TDatenStruktur *&record) {
     LOG_FKT("TRecoAzEditierbareTexte::CreateDsText");
     record = FDatenbank ? FDatenbank->CreateDatensatz(1, kTypText, parent) : nullptr;
     if (!record)

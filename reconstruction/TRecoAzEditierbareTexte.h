@@ -11,8 +11,8 @@ public:
     static const uint16_t kAdressen[kTexte];
 
     TRecoAzEditierbareTexte(TRecoDataManagament *daten1, TRecoDataManagament *daten2,
-                            TVumaDatenbank *datenbank, const AnsiString &name,
-                            TRecoErrors *errors, int order);
+                            TVumaDatenbank *datenbank, const AnsiString &name, TRecoErrors *errors,
+                            int order);
     ~TRecoAzEditierbareTexte() override;
 
     // False when a text record cannot be made: the chain needs each record's handle. A text

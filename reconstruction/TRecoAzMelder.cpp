@@ -14,16 +14,28 @@ constexpr int kTextVerdrahtet = 11309;
 constexpr int kBereichVerdrahtet = 2;
 
 // The word's cells by the slot index k = n - 1 (first byte W, second W + 1).
-const TFeld kBereich = {.Adresse = kWorte + 1, .Schritt = 2, .Art = TArt::Bits, .ErstesBit = 3,
-                        .Anzahl = 3};
+const TFeld kBereich = {
+    .Adresse = kWorte + 1, .Schritt = 2, .Art = TArt::Bits, .ErstesBit = 3, .Anzahl = 3};
 const TFeld kFelder[] = {
-    {.Adresse = kWorte + 1, .Schritt = 2, .Art = TArt::Bits, .ErstesBit = 0, .Anzahl = 3,
-     .Param = &D::Param3, .Erlaubt = {0, 5}, .StandardWert = 1,
+    {.Adresse = kWorte + 1,
+     .Schritt = 2,
+     .Art = TArt::Bits,
+     .ErstesBit = 0,
+     .Anzahl = 3,
+     .Param = &D::Param3,
+     .Erlaubt = {0, 5},
+     .StandardWert = 1,
      .Meldungen = {{{"", 11034}, {"", 11217}}}},
     // The text index the panel keeps in the word: kept, not thrown away.
     {.Adresse = kWorte, .Schritt = 2, .Art = TArt::TextIndex, .Param = &D::Param5},
-    {.Adresse = kWorte, .Schritt = 2, .Art = TArt::Bits, .ErstesBit = 5, .Anzahl = 2,
-     .Param = &D::Param6, .Erlaubt = {0, 2}, .StandardWert = 0,
+    {.Adresse = kWorte,
+     .Schritt = 2,
+     .Art = TArt::Bits,
+     .ErstesBit = 5,
+     .Anzahl = 2,
+     .Param = &D::Param6,
+     .Erlaubt = {0, 2},
+     .StandardWert = 0,
      .Meldungen = {{{"", 11037}, {"", 11227}}}},
     {.Adresse = kWorte, .Schritt = 2, .Art = TArt::Bits, .ErstesBit = 7, .Bool = &D::Bool3},
 };
@@ -37,23 +49,23 @@ struct TBereichZeile {
     int Param8;
 };
 constexpr TBereichZeile kBereiche[8] = {
-    {-1, 0, 0, -1},       // 0: no area
-    {2, 11303, 1, 3},     // SB 1
-    {3, 11304, 2, 4},     // SB 2
-    {4, 11305, 3, 5},     // SB 3
-    {5, 11306, 4, 6},     // SB 4
-    {0, 11307, 5, 0},     // fire area
-    {1, 11308, 6, 1},     // hold-up area
-    {2, 11303, 1, 3},     // not a panel code: SB 1, reported
+    {-1, 0, 0, -1},   // 0: no area
+    {2, 11303, 1, 3}, // SB 1
+    {3, 11304, 2, 4}, // SB 2
+    {4, 11305, 3, 5}, // SB 3
+    {5, 11306, 4, 6}, // SB 4
+    {0, 11307, 5, 0}, // fire area
+    {1, 11308, 6, 1}, // hold-up area
+    {2, 11303, 1, 3}, // not a panel code: SB 1, reported
 };
 constexpr int kCodeFalsch = 7;
 } // namespace
 
 TRecoAzMelder::TRecoAzMelder(TRecoDataManagament *daten1, TRecoDataManagament *daten2,
-                             TVumaDatenbank *datenbank, const AnsiString &name,
-                             TRecoErrors *errors, TRecoObjectManagement *objekte, int order,
-                             int parent, TRecoDataManagament *melderTexte, int nummer, int feuer,
-                             int ueberfall, int sb1, int sb2, int sb3, int sb4)
+                             TVumaDatenbank *datenbank, const AnsiString &name, TRecoErrors *errors,
+                             TRecoObjectManagement *objekte, int order, int parent,
+                             TRecoDataManagament *melderTexte, int nummer, int feuer, int ueberfall,
+                             int sb1, int sb2, int sb3, int sb4)
     : TRecoAzBasis(daten1, daten2, datenbank, name, errors, objekte, order, parent),
       FMelderTexte(melderTexte), FNummer(nummer), FBereiche{feuer, ueberfall, sb1, sb2, sb3, sb4} {
     LOG_FKT("TRecoAzMelder::TRecoAzMelder");

@@ -43,7 +43,11 @@ const TFeld kQuittierung[] = {
     {.Adresse = kQ, .Schritt = 2, .Art = TArt::Bits, .ErstesBit = 3, .Bool = &D::Bool7},
     {.Adresse = kQ, .Schritt = 2, .Art = TArt::Bits, .ErstesBit = 4, .Bool = &D::Bool3},
     // 0 to 3: the panel may hold 3, which is kept.
-    {.Adresse = 0xBE74, .Schritt = 1, .Param = &D::Param3, .Erlaubt = {0, 3}, .StandardWert = 0,
+    {.Adresse = 0xBE74,
+     .Schritt = 1,
+     .Param = &D::Param3,
+     .Erlaubt = {0, 3},
+     .StandardWert = 0,
      .Meldungen = {{{"", 11058}, {"", 11278}}}},
 };
 const TBusObjekt kQuittierungObjekte[] = {
@@ -127,8 +131,8 @@ bool TRecoAzScharfschaltBereich::RecoParameter() {
         !LeseText(FDaten1, kTexte + kTextLaenge * static_cast<uint32_t>(n - 1), record->String4))
         return false;
     const int handle = record->Handle;
-    return Unterobjekt<TRecoAzScharfschaltung>(
-               RecoNummerName(SprText(kTextScharfschaltung), n), 1, handle, FBereich) &&
+    return Unterobjekt<TRecoAzScharfschaltung>(RecoNummerName(SprText(kTextScharfschaltung), n), 1,
+                                               handle, FBereich) &&
            Unterobjekt<TRecoAzScharfUnscharfQuittierung>(
                RecoNummerName(SprText(kTextQuittierung), n), 2, handle,
                static_cast<T_DB_EnumScharfUnscharfQuittierungSsb::TEnumScharfschaltBereich>(n));

@@ -14,15 +14,32 @@ constexpr int kTextSicherungsBereich = 11082;
 
 // The tamper input's word: first byte 0xBFFB, second 0xBFFC.
 const TFeld kSabotage[] = {
-    {.Adresse = 0xBE17, .Art = TArt::Bits, .ErstesBit = 6, .Anzahl = 2, .Param = &D::Param3,
-     .Erlaubt = {0, 2}, .StandardWert = 0, .Meldungen = {{{"", 11044}, {"", 11279}}}},
-    {.Adresse = 0xBFFC, .Art = TArt::Bits, .ErstesBit = 0, .Anzahl = 3, .Param = &D::Param4,
-     .Erlaubt = {0, 5}, .StandardWert = 1, .Meldungen = {{{"", 11034}, {"", 11217}}}},
+    {.Adresse = 0xBE17,
+     .Art = TArt::Bits,
+     .ErstesBit = 6,
+     .Anzahl = 2,
+     .Param = &D::Param3,
+     .Erlaubt = {0, 2},
+     .StandardWert = 0,
+     .Meldungen = {{{"", 11044}, {"", 11279}}}},
+    {.Adresse = 0xBFFC,
+     .Art = TArt::Bits,
+     .ErstesBit = 0,
+     .Anzahl = 3,
+     .Param = &D::Param4,
+     .Erlaubt = {0, 5},
+     .StandardWert = 1,
+     .Meldungen = {{{"", 11034}, {"", 11217}}}},
     {.Adresse = 0xBFFC, .Art = TArt::Bits, .ErstesBit = 3, .Anzahl = 3, .Param = &D::Param5},
     // The text index the panel keeps in the word: kept, not thrown away.
     {.Adresse = 0xBFFB, .Art = TArt::TextIndex, .Param = &D::Param6},
-    {.Adresse = 0xBFFB, .Art = TArt::Bits, .ErstesBit = 5, .Anzahl = 2, .Param = &D::Param7,
-     .Erlaubt = {0, 2}, .StandardWert = 0,
+    {.Adresse = 0xBFFB,
+     .Art = TArt::Bits,
+     .ErstesBit = 5,
+     .Anzahl = 2,
+     .Param = &D::Param7,
+     .Erlaubt = {0, 2},
+     .StandardWert = 0,
      .Meldungen = {{{"Interne Parameter: ", 11037}, {"", 11227}}}},
     {.Adresse = 0xBFFB, .Art = TArt::Bits, .ErstesBit = 7, .Bool = &D::Bool3},
 };
@@ -72,8 +89,8 @@ TRecoAzSicherungsBereichUeberfall::TRecoAzSicherungsBereichUeberfall(
     TRecoDataManagament *daten1, TRecoDataManagament *daten2, TVumaDatenbank *datenbank,
     const AnsiString &name, TRecoErrors *errors, TRecoObjectManagement *objekte, int order,
     int parent, int &handle)
-    : TRecoAzBereich(daten1, daten2, datenbank, name, errors, objekte, order, parent,
-                     kTypUeberfall, handle) {
+    : TRecoAzBereich(daten1, daten2, datenbank, name, errors, objekte, order, parent, kTypUeberfall,
+                     handle) {
     LOG_FKT("TRecoAzSicherungsBereichUeberfall::TRecoAzSicherungsBereichUeberfall");
 }
 
@@ -109,9 +126,8 @@ bool TRecoAzSicherungsBereich::RecoParameter() {
 TRecoAzSabotageKontakt::TRecoAzSabotageKontakt(TRecoDataManagament *daten1,
                                                TRecoDataManagament *daten2,
                                                TVumaDatenbank *datenbank, const AnsiString &name,
-                                               TRecoErrors *errors,
-                                               TRecoObjectManagement *objekte, int order,
-                                               int parent)
+                                               TRecoErrors *errors, TRecoObjectManagement *objekte,
+                                               int order, int parent)
     : TRecoAzBasis(daten1, daten2, datenbank, name, errors, objekte, order, parent) {
     LOG_FKT("TRecoAzSabotageKontakt::TRecoAzSabotageKontakt");
 }

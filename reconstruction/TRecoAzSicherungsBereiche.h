@@ -49,10 +49,9 @@ public:
 class TRecoAzSicherungsBereich : public TRecoAzBereich {
 public:
     TRecoAzSicherungsBereich(TRecoDataManagament *daten1, TRecoDataManagament *daten2,
-                             TVumaDatenbank *datenbank, const AnsiString &name,
-                             TRecoErrors *errors, TRecoObjectManagement *objekte, int order,
-                             int parent, T_DB_EnumAzMelder::TEnumSicherungsBereich bereich,
-                             int &handle);
+                             TVumaDatenbank *datenbank, const AnsiString &name, TRecoErrors *errors,
+                             TRecoObjectManagement *objekte, int order, int parent,
+                             T_DB_EnumAzMelder::TEnumSicherungsBereich bereich, int &handle);
     ~TRecoAzSicherungsBereich() override;
 
     bool RecoParameter() override;

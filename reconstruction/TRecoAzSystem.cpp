@@ -13,27 +13,46 @@ constexpr uint32_t kVarianten[] = {0,          0x11000000, 0x11000098, 0x1100449
 constexpr uint32_t kTiefen[] = {80, 106, 160, 255};
 
 const TFeld kVariante[] = {
-    {.Adresse = 0xBE1A, .Art = TArt::DWord, .Param = &D::Param7, .Erlaubt = {.Liste = kVarianten},
-     .StandardWert = 0x11330000, .Meldungen = {{{"", 11027}, {"", 11331}}}},
+    {.Adresse = 0xBE1A,
+     .Art = TArt::DWord,
+     .Param = &D::Param7,
+     .Erlaubt = {.Liste = kVarianten},
+     .StandardWert = 0x11330000,
+     .Meldungen = {{{"", 11027}, {"", 11331}}}},
 };
 const TFeld kFelder[] = {
-    {.Adresse = 0xBE31, .Art = TArt::Byte, .Param = &D::Param12, .Erlaubt = {.Liste = kTiefen},
+    {.Adresse = 0xBE31,
+     .Art = TArt::Byte,
+     .Param = &D::Param12,
+     .Erlaubt = {.Liste = kTiefen},
      .StandardWert = 80,
      .Meldungen = {{{"Interner Parameter: Ereignisspeichertiefe"}, {"80"}}}},
     {.Adresse = 0xBE17, .Art = TArt::Bits, .ErstesBit = 0, .Bool = &D::Bool3},
-    {.Adresse = 0xBE26, .Art = TArt::Byte, .Param = &D::Param9, .Erlaubt = {2, 255},
-     .StandardWert = 5, .Meldungen = {{{"", 11054}, {"5"}}}},
-    {.Adresse = 0xBE2F, .Art = TArt::Byte, .Param = &D::Param10, .Erlaubt = {2, 255},
-     .StandardWert = 5, .Meldungen = {{{"", 11053}, {"5"}}}},
-    {.Adresse = 0xBE30, .Art = TArt::Byte, .Param = &D::Param11, .Erlaubt = {2, 255},
-     .StandardWert = 5, .Meldungen = {{{"", 11065}, {"5"}}}},
+    {.Adresse = 0xBE26,
+     .Art = TArt::Byte,
+     .Param = &D::Param9,
+     .Erlaubt = {2, 255},
+     .StandardWert = 5,
+     .Meldungen = {{{"", 11054}, {"5"}}}},
+    {.Adresse = 0xBE2F,
+     .Art = TArt::Byte,
+     .Param = &D::Param10,
+     .Erlaubt = {2, 255},
+     .StandardWert = 5,
+     .Meldungen = {{{"", 11053}, {"5"}}}},
+    {.Adresse = 0xBE30,
+     .Art = TArt::Byte,
+     .Param = &D::Param11,
+     .Erlaubt = {2, 255},
+     .StandardWert = 5,
+     .Meldungen = {{{"", 11065}, {"5"}}}},
     {.Adresse = 0xBE19, .Art = TArt::Bits, .ErstesBit = 1, .Bool = &D::Bool4},
 };
 } // namespace
 
 TRecoAzSystem::TRecoAzSystem(TRecoDataManagament *daten1, TRecoDataManagament *daten2,
-                             TVumaDatenbank *datenbank, const AnsiString &name,
-                             TRecoErrors *errors, uint32_t &variante)
+                             TVumaDatenbank *datenbank, const AnsiString &name, TRecoErrors *errors,
+                             uint32_t &variante)
     : TRecoAzBasis(daten1, daten2, datenbank, name, errors, nullptr, 0, 0), FVariante(variante) {
     LOG_FKT("TRecoAzSystem::TRecoAzSystem");
 }

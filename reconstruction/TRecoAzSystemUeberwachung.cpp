@@ -15,7 +15,10 @@ constexpr Datentyp kTypVerhalten = 6146;
 const TBusObjekt kOrdnerObjekte[] = {{203, 0, 4, -1, 7200, 0, 1}};
 
 const TFeld kSicherheit[] = {
-    {.Adresse = 0xBE22, .Param = &D::Param3, .Erlaubt = {2, 255}, .StandardWert = 10,
+    {.Adresse = 0xBE22,
+     .Param = &D::Param3,
+     .Erlaubt = {2, 255},
+     .StandardWert = 10,
      .Meldungen = {{{"", 11032}, {"10"}}}},
     {.Adresse = 0xBE21, .Param = &D::Param4, .Bool = &D::Bool4},
     {.Adresse = 0xBE19, .Art = TArt::Bits, .ErstesBit = 0, .Bool = &D::Bool3},
@@ -79,10 +82,10 @@ bool TRecoAzEibAlarmSystemSicherheit::RecoParameter() {
            BusObjekte(kSicherheitObjekte, 0, record->Handle);
 }
 
-TRecoAzVerhaltenUegR::TRecoAzVerhaltenUegR(TRecoDataManagament *daten1,
-                                           TRecoDataManagament *daten2, TVumaDatenbank *datenbank,
-                                           const AnsiString &name, TRecoErrors *errors,
-                                           TRecoObjectManagement *objekte, int order, int parent,
+TRecoAzVerhaltenUegR::TRecoAzVerhaltenUegR(TRecoDataManagament *daten1, TRecoDataManagament *daten2,
+                                           TVumaDatenbank *datenbank, const AnsiString &name,
+                                           TRecoErrors *errors, TRecoObjectManagement *objekte,
+                                           int order, int parent,
                                            T_DB_EnumAzVerhaltenDurchUeGR::TEnumUeGBereich fall)
     : TRecoAzBasis(daten1, daten2, datenbank, name, errors, objekte, order, parent), FFall(fall) {
     LOG_FKT("TRecoAzVerhaltenUegR::TRecoAzVerhaltenUegR");

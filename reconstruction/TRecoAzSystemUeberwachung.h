@@ -10,8 +10,7 @@ class TRecoAzOrdnerSystemUeberwachung : public TRecoAzBasis {
 public:
     TRecoAzOrdnerSystemUeberwachung(TRecoDataManagament *daten1, TRecoDataManagament *daten2,
                                     TVumaDatenbank *datenbank, const AnsiString &name,
-                                    TRecoErrors *errors, TRecoObjectManagement *objekte,
-                                    int order);
+                                    TRecoErrors *errors, TRecoObjectManagement *objekte, int order);
     ~TRecoAzOrdnerSystemUeberwachung() override;
 
     bool RecoParameter() override;
@@ -22,8 +21,8 @@ class TRecoAzEibAlarmSystemSicherheit : public TRecoAzBasis {
 public:
     TRecoAzEibAlarmSystemSicherheit(TRecoDataManagament *daten1, TRecoDataManagament *daten2,
                                     TVumaDatenbank *datenbank, const AnsiString &name,
-                                    TRecoErrors *errors, TRecoObjectManagement *objekte,
-                                    int order, int parent);
+                                    TRecoErrors *errors, TRecoObjectManagement *objekte, int order,
+                                    int parent);
     ~TRecoAzEibAlarmSystemSicherheit() override;
 
     bool RecoParameter() override;

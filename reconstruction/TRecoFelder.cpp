@@ -83,8 +83,8 @@ bool LeseFelder(const TRecoDataManagament &daten, std::span<const TFeld> felder,
                 record.*feld.Bool = feld.StandardBool;
             for (const TMeldung &meldung : feld.Meldungen)
                 if (errors && (meldung.Caption.Id != 0 || *meldung.Caption.Vorsatz != '\0'))
-                    errors->ErrorDefaultParam(objekt, meldung.Caption.Get(),
-                                              meldung.Standard.Get(), "");
+                    errors->ErrorDefaultParam(objekt, meldung.Caption.Get(), meldung.Standard.Get(),
+                                              "");
             continue;
         }
         if (feld.Param)

@@ -28,8 +28,8 @@ enum class TArt : uint8_t {
 
 // What a companion bool of a value row says.
 enum class TSchalter : uint8_t {
-    Wert,        // the value is not 0 (a bool row: the bit itself)
-    Nicht255,    // the value is not 255 (255 means "always on")
+    Wert,     // the value is not 0 (a bool row: the bit itself)
+    Nicht255, // the value is not 255 (255 means "always on")
 };
 
 // A text of a report: an optional lead and the UI text Id (0: the lead alone).

@@ -23,8 +23,8 @@ struct TObjekt {
     bool operator==(const TObjekt &) const = default;
 };
 void PrintTo(const TObjekt &o, std::ostream *os) {
-    *os << "{" << o.Nummer << ", " << o.Arg5 << ", " << o.Arg7 << ", " << o.Arg8 << ", "
-        << o.Arg9 << "}";
+    *os << "{" << o.Nummer << ", " << o.Arg5 << ", " << o.Arg7 << ", " << o.Arg8 << ", " << o.Arg9
+        << "}";
 }
 
 using TFolge = std::vector<TObjekt>;
@@ -75,7 +75,9 @@ TFolge Anzeige(uint32_t) {
     return f;
 }
 TFolge Ueberwachung(uint32_t) {
-    return {{227, -3, -1, 7150, 1}, {228, -2, -1, 7150, 1}, {229, -1, -1, 7100, 1},
+    return {{227, -3, -1, 7150, 1},
+            {228, -2, -1, 7150, 1},
+            {229, -1, -1, 7100, 1},
             {203, 4, -1, 7200, 1}};
 }
 TFolge Uhr(uint32_t) {
@@ -103,14 +105,13 @@ const TOrdnerFall kOrdner[] = {
     {"Sicherung",
      [](TRecoUmgebung &u, TRecoObjectManagement *o, uint32_t v) {
          return Lauf<TRecoAzOrdnerSicherungsBereich>(u.User(), u.User(), &u.Datenbank,
-                                                     SprText(11314), &u.Errors, o, 2, v,
-                                                     u.Texte());
+                                                     SprText(11314), &u.Errors, o, 2, v, u.Texte());
      },
      Sicherung},
     {"Scharfschaltung",
      [](TRecoUmgebung &u, TRecoObjectManagement *o, uint32_t v) {
-         return Lauf<TRecoAzOrdnerScharfschaltung>(u.User(), u.User(), &u.Datenbank,
-                                                   SprText(11312), &u.Errors, o, 3, v);
+         return Lauf<TRecoAzOrdnerScharfschaltung>(u.User(), u.User(), &u.Datenbank, SprText(11312),
+                                                   &u.Errors, o, 3, v);
      },
      Scharf},
     {"Alarmierung",
@@ -145,8 +146,7 @@ const TOrdnerFall kOrdner[] = {
      Uhr},
 };
 
-class RecoBusObjekte
-    : public ::testing::TestWithParam<std::tuple<TOrdnerFall, uint32_t>> {};
+class RecoBusObjekte : public ::testing::TestWithParam<std::tuple<TOrdnerFall, uint32_t>> {};
 
 TEST_P(RecoBusObjekte, InTheOrderOfTheTablesWithTheirArguments) {
     const auto &[fall, variante] = GetParam();
@@ -172,12 +172,13 @@ TEST_P(RecoBusObjekte, InTheOrderOfTheTablesWithTheirArguments) {
     EXPECT_TRUE(u.Errors.Eintraege().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ordner, RecoBusObjekte,
-    ::testing::Combine(::testing::ValuesIn(kOrdner), ::testing::Values(0x113344CCu, 0x11220000u)),
-    [](const auto &info) {
-        return std::string(std::get<0>(info.param).Name) + "_" +
-               (std::get<1>(info.param) == 0x113344CCu ? "VierBereiche" : "ZweiBereiche");
-    });
+INSTANTIATE_TEST_SUITE_P(Ordner, RecoBusObjekte,
+                         ::testing::Combine(::testing::ValuesIn(kOrdner),
+                                            ::testing::Values(0x113344CCu, 0x11220000u)),
+                         [](const auto &info) {
+                             return std::string(std::get<0>(info.param).Name) + "_" +
+                                    (std::get<1>(info.param) == 0x113344CCu ? "VierBereiche"
+                                                                            : "ZweiBereiche");
+                         });
 
 } // namespace

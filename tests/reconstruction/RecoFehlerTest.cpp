@@ -54,8 +54,8 @@ TEST(RecoFehler, AnArmingAreaThatCannotBeMadeEndsTheFolderWithoutItsObjects) {
     TRecoUmgebung u(TRecoUmgebung::VollesPanel().Image());
     u.Datenbank.SetLimit(4);
     TRecoObjekteRecorder objekte;
-    TRecoAzOrdnerScharfschaltung ordner(u.User(), u.User(), &u.Datenbank, SprText(11312),
-                                        &u.Errors, &objekte, 3, 0x113344CC);
+    TRecoAzOrdnerScharfschaltung ordner(u.User(), u.User(), &u.Datenbank, SprText(11312), &u.Errors,
+                                        &objekte, 3, 0x113344CC);
     EXPECT_FALSE(ordner.RecoParameter());
     EXPECT_EQ(u.Datenbank.Find(2)->Typ, 6132);
     EXPECT_EQ(u.Datenbank.Find(4)->Typ, 6137);
@@ -69,8 +69,8 @@ TEST(RecoFehler, AnArmingAreaThatCannotBeMadeEndsTheFolderWithoutItsObjects) {
 TEST(RecoFehler, AShortBlockFailsSsb2AndTheFolderMakesNoObjectsOfItsOwn) {
     TRecoUmgebung u(TRecoUmgebung::VollesPanel().Image(), 0xBEA8);
     TRecoObjekteRecorder objekte;
-    TRecoAzOrdnerScharfschaltung ordner(u.User(), u.User(), &u.Datenbank, SprText(11312),
-                                        &u.Errors, &objekte, 3, 0x113344CC);
+    TRecoAzOrdnerScharfschaltung ordner(u.User(), u.User(), &u.Datenbank, SprText(11312), &u.Errors,
+                                        &objekte, 3, 0x113344CC);
     EXPECT_FALSE(ordner.RecoParameter());
     std::vector<int> typen;
     for (int h = 1; h <= u.Datenbank.Count(); ++h)
@@ -144,8 +144,8 @@ TEST(RecoFehler, EveryDetectorIsTriedAfterOneFailed) {
 TEST(RecoFehler, ADetectorWithoutItsTextBlockStaysWithoutText) {
     TRecoUmgebung u(TRecoUmgebung::VollesPanel().Image());
     TRecoObjekteRecorder objekte;
-    TRecoAzMelder melder(u.User(), u.User(), &u.Datenbank, "", &u.Errors, &objekte, 4, 0,
-                         nullptr, 4, 0, 0, 0, 0, 0, 0);
+    TRecoAzMelder melder(u.User(), u.User(), &u.Datenbank, "", &u.Errors, &objekte, 4, 0, nullptr,
+                         4, 0, 0, 0, 0, 0, 0);
     EXPECT_FALSE(melder.RecoParameter());
     ASSERT_EQ(u.Datenbank.Count(), 1);
     EXPECT_EQ(u.Datenbank.Find(1)->Param9, 4);
@@ -157,11 +157,11 @@ TEST(RecoFehler, NoDatabaseNoRecord) {
     TRecoUmgebung u(TRecoUmgebung::VollesPanel().Image());
     TRecoObjekteRecorder objekte;
     uint32_t variante = 5;
-    EXPECT_FALSE(TRecoAzSystem(u.User(), u.User(), nullptr, "A", &u.Errors, variante)
-                     .RecoParameter());
+    EXPECT_FALSE(
+        TRecoAzSystem(u.User(), u.User(), nullptr, "A", &u.Errors, variante).RecoParameter());
     EXPECT_EQ(variante, 5u);
-    EXPECT_FALSE(TRecoAzEditierbareTexte(u.User(), u.User(), nullptr, "T", &u.Errors, 6)
-                     .RecoParameter());
+    EXPECT_FALSE(
+        TRecoAzEditierbareTexte(u.User(), u.User(), nullptr, "T", &u.Errors, 6).RecoParameter());
     EXPECT_FALSE(TRecoAzMelder(u.User(), u.User(), nullptr, "", &u.Errors, &objekte, 1, 0,
                                u.Texte(), 1, 0, 0, 0, 0, 0, 0)
                      .RecoParameter());

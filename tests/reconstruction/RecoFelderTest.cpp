@@ -6,14 +6,12 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 using BinToTextFn = bool (*)(const unsigned char *, unsigned long, AnsiString &);
 
 // The three classes' BinToText alike.
-const BinToTextFn kBinToText[] = {&TRecoAzMelder::BinToText,
-                                  &TRecoAzScharfschaltBereich::BinToText,
+const BinToTextFn kBinToText[] = {&TRecoAzMelder::BinToText, &TRecoAzScharfschaltBereich::BinToText,
                                   &TRecoAzEditierbareTexte::BinToText};
 
 TEST(RecoText, BinToTextTakesTheBytesUpToCountOrTheFirstZero) {
@@ -26,7 +24,10 @@ TEST(RecoText, BinToTextTakesTheBytesUpToCountOrTheFirstZero) {
         {{'F', 'l', 'u', 'r', 0, 'X'}, 6, "Flur"},
         {{'A', 'B', 'C'}, 2, "AB"},
         {{0, 'A'}, 2, ""},
-        {{'K', 0xFC, 'c', 'h', 'e'}, 5, "K\xFC" "che"}, // Windows-1252 as it is
+        {{'K', 0xFC, 'c', 'h', 'e'},
+         5,
+         "K\xFC"
+         "che"}, // Windows-1252 as it is
         {std::vector<unsigned char>(14, 'x'), 14, AnsiString(14, 'x')},
     };
     for (const BinToTextFn &f : kBinToText)
@@ -61,9 +62,11 @@ TEST(RecoText, BinToHexTextGivesTwoUpperCaseDigitsABlankWhenSpaced) {
 }
 
 TEST(RecoText, PhysicalAddressesAsAreaLineDevice) {
-    const std::pair<unsigned short, const char *> cases[] = {
-        {0, ""}, {0x1103, "01.01.003"}, {0xF0FF, "15.00.255"}, {0xFFFF, "15.15.255"},
-        {0x0001, "00.00.001"}};
+    const std::pair<unsigned short, const char *> cases[] = {{0, ""},
+                                                             {0x1103, "01.01.003"},
+                                                             {0xF0FF, "15.00.255"},
+                                                             {0xFFFF, "15.15.255"},
+                                                             {0x0001, "00.00.001"}};
     for (const auto &[wort, text] : cases)
         EXPECT_EQ(TRecoAzScharfschaltung::ConvertPhysAddressIntoString(wort), text) << wort;
 }
@@ -73,9 +76,8 @@ protected:
     void Bytes(std::vector<unsigned char> b) {
         Stream.Clear();
         Stream.WriteBuffer(b.data(), static_cast<long long>(b.size()));
-        Daten = std::make_unique<TRecoDataManagament>(&Stream, 0x100,
-                                                      0x100 + static_cast<uint32_t>(b.size()) - 1,
-                                                      0, false);
+        Daten = std::make_unique<TRecoDataManagament>(
+            &Stream, 0x100, 0x100 + static_cast<uint32_t>(b.size()) - 1, 0, false);
     }
     TMemoryStream Stream;
     std::unique_ptr<TRecoDataManagament> Daten;
@@ -120,14 +122,21 @@ TEST_F(RecoFelder, AValueOutsideItsSetGetsTheDefaultAndEveryReportOfItsRow) {
     using D = TDatenStruktur;
     static const uint32_t liste[] = {3, 9};
     const TFeld felder[] = {
-        {.Adresse = 0x100, .Param = &D::Param3, .Erlaubt = {.Liste = liste}, .StandardWert = 3,
+        {.Adresse = 0x100,
+         .Param = &D::Param3,
+         .Erlaubt = {.Liste = liste},
+         .StandardWert = 3,
          .Meldungen = {{{"Wert"}, {"3"}}}},
-        {.Adresse = 0x101, .Param = &D::Param4, .Bool = &D::Bool4,
-         .Schalter = TSchalter::Nicht255, .Erlaubt = {2, 255}, .StandardWert = 180,
-         .StandardBool = true, .Meldungen = {{{"Dauer"}, {"Zeit"}}, {{"Dauer [s]"}, {"180"}}}},
+        {.Adresse = 0x101,
+         .Param = &D::Param4,
+         .Bool = &D::Bool4,
+         .Schalter = TSchalter::Nicht255,
+         .Erlaubt = {2, 255},
+         .StandardWert = 180,
+         .StandardBool = true,
+         .Meldungen = {{{"Dauer"}, {"Zeit"}}, {{"Dauer [s]"}, {"180"}}}},
         {.Adresse = 0x102, .Param = &D::Param5, .Erlaubt = {1, 12}, .StandardWert = 10},
-        {.Adresse = 0x103, .Param = &D::Param6, .Bool = &D::Bool6,
-         .Schalter = TSchalter::Nicht255},
+        {.Adresse = 0x103, .Param = &D::Param6, .Bool = &D::Bool6, .Schalter = TSchalter::Nicht255},
         {.Adresse = 0x104, .Param = &D::Param7, .Bool = &D::Bool7},
     };
     Bytes({4, 1, 13, 255, 0});

@@ -62,7 +62,8 @@ int Handle(TRecoLauf &l, int typ) {
 // ---- System record and security-area folder
 
 const TFall kSystem[] = {
-    {"VollesPanel", nullptr,
+    {"VollesPanel",
+     nullptr,
      [](TRecoLauf &l) {
          const D &s = System(l);
          EXPECT_EQ(s.Typ, 105);
@@ -80,7 +81,8 @@ const TFall kSystem[] = {
          EXPECT_TRUE(s.Bool4);
      },
      {}},
-    {"VarianteAusserhalb", [](TPanelImageFixture &p) { p.SetVariante(0x12345678); },
+    {"VarianteAusserhalb",
+     [](TPanelImageFixture &p) { p.SetVariante(0x12345678); },
      [](TRecoLauf &l) {
          EXPECT_EQ(System(l).Param7, 0x11330000);
          EXPECT_EQ(l.Variante, 0x11330000u);
@@ -90,7 +92,8 @@ const TFall kSystem[] = {
          EXPECT_TRUE(l.Typ(6130).empty());
      },
      {Meldung(T(11384), T(11027), T(11331))}},
-    {"Variante0", [](TPanelImageFixture &p) { p.SetVariante(0); },
+    {"Variante0",
+     [](TPanelImageFixture &p) { p.SetVariante(0); },
      [](TRecoLauf &l) {
          EXPECT_EQ(System(l).Param7, 0);
          for (int typ = 6127; typ <= 6130; ++typ)
@@ -100,15 +103,22 @@ const TFall kSystem[] = {
          EXPECT_EQ(Melder(l, 5)->Parent, Handle(l, 6125));
      },
      {}},
-    {"Tiefe100", [](TPanelImageFixture &p) { p.SetEreignisspeichertiefe(100); },
+    {"Tiefe100",
+     [](TPanelImageFixture &p) { p.SetEreignisspeichertiefe(100); },
      [](TRecoLauf &l) { EXPECT_EQ(System(l).Param12, 80); },
      {Meldung(T(11384), "Interner Parameter: Ereignisspeichertiefe", "80")}},
-    {"Tiefe255", [](TPanelImageFixture &p) { p.SetEreignisspeichertiefe(255); },
-     [](TRecoLauf &l) { EXPECT_EQ(System(l).Param12, 255); }, {}},
-    {"Impuls1", [](TPanelImageFixture &p) { p.SetImpulsScharfUnscharf(1); },
-     [](TRecoLauf &l) { EXPECT_EQ(System(l).Param9, 5); }, {Meldung(T(11384), T(11054), "5")}},
-    {"Impuls2", [](TPanelImageFixture &p) { p.SetImpulsScharfUnscharf(2); },
-     [](TRecoLauf &l) { EXPECT_EQ(System(l).Param9, 2); }, {}},
+    {"Tiefe255",
+     [](TPanelImageFixture &p) { p.SetEreignisspeichertiefe(255); },
+     [](TRecoLauf &l) { EXPECT_EQ(System(l).Param12, 255); },
+     {}},
+    {"Impuls1",
+     [](TPanelImageFixture &p) { p.SetImpulsScharfUnscharf(1); },
+     [](TRecoLauf &l) { EXPECT_EQ(System(l).Param9, 5); },
+     {Meldung(T(11384), T(11054), "5")}},
+    {"Impuls2",
+     [](TPanelImageFixture &p) { p.SetImpulsScharfUnscharf(2); },
+     [](TRecoLauf &l) { EXPECT_EQ(System(l).Param9, 2); },
+     {}},
     {"Quittierungszeiten01",
      [](TPanelImageFixture &p) {
          p.SetScharfQuittierungszeit(0);
@@ -130,9 +140,7 @@ const TFall kSystem[] = {
      },
      {}},
     {"Ordner",
-     [](TPanelImageFixture &p) {
-         p.SetMelderWort(7, 0);
-     },
+     [](TPanelImageFixture &p) { p.SetMelderWort(7, 0); },
      [](TRecoLauf &l) {
          const D *ordner = l.Einer(6122);
          ASSERT_TRUE(ordner);
@@ -170,7 +178,8 @@ INSTANTIATE_TEST_SUITE_P(System, RecoFall, ::testing::ValuesIn(kSystem), FallNam
 // ---- Security areas and the tamper input
 
 const TFall kSabotage[] = {
-    {"VollesPanel", nullptr,
+    {"VollesPanel",
+     nullptr,
      [](TRecoLauf &l) {
          const D *s = l.Einer(6126);
          ASSERT_TRUE(s);
@@ -181,24 +190,33 @@ const TFall kSabotage[] = {
          EXPECT_TRUE(s->Bool3);
      },
      {}},
-    {"Widerstand3", [](TPanelImageFixture &p) { p.SetSabotageWiderstand(3); },
+    {"Widerstand3",
+     [](TPanelImageFixture &p) { p.SetSabotageWiderstand(3); },
      [](TRecoLauf &l) { EXPECT_EQ(l.Einer(6126)->Param3, 0); },
      {Meldung(T(11315), T(11044), T(11279))}},
-    {"EingangsTyp6", [](TPanelImageFixture &p) { p.SetSabotage({.EingangsTyp = 6}); },
+    {"EingangsTyp6",
+     [](TPanelImageFixture &p) { p.SetSabotage({.EingangsTyp = 6}); },
      [](TRecoLauf &l) { EXPECT_EQ(l.Einer(6126)->Param4, 1); },
      {Meldung(T(11315), T(11034), T(11217))}},
-    {"EingangsTyp7", [](TPanelImageFixture &p) { p.SetSabotage({.EingangsTyp = 7}); },
+    {"EingangsTyp7",
+     [](TPanelImageFixture &p) { p.SetSabotage({.EingangsTyp = 7}); },
      [](TRecoLauf &l) { EXPECT_EQ(l.Einer(6126)->Param4, 1); },
      {Meldung(T(11315), T(11034), T(11217))}},
-    {"MelderTyp3", [](TPanelImageFixture &p) { p.SetSabotage({.MelderTyp = 3}); },
+    {"MelderTyp3",
+     [](TPanelImageFixture &p) { p.SetSabotage({.MelderTyp = 3}); },
      [](TRecoLauf &l) { EXPECT_EQ(l.Einer(6126)->Param7, 0); },
      {Meldung(T(11315), "Interne Parameter: " + T(11037), T(11227))}},
-    {"Bereich7", [](TPanelImageFixture &p) { p.SetSabotage({.Bereich = 7}); },
-     [](TRecoLauf &l) { EXPECT_EQ(l.Einer(6126)->Param5, 7); }, {}},
-    {"Bereich0", [](TPanelImageFixture &p) { p.SetSabotage({.EingangsTyp = 1, .Bereich = 0}); },
-     [](TRecoLauf &l) { EXPECT_EQ(l.Einer(6126)->Param5, 0); }, {}},
+    {"Bereich7",
+     [](TPanelImageFixture &p) { p.SetSabotage({.Bereich = 7}); },
+     [](TRecoLauf &l) { EXPECT_EQ(l.Einer(6126)->Param5, 7); },
+     {}},
+    {"Bereich0",
+     [](TPanelImageFixture &p) { p.SetSabotage({.EingangsTyp = 1, .Bereich = 0}); },
+     [](TRecoLauf &l) { EXPECT_EQ(l.Einer(6126)->Param5, 0); },
+     {}},
     // The text index the panel keeps in bits 6 to 12 of the word.
-    {"TextIndex", [](TPanelImageFixture &p) { p.SetMelderWort(161, 0x1540); },
+    {"TextIndex",
+     [](TPanelImageFixture &p) { p.SetMelderWort(161, 0x1540); },
      [](TRecoLauf &l) {
          EXPECT_EQ(l.Einer(6126)->Param6, 0x55);
          EXPECT_EQ(l.Einer(6126)->Param4, 0);
@@ -220,8 +238,8 @@ TEST(RecoSicherungsBereich, AnAreaNumberOutsideOneToFourMakesNoRecord) {
     }
     EXPECT_EQ(u.Datenbank.Count(), 0);
     int handle = 0;
-    TRecoAzSicherungsBereich vier(u.User(), u.User(), &u.Datenbank, "SB", &u.Errors, u.Objekte(),
-                                  8, 1, T_DB_EnumAzMelder::eSb4, handle);
+    TRecoAzSicherungsBereich vier(u.User(), u.User(), &u.Datenbank, "SB", &u.Errors, u.Objekte(), 8,
+                                  1, T_DB_EnumAzMelder::eSb4, handle);
     EXPECT_TRUE(vier.RecoParameter());
     EXPECT_EQ(handle, 1);
     EXPECT_EQ(u.Datenbank.Find(1)->Typ, 6130);
@@ -235,7 +253,8 @@ TPanelImageFixture::TMelder Bereich(int code) {
 }
 
 const TFall kMelder[] = {
-    {"Melder1", nullptr,
+    {"Melder1",
+     nullptr,
      [](TRecoLauf &l) {
          // Detector 1: type 1, not active, input type 1, area code 2 (SB 2).
          const D *m = Melder(l, 1);
@@ -263,7 +282,8 @@ const TFall kMelder[] = {
          EXPECT_EQ(Melder(l, 5)->Name, T(11308));
      },
      {}},
-    {"Melder160", nullptr,
+    {"Melder160",
+     nullptr,
      [](TRecoLauf &l) {
          const auto *o = l.Objekt(159);
          ASSERT_TRUE(o);
@@ -292,7 +312,8 @@ const TFall kMelder[] = {
          EXPECT_EQ(o->Arg9, 2);
      },
      {}},
-    {"Code7MitSb1", [](TPanelImageFixture &p) { p.SetMelder(9, Bereich(7)); },
+    {"Code7MitSb1",
+     [](TPanelImageFixture &p) { p.SetMelder(9, Bereich(7)); },
      [](TRecoLauf &l) {
          const D *m = Melder(l, 9);
          EXPECT_EQ(m->Parent, Handle(l, 6127));
@@ -314,7 +335,8 @@ const TFall kMelder[] = {
          EXPECT_EQ(m->Param4, 1);
      },
      {Meldung(T(11303), T(11057), T(11322))}},
-    {"Code0", [](TPanelImageFixture &p) { p.SetMelder(9, Bereich(0)); },
+    {"Code0",
+     [](TPanelImageFixture &p) { p.SetMelder(9, Bereich(0)); },
      [](TRecoLauf &l) {
          const D *m = Melder(l, 9);
          ASSERT_TRUE(m);
@@ -350,11 +372,13 @@ const TFall kMelder[] = {
          EXPECT_EQ(Melder(l, 9)->Param6, 0);
      },
      {Meldung(T(11308), T(11034), T(11217)), Meldung(T(11308), T(11037), T(11227))}},
-    {"EingangsTyp7", [](TPanelImageFixture &p) { p.SetMelder(9, {.EingangsTyp = 7, .Bereich = 1}); },
+    {"EingangsTyp7",
+     [](TPanelImageFixture &p) { p.SetMelder(9, {.EingangsTyp = 7, .Bereich = 1}); },
      [](TRecoLauf &l) { EXPECT_EQ(Melder(l, 9)->Param3, 1); },
      {Meldung(T(11303), T(11034), T(11217))}},
     // The text index the panel keeps in bits 6 to 12 of the word.
-    {"TextIndex", [](TPanelImageFixture &p) { p.SetMelderWort(9, 0x1540); },
+    {"TextIndex",
+     [](TPanelImageFixture &p) { p.SetMelderWort(9, 0x1540); },
      [](TRecoLauf &l) {
          EXPECT_EQ(Melder(l, 9)->Param5, 0x55);
          EXPECT_EQ(Melder(l, 9)->Param6, 0);
@@ -426,7 +450,8 @@ const TFall kScharf[] = {
          EXPECT_EQ(q->Param1, 2);
      },
      {}},
-    {"Ssb3Quittierung", nullptr,
+    {"Ssb3Quittierung",
+     nullptr,
      [](TRecoLauf &l) {
          const D *q = l.Einer(6137, &D::Param4, 3);
          ASSERT_TRUE(q);
@@ -504,7 +529,8 @@ const TFall kAlarm[] = {
          EXPECT_EQ(l.Objekt(192)->Parent, ssb3->Handle);
      },
      {}},
-    {"Dauer0_1_255", [](TPanelImageFixture &p) { p.SetAlarmdauer(0, 1, 255, 2); },
+    {"Dauer0_1_255",
+     [](TPanelImageFixture &p) { p.SetAlarmdauer(0, 1, 255, 2); },
      [](TRecoLauf &l) {
          const D *d = Dauer(l);
          EXPECT_EQ(d->Param3, 255);
@@ -518,7 +544,8 @@ const TFall kAlarm[] = {
      },
      {Meldung(T(11293), T(11047), T(11273)), Meldung(T(11293), T(11045), T(11274)),
       Meldung(T(11293), T(11046), "180")}},
-    {"Dauer1_0", [](TPanelImageFixture &p) { p.SetAlarmdauer(254, 255, 1, 0); },
+    {"Dauer1_0",
+     [](TPanelImageFixture &p) { p.SetAlarmdauer(254, 255, 1, 0); },
      [](TRecoLauf &l) {
          const D *d = Dauer(l);
          EXPECT_EQ(d->Param3, 254);
@@ -532,7 +559,8 @@ const TFall kAlarm[] = {
      },
      {Meldung(T(11293), T(11049), T(11274)), Meldung(T(11293), T(11050), "180"),
       Meldung(T(11293), T(11051), T(11273))}},
-    {"OhneBereiche", [](TPanelImageFixture &p) { p.SetVariante(0); },
+    {"OhneBereiche",
+     [](TPanelImageFixture &p) { p.SetVariante(0); },
      [](TRecoLauf &l) {
          const auto ausgaenge = l.Typ(6138);
          ASSERT_EQ(ausgaenge.size(), 2u);
@@ -559,7 +587,8 @@ std::vector<int> Anzeigen(TRecoLauf &l) {
 }
 
 const TFall kAnzeige[] = {
-    {"VierBereiche", nullptr,
+    {"VierBereiche",
+     nullptr,
      [](TRecoLauf &l) {
          EXPECT_EQ(Anzeigen(l), (std::vector<int>{0, 1, 2, 3}));
          const D *ordner = l.Einer(6142);
@@ -575,13 +604,26 @@ const TFall kAnzeige[] = {
          EXPECT_EQ(l.Objekt(221)->Arg5, 221);
      },
      {}},
-    {"ZweiBereiche", [](TPanelImageFixture &p) { p.SetVariante(0x11220000); },
-     [](TRecoLauf &l) { EXPECT_EQ(Anzeigen(l), (std::vector<int>{0, 1, 2, 3})); }, {}},
-    {"EinBereich", [](TPanelImageFixture &p) { p.SetVariante(0x11000000); },
-     [](TRecoLauf &l) { EXPECT_EQ(Anzeigen(l), (std::vector<int>{0, 1, 2})); }, {}},
-    {"KeinBereich", [](TPanelImageFixture &p) { p.SetVariante(0); },
-     [](TRecoLauf &l) { EXPECT_EQ(Anzeigen(l), (std::vector<int>{0, 1})); }, {}},
-    {"Anzeige0", [](TPanelImageFixture &p) { p.SetAnzeige(1, 0); },
+    {"ZweiBereiche",
+     [](TPanelImageFixture &p) { p.SetVariante(0x11220000); },
+     [](TRecoLauf &l) {
+         EXPECT_EQ(Anzeigen(l), (std::vector<int>{0, 1, 2, 3}));
+     },
+     {}},
+    {"EinBereich",
+     [](TPanelImageFixture &p) { p.SetVariante(0x11000000); },
+     [](TRecoLauf &l) {
+         EXPECT_EQ(Anzeigen(l), (std::vector<int>{0, 1, 2}));
+     },
+     {}},
+    {"KeinBereich",
+     [](TPanelImageFixture &p) { p.SetVariante(0); },
+     [](TRecoLauf &l) {
+         EXPECT_EQ(Anzeigen(l), (std::vector<int>{0, 1}));
+     },
+     {}},
+    {"Anzeige0",
+     [](TPanelImageFixture &p) { p.SetAnzeige(1, 0); },
      [](TRecoLauf &l) {
          const D *a2 = l.Einer(6143, &D::Param4, 1);
          EXPECT_EQ(a2->Param3, 0);
@@ -596,7 +638,8 @@ INSTANTIATE_TEST_SUITE_P(Anzeige, RecoFall, ::testing::ValuesIn(kAnzeige), FallN
 // ---- System monitoring, date and time
 
 const TFall kUeberwachung[] = {
-    {"VollesPanel", nullptr,
+    {"VollesPanel",
+     nullptr,
      [](TRecoLauf &l) {
          const D *s = l.Einer(6145);
          EXPECT_EQ(s->Param3, 20);
@@ -618,12 +661,16 @@ const TFall kUeberwachung[] = {
          EXPECT_TRUE(einbruch->Bool6);
      },
      {}},
-    {"Abfrage1", [](TPanelImageFixture &p) { p.SetAbfrageIntervall(1); },
+    {"Abfrage1",
+     [](TPanelImageFixture &p) { p.SetAbfrageIntervall(1); },
      [](TRecoLauf &l) { EXPECT_EQ(l.Einer(6145)->Param3, 10); },
      {Meldung(T(11301), T(11032), "10")}},
-    {"Abfrage2", [](TPanelImageFixture &p) { p.SetAbfrageIntervall(2); },
-     [](TRecoLauf &l) { EXPECT_EQ(l.Einer(6145)->Param3, 2); }, {}},
-    {"Funktion0", [](TPanelImageFixture &p) { p.SetFunktionsueberwachung(0); },
+    {"Abfrage2",
+     [](TPanelImageFixture &p) { p.SetAbfrageIntervall(2); },
+     [](TRecoLauf &l) { EXPECT_EQ(l.Einer(6145)->Param3, 2); },
+     {}},
+    {"Funktion0",
+     [](TPanelImageFixture &p) { p.SetFunktionsueberwachung(0); },
      [](TRecoLauf &l) {
          const D *s = l.Einer(6145);
          EXPECT_EQ(s->Param4, 0);
@@ -631,7 +678,8 @@ const TFall kUeberwachung[] = {
          EXPECT_EQ(l.Nummern(s->Handle), (std::vector<int>{229}));
      },
      {}},
-    {"Uhr", nullptr,
+    {"Uhr",
+     nullptr,
      [](TRecoLauf &l) {
          const D *d = l.Einer(6147);
          EXPECT_TRUE(d->Bool3);
@@ -654,13 +702,15 @@ const TFall kUeberwachung[] = {
          EXPECT_FALSE(d->Bool4);
      },
      {}},
-    {"MonateC1", [](TPanelImageFixture &p) { p.SetUmstellung(1, 12); },
+    {"MonateC1",
+     [](TPanelImageFixture &p) { p.SetUmstellung(1, 12); },
      [](TRecoLauf &l) {
          EXPECT_EQ(l.Einer(6147)->Param3, 1);
          EXPECT_EQ(l.Einer(6147)->Param4, 12);
      },
      {}},
-    {"Monate13_15", [](TPanelImageFixture &p) { p.SetUmstellung(13, 15); },
+    {"Monate13_15",
+     [](TPanelImageFixture &p) { p.SetUmstellung(13, 15); },
      [](TRecoLauf &l) {
          EXPECT_EQ(l.Einer(6147)->Param3, 10);
          EXPECT_EQ(l.Einer(6147)->Param4, 3);

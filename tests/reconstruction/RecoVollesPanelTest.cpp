@@ -1,9 +1,9 @@
 // A full four-area panel through the real object manager: every record and bus object the
 // folders list, no report, and every record loads into its object-model class and writes back
 // the same fields.
-#include "deviceinstance/AzFabrik.h"
 #include "FakeMainWindow.h"
 #include "TRecoUmgebung.h"
+#include "deviceinstance/AzFabrik.h"
 #include "platform/objectbase/TDataBasis.h"
 
 #include <gtest/gtest.h>
@@ -32,11 +32,11 @@ TEST_F(RecoVollesPanel, EveryRecordAndBusObjectWithoutAReport) {
     ASSERT_TRUE(Ok);
     EXPECT_TRUE(U.Errors.Eintraege().empty());
     const std::map<int, int> soll = {
-        {105, 1},  {6122, 1}, {6123, 1}, {6125, 1}, {6126, 1}, {6127, 1}, {6128, 1},
-        {6129, 1}, {6130, 1}, {6124, 161}, {6131, 1}, {6132, 1}, {6133, 1}, {6134, 1},
-        {6135, 1}, {6136, 4}, {6137, 4}, {6139, 1}, {6138, 6}, {6140, 1}, {6141, 1},
-        {6142, 1}, {6143, 4}, {6121, 1}, {2, 50},   {6144, 1}, {6145, 1}, {6146, 2},
-        {6147, 1}, {806, TRecoUmgebung::kObjekte}};
+        {105, 1},  {6122, 1}, {6123, 1}, {6125, 1},   {6126, 1}, {6127, 1},
+        {6128, 1}, {6129, 1}, {6130, 1}, {6124, 161}, {6131, 1}, {6132, 1},
+        {6133, 1}, {6134, 1}, {6135, 1}, {6136, 4},   {6137, 4}, {6139, 1},
+        {6138, 6}, {6140, 1}, {6141, 1}, {6142, 1},   {6143, 4}, {6121, 1},
+        {2, 50},   {6144, 1}, {6145, 1}, {6146, 2},   {6147, 1}, {806, TRecoUmgebung::kObjekte}};
     EXPECT_EQ(Typen(), soll);
     // Each bus object once, with the group address it is linked to, under a record made
     // before it.

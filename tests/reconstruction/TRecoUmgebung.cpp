@@ -32,8 +32,9 @@ TPanelImageFixture TRecoUmgebung::VollesPanel() {
     for (int n = 1; n <= 162; ++n) {
         if (n == 161)
             continue;
-        panel.SetMelder(n, {.MelderTyp = n % 3, .Aktiv = n % 2 == 0, .EingangsTyp = n % 6,
-                            .Bereich = 1 + n % 6});
+        panel.SetMelder(
+            n,
+            {.MelderTyp = n % 3, .Aktiv = n % 2 == 0, .EingangsTyp = n % 6, .Bereich = 1 + n % 6});
         panel.SetMelderText(n, "Melder " + std::to_string(n));
     }
     panel.SetSabotageWiderstand(2);
@@ -79,8 +80,8 @@ TPanelImageFixture TRecoUmgebung::VollesPanel() {
 }
 
 TRecoObjekteRecorder::TRecoObjekteRecorder()
-    : TRecoObjectManagement(nullptr, nullptr, nullptr, nullptr, nullptr, S::kObjektTabelle, 3, 4,
-                            2, 3, false, 0, 0, 0, 0, 0, false, 1, 2, 1) {}
+    : TRecoObjectManagement(nullptr, nullptr, nullptr, nullptr, nullptr, S::kObjektTabelle, 3, 4, 2,
+                            3, false, 0, 0, 0, 0, 0, false, 1, 2, 1) {}
 
 bool TRecoObjekteRecorder::RecoObjekt(int objekt, int parent, const AnsiString &name,
                                       const AnsiString &text, int arg5, int arg6, int arg7,
@@ -93,14 +94,14 @@ bool TRecoObjekteRecorder::RecoObjekt(int objekt, int parent, const AnsiString &
 
 TRecoUmgebung::TRecoUmgebung(const std::vector<unsigned char> &image,
                              std::optional<uint32_t> userLast) {
-    FUser = Reader(FUserStream, image, S::kUserSoftwareFirst,
-                   userLast.value_or(S::kUserSoftwareLast));
+    FUser =
+        Reader(FUserStream, image, S::kUserSoftwareFirst, userLast.value_or(S::kUserSoftwareLast));
     FTexte = Reader(FTexteStream, image, S::kMelderTexteFirst, S::kMelderTexteLast);
     FAdressen = Reader(FAdressenStream, image, S::kAdressTabelle,
                        S::kAdressTabelle + 2u * image.at(S::kAdressTabelle));
     FObjekteTabelle = Reader(FObjekteStream, image, S::kObjektTabelle, S::kObjektTabelleLast);
-    FAssoziationen = Reader(FAssoziationenStream, image, S::kAssoziationsTabelle,
-                            S::kAssoziationsTabelleLast);
+    FAssoziationen =
+        Reader(FAssoziationenStream, image, S::kAssoziationsTabelle, S::kAssoziationsTabelleLast);
     FObjekte = std::make_unique<TRecoObjectManagement>(
         FObjekteTabelle.get(), FAdressen.get(), FAssoziationen.get(), &Datenbank, &Errors,
         S::kObjektTabelle, 3, 4, 2, 3, false, 0, 0, 0, 0, 0, false, 1, 2, 1);

@@ -77,9 +77,7 @@ private:
                                                 const std::vector<unsigned char> &image,
                                                 uint32_t first, uint32_t last);
 
-    TMemoryStream FUserStream, FTexteStream, FAdressenStream, FObjekteStream,
-        FAssoziationenStream;
-    std::unique_ptr<TRecoDataManagament> FUser, FTexte, FAdressen, FObjekteTabelle,
-        FAssoziationen;
+    TMemoryStream FUserStream, FTexteStream, FAdressenStream, FObjekteStream, FAssoziationenStream;
+    std::unique_ptr<TRecoDataManagament> FUser, FTexte, FAdressen, FObjekteTabelle, FAssoziationen;
     std::unique_ptr<TRecoObjectManagement> FObjekte;
 };
