@@ -3,6 +3,7 @@
 #include "foundation/SprTexte.h"
 #include "platform/dialogs/DlgProgress.h"
 #include "platform/log/Log.h"
+#include "platform/win/CursorHourGlass.h"
 #include "platform/win/MessageBox.h"
 #include "platform/win/System.h"
 #include "reconstruction/AzSpeicherKarte.h"
@@ -175,6 +176,7 @@ bool TRecoAzZielsystem::CheckTargetDevice() {
     LOG_FKT("TRecoAzZielsystem::CheckTargetDevice");
     if (!FCdi)
         return false;
+    TCursorHourGlass hourGlass;
     TProgress progress(FOwner, 4);
     auto step = [&](int position, int text) {
         progress.Set(position, SprText(kZielsystem) + ": " + SprText(text));
@@ -326,6 +328,7 @@ bool TRecoAzZielsystem::ReadDeviceParam() {
     LOG_FKT("TRecoAzZielsystem::ReadDeviceParam");
     if (!FCdi)
         return false;
+    TCursorHourGlass hourGlass;
     bool saved = false;
     try {
         UserSoftwareRead();

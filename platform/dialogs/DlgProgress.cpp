@@ -1,11 +1,11 @@
 #include "platform/dialogs/DlgProgress.h"
 
+#include "platform/dialogs/Handler.h"
 #include "platform/log/Log.h"
 
 namespace {
 TDlgProgressHandler &Handler() {
-    static TDlgProgressHandler h;
-    return h;
+    return DialogHandler<TDlgProgressHandler>();
 }
 
 void Tell(TDlgProgressAktion action, int position, const TDlgProgressDaten *daten) {
@@ -31,9 +31,7 @@ void _StopDlgProgress() {
 
 TDlgProgressHandler SetDlgProgressHandler(TDlgProgressHandler handler) {
     LOG_FKT("DlgProgress::SetDlgProgressHandler");
-    TDlgProgressHandler previous = std::move(Handler());
-    Handler() = std::move(handler);
-    return previous;
+    return ReplaceDialogHandler(std::move(handler));
 }
 
 TDlgProgressRecorder::TDlgProgressRecorder() {

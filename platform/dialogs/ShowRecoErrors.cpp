@@ -1,5 +1,6 @@
 #include "platform/dialogs/ShowRecoErrors.h"
 
+#include "platform/dialogs/Handler.h"
 #include "platform/log/Log.h"
 #include "platform/vcl/Cp1252.h"
 
@@ -7,8 +8,7 @@
 
 namespace {
 TShowRecoErrorsHandler &Handler() {
-    static TShowRecoErrorsHandler h;
-    return h;
+    return DialogHandler<TShowRecoErrorsHandler>();
 }
 } // namespace
 
@@ -27,9 +27,7 @@ void _ShowRecoErrors(const AnsiString &caption, const std::vector<TRecoErrorEint
 
 TShowRecoErrorsHandler SetShowRecoErrorsHandler(TShowRecoErrorsHandler handler) {
     LOG_FKT("ShowRecoErrors::SetShowRecoErrorsHandler");
-    TShowRecoErrorsHandler previous = std::move(Handler());
-    Handler() = std::move(handler);
-    return previous;
+    return ReplaceDialogHandler(std::move(handler));
 }
 
 TShowRecoErrorsRecorder::TShowRecoErrorsRecorder() {

@@ -5,6 +5,7 @@
 #include "TPanelImageFixture.h"
 #include "TempProject.h"
 #include "platform/dialogs/DlgProgress.h"
+#include "platform/win/CursorHourGlass.h"
 #include "platform/win/MessageBox.h"
 #include "reconstruction/E_ErrorStr.h"
 
@@ -91,6 +92,7 @@ protected:
     std::optional<std::tuple<std::string, unsigned short, std::string, int>> Trigger;
     TMessageBoxRecorder Boxes;
     TDlgProgressRecorder Progress;
+    TCursorRecorder Cursors;
 };
 
 TEST_F(ReadOut, TheImageFileIsTheFixturesByteForByte) {
@@ -395,6 +397,17 @@ TEST_F(ReadOut, AFailingFinalStopIsAnErrorAfterTheImageWasSaved) {
     EXPECT_EQ(Boxes.Boxes()[0].caption, "TRecoAzZielsystem::ReadDeviceParam-Error");
     EXPECT_EQ(Boxes.Boxes()[0].text.rfind("Ets2Cdi->EibStopComm()\nFile: ", 0), 0u);
     EXPECT_EQ(FileText(Name), Panel.X19Text());
+}
+
+TEST_F(ReadOut, TheHourglassShowsWhileTheDeviceIsIdentifiedAndReadAndGoesAgain) {
+    ASSERT_TRUE(Make()->ReadoutDeviceImage());
+    EXPECT_EQ(Cursors.Cursors(),
+              std::vector<TCursor>({crHourGlass, crDefault, crHourGlass, crDefault}));
+    Cursors.Clear();
+    FailAfter("EibReadMemBlock", 0xB6E8, "EibReadMemBlock", 3);
+    EXPECT_THROW(Make()->ReadoutDeviceImage(), E_ErrorStr);
+    EXPECT_EQ(Cursors.Cursors(),
+              std::vector<TCursor>({crHourGlass, crDefault, crHourGlass, crDefault}));
 }
 
 TEST_F(ReadOut, ABlockSmallerThanAChunkIsReadAsOneChunkOfItsOwnSize) {
