@@ -2,13 +2,12 @@
 // every bus object linked), into a fresh record database, beside loading the records they
 // produce into a record store, in the same run; the program prints the ratio (target: within
 // 2x).
+#include "TRatioReporter.h"
 #include "TRecoUmgebung.h"
 #include "foundation/TDatenManager.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <map>
 #include <memory>
 #include <string_view>
 
@@ -75,36 +74,10 @@ void BM_FolderReconstruction(benchmark::State &state) {
 }
 BENCHMARK(BM_FolderReconstruction)->Unit(benchmark::kMicrosecond);
 
-// Keeps each run's time per iteration and prints the ratio at the end.
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        // With repetitions the median counts; a single run counts as it is.
-        for (const Run &run : runs)
-            if (run.aggregate_name.empty() || run.aggregate_name == "median")
-                FZeit[run.run_name.function_name] =
-                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        if (!FZeit.count("BM_FolderReconstruction") || FZeit["BM_RecordStoreLoad"] <= 0)
-            return;
-        std::printf("ratio folder reconstruction / record-store load: %.2fx (target within "
-                    "2x)\n",
-                    FZeit["BM_FolderReconstruction"] / FZeit["BM_RecordStoreLoad"]);
-    }
-
-private:
-    std::map<std::string, double> FZeit;
-};
-
 } // namespace
 
 int main(int argc, char **argv) {
-    benchmark::Initialize(&argc, argv);
-    TRatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return TRatioReporter::RunAll(argc, argv,
+                                  {{"folder reconstruction / record-store load",
+                                    "BM_FolderReconstruction", "BM_RecordStoreLoad", 2.0}});
 }
