@@ -3,6 +3,7 @@
 #include "RecoTestHilfen.h"
 #include "foundation/SprTexte.h"
 #include "reconstruction/TRecoAzAlarmierung.h"
+#include "reconstruction/TRecoAzAnzeige.h"
 #include "reconstruction/TRecoAzEditierbareTexte.h"
 #include "reconstruction/TRecoAzMelder.h"
 #include "reconstruction/TRecoAzOrdnerSicherungsBereich.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -196,6 +198,90 @@ TEST(RecoFehler, ATextThatCannotBeReadStaysEmptyInTheChain) {
     EXPECT_FALSE(texte.CreateDsText(0xBDF6, 1, record));
     ASSERT_NE(record, nullptr);
     EXPECT_EQ(record->String1, "");
+}
+
+// An instance number outside its set: false, and no record (the behaviour record is made
+// before its case is looked at); nothing is read from another instance's cells.
+TEST(RecoFehler, InstanceNumbersOutsideTheirSets) {
+    struct Fall {
+        const char *Name;
+        std::function<bool(TRecoUmgebung &, TRecoObjectManagement *)> Lauf;
+        int Datensaetze;
+    };
+    auto ssb = [](int n) {
+        return static_cast<T_DB_EnumAzScharfschaltungSsb::TEnumScharfschaltBereich>(n);
+    };
+    const Fall faelle[] = {
+        {"Scharfschaltbereich 0",
+         [&](TRecoUmgebung &u, TRecoObjectManagement *o) {
+             return TRecoAzScharfschaltBereich(u.User(), u.User(), &u.Datenbank, "", &u.Errors, o,
+                                               1, 1, ssb(0))
+                 .RecoParameter();
+         },
+         0},
+        {"Scharfschaltung 5",
+         [&](TRecoUmgebung &u, TRecoObjectManagement *o) {
+             return TRecoAzScharfschaltung(u.User(), u.User(), &u.Datenbank, "", &u.Errors, o, 1, 1,
+                                           ssb(5))
+                 .RecoParameter();
+         },
+         0},
+        {"Quittierung 5",
+         [](TRecoUmgebung &u, TRecoObjectManagement *o) {
+             return TRecoAzScharfUnscharfQuittierung(
+                        u.User(), u.User(), &u.Datenbank, "", &u.Errors, o, 2, 1,
+                        static_cast<
+                            T_DB_EnumScharfUnscharfQuittierungSsb::TEnumScharfschaltBereich>(5))
+                 .RecoParameter();
+         },
+         0},
+        {"Alarmierung 2",
+         [](TRecoUmgebung &u, TRecoObjectManagement *o) {
+             return TRecoAzAlarmierung(u.User(), u.User(), &u.Datenbank, "", &u.Errors, o, 3, 1,
+                                       T_DB_EnumAzAlarmierung::eSabotageExternScharf)
+                 .RecoParameter();
+         },
+         0},
+        {"Alarmierung 7",
+         [](TRecoUmgebung &u, TRecoObjectManagement *o) {
+             return TRecoAzAlarmierung(u.User(), u.User(), &u.Datenbank, "", &u.Errors, o, 3, 1,
+                                       static_cast<T_DB_EnumAzAlarmierung::TEnumAlarmierungTyp>(7))
+                 .RecoParameter();
+         },
+         0},
+        {"Anzeige 4",
+         [](TRecoUmgebung &u, TRecoObjectManagement *o) {
+             return TRecoAzAnzeige(u.User(), u.User(), &u.Datenbank, "", &u.Errors, o, 5, 1,
+                                   static_cast<T_DB_EnumAzAnzeige::TEnumAnzeigeNr>(4))
+                 .RecoParameter();
+         },
+         0},
+        {"Verhalten 2",
+         [](TRecoUmgebung &u, TRecoObjectManagement *o) {
+             return TRecoAzVerhaltenUegR(
+                        u.User(), u.User(), &u.Datenbank, "", &u.Errors, o, 2, 1,
+                        static_cast<T_DB_EnumAzVerhaltenDurchUeGR::TEnumUeGBereich>(2))
+                 .RecoParameter();
+         },
+         1},
+    };
+    for (const Fall &f : faelle) {
+        TRecoUmgebung u(TRecoUmgebung::VollesPanel().Image());
+        TRecoObjekteRecorder objekte;
+        EXPECT_FALSE(f.Lauf(u, &objekte)) << f.Name;
+        EXPECT_EQ(u.Datenbank.Count(), f.Datensaetze) << f.Name;
+        EXPECT_TRUE(objekte.Aufrufe.empty()) << f.Name;
+        EXPECT_TRUE(u.Errors.Eintraege().empty()) << f.Name;
+    }
+    for (int n : {0, 161, 163}) {
+        TRecoUmgebung u(TRecoUmgebung::VollesPanel().Image());
+        TRecoObjekteRecorder objekte;
+        EXPECT_FALSE(TRecoAzMelder(u.User(), u.User(), &u.Datenbank, "", &u.Errors, &objekte, n, 0,
+                                   u.Texte(), n, 0, 0, 0, 0, 0, 0)
+                         .RecoParameter())
+            << n;
+        EXPECT_EQ(u.Datenbank.Count(), 0) << n;
+    }
 }
 
 } // namespace
