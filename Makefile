@@ -7,7 +7,7 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake ninja-build g++ make libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libsqlite3-dev sqlite3 srecord binutils
 
-.PHONY: deps configure build test demo bench clean
+.PHONY: deps configure build test sanitize demo bench clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -27,6 +27,21 @@ build: configure
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# The same tests built with the address and undefined-behaviour sanitizers in a folder of their
+# own; any undefined behaviour stops the test, leaks are reported when a program ends.
+SANITIZE_BUILD := build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DBUILD_BENCHMARKS=OFF \
+	    -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
+	    -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/cmake/lsan.supp \
+	    ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
+
 # Until the editor exists: the demo project of the simulated bus tool, made anew and shown.
 DEMO := $(BUILD)/demo
 demo: configure
@@ -39,4 +54,4 @@ bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

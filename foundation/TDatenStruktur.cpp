@@ -3,6 +3,7 @@
 #include "platform/log/Log.h"
 #include "platform/vcl/TStringList.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <vector>
@@ -87,6 +88,21 @@ int32_t ToInt(std::string_view s) {
     return v;
 }
 
+// A text as the record line holds it: the line must stay one line and read back as written, so
+// the text ends at its first zero byte (the loader ends the whole file there) and CR and LF
+// become blanks (the loader ends the record there).
+void AppendText(AnsiString &out, std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    if (text.find_first_of("\r\n") == std::string_view::npos) {
+        TStringList::AppendCommaItem(out, text);
+        return;
+    }
+    AnsiString oneLine(text);
+    std::replace_if(oneLine.begin(), oneLine.end(), [](char c) { return c == '\r' || c == '\n'; },
+                    ' ');
+    TStringList::AppendCommaItem(out, oneLine);
+}
+
 void AppendInt(AnsiString &out, int32_t v) {
     char buf[16];
     const auto r = std::to_chars(buf, buf + sizeof buf, v);
@@ -168,7 +184,8 @@ AnsiString TDatenStruktur::GetDatensatzZeile() const {
     AppendInt(out, Handle);
     out += ',';
     // An empty name is stored as two quote characters, which quoting makes six.
-    TStringList::AppendCommaItem(out, Name.empty() ? std::string_view("\"\"") : Name);
+    const std::string_view name = std::string_view(Name).substr(0, Name.find('\0'));
+    AppendText(out, name.empty() ? std::string_view("\"\"") : name);
     for (const int32_t v : {static_cast<int32_t>(Typ), Parent, System, Next}) {
         out += ',';
         AppendInt(out, v);
@@ -181,7 +198,7 @@ AnsiString TDatenStruktur::GetDatensatzZeile() const {
         out += this->*b ? ",true" : ",false";
     for (const auto s : kStrings) {
         out += ',';
-        TStringList::AppendCommaItem(out, this->*s);
+        AppendText(out, this->*s);
     }
     out += ",Ende";
     return out;

@@ -80,8 +80,16 @@ AnsiString StringReplaceAll(const AnsiString &text, const AnsiString &oldText,
         return text;
     AnsiString result = text;
     if (newText.find(oldText) == AnsiString::npos) {
-        for (auto pos = result.find(oldText); pos != AnsiString::npos; pos = result.find(oldText))
+        // Everything before a replacement held no occurrence and is unchanged, so the search
+        // again from the start may begin just before it.
+        size_t replaced = 0;
+        for (auto pos = result.find(oldText);
+             pos != AnsiString::npos && replaced < kStringReplaceAllLimit &&
+             result.size() <= kStringReplaceAllLimit;
+             pos = result.find(oldText, pos >= oldText.size() ? pos - oldText.size() + 1 : 0)) {
             result.replace(pos, oldText.size(), newText);
+            ++replaced;
+        }
         return result;
     }
     for (auto pos = result.find(oldText); pos != AnsiString::npos;

@@ -45,6 +45,10 @@ public:
 // each replacement, so that occurrences made by a replacement are replaced too. An empty text
 // or an empty newText gives the empty text; an empty oldText leaves the text as it is. When
 // newText contains oldText, which would never end, the text is replaced in one pass from the
-// left instead.
+// left instead. Other pairs can make the text grow very fast (old "ab", new "bba"), so the
+// replacing ends after kStringReplaceAllLimit replacements or once the text is longer than
+// kStringReplaceAllLimit bytes, far beyond any settings value (at most 1023 bytes): the call
+// ends on every input.
+inline constexpr size_t kStringReplaceAllLimit = 65536;
 AnsiString StringReplaceAll(const AnsiString &text, const AnsiString &oldText,
                             const AnsiString &newText);

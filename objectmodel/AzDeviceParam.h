@@ -7,6 +7,7 @@
 // others; the write then answers false, so a refused write is never taken for success.
 #pragma once
 
+#include "platform/log/Log.h"
 #include "platform/vcl/AnsiString.h"
 #include "platform/win/Messages.h"
 
@@ -41,3 +42,27 @@ bool AzSetStringToDeviceParamData(HWND window, int16_t id, const AnsiString &tex
 inline constexpr int AzPanelTextLaenge = 14;
 // Cuts the text to its first n characters when it is longer.
 void AzSetLengthTexte(AnsiString &text, int n);
+
+// The four-parameter text operations under the names the classes with panel texts have them
+// (the editable texts, the detector, the arming area): thin members over the helpers above.
+// T is the class itself, an object of the model (it gives the window the writer is asked of).
+template <class T> class TAzVierParameterText {
+public:
+    // AzSetStringToDeviceParamData with the object's window: the writer is fetched anew.
+    bool SetStringToDeviceParamData(int16_t id, const AnsiString &text) const {
+        LOG_FKT("TAzVierParameterText::SetStringToDeviceParamData");
+        return AzSetStringToDeviceParamData(static_cast<const T &>(*this).GetWindowHandle(), id,
+                                            text);
+    }
+    static uint32_t SwapDword(uint32_t value) {
+        LOG_FKT("TAzVierParameterText::SwapDword");
+        return AzSwapDword(value);
+    }
+    static void SetLengthTexte(AnsiString &text, int n) {
+        LOG_FKT("TAzVierParameterText::SetLengthTexte");
+        AzSetLengthTexte(text, n);
+    }
+
+protected:
+    ~TAzVierParameterText() = default;
+};

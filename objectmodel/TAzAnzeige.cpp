@@ -127,6 +127,56 @@ AnsiString TAzAnzeige::GetTextAnzeigeSsb(int32_t mask) {
     return text;
 }
 
+bool TAzAnzeige::Exist_SSB1(uint32_t variante) {
+    LOG_FKT("TAzAnzeige::Exist_SSB1");
+    return AzSicherungsBereichExistiert(variante, 1);
+}
+
+bool TAzAnzeige::Exist_SSB2(uint32_t variante) {
+    LOG_FKT("TAzAnzeige::Exist_SSB2");
+    return AzSicherungsBereichExistiert(variante, 2);
+}
+
+bool TAzAnzeige::Exist_SSB3(uint32_t variante) {
+    LOG_FKT("TAzAnzeige::Exist_SSB3");
+    return AzSicherungsBereichExistiert(variante, 3);
+}
+
+bool TAzAnzeige::Exist_SSB4(uint32_t variante) {
+    LOG_FKT("TAzAnzeige::Exist_SSB4");
+    return AzSicherungsBereichExistiert(variante, 4);
+}
+
+bool TAzAnzeige::Anzeige_Ssb1(int32_t mask) {
+    LOG_FKT("TAzAnzeige::Anzeige_Ssb1");
+    return (mask & BitSsb1) != 0;
+}
+
+bool TAzAnzeige::Anzeige_Ssb2(int32_t mask) {
+    LOG_FKT("TAzAnzeige::Anzeige_Ssb2");
+    return (mask & BitSsb2) != 0;
+}
+
+bool TAzAnzeige::Anzeige_Ssb3(int32_t mask) {
+    LOG_FKT("TAzAnzeige::Anzeige_Ssb3");
+    return (mask & BitSsb3) != 0;
+}
+
+bool TAzAnzeige::Anzeige_Ssb4(int32_t mask) {
+    LOG_FKT("TAzAnzeige::Anzeige_Ssb4");
+    return (mask & BitSsb4) != 0;
+}
+
+bool TAzAnzeige::Anzeige_Feuer(int32_t mask) {
+    LOG_FKT("TAzAnzeige::Anzeige_Feuer");
+    return (mask & BitFeuer) != 0;
+}
+
+bool TAzAnzeige::Anzeige_Ueberfall(int32_t mask) {
+    LOG_FKT("TAzAnzeige::Anzeige_Ueberfall");
+    return (mask & BitUeberfall) != 0;
+}
+
 void TAzAnzeige::BuildInfoWindow(TDrawGridSE *grid, TListView *, bool, int col, int row) {
     LOG_FKT("TAzAnzeige::BuildInfoWindow");
     if (!grid)

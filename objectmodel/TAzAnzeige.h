@@ -62,6 +62,18 @@ public:
     void ModifyAnzeigeSsb(uint32_t variante);
     // The names of the set bits in bit order, joined by ", " ("SSB1, SSB2, Feuermelder").
     static AnsiString GetTextAnzeigeSsb(int32_t mask);
+    // Arming area n exists in the variant word, with security area n (its byte is not zero).
+    static bool Exist_SSB1(uint32_t variante);
+    static bool Exist_SSB2(uint32_t variante);
+    static bool Exist_SSB3(uint32_t variante);
+    static bool Exist_SSB4(uint32_t variante);
+    // The mask shows that area: its one bit is set.
+    static bool Anzeige_Ssb1(int32_t mask);
+    static bool Anzeige_Ssb2(int32_t mask);
+    static bool Anzeige_Ssb3(int32_t mask);
+    static bool Anzeige_Ssb4(int32_t mask);
+    static bool Anzeige_Feuer(int32_t mask);
+    static bool Anzeige_Ueberfall(int32_t mask);
 
     void GridComboBoxChange(TObject *sender, TCell &cell, int col, int row);
     void GridEllipseClick(TObject *sender, TCell &cell, int col, int row);

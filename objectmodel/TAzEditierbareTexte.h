@@ -5,6 +5,7 @@
 // every Write rebuilds, and written to the panel with the four-parameter text encoding.
 #pragma once
 
+#include "objectmodel/AzDeviceParam.h"
 #include "objectmodel/TAzObjekt.h"
 
 #include <array>
@@ -13,7 +14,8 @@
 
 class TStringList;
 
-class TAzEditierbareTexte : public TAzObjekt<TDataBasis, AzKlasse::EditierbareTexte> {
+class TAzEditierbareTexte : public TAzObjekt<TDataBasis, AzKlasse::EditierbareTexte>,
+                            public TAzVierParameterText<TAzEditierbareTexte> {
 public:
     // Row ids: the four group captions, then one edit row per text with id 10 + key.
     enum : int {

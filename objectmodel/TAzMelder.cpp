@@ -6,6 +6,7 @@
 #include "objectmodel/AzGrid.h"
 #include "objectmodel/E_DataBasis.h"
 #include "objectmodel/TAzSystem.h"
+#include "platform/bustool/TEtsDeviceParam.h"
 #include "platform/log/Log.h"
 #include "platform/win/MessageBox.h"
 
@@ -288,20 +289,23 @@ uint32_t TAzMelder::GetMelderParameterblock() const {
 
 bool TAzMelder::WriteDataToDb() {
     LOG_FKT("TAzMelder::WriteDataToDb");
-    const TAzMelderParamIds ids = AzMelderParamIds(FMelderBereich, FMelderNr);
-    std::vector<TAzParameter> params{{ids.Wort, static_cast<int32_t>(GetMelderParameterblock())}};
-    const auto text = AzTextParameter(ids.Text, FMelderText);
-    params.insert(params.end(), text.begin(), text.end());
-    return AzWriteDeviceParams(GetWindowHandle(), params);
+    return WriteParameter(static_cast<int32_t>(GetMelderParameterblock()), FMelderText);
 }
 
 bool TAzMelder::ClearDbParameter() {
     LOG_FKT("TAzMelder::ClearDbParameter");
+    return WriteParameter(0, "");
+}
+
+bool TAzMelder::WriteParameter(int32_t wort, const AnsiString &text) {
+    LOG_FKT("TAzMelder::WriteParameter");
     const TAzMelderParamIds ids = AzMelderParamIds(FMelderBereich, FMelderNr);
-    std::vector<TAzParameter> params{{ids.Wort, 0}};
-    const auto text = AzTextParameter(ids.Text, "");
-    params.insert(params.end(), text.begin(), text.end());
-    return AzWriteDeviceParams(GetWindowHandle(), params);
+    TEtsDeviceParam *writer = AzGetDeviceParam(GetWindowHandle());
+    if (!writer)
+        return false;
+    const bool wortGeschrieben = writer->SetDeviceParamData(ids.Wort, wort) == 0;
+    // The text fetches the writer again, as every four-parameter text does.
+    return SetStringToDeviceParamData(ids.Text, text) && wortGeschrieben;
 }
 
 void TAzMelder::SetMelderTextListe(int &index) {
@@ -309,7 +313,7 @@ void TAzMelder::SetMelderTextListe(int &index) {
     FTextListe.Clear();
     for (const int id : VorgabeTexte) {
         AnsiString text = SprText(id);
-        AzSetLengthTexte(text, AzPanelTextLaenge);
+        SetLengthTexte(text, AzPanelTextLaenge);
         FTextListe.Add(std::move(text));
     }
     SortiereOhneGross(FTextListe);

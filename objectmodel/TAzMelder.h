@@ -6,6 +6,7 @@
 // Paste takes the settings of a copied detector.
 #pragma once
 
+#include "objectmodel/AzDeviceParam.h"
 #include "objectmodel/AzFelder.h"
 #include "objectmodel/AzMelderParameter.h"
 #include "objectmodel/TAzObjekt.h"
@@ -13,7 +14,8 @@
 
 #include <cstdint>
 
-class TAzMelder : public TAzObjekt<TDataBasis, AzKlasse::Melder> {
+class TAzMelder : public TAzObjekt<TDataBasis, AzKlasse::Melder>,
+                  public TAzVierParameterText<TAzMelder> {
 public:
     using TEnumMelder = T_DB_EnumAzMelder::TEnumMelder;
 
@@ -79,6 +81,7 @@ public:
 
     uint32_t GetMelderParameterblock() const;
     // The word and the text; ClearDbParameter writes 0 and the empty text to the same ids.
+    // Without a writer (1170) nothing is written; the text fetches the writer once more.
     bool WriteDataToDb();
     bool ClearDbParameter();
 
@@ -104,6 +107,7 @@ public:
 
 private:
     static const TAzFelder<TAzMelder> &Felder();
+    bool WriteParameter(int32_t wort, const AnsiString &text);
     // The switching devices' sabotage inputs after an input-type change (requests 10, 8, 7).
     void EingangsTypGeaendert(int8_t alt);
     LRESULT SendRequest(uint8_t code);

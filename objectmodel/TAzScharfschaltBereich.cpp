@@ -36,7 +36,7 @@ bool TAzScharfschaltBereich::WriteDataToDb() {
 
 bool TAzScharfschaltBereich::WriteTextSsbToDb(int16_t id) {
     LOG_FKT("TAzScharfschaltBereich::WriteTextSsbToDb");
-    return AzSetStringToDeviceParamData(GetWindowHandle(), id, FText);
+    return SetStringToDeviceParamData(id, FText);
 }
 
 TAzScharfschaltBereich1::TAzScharfschaltBereich1(HWND window, int system, int parent,

@@ -7,11 +7,13 @@
 // (ScharfschaltBereichNummern).
 #pragma once
 
+#include "objectmodel/AzDeviceParam.h"
 #include "objectmodel/TAzTextBereich.h"
 
 #include <cstdint>
 
-class TAzScharfschaltBereich : public TAzTextBereich {
+class TAzScharfschaltBereich : public TAzTextBereich,
+                               public TAzVierParameterText<TAzScharfschaltBereich> {
 public:
     TAzScharfschaltBereich(HWND window, int system, int parent, AnsiString name, int handle,
                            const TAzTextBereichKonstanten &konstanten);

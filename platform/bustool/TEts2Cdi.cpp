@@ -11,7 +11,7 @@
 namespace {
 
 int32_t I32(const TSqlStatement &st, int column) {
-    return static_cast<int32_t>(st.Int(column));
+    return st.Int32(column);
 }
 int16_t I16(const TSqlStatement &st, int column) {
     return static_cast<int16_t>(st.Int(column));
@@ -86,6 +86,19 @@ std::optional<TInjectedFailure> TEts2Cdi::TakeFailure(const char *call) {
     return FDb->TakeFailure(call);
 }
 
+void TEts2Cdi::KeepFailure(const char *call, const char *cause) {
+    LOG_FKT("TEts2Cdi::KeepFailure");
+    FLastFailure = std::string(call) + ": " + cause;
+    if (::kimlog::g_active)
+        ::LogFktStart(("failed: " + FLastFailure).c_str(), ::kimlog::g_priority,
+                      ::kimlog::SourceUnit(__FILE__), __LINE__);
+}
+
+const std::string &TEts2Cdi::LastFailure() const {
+    LOG_FKT("TEts2Cdi::LastFailure");
+    return FLastFailure;
+}
+
 AnsiString TEts2Cdi::GetModulName() {
     LOG_FKT("TEts2Cdi::GetModulName");
     return FModuleName;
@@ -93,9 +106,7 @@ AnsiString TEts2Cdi::GetModulName() {
 
 bool TEts2Cdi::GetEtsInfo(tagETSINFO &info) {
     LOG_FKT("TEts2Cdi::GetEtsInfo");
-    try {
-        if (const auto f = TakeFailure("GetEtsInfo"))
-            return f->answer.value_or(0) != 0;
+    return GuardedCall("GetEtsInfo", false, [&] {
         const TBusToolInfo bus = FDb->BusToolInfo();
         info = tagETSINFO{};
         info.versionMajorMinor = static_cast<uint32_t>(bus.major) << 16 | bus.minor;
@@ -106,18 +117,14 @@ bool TEts2Cdi::GetEtsInfo(tagETSINFO &info) {
         std::memcpy(info.directory, dir.data(), n);
         info.directory[n] = 0;
         return true;
-    } catch (const std::exception &) {
-        return false;
-    }
+    });
 }
 
 bool TEts2Cdi::BlobRead(unsigned char **data, unsigned long *size, long deviceId) {
     LOG_FKT("TEts2Cdi::BlobRead");
     if (!data || !size)
         return false;
-    try {
-        if (const auto f = TakeFailure("BlobRead"))
-            return f->answer.value_or(0) != 0;
+    return GuardedCall("BlobRead", false, [&] {
         auto block = FDb->ReadDataBlock(static_cast<int32_t>(deviceId));
         if (!block)
             return false;
@@ -125,22 +132,16 @@ bool TEts2Cdi::BlobRead(unsigned char **data, unsigned long *size, long deviceId
         *data = FBlob.data();
         *size = static_cast<unsigned long>(FBlob.size());
         return true;
-    } catch (const std::exception &) {
-        return false;
-    }
+    });
 }
 
 bool TEts2Cdi::BlobWrite(unsigned char *data, unsigned long size, long deviceId) {
     LOG_FKT("TEts2Cdi::BlobWrite");
     if (!data && size > 0)
         return false;
-    try {
-        if (const auto f = TakeFailure("BlobWrite"))
-            return f->answer.value_or(0) != 0;
+    return GuardedCall("BlobWrite", false, [&] {
         return FDb->WriteDataBlock(static_cast<int32_t>(deviceId), data, size);
-    } catch (const std::exception &) {
-        return false;
-    }
+    });
 }
 
 template <class R, class F>
@@ -149,10 +150,13 @@ int TEts2Cdi::DalRead(const TDalQuery &query, int mode, long id,
     LOG_FKT("TEts2Cdi::DalRead");
     if (!record || mode < DAL_FIRST || mode > DAL_BY_ID)
         return DAL_ERR;
-    try {
-        // The statement with the conditions of the ids given (-1: not given).
+    return Guarded(query.call, static_cast<int>(DAL_ERR), [&]() -> int {
+        // The statement with the conditions of the ids given (-1: not given). A cursor moves
+        // past the row read before the record is filled from it, so that an enumeration goes
+        // on after a row that cannot be read.
         const auto run = [&](std::string sql, std::vector<int64_t> binds,
-                             const std::vector<long> &ids, const std::string &tail) {
+                             const std::vector<long> &ids, const std::string &tail,
+                             TCursor *moves) {
             for (size_t i = 0; i < ids.size() && i < query.filters.size(); ++i)
                 if (ids[i] != -1) {
                     sql += std::string(" AND ") + query.filters[i];
@@ -167,6 +171,8 @@ int TEts2Cdi::DalRead(const TDalQuery &query, int mode, long id,
                 st.Bind(static_cast<int>(i + 1), binds[i]);
             if (st.Step()) {
                 key = st.Int(0);
+                if (moves)
+                    moves->last = *key;
                 fill(st, found);
             }
             tx.Commit();
@@ -181,7 +187,7 @@ int TEts2Cdi::DalRead(const TDalQuery &query, int mode, long id,
             if (id == -1 || record->size != sizeof(R))
                 return DAL_ERR;
             std::tie(key, found) =
-                run(query.select + " AND " + query.byId, {id}, filters, " LIMIT 1");
+                run(query.select + " AND " + query.byId, {id}, filters, " LIMIT 1", nullptr);
             if (!key)
                 return DAL_ERR;
         } else {
@@ -192,9 +198,7 @@ int TEts2Cdi::DalRead(const TDalQuery &query, int mode, long id,
                 return DAL_ERR;
             std::tie(key, found) =
                 run(query.select + " AND " + query.orderKey + " > ?", {cursor.last}, cursor.filters,
-                    std::string(" ORDER BY ") + query.orderKey + " LIMIT 1");
-            if (key)
-                cursor.last = *key;
+                    std::string(" ORDER BY ") + query.orderKey + " LIMIT 1", &cursor);
             if (const auto f = TakeFailure(query.call))
                 return f->answer.value_or(DAL_ERR);
             if (!key)
@@ -205,9 +209,7 @@ int TEts2Cdi::DalRead(const TDalQuery &query, int mode, long id,
         found.size = sizeof(R);
         *record = found;
         return DAL_OK;
-    } catch (const std::exception &) {
-        return DAL_ERR;
-    }
+    });
 }
 
 int TEts2Cdi::DalGetProjectData(int mode, long projectId, DAL_PROJECT *record) {
@@ -478,52 +480,37 @@ int TEts2Cdi::DalGetSubgroupData(int mode, long id, long middleGroupId, DAL_SUBG
 int TEts2Cdi::CoLinkObjectToSubGroup(long deviceObjectId, long subGroupId, short send, bool, bool,
                                      bool) {
     LOG_FKT("TEts2Cdi::CoLinkObjectToSubGroup");
-    try {
-        if (const auto f = TakeFailure("CoLinkObjectToSubGroup"))
-            return f->answer.value_or(TProjectDatabase::kLinkFailed);
-        return FDb->Link(static_cast<int32_t>(deviceObjectId), static_cast<int32_t>(subGroupId),
-                         send == 1);
-    } catch (const std::exception &) {
-        return TProjectDatabase::kLinkFailed;
-    }
+    return GuardedCall("CoLinkObjectToSubGroup", static_cast<int>(TProjectDatabase::kLinkFailed),
+                       [&] {
+                           return FDb->Link(static_cast<int32_t>(deviceObjectId),
+                                            static_cast<int32_t>(subGroupId), send == 1);
+                       });
 }
 
 bool TEts2Cdi::CoUnlinkObjectFromSubGroup(long deviceObjectId, long subGroupId, bool) {
     LOG_FKT("TEts2Cdi::CoUnlinkObjectFromSubGroup");
-    try {
-        if (const auto f = TakeFailure("CoUnlinkObjectFromSubGroup"))
-            return f->answer.value_or(0) != 0;
+    return GuardedCall("CoUnlinkObjectFromSubGroup", false, [&] {
         return FDb->Unlink(static_cast<int32_t>(deviceObjectId), static_cast<int32_t>(subGroupId));
-    } catch (const std::exception &) {
-        return false;
-    }
+    });
 }
 
 int TEts2Cdi::CoSetDeviceParameterValueLong(long parameterId, long value, bool, bool) {
     LOG_FKT("TEts2Cdi::CoSetDeviceParameterValueLong");
-    try {
-        if (const auto f = TakeFailure("CoSetDeviceParameterValueLong"))
-            return f->answer.value_or(0);
+    return GuardedCall("CoSetDeviceParameterValueLong", 0, [&] {
         if (FCurrentDevice < 0)
             return 0;
         return FDb->SetParameterValue(FCurrentDevice, static_cast<int32_t>(parameterId),
                                       static_cast<int32_t>(value), nullptr)
                    ? 1
                    : 0;
-    } catch (const std::exception &) {
-        return 0;
-    }
+    });
 }
 
 int TEts2Cdi::SetFlag(const char *call, long deviceObjectId, TEtsObjectFlags flag, bool value) {
     LOG_FKT("TEts2Cdi::SetFlag");
-    try {
-        if (const auto f = TakeFailure(call))
-            return f->answer.value_or(0);
+    return GuardedCall(call, 0, [&] {
         return FDb->SetObjectFlag(static_cast<int32_t>(deviceObjectId), flag, value) ? 1 : 0;
-    } catch (const std::exception &) {
-        return 0;
-    }
+    });
 }
 
 int TEts2Cdi::SqlSetDeviceObjectCommFlag(long deviceObjectId, bool value) {
@@ -553,13 +540,9 @@ int TEts2Cdi::SqlSetDeviceObjectUpdateFlag(long deviceObjectId, bool value) {
 
 int TEts2Cdi::SqlSetSubGroupToObjectSendFlag(long linkId, bool value) {
     LOG_FKT("TEts2Cdi::SqlSetSubGroupToObjectSendFlag");
-    try {
-        if (const auto f = TakeFailure("SqlSetSubGroupToObjectSendFlag"))
-            return f->answer.value_or(0);
+    return GuardedCall("SqlSetSubGroupToObjectSendFlag", 0, [&] {
         return FDb->SetSendFlag(static_cast<int32_t>(linkId), value) ? 1 : 0;
-    } catch (const std::exception &) {
-        return 0;
-    }
+    });
 }
 
 HMETER TEts2Cdi::CoMeterDlgOpen(HWND owner, int kind) {
@@ -585,23 +568,10 @@ TEtsMeterView *TEts2Cdi::GetMeterView(HMETER meter) {
     return it == FMeters.end() ? nullptr : it->second.get();
 }
 
-template <class F> int TEts2Cdi::EibCall(const char *call, F body) {
-    LOG_FKT("TEts2Cdi::EibCall");
-    return EibCall(call, 0, 0, body);
-}
-
 template <class F>
 int TEts2Cdi::EibCall(const char *call, unsigned short first, unsigned short last, F body) {
     LOG_FKT("TEts2Cdi::EibCall");
-    int result = EIB_ERR_FAILED;
-    try {
-        if (const auto f = TakeFailure(call))
-            result = f->answer.value_or(EIB_ERR_FAILED);
-        else
-            result = body();
-    } catch (const std::exception &) {
-        result = EIB_ERR_FAILED;
-    }
+    const int result = GuardedCall(call, static_cast<int>(EIB_ERR_FAILED), body);
     if (FEibMonitor)
         FEibMonitor({call, first, last, result});
     return result;
@@ -616,7 +586,7 @@ TEibMonitor TEts2Cdi::SetEibMonitor(TEibMonitor monitor) {
 
 int TEts2Cdi::EibSetAddress(unsigned short kind, unsigned short physicalAddress) {
     LOG_FKT("TEts2Cdi::EibSetAddress");
-    return EibCall("EibSetAddress", [&]() -> int {
+    return EibCall("EibSetAddress", 0, 0, [&]() -> int {
         if (kind != 1)
             return EIB_ERR_ARGUMENT;
         FBusAddress = physicalAddress;
@@ -627,7 +597,7 @@ int TEts2Cdi::EibSetAddress(unsigned short kind, unsigned short physicalAddress)
 
 int TEts2Cdi::EibStartComm() {
     LOG_FKT("TEts2Cdi::EibStartComm");
-    return EibCall("EibStartComm", [&]() -> int {
+    return EibCall("EibStartComm", 0, 0, [&]() -> int {
         if (!FBusAddress)
             return EIB_ERR_NO_CONNECTION;
         FBusDevice.reset();
@@ -681,7 +651,7 @@ int TEts2Cdi::EibWriteMemBlock(unsigned char *data, unsigned short first, unsign
 
 int TEts2Cdi::EibStopComm() {
     LOG_FKT("TEts2Cdi::EibStopComm");
-    return EibCall("EibStopComm", [&]() -> int {
+    return EibCall("EibStopComm", 0, 0, [&]() -> int {
         FBusDevice.reset();
         return EIB_OK;
     });

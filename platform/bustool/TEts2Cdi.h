@@ -57,10 +57,12 @@
 #include "platform/bustool/DalRecords.h"
 #include "platform/bustool/TEtsMeter.h"
 #include "platform/bustool/TProjectDatabase.h"
+#include "platform/log/Log.h"
 #include "platform/vcl/AnsiString.h"
 #include "platform/win/Messages.h"
 
 #include <cstdint>
+#include <exception>
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
@@ -196,6 +198,31 @@ public:
     // The failure injected for a call of the classes on this object, if any.
     std::optional<TInjectedFailure> TakeFailure(const char *call);
 
+    // The one guard of every call of this object and of the classes on it: a failure injected
+    // for the call answers in its place (its answer, else `failed`); an exception (the project
+    // file locked, damaged, ...) answers `failed`, and its cause is written into the trace and
+    // kept for LastFailure, so that a result code never hides why the call failed.
+    template <class R, class F> R GuardedCall(const char *call, R failed, F &&body) {
+        LOG_FKT("TEts2Cdi::GuardedCall");
+        return Guarded(call, failed, [&]() -> R {
+            if (const auto f = TakeFailure(call))
+                return static_cast<R>(f->answer.value_or(static_cast<int>(failed)));
+            return body();
+        });
+    }
+    // The same guard without an injected failure (the call takes its own at its own time).
+    template <class R, class F> R Guarded(const char *call, R failed, F &&body) {
+        LOG_FKT("TEts2Cdi::Guarded");
+        try {
+            return body();
+        } catch (const std::exception &e) {
+            KeepFailure(call, e.what());
+            return failed;
+        }
+    }
+    // "call: cause" of the last call that failed by an exception; empty while none has.
+    const std::string &LastFailure() const;
+
     // For tests: the monitor is told every bus memory call of this object after it answered
     // (none: no monitor). Answers the previous one.
     TEibMonitor SetEibMonitor(TEibMonitor monitor);
@@ -211,12 +238,11 @@ private:
     int DalRead(const TDalQuery &query, int mode, long id, std::initializer_list<long> filters,
                 R *record, F fill);
     int SetFlag(const char *call, long deviceObjectId, TEtsObjectFlags flag, bool value);
-    // One bus memory call: an injected failure answers in its place, a failure of the project
-    // file answers EIB_ERR_FAILED.
-    template <class F> int EibCall(const char *call, F body);
-    // A read or write: its addresses go to the monitor.
+    // One bus memory call in the guard; the monitor is told its addresses (a read or write;
+    // else 0) and its answer.
     template <class F>
     int EibCall(const char *call, unsigned short first, unsigned short last, F body);
+    void KeepFailure(const char *call, const char *cause);
     int CheckMemBlock(const void *buffer, unsigned short first, unsigned short firstAgain,
                       unsigned short last) const;
 
@@ -230,5 +256,6 @@ private:
     HMETER FLastMeter = 0;
     std::optional<uint16_t> FBusAddress; // set by EibSetAddress
     std::optional<int32_t> FBusDevice;   // the device of a started communication
+    std::string FLastFailure;
     TEibMonitor FEibMonitor;
 };

@@ -54,19 +54,17 @@ int TEtsDeviceParam::GetDeviceParamData(int16_t id, int32_t &value,
     objects.clear();
     if (!FCdi)
         return kFailed;
-    try {
-        if (const auto f = FCdi->TakeFailure("TEtsDeviceParam::GetDeviceParamData"))
-            return f->answer.value_or(kFailed);
-        std::vector<TSwitchedObject> on;
-        const auto read = FCdi->Database().ReadParameter(FDeviceId, ParameterId(id), &on);
-        if (!read)
-            return kUnknownParameter;
-        value = *read;
-        objects = Infos(on);
-        return kDone;
-    } catch (const std::exception &) {
-        return kFailed;
-    }
+    return FCdi->GuardedCall("TEtsDeviceParam::GetDeviceParamData", static_cast<int>(kFailed),
+                             [&]() -> int {
+                                 std::vector<TSwitchedObject> on;
+                                 const auto read = FCdi->Database().ReadParameter(
+                                     FDeviceId, ParameterId(id), &on);
+                                 if (!read)
+                                     return kUnknownParameter;
+                                 value = *read;
+                                 objects = Infos(on);
+                                 return kDone;
+                             });
 }
 
 int TEtsDeviceParam::Write(int16_t id, int32_t value, std::vector<tagDAL_OBJECT_INFO> *objects) {
@@ -75,18 +73,16 @@ int TEtsDeviceParam::Write(int16_t id, int32_t value, std::vector<tagDAL_OBJECT_
         objects->clear();
     if (!FCdi)
         return kFailed;
-    try {
-        if (const auto f = FCdi->TakeFailure("TEtsDeviceParam::SetDeviceParamData"))
-            return f->answer.value_or(kFailed);
-        std::vector<TSwitchedObject> on;
-        if (!FCdi->Database().SetParameterValue(FDeviceId, ParameterId(id), value, &on))
-            return kUnknownParameter;
-        if (objects)
-            *objects = Infos(on);
-        return kDone;
-    } catch (const std::exception &) {
-        return kFailed;
-    }
+    return FCdi->GuardedCall("TEtsDeviceParam::SetDeviceParamData", static_cast<int>(kFailed),
+                             [&]() -> int {
+                                 std::vector<TSwitchedObject> on;
+                                 if (!FCdi->Database().SetParameterValue(
+                                         FDeviceId, ParameterId(id), value, &on))
+                                     return kUnknownParameter;
+                                 if (objects)
+                                     *objects = Infos(on);
+                                 return kDone;
+                             });
 }
 
 int TEtsDeviceParam::SetDeviceParamData(int16_t id, int32_t value,

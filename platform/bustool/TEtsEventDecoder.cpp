@@ -173,11 +173,11 @@ void TEtsEventDecoder::Raise(const TEtsEvent &event) {
         device = static_cast<long>(v[1]);
         break;
     case TEtsEventKind::EditObject:
-        try {
-            device = FCdi.Database().DeviceOfObject(static_cast<int32_t>(v[0])).value_or(-1);
-        } catch (const std::exception &) {
-            device = -1; // the handler meets the same failure of the project and reports it
-        }
+        // On a failure of the project the handler meets the same failure and reports it.
+        device = FCdi.Guarded("DeviceOfObject", -1L, [&] {
+            return static_cast<long>(
+                FCdi.Database().DeviceOfObject(static_cast<int32_t>(v[0])).value_or(-1));
+        });
         break;
     case TEtsEventKind::Stop:
         break;

@@ -196,7 +196,8 @@ TEtsReply DecodeReply(std::string_view line) {
             afterDone ? Split(*afterDone)
                       : std::pair{std::string_view(), std::optional<std::string_view>()};
         const auto value = Number(result, int32);
-        if ((done == "0" || done == "1") && value) {
+        // A file name with a line break is refused here as it is when encoded.
+        if ((done == "0" || done == "1") && value && !(fileName && HasLineBreak(*fileName))) {
             reply.kind = TEtsReply::Answer;
             reply.done = done == "1";
             reply.result = static_cast<int>(*value);

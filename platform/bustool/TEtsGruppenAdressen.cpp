@@ -188,9 +188,7 @@ bool TEtsGruppenAdressen::Einlesen(int32_t deviceId) {
     FTreeThreeLevel = ThreeLevel;
     if (!FCdi)
         return false;
-    try {
-        if (const auto f = FCdi->TakeFailure("TEtsGruppenAdressen::Einlesen"))
-            return f->answer.value_or(0) != 0;
+    const bool read = FCdi->GuardedCall("TEtsGruppenAdressen::Einlesen", false, [&] {
         std::map<int32_t, TEtsMainGroup *> mains;
         std::map<int32_t, TEtsMiddleGroup *> middles;
         for (const TGroupRow &row : FCdi->Database().GroupTree()) {
@@ -209,11 +207,12 @@ bool TEtsGruppenAdressen::Einlesen(int32_t deviceId) {
             }
         }
         return true;
-    } catch (const std::exception &) {
+    });
+    if (!read) { // no half-read tree
         FSubGroupsById.clear();
         FMainGroups.clear();
-        return false;
     }
+    return read;
 }
 
 TEtsMainGroup *TEtsGruppenAdressen::GetMainGroupFirst() {
@@ -260,9 +259,7 @@ bool TEtsGruppenAdressen::CreateGroupAddress(TEtsSubGroup *&subGroup, int16_t a,
     const auto word = static_cast<uint16_t>(a * 2048 + b * 256 + c);
     if (word == 0)
         return false;
-    try {
-        if (const auto f = FCdi->TakeFailure("TEtsGruppenAdressen::CreateGroupAddress"))
-            return f->answer.value_or(0) != 0;
+    return FCdi->GuardedCall("TEtsGruppenAdressen::CreateGroupAddress", false, [&] {
         TProjectDatabase &db = FCdi->Database();
         const int32_t id =
             db.AddGroupAddress(word >> 11, (word >> 8) & 7, word & 0xFF, AnsiToUtf8(name));
@@ -284,9 +281,7 @@ bool TEtsGruppenAdressen::CreateGroupAddress(TEtsSubGroup *&subGroup, int16_t a,
         subGroup = AddSubGroup(middleNode, id, FTreeThreeLevel ? sub.number : word & 0x7FF, word,
                                sub.type, name);
         return true;
-    } catch (const std::exception &) {
-        return false;
-    }
+    });
 }
 
 TEtsSubGroup *TEtsGruppenAdressen::FindSubGroup(int32_t subGroupId) {

@@ -20,9 +20,7 @@ bool TEtsProfile::Stored(const AnsiString &section, const AnsiString &key, AnsiS
     found = false;
     if (!FCdi)
         return false;
-    try {
-        if (const auto f = FCdi->TakeFailure("TEtsProfile::Read"))
-            return f->answer.value_or(0) != 0;
+    return FCdi->GuardedCall("TEtsProfile::Read", false, [&] {
         const auto value = FCdi->Database().ProfileValue(AnsiToUtf8(FCdi->GetModulName()),
                                                          AnsiToUtf8(section), AnsiToUtf8(key));
         if (value) {
@@ -30,24 +28,18 @@ bool TEtsProfile::Stored(const AnsiString &section, const AnsiString &key, AnsiS
             found = true;
         }
         return true;
-    } catch (const std::exception &) {
-        return false;
-    }
+    });
 }
 
 bool TEtsProfile::Store(const AnsiString &section, const AnsiString &key, const AnsiString &text) {
     LOG_FKT("TEtsProfile::Store");
     if (!FCdi)
         return false;
-    try {
-        if (const auto f = FCdi->TakeFailure("TEtsProfile::Write"))
-            return f->answer.value_or(0) != 0;
+    return FCdi->GuardedCall("TEtsProfile::Write", false, [&] {
         FCdi->Database().SetProfileValue(AnsiToUtf8(FCdi->GetModulName()), AnsiToUtf8(section),
                                          AnsiToUtf8(key), AnsiToUtf8(text));
         return true;
-    } catch (const std::exception &) {
-        return false;
-    }
+    });
 }
 
 template <class T, class Parse>

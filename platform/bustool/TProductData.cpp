@@ -3,7 +3,9 @@
 #include "platform/bustool/DalRecords.h"
 #include "platform/log/Log.h"
 
+#include <algorithm>
 #include <charconv>
+#include <limits>
 #include <set>
 
 // The texts of PanelProductData.txt and SwitchProductData.txt, generated into the build tree.
@@ -11,6 +13,8 @@ extern const unsigned char kPanelProductData[];
 extern const unsigned char kSwitchProductData[];
 
 namespace {
+
+constexpr int32_t kMaxId = 0x7FFF; // parameter ids and object numbers: 16-bit, not negative
 
 std::string_view Trim(std::string_view s) {
     const auto first = s.find_first_not_of(" \t\r");
@@ -58,13 +62,35 @@ public:
             Fail("not a number: \"" + s + "\"");
         return v;
     }
-    int32_t Count(size_t i) const {
+    // A family's size. Ids and object numbers are unique and 15-bit, so a product holds at
+    // most kMaxFamily of each, held ones counted; more is an error, found before any is made.
+    int32_t Count(size_t i, size_t held) const {
         LOG_FKT("TRow::Count");
         const int32_t n = Int(i);
         if (n < 1)
             Fail("a count must be at least 1");
+        if (static_cast<size_t>(n) > kMaxFamily - std::min<size_t>(held, kMaxFamily))
+            Fail("more than " + std::to_string(kMaxFamily) + " of a kind");
         return n;
     }
+    // Member i of a family whose first value is in column first: first + i * step. A value
+    // outside [low, high] is an error, never an overflow.
+    int32_t Member(size_t first, int32_t step, int32_t i, int32_t low, int32_t high,
+                   const char *what) const {
+        LOG_FKT("TRow::Member");
+        const int64_t v = int64_t{Int(first)} + int64_t{i} * step;
+        if (v < low || v > high)
+            Fail(std::string(what) + " " + std::to_string(v) + " is not " + std::to_string(low) +
+                 " to " + std::to_string(high));
+        return static_cast<int32_t>(v);
+    }
+    // The "%n" of member i: first n + i.
+    int32_t N(size_t first, int32_t i) const {
+        LOG_FKT("TRow::N");
+        return Member(first, 1, i, std::numeric_limits<int32_t>::min(),
+                      std::numeric_limits<int32_t>::max(), "n");
+    }
+    static constexpr size_t kMaxFamily = kMaxId + 1;
     void ExpectOrigin(size_t i) const {
         LOG_FKT("TRow::ExpectOrigin");
         if (FColumns[i] != "given" && FColumns[i] != "chosen")
@@ -126,12 +152,10 @@ void ReadProductLine(const TRow &row, TProductData &data) {
 void ReadParameterLine(const TRow &row, TProductData &data) {
     row.ExpectColumns(7);
     row.ExpectOrigin(6);
-    const int32_t count = row.Count(1);
+    const int32_t count = row.Count(1, data.parameters.size());
     for (int32_t i = 0; i < count; ++i) {
-        const int32_t id = row.Int(0) + i * row.Int(2);
-        if (id < 0 || id > 0x7FFF)
-            row.Fail("parameter id " + std::to_string(id) + " is not a 16-bit id");
-        data.parameters.push_back({id, Numbered(row.Text(4), row.Int(3) + i), row.Int(5)});
+        const int32_t id = row.Member(0, row.Int(2), i, 0, kMaxId, "parameter id");
+        data.parameters.push_back({id, Numbered(row.Text(4), row.N(3, i)), row.Int(5)});
     }
 }
 
@@ -140,19 +164,19 @@ void ReadParameterLine(const TRow &row, TProductData &data) {
 void ReadObjectLine(const TRow &row, TProductData &data) {
     row.ExpectColumns(13);
     row.ExpectOrigin(12);
-    const int32_t count = row.Count(1);
+    const int32_t count = row.Count(1, data.objects.size());
     const bool always = row.Text(8) == "-";
     for (int32_t i = 0; i < count; ++i) {
         TProductObject o;
-        o.number = row.Int(0) + i * row.Int(2);
-        o.name = Numbered(row.Text(4), row.Int(3) + i);
-        o.function = Numbered(row.Text(5), row.Int(3) + i);
+        o.number = row.Member(0, row.Int(2), i, 0, kMaxId, "object number");
+        o.name = Numbered(row.Text(4), row.N(3, i));
+        o.function = Numbered(row.Text(5), row.N(3, i));
         o.type = row.Int(6);
         if (o.type < 0 || o.type > 15)
             row.Fail("object type must be 0 to 15");
         o.flags = row.Flags(7);
         if (!always)
-            o.parameterId = row.Int(8) + i * row.Int(9);
+            o.parameterId = row.Member(8, row.Int(9), i, 0, kMaxId, "parameter id");
         o.onFrom = always ? 0 : row.Int(10);
         o.onTo = always ? 0 : row.Int(11);
         if (o.onFrom > o.onTo)

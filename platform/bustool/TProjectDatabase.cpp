@@ -3,6 +3,8 @@
 #include "platform/bustool/TPanelMemory.h"
 #include "platform/log/Log.h"
 
+#include <charconv>
+
 #include <cstdio>
 #include <fstream>
 
@@ -261,7 +263,7 @@ int64_t TProjectDatabase::EnsureProduct(const TProductData &product) {
     LOG_FKT("TProjectDatabase::EnsureProduct");
     TSqlStatement find(*FSql, "SELECT id FROM products WHERE name = ?");
     if (find.Bind(1, product.name).Step())
-        return find.Int(0);
+        return find.Id(0);
     TSqlStatement(*FSql, "INSERT INTO products(name, text, module_name) VALUES(?, ?, ?)")
         .Bind(1, product.name)
         .Bind(2, product.text)
@@ -349,11 +351,11 @@ int32_t TProjectDatabase::EnsureLine(int area, int line) {
     TSqlTransaction tx(*FSql, TSqlTransaction::Write);
     TSqlStatement findArea(*FSql, "SELECT id FROM areas WHERE address = ?");
     const int32_t areaId = findArea.Bind(1, area).Step()
-                               ? static_cast<int32_t>(findArea.Int(0))
+                               ? findArea.Int32(0)
                                : AddArea(area, "Bereich " + std::to_string(area));
     TSqlStatement findLine(*FSql, "SELECT id FROM lines WHERE area_id = ? AND number = ?");
     const int32_t lineId = findLine.Bind(1, areaId).Bind(2, line).Step()
-                               ? static_cast<int32_t>(findLine.Int(0))
+                               ? findLine.Int32(0)
                                : AddLine(areaId, line, "Linie " + std::to_string(line));
     tx.Commit();
     return lineId;
@@ -415,7 +417,7 @@ const char *const kDeviceRows =
 
 TDeviceRow DeviceRow(const TSqlStatement &st) {
     TDeviceRow row;
-    row.id = static_cast<int32_t>(st.Int(0));
+    row.id = st.Int32(0);
     row.address = static_cast<uint16_t>(st.Int(1));
     row.name = st.Text(2);
     row.product = st.Text(3);
@@ -450,7 +452,7 @@ std::optional<int32_t> TProjectDatabase::DeviceByAddress(uint16_t physicalAddres
                             "WHERE a.address * 4096 + l.number * 256 + d.address = ?");
     if (!st.Bind(1, physicalAddress).Step())
         return std::nullopt;
-    return static_cast<int32_t>(st.Int(0));
+    return st.Int32(0);
 }
 
 std::optional<int32_t> TProjectDatabase::DeviceOfObject(int32_t deviceObjectId) {
@@ -458,7 +460,7 @@ std::optional<int32_t> TProjectDatabase::DeviceOfObject(int32_t deviceObjectId) 
     TSqlStatement st(*FSql, "SELECT device_id FROM device_objects WHERE id = ?");
     if (!st.Bind(1, deviceObjectId).Step())
         return std::nullopt;
-    return static_cast<int32_t>(st.Int(0));
+    return st.Int32(0);
 }
 
 std::optional<std::string> TProjectDatabase::ProductName(int32_t deviceId) {
@@ -484,7 +486,7 @@ int64_t TProjectDatabase::GroupId(std::optional<int64_t> parent, int number) {
     LOG_FKT("TProjectDatabase::GroupId");
     TSqlStatement st(*FSql, "SELECT id FROM address_groups WHERE ifnull(parent_id, 0) = ? "
                             "AND number = ?");
-    return st.Bind(1, parent.value_or(0)).Bind(2, number).Step() ? st.Int(0) : 0;
+    return st.Bind(1, parent.value_or(0)).Bind(2, number).Step() ? st.Id(0) : 0;
 }
 
 int64_t TProjectDatabase::GroupOf(std::optional<int64_t> parent, int level, int number,
@@ -566,8 +568,8 @@ const char *const kGroupRows =
 
 TGroupRow GroupRow(const TSqlStatement &st) {
     TGroupRow row;
-    row.id = static_cast<int32_t>(st.Int(0));
-    row.parentId = static_cast<int32_t>(st.Int(1));
+    row.id = st.Id(0);
+    row.parentId = st.Int32(1);
     row.level = static_cast<int>(st.Int(2));
     row.number = static_cast<int>(st.Int(3));
     row.type = static_cast<int>(st.Int(4));
@@ -609,11 +611,11 @@ std::vector<TSwitchedObject> TProjectDatabase::SwitchedObjects(int32_t deviceId,
     std::vector<TSwitchedObject> objects;
     while (st.Step()) {
         TSwitchedObject o;
-        o.deviceId = static_cast<int32_t>(st.Int(0));
-        o.deviceObjectId = static_cast<int32_t>(st.Int(1));
-        o.commObjectId = static_cast<int32_t>(st.Int(2));
-        o.reference = static_cast<int32_t>(st.Int(3));
-        o.value = static_cast<int32_t>(st.Int(4));
+        o.deviceId = st.Int32(0);
+        o.deviceObjectId = st.Int32(1);
+        o.commObjectId = st.Int32(2);
+        o.reference = st.Int32(3);
+        o.value = st.Int32(4);
         o.number = static_cast<int>(st.Int(5));
         o.type = static_cast<int>(st.Int(6));
         o.flags = static_cast<uint8_t>(st.Int(7));
@@ -633,7 +635,7 @@ std::optional<int32_t> TProjectDatabase::ReadParameter(int32_t deviceId, int32_t
                             "WHERE dp.device_id = ? AND p.parameter_id = ?");
     if (!st.Bind(1, deviceId).Bind(2, parameterId).Step())
         return std::nullopt;
-    const auto value = static_cast<int32_t>(st.Int(0));
+    const auto value = st.Int32(0);
     if (switchedOn)
         *switchedOn = SwitchedObjects(deviceId, st.Int(1));
     tx.Commit();
@@ -694,7 +696,7 @@ std::optional<int32_t> TProjectDatabase::DeviceObjectId(int32_t deviceId, int ob
                             "ON c.id = o.comm_object_id WHERE o.device_id = ? AND c.number = ?");
     if (!st.Bind(1, deviceId).Bind(2, objectNumber).Step())
         return std::nullopt;
-    return static_cast<int32_t>(st.Int(0));
+    return st.Int32(0);
 }
 
 void TProjectDatabase::ForgetTypesOfUnlinkedGroups() {
@@ -719,7 +721,7 @@ int TProjectDatabase::Link(int32_t deviceObjectId, int32_t subGroupId, bool send
                            "SELECT id FROM links WHERE device_object_id = ? AND group_id = ?");
     int64_t linkId = 0;
     if (existing.Bind(1, deviceObjectId).Bind(2, subGroupId).Step()) {
-        linkId = existing.Int(0);
+        linkId = existing.Id(0);
     } else {
         if (groupType != -1 && groupType != objectType)
             return kLinkWrongType;
@@ -748,7 +750,7 @@ std::optional<int32_t> TProjectDatabase::LinkId(int32_t deviceObjectId, int32_t 
     TSqlStatement st(*FSql, "SELECT id FROM links WHERE device_object_id = ? AND group_id = ?");
     if (!st.Bind(1, deviceObjectId).Bind(2, subGroupId).Step())
         return std::nullopt;
-    return static_cast<int32_t>(st.Int(0));
+    return st.Int32(0);
 }
 
 std::vector<TLinkRow> TProjectDatabase::Links(int32_t deviceId) {
@@ -766,7 +768,7 @@ std::vector<TLinkRow> TProjectDatabase::Links(int32_t deviceId) {
     std::vector<TLinkRow> rows;
     while (st.Step()) {
         TLinkRow row;
-        row.linkId = static_cast<int32_t>(st.Int(0));
+        row.linkId = st.Int32(0);
         row.objectNumber = static_cast<int>(st.Int(1));
         row.objectName = st.Text(2);
         row.objectFunction = st.Text(3);
@@ -860,8 +862,8 @@ std::vector<TProjectDatabase::TParameterRow> TProjectDatabase::ChangedParameters
                             "ORDER BY p.parameter_id");
     st.Bind(1, deviceId);
     auto rows = AllRows(st, [](TSqlStatement &row) {
-        return TParameterRow{static_cast<int32_t>(row.Int(0)), row.Text(1),
-                             static_cast<int32_t>(row.Int(2))};
+        return TParameterRow{row.Int32(0), row.Text(1),
+                             row.Int32(2)};
     });
     tx.Commit();
     return rows;
@@ -892,6 +894,21 @@ void TProjectDatabase::SetProfileValue(const std::string &module, const std::str
     tx.Commit();
 }
 
+namespace {
+// A number of the bus_tool table: decimal digits only, within [low, high].
+int64_t BusToolNumber(const std::string &key, const std::string &value, int64_t low,
+                      int64_t high) {
+    LOG_FKT("BusToolNumber");
+    int64_t v = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), v);
+    if (value.empty() || ec != std::errc() || end != value.data() + value.size() || v < low ||
+        v > high)
+        throw EProjectDatabase("bus tool value " + key + " \"" + value + "\" is not a number " +
+                               std::to_string(low) + " to " + std::to_string(high));
+    return v;
+}
+} // namespace
+
 TBusToolInfo TProjectDatabase::BusToolInfo() {
     LOG_FKT("TProjectDatabase::BusToolInfo");
     TSqlTransaction tx(*FSql, TSqlTransaction::Read);
@@ -899,7 +916,7 @@ TBusToolInfo TProjectDatabase::BusToolInfo() {
     TBusToolInfo info;
     while (st.Step()) {
         const std::string key = st.Text(0), value = st.Text(1);
-        const auto number = [&] { return static_cast<uint16_t>(std::stoul(value)); };
+        const auto number = [&] { return static_cast<uint16_t>(BusToolNumber(key, value, 0, 0xFFFF)); };
         if (key == "major")
             info.major = number();
         else if (key == "minor")
@@ -911,7 +928,7 @@ TBusToolInfo TProjectDatabase::BusToolInfo() {
         else if (key == "directory")
             info.directory = value;
         else if (key == "group_address_levels")
-            info.groupAddressLevels = std::stoi(value);
+            info.groupAddressLevels = static_cast<int>(BusToolNumber(key, value, 2, 3));
     }
     tx.Commit();
     return info;
@@ -945,6 +962,7 @@ void TProjectDatabase::SetBusToolDirectory(const std::filesystem::path &director
 
 void TProjectDatabase::SetGroupAddressLevels(int levels) {
     LOG_FKT("TProjectDatabase::SetGroupAddressLevels");
+    Require(levels == 2 || levels == 3, "group addresses have 2 or 3 levels");
     {
         TSqlTransaction tx(*FSql, TSqlTransaction::Write);
         SetBusToolValue("group_address_levels", std::to_string(levels));

@@ -259,6 +259,8 @@ public:
     bool SetMemoryImage(int32_t deviceId, const std::vector<unsigned char> &image);
     // Takes the device off the bus; false when it was not on it.
     bool RemoveMemoryImage(int32_t deviceId);
+    // The three below throw when the stored image is not kMemorySize bytes (another program
+    // may have written the file): never a part of an image or a write beyond it.
     // The whole image; none when the device is not on the bus.
     std::optional<std::vector<unsigned char>> MemoryImage(int32_t deviceId);
     // count bytes from first (first + count <= kMemorySize); none when the device is not on
@@ -278,7 +280,8 @@ public:
     void SetProfileValue(const std::string &module, const std::string &section,
                          const std::string &key, const std::string &value);
 
-    // --- The bus tool's own data.
+    // --- The bus tool's own data. A stored number outside its range (a version part beyond
+    // 16 bits, group address levels other than 2 or 3) throws.
     TBusToolInfo BusToolInfo();
     void SetBusToolVersion(uint16_t major, uint16_t minor, uint16_t release, uint16_t build);
     void SetBusToolDirectory(const std::filesystem::path &directory);

@@ -4,6 +4,17 @@
 
 #include "platform/log/Log.h"
 
+namespace {
+// The project file is outside input: an image of another size is refused where it is read.
+void CheckImageSize(int32_t deviceId, size_t size) {
+    LOG_FKT("CheckImageSize");
+    if (size != TProjectDatabase::kMemorySize)
+        throw EProjectDatabase("the memory image of device " + std::to_string(deviceId) +
+                               " holds " + std::to_string(size) + " bytes, not " +
+                               std::to_string(TProjectDatabase::kMemorySize));
+}
+} // namespace
+
 bool TProjectDatabase::SetMemoryImage(int32_t deviceId, const std::vector<unsigned char> &image) {
     LOG_FKT("TProjectDatabase::SetMemoryImage");
     if (image.size() != kMemorySize)
@@ -36,7 +47,9 @@ std::optional<std::vector<unsigned char>> TProjectDatabase::MemoryImage(int32_t 
     TSqlStatement st(*FSql, "SELECT data FROM memory_images WHERE device_id = ?");
     if (!st.Bind(1, deviceId).Step())
         return std::nullopt;
-    return st.Blob(0);
+    std::vector<unsigned char> image = st.Blob(0);
+    CheckImageSize(deviceId, image.size());
+    return image;
 }
 
 std::optional<std::vector<unsigned char>>
@@ -44,9 +57,12 @@ TProjectDatabase::ReadMemory(int32_t deviceId, uint16_t first, size_t count) {
     LOG_FKT("TProjectDatabase::ReadMemory");
     if (first + count > kMemorySize)
         throw EProjectDatabase("memory read beyond the address space");
-    TSqlStatement st(*FSql, "SELECT substr(data, ?, ?) FROM memory_images WHERE device_id = ?");
+    TSqlStatement st(*FSql, "SELECT substr(CAST(data AS BLOB), ?, ?), length(CAST(data AS BLOB)) "
+                            "FROM memory_images "
+                            "WHERE device_id = ?");
     if (!st.Bind(1, first + 1).Bind(2, static_cast<int64_t>(count)).Bind(3, deviceId).Step())
         return std::nullopt;
+    CheckImageSize(deviceId, static_cast<size_t>(st.Int(1)));
     return st.Blob(0);
 }
 
@@ -60,6 +76,7 @@ bool TProjectDatabase::WriteMemory(int32_t deviceId, uint16_t first, const unsig
     if (!st.Bind(1, deviceId).Step())
         return false;
     std::vector<unsigned char> image = st.Blob(0);
+    CheckImageSize(deviceId, image.size());
     for (size_t i = 0; i < count; ++i) {
         unsigned char &cell = image[first + i];
         cell = static_cast<unsigned char>((cell & ~mask[i]) | (data[i] & mask[i]));
@@ -88,7 +105,7 @@ std::optional<int32_t> TProjectDatabase::ConnectedDevice() {
     TSqlStatement st(*FSql, "SELECT device_id FROM bus_connection");
     if (!st.Step())
         return std::nullopt;
-    return static_cast<int32_t>(st.Int(0));
+    return st.Int32(0);
 }
 
 void TProjectDatabase::RestoreKeepingBus(TProjectSnapshot &snapshot) {
@@ -99,7 +116,7 @@ void TProjectDatabase::RestoreKeepingBus(TProjectSnapshot &snapshot) {
         TSqlTransaction tx(*FSql, TSqlTransaction::Read);
         TSqlStatement st(*FSql, "SELECT device_id, data FROM memory_images");
         while (st.Step())
-            images.emplace_back(static_cast<int32_t>(st.Int(0)), st.Blob(1));
+            images.emplace_back(st.Int32(0), st.Blob(1));
         failures = Failures();
         tx.Commit();
     }

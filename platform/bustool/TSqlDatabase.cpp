@@ -2,7 +2,9 @@
 
 #include "platform/log/Log.h"
 
+#include <limits>
 #include <sqlite3.h>
+#include <string>
 
 namespace {
 [[noreturn]] void Fail(sqlite3 *db, const std::string &what) {
@@ -11,7 +13,7 @@ namespace {
 } // namespace
 
 TSqlDatabase::TSqlDatabase(const std::filesystem::path &file, bool create, int busyTimeoutMs) {
-    LOG_FKT("TSqlDatabase::TSqlDatabase");
+    LOG_FKT_DETAIL("TSqlDatabase::TSqlDatabase");
     const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
     if (sqlite3_open_v2(file.c_str(), &FDb, flags, nullptr) != SQLITE_OK) {
         const std::string msg = file.string() + ": " + (FDb ? sqlite3_errmsg(FDb) : "no memory");
@@ -23,12 +25,12 @@ TSqlDatabase::TSqlDatabase(const std::filesystem::path &file, bool create, int b
 }
 
 TSqlDatabase::~TSqlDatabase() {
-    LOG_FKT("TSqlDatabase::~TSqlDatabase");
+    LOG_FKT_DETAIL("TSqlDatabase::~TSqlDatabase");
     sqlite3_close_v2(FDb);
 }
 
 void TSqlDatabase::Execute(std::string_view sql) {
-    LOG_FKT("TSqlDatabase::Execute");
+    LOG_FKT_DETAIL("TSqlDatabase::Execute");
     char *error = nullptr;
     if (sqlite3_exec(FDb, std::string(sql).c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
         const std::string msg = error ? error : sqlite3_errmsg(FDb);
@@ -38,7 +40,7 @@ void TSqlDatabase::Execute(std::string_view sql) {
 }
 
 int64_t TSqlDatabase::QueryInt(std::string_view sql) {
-    LOG_FKT("TSqlDatabase::QueryInt");
+    LOG_FKT_DETAIL("TSqlDatabase::QueryInt");
     TSqlStatement st(*this, sql);
     if (!st.Step())
         throw EProjectDatabase("no value: " + std::string(sql));
@@ -46,22 +48,25 @@ int64_t TSqlDatabase::QueryInt(std::string_view sql) {
 }
 
 int64_t TSqlDatabase::LastInsertId() const {
-    LOG_FKT("TSqlDatabase::LastInsertId");
-    return sqlite3_last_insert_rowid(FDb);
+    LOG_FKT_DETAIL("TSqlDatabase::LastInsertId");
+    const int64_t id = sqlite3_last_insert_rowid(FDb);
+    if (id < 1 || id > std::numeric_limits<int32_t>::max())
+        throw EProjectDatabase("new id " + std::to_string(id) + " is beyond 32 bits");
+    return id;
 }
 
 int TSqlDatabase::Changes() const {
-    LOG_FKT("TSqlDatabase::Changes");
+    LOG_FKT_DETAIL("TSqlDatabase::Changes");
     return sqlite3_changes(FDb);
 }
 
 bool TSqlDatabase::InTransaction() const {
-    LOG_FKT("TSqlDatabase::InTransaction");
+    LOG_FKT_DETAIL("TSqlDatabase::InTransaction");
     return sqlite3_get_autocommit(FDb) == 0;
 }
 
 void TSqlDatabase::CopyTo(TSqlDatabase &target) {
-    LOG_FKT("TSqlDatabase::CopyTo");
+    LOG_FKT_DETAIL("TSqlDatabase::CopyTo");
     sqlite3_backup *backup = sqlite3_backup_init(target.FDb, "main", FDb, "main");
     if (!backup)
         Fail(target.FDb, "copy");
@@ -72,26 +77,26 @@ void TSqlDatabase::CopyTo(TSqlDatabase &target) {
 }
 
 TSqlStatement::TSqlStatement(TSqlDatabase &db, std::string_view sql) : FDb(db) {
-    LOG_FKT("TSqlStatement::TSqlStatement");
+    LOG_FKT_DETAIL("TSqlStatement::TSqlStatement");
     if (sqlite3_prepare_v2(db.Handle(), sql.data(), static_cast<int>(sql.size()), &FStmt,
                            nullptr) != SQLITE_OK)
         Fail(db.Handle(), "prepare");
 }
 
 TSqlStatement::~TSqlStatement() {
-    LOG_FKT("TSqlStatement::~TSqlStatement");
+    LOG_FKT_DETAIL("TSqlStatement::~TSqlStatement");
     sqlite3_finalize(FStmt);
 }
 
 TSqlStatement &TSqlStatement::Bind(int index, int64_t value) {
-    LOG_FKT("TSqlStatement::Bind");
+    LOG_FKT_DETAIL("TSqlStatement::Bind");
     if (sqlite3_bind_int64(FStmt, index, value) != SQLITE_OK)
         Fail(FDb.Handle(), "bind");
     return *this;
 }
 
 TSqlStatement &TSqlStatement::Bind(int index, const std::string &text) {
-    LOG_FKT("TSqlStatement::Bind");
+    LOG_FKT_DETAIL("TSqlStatement::Bind");
     if (sqlite3_bind_text(FStmt, index, text.data(), static_cast<int>(text.size()),
                           SQLITE_TRANSIENT) != SQLITE_OK)
         Fail(FDb.Handle(), "bind");
@@ -99,7 +104,7 @@ TSqlStatement &TSqlStatement::Bind(int index, const std::string &text) {
 }
 
 TSqlStatement &TSqlStatement::BindBlob(int index, const void *data, size_t size) {
-    LOG_FKT("TSqlStatement::BindBlob");
+    LOG_FKT_DETAIL("TSqlStatement::BindBlob");
     // A zero-length blob is still a blob, not NULL: an empty data block exists.
     const int rc = size == 0 ? sqlite3_bind_zeroblob(FStmt, index, 0)
                              : sqlite3_bind_blob64(FStmt, index, data, size, SQLITE_TRANSIENT);
@@ -109,14 +114,14 @@ TSqlStatement &TSqlStatement::BindBlob(int index, const void *data, size_t size)
 }
 
 TSqlStatement &TSqlStatement::BindNull(int index) {
-    LOG_FKT("TSqlStatement::BindNull");
+    LOG_FKT_DETAIL("TSqlStatement::BindNull");
     if (sqlite3_bind_null(FStmt, index) != SQLITE_OK)
         Fail(FDb.Handle(), "bind");
     return *this;
 }
 
 bool TSqlStatement::Step() {
-    LOG_FKT("TSqlStatement::Step");
+    LOG_FKT_DETAIL("TSqlStatement::Step");
     const int rc = sqlite3_step(FStmt);
     if (rc == SQLITE_ROW)
         return true;
@@ -126,28 +131,52 @@ bool TSqlStatement::Step() {
 }
 
 void TSqlStatement::Run() {
-    LOG_FKT("TSqlStatement::Run");
+    LOG_FKT_DETAIL("TSqlStatement::Run");
     while (Step()) {
     }
 }
 
 void TSqlStatement::Reset() {
-    LOG_FKT("TSqlStatement::Reset");
+    LOG_FKT_DETAIL("TSqlStatement::Reset");
     sqlite3_reset(FStmt);
 }
 
 int64_t TSqlStatement::Int(int column) const {
-    LOG_FKT("TSqlStatement::Int");
+    LOG_FKT_DETAIL("TSqlStatement::Int");
     return sqlite3_column_int64(FStmt, column);
 }
 
+int32_t TSqlStatement::Int32(int column) const {
+    LOG_FKT_DETAIL("TSqlStatement::Int32");
+    const int64_t v = Int(column);
+    if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max())
+        throw EProjectDatabase("stored value " + std::to_string(v) + " of column " +
+                               ColumnName(column) + " is beyond 32 bits");
+    return static_cast<int32_t>(v);
+}
+
+int32_t TSqlStatement::Id(int column) const {
+    LOG_FKT_DETAIL("TSqlStatement::Id");
+    const int64_t v = Int(column);
+    if (v < 1 || v > std::numeric_limits<int32_t>::max())
+        throw EProjectDatabase("stored id " + std::to_string(v) + " of column " +
+                               ColumnName(column) + " is not 1 to 2147483647");
+    return static_cast<int32_t>(v);
+}
+
+std::string TSqlStatement::ColumnName(int column) const {
+    LOG_FKT_DETAIL("TSqlStatement::ColumnName");
+    const char *name = sqlite3_column_name(FStmt, column);
+    return name ? name : std::to_string(column);
+}
+
 bool TSqlStatement::IsNull(int column) const {
-    LOG_FKT("TSqlStatement::IsNull");
+    LOG_FKT_DETAIL("TSqlStatement::IsNull");
     return sqlite3_column_type(FStmt, column) == SQLITE_NULL;
 }
 
 std::string TSqlStatement::Text(int column) const {
-    LOG_FKT("TSqlStatement::Text");
+    LOG_FKT_DETAIL("TSqlStatement::Text");
     const auto *p = sqlite3_column_text(FStmt, column);
     return p ? std::string(reinterpret_cast<const char *>(p),
                            static_cast<size_t>(sqlite3_column_bytes(FStmt, column)))
@@ -155,7 +184,7 @@ std::string TSqlStatement::Text(int column) const {
 }
 
 std::vector<unsigned char> TSqlStatement::Blob(int column) const {
-    LOG_FKT("TSqlStatement::Blob");
+    LOG_FKT_DETAIL("TSqlStatement::Blob");
     const auto *p = static_cast<const unsigned char *>(sqlite3_column_blob(FStmt, column));
     const int n = sqlite3_column_bytes(FStmt, column);
     return p ? std::vector<unsigned char>(p, p + n) : std::vector<unsigned char>();
@@ -163,7 +192,7 @@ std::vector<unsigned char> TSqlStatement::Blob(int column) const {
 
 TSqlTransaction::TSqlTransaction(TSqlDatabase &db, TKind kind)
     : FDb(db), FNested(db.InTransaction()) {
-    LOG_FKT("TSqlTransaction::TSqlTransaction");
+    LOG_FKT_DETAIL("TSqlTransaction::TSqlTransaction");
     if (FNested)
         FDb.Execute("SAVEPOINT nested");
     else
@@ -171,7 +200,7 @@ TSqlTransaction::TSqlTransaction(TSqlDatabase &db, TKind kind)
 }
 
 TSqlTransaction::~TSqlTransaction() {
-    LOG_FKT("TSqlTransaction::~TSqlTransaction");
+    LOG_FKT_DETAIL("TSqlTransaction::~TSqlTransaction");
     if (!FOpen)
         return;
     const char *rollback = FNested ? "ROLLBACK TO nested; RELEASE nested" : "ROLLBACK";
@@ -179,7 +208,7 @@ TSqlTransaction::~TSqlTransaction() {
 }
 
 void TSqlTransaction::Commit() {
-    LOG_FKT("TSqlTransaction::Commit");
+    LOG_FKT_DETAIL("TSqlTransaction::Commit");
     FDb.Execute(FNested ? "RELEASE nested" : "COMMIT");
     FOpen = false;
 }

@@ -35,6 +35,8 @@ public:
     void Execute(std::string_view sql);
     // The first column of the first row of a one-value query (PRAGMA, COUNT).
     int64_t QueryInt(std::string_view sql);
+    // The id of the row just inserted. Ids are the 32-bit fields of the bus tool's records:
+    // one beyond them throws, so that the transaction of the insert is rolled back.
     int64_t LastInsertId() const;
     int Changes() const;
     // True while a transaction is open on this connection.
@@ -44,7 +46,7 @@ public:
     // is busy beyond its busy time-out.
     void CopyTo(TSqlDatabase &target);
     sqlite3 *Handle() const {
-        LOG_FKT("TSqlDatabase::Handle");
+        LOG_FKT_DETAIL("TSqlDatabase::Handle");
         return FDb;
     }
 
@@ -63,7 +65,7 @@ public:
     TSqlStatement &Bind(int index, int64_t value);
     TSqlStatement &Bind(int index, const std::string &text);
     TSqlStatement &Bind(int index, const char *text) {
-        LOG_FKT("TSqlStatement::Bind");
+        LOG_FKT_DETAIL("TSqlStatement::Bind");
         return Bind(index, std::string(text));
     }
     TSqlStatement &BindBlob(int index, const void *data, size_t size);
@@ -76,11 +78,17 @@ public:
     void Reset();
 
     int64_t Int(int column) const;
+    // A value of a 32-bit record field; one outside that range throws EProjectDatabase.
+    int32_t Int32(int column) const;
+    // An id: 1 .. 2^31 - 1, the range of the records' id fields; else EProjectDatabase.
+    int32_t Id(int column) const;
     bool IsNull(int column) const;
     std::string Text(int column) const;
     std::vector<unsigned char> Blob(int column) const;
 
 private:
+    std::string ColumnName(int column) const;
+
     TSqlDatabase &FDb;
     sqlite3_stmt *FStmt = nullptr;
 };

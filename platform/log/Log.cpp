@@ -23,11 +23,11 @@ bool InitLogFkt(const std::string &path, int priority, int enabledMask, bool wit
     kimlog::g_priority = priority;
     g_mask = enabledMask;
     g_withTime = withTime;
-    kimlog::g_active = (priority & enabledMask) != 0;
+    kimlog::g_active = ((priority | LOG_FKT_DETAIL_LEVEL) & enabledMask) != 0;
     return true;
 }
 
-void LogFktStart(const char *name, int level, const char *file, int line) {
+void LogFktStart(const char *name, int level, std::string_view unit, int line) {
     if (!g_file || (level & g_mask) == 0)
         return;
     if (g_withTime) {
@@ -40,7 +40,8 @@ void LogFktStart(const char *name, int level, const char *file, int line) {
             duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
         std::fprintf(g_file, "%02d:%02d:%02d.%03ld ", tm.tm_hour, tm.tm_min, tm.tm_sec, ms);
     }
-    std::fprintf(g_file, "%s\t%d\t%s:%d\n", name, level, file, line);
+    std::fprintf(g_file, "%s\t%d\t%.*s:%d\n", name, level, static_cast<int>(unit.size()),
+                 unit.data(), line);
     // The trace matters most when the program dies next: keep nothing in the buffer.
     std::fflush(g_file);
 }

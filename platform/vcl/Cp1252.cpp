@@ -97,3 +97,23 @@ AnsiString Utf8ToAnsi(std::string_view utf8) {
     }
     return out;
 }
+
+char LowerCp1252(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+        return static_cast<char>(b + 0x20);
+    if (b == 0x8A || b == 0x8C || b == 0x8E)
+        return static_cast<char>(b + 0x10);
+    if (b == 0x9F)
+        return static_cast<char>(0xFF);
+    return c;
+}
+
+bool SameTextCp1252(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (LowerCp1252(a[i]) != LowerCp1252(b[i]))
+            return false;
+    return true;
+}

@@ -1,5 +1,6 @@
 #include "platform/vcl/TStringList.h"
 
+#include "platform/vcl/Cp1252.h"
 #include "platform/vcl/Streams.h"
 #include "platform/vcl/TextLines.h"
 
@@ -12,21 +13,6 @@ namespace {
 inline bool IsBlank(char c) {
     const auto b = static_cast<unsigned char>(c);
     return b >= 0x01 && b <= 0x20;
-}
-
-bool SameTextAscii(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<char>(y - 'A' + 'a');
-        if (x != y)
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -76,6 +62,9 @@ void TStringList::AppendCommaItem(AnsiString &out, std::string_view item) {
 }
 
 AnsiString TStringList::CommaText() const {
+    // A lone empty item written as nothing would read back as no item at all.
+    if (FItems.size() == 1 && FItems.front().empty())
+        return "\"\"";
     AnsiString out;
     for (size_t i = 0; i < FItems.size(); ++i) {
         if (i)
@@ -157,7 +146,7 @@ int TStringList::IndexOfName(std::string_view name) const {
     for (int i = 0; i < Count(); ++i) {
         const AnsiString &s = FItems[static_cast<size_t>(i)];
         const size_t eq = s.find('=');
-        if (eq != AnsiString::npos && SameTextAscii(std::string_view(s).substr(0, eq), name))
+        if (eq != AnsiString::npos && SameTextCp1252(std::string_view(s).substr(0, eq), name))
             return i;
     }
     return -1;

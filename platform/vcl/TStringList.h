@@ -25,7 +25,7 @@ public:
 
     // Comma text: items joined by single commas; an item holding a comma, a double quote or a
     // byte 0x01..0x20 is written in double quotes with inner quotes doubled, any other item
-    // (the empty one included) as it is.
+    // (the empty one included) as it is. A list of one empty item is written "\"\"".
     AnsiString CommaText() const;
     // Reads comma text: blanks (0x01..0x20) around items are skipped; a quoted item runs to
     // its closing quote (or the end); an unquoted one to the next comma or blank; a comma as
@@ -40,7 +40,8 @@ public:
     // Splits at CR LF, a lone CR or a lone LF; a zero byte ends the text.
     void SetText(std::string_view text);
 
-    // name=value access. Names compare case-insensitively (ASCII), as the library's did.
+    // name=value access. Names compare case-insensitively, Windows-1252 letters beyond ASCII
+    // included, as the library's did.
     AnsiString Names(int index) const;
     int IndexOfName(std::string_view name) const;
     AnsiString Values(std::string_view name) const;

@@ -2,12 +2,12 @@
 // lone CR or a lone LF, and a zero byte ends the text.
 #pragma once
 
-#include <cstring>
 #include <string_view>
 
 template <class F> void ForEachTextLine(std::string_view text, F &&onLine) {
-    if (const void *nul = std::memchr(text.data(), 0, text.size()))
-        text = text.substr(0, static_cast<size_t>(static_cast<const char *>(nul) - text.data()));
+    // find(), not memchr: an empty view may hold a null pointer.
+    if (const size_t nul = text.find('\0'); nul != std::string_view::npos)
+        text = text.substr(0, nul);
     size_t p = 0;
     const size_t n = text.size();
     while (p < n) {

@@ -1,5 +1,7 @@
 #include "platform/win/Profile.h"
 
+#include "platform/vcl/Cp1252.h"
+
 #include <algorithm>
 #include <cstring>
 #include <exception>
@@ -13,26 +15,38 @@
 
 namespace {
 
+// Blanks around names and values; vertical tab and form feed are blanks as well.
+constexpr std::string_view kBlanks = " \t\v\f";
+
 std::string_view Trim(std::string_view s) {
-    constexpr std::string_view kBlanks = " \t\r";
     const auto first = s.find_first_not_of(kBlanks);
     if (first == std::string_view::npos)
         return {};
     return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
 }
 
-char Fold(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+std::string_view TrimRight(std::string_view s) {
+    const auto last = s.find_last_not_of(kBlanks);
+    return s.substr(0, last == std::string_view::npos ? 0 : last + 1);
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return Fold(x) == Fold(y); });
+// A value in a matching pair of quotes is read without them.
+std::string_view Unquoted(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
 }
 
-// The file's lines without their "\n"; a "\r" before it stays part of the line, so that lines
-// that are not touched are written back byte for byte.
-using TLines = std::vector<std::string>;
+// One line of the file and the line end it had (CR LF, CR, LF, or none for a last line without
+// one), so that lines that are not touched are written back byte for byte.
+struct TLine {
+    std::string text;
+    std::string end;
+};
+using TLines = std::vector<TLine>;
+
+constexpr char kLineEnd[] = "\r\n"; // of every line this writes
 
 enum class TLoad { Read, Missing, Failed };
 
@@ -51,17 +65,25 @@ TLoad Load(const char *file, TLines &lines) {
     }
     std::string_view rest = content;
     while (!rest.empty()) {
-        const auto end = rest.find('\n');
-        lines.emplace_back(rest.substr(0, end));
-        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+        const auto at = rest.find_first_of("\r\n");
+        if (at == std::string_view::npos) {
+            lines.push_back({std::string(rest), {}});
+            break;
+        }
+        const size_t endSize = rest.compare(at, 2, "\r\n") == 0 ? 2 : 1;
+        lines.push_back({std::string(rest.substr(0, at)), std::string(rest.substr(at, endSize))});
+        rest.remove_prefix(at + endSize);
     }
     return TLoad::Read;
 }
 
+// A line that had no line end gets one when a line follows it now.
 bool Save(const char *file, const TLines &lines) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    for (const auto &line : lines)
-        out << line << '\n';
+    for (size_t i = 0; i < lines.size(); ++i) {
+        out << lines[i].text;
+        out << (lines[i].end.empty() && i + 1 < lines.size() ? kLineEnd : lines[i].end);
+    }
     out.close();
     return static_cast<bool>(out);
 }
@@ -77,10 +99,10 @@ std::optional<std::string_view> Heading(std::string_view line) {
 struct TEntry {
     std::string_view key;
     std::string_view value;
-    bool hasValue;
+    bool hasValue; // false: a line without '=', which the section read lists but is no key
 };
 
-// "Key=Value", or a bare key; blank lines, ";" comments and headings are no entries.
+// "Key=Value", or a line without '='; blank lines, ";" comments and headings are no entries.
 std::optional<TEntry> Entry(std::string_view line) {
     line = Trim(line);
     if (line.empty() || line.front() == ';' || line.front() == '[')
@@ -99,12 +121,13 @@ struct TRange {
 };
 
 std::optional<TRange> FindSection(const TLines &lines, std::string_view name) {
+    name = Trim(name);
     for (size_t i = 0; i < lines.size(); ++i) {
-        const auto heading = Heading(lines[i]);
-        if (!heading || !SameName(*heading, name))
+        const auto heading = Heading(lines[i].text);
+        if (!heading || !SameTextCp1252(*heading, name))
             continue;
         size_t last = i + 1;
-        while (last < lines.size() && !Heading(lines[last]))
+        while (last < lines.size() && !Heading(lines[last].text))
             ++last;
         return TRange{i + 1, last};
     }
@@ -112,9 +135,10 @@ std::optional<TRange> FindSection(const TLines &lines, std::string_view name) {
 }
 
 std::optional<size_t> FindKey(const TLines &lines, TRange range, std::string_view key) {
+    key = Trim(key);
     for (size_t i = range.first; i < range.last; ++i) {
-        const auto entry = Entry(lines[i]);
-        if (entry && SameName(entry->key, key))
+        const auto entry = Entry(lines[i].text);
+        if (entry && entry->hasValue && SameTextCp1252(entry->key, key))
             return i;
     }
     return std::nullopt;
@@ -130,7 +154,7 @@ std::optional<std::string> ReadValue(const char *section, const char *key, const
     const auto at = FindKey(lines, *range, key);
     if (!at)
         return std::nullopt;
-    return std::string(Entry(lines[*at])->value);
+    return std::string(Unquoted(Entry(lines[*at].text)->value));
 }
 
 int DigitValue(char c, int base) {
@@ -152,7 +176,8 @@ std::optional<int> ParseInt(std::string_view s) {
     if (!s.empty() && (s[0] == '-' || s[0] == '+'))
         ++i;
     int base = 10;
-    if (i + 2 < s.size() && s[i] == '0' && Fold(s[i + 1]) == 'x' && DigitValue(s[i + 2], 16) >= 0) {
+    if (i + 2 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X') &&
+        DigitValue(s[i + 2], 16) >= 0) {
         base = 16;
         i += 2;
     }
@@ -177,9 +202,9 @@ DWORD GetPrivateProfileString(const char *section, const char *key, const char *
         return 0;
     const auto value = ReadValue(section, key, file);
     const std::string_view text =
-        value ? std::string_view(*value) : std::string_view(defaultValue ? defaultValue : "");
+        value ? std::string_view(*value) : TrimRight(defaultValue ? defaultValue : "");
     const size_t n = std::min<size_t>(text.size(), size - 1);
-    std::memcpy(buffer, text.data(), n);
+    text.copy(buffer, n); // an empty text may have no bytes at all to copy from
     buffer[n] = '\0';
     return static_cast<DWORD>(n);
 }
@@ -198,22 +223,22 @@ BOOL WritePrivateProfileString(const char *section, const char *key, const char 
     TLines lines;
     if (Load(file, lines) == TLoad::Failed)
         return 0; // never overwrite a file that could not be read; a missing one is created
-    const auto lineOf = [value](std::string_view k) { return std::string(k) + "=" + value + "\r"; };
+    const auto lineOf = [value](std::string_view k) {
+        return TLine{std::string(k) + "=" + value, kLineEnd};
+    };
     if (const auto range = FindSection(lines, section)) {
         if (const auto at = FindKey(lines, *range, key)) {
-            lines[*at] = lineOf(Entry(lines[*at])->key); // the key keeps its spelling
+            lines[*at] = lineOf(Entry(lines[*at].text)->key); // the key keeps its spelling
         } else {
             size_t pos = range->first; // after the section's last entry, before its blank lines
             for (size_t i = range->first; i < range->last; ++i)
-                if (Entry(lines[i]))
+                if (Entry(lines[i].text))
                     pos = i + 1;
-            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(pos), lineOf(key));
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(pos), lineOf(Trim(key)));
         }
     } else {
-        if (!lines.empty() && !Trim(lines.back()).empty())
-            lines.emplace_back("\r");
-        lines.push_back("[" + std::string(section) + "]\r");
-        lines.push_back(lineOf(key));
+        lines.push_back({"[" + std::string(Trim(section)) + "]", kLineEnd});
+        lines.push_back(lineOf(Trim(key)));
     }
     return Save(file, lines) ? 1 : 0;
 }
@@ -226,7 +251,7 @@ DWORD GetPrivateProfileSection(const char *section, char *buffer, DWORD size, co
     if (section && file && Load(file, lines) == TLoad::Read) {
         if (const auto range = FindSection(lines, section)) {
             for (size_t i = range->first; i < range->last; ++i) {
-                const auto entry = Entry(lines[i]);
+                const auto entry = Entry(lines[i].text);
                 if (!entry)
                     continue;
                 list += entry->key;

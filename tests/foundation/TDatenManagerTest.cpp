@@ -313,6 +313,55 @@ TEST(StoreSave, StreamAndFileAreByteExact) {
     EXPECT_EQ(recs[1].Typ, 6124);
 }
 
+// Texts the record line cannot hold as they are: what is written is what loads, and the
+// records after them load too.
+struct TLineBreakCase {
+    const char *name;
+    AnsiString nameText;
+    AnsiString string5;
+    AnsiString nameBack;
+    AnsiString string5Back;
+};
+
+class StoreSaveText : public testing::TestWithParam<TLineBreakCase> {};
+
+TEST_P(StoreSaveText, RecordStaysOneLineAndTheNextLoads) {
+    const auto &c = GetParam();
+    TDatenStruktur first = Rec(1, c.nameText, 5);
+    first.String5 = c.string5;
+    auto s = StoreOf({});
+    s->Add(first);
+    s->Add(Rec(2, "next", 6));
+    TMemoryStream out;
+    s->SaveToStream(&out, nullptr, nullptr);
+    Store back(&out);
+    const auto recs = Walk(back);
+    ASSERT_EQ(recs.size(), 2u);
+    EXPECT_EQ(recs[0].Name, c.nameBack);
+    EXPECT_EQ(recs[0].String5, c.string5Back);
+    EXPECT_EQ(recs[0].Typ, 5);
+    EXPECT_EQ(recs[1].Name, "next");
+    EXPECT_EQ(recs[1].Typ, 6);
+}
+
+using namespace std::string_literals;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StoreSaveText,
+    testing::Values(TLineBreakCase{"lfInName", "A\nB", "", "A B", ""},
+                    TLineBreakCase{"crLfInName", "A\r\nB", "x", "A  B", "x"},
+                    TLineBreakCase{"lfThenHashInString5", "n", "a\n#", "n", "a #"},
+                    TLineBreakCase{"crAtEndOfString5", "n", "a\r", "n", "a "},
+                    TLineBreakCase{"nulInName", "A\0B"s, "", "A", ""},
+                    TLineBreakCase{"nulInString5", "n", "a\0b"s, "n", "a"},
+                    TLineBreakCase{"nameOnlyNul", "\0B"s, "", "\"\"", ""}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(StoreLoad, EmptyStreamGivesNoRecords) {
+    TMemoryStream empty;
+    Store s(&empty);
+    EXPECT_EQ(s.GetFirst(), nullptr);
+}
+
 TEST(StoreSave, ErrorsPassToTheCaller) {
     auto s = StoreOf({Rec(1, "a", 1)});
     EXPECT_THROW(s->SaveToFile("/nonexistent-dir/out.azx", nullptr, nullptr), EFCreateError);

@@ -188,7 +188,6 @@ TEST_F(RegIni, WritesKeepEverythingElse) {
                               "\r\n"
                               "[Tools]\r\n"
                               "ToolName0=Editor\r\n"
-                              "\r\n"
                               "[Debug]\r\n"
                               "ReadBlob=ReadBlob.txt\r\n");
 }
@@ -200,7 +199,7 @@ TEST_F(RegIni, WriteCreatesAMissingFileAndReadsBack) {
                                   static_cast<int32_t>(0x80000010u)));
     EXPECT_TRUE(FIni.WriteString(FFile, RegSecTools, RegKeyToolName, " "));
     EXPECT_EQ(ReadAll(FFile), "[Options]\r\nAutoSave=1\r\nColorGridCommmon=-2147483632\r\n"
-                              "\r\n[Tools]\r\nToolName= \r\n");
+                              "[Tools]\r\nToolName= \r\n");
 
     int32_t v = 0;
     EXPECT_TRUE(FIni.ReadInteger(FFile, RegSecOptions, RegKeyAutoSave, v, 0));
@@ -213,6 +212,17 @@ TEST_F(RegIni, WriteCreatesAMissingFileAndReadsBack) {
     EXPECT_EQ(s, "");
     EXPECT_TRUE(FIni.ValueExists(FFile, RegSecTools, RegKeyToolName));
     EXPECT_TRUE(FIni.ReadSection(FFile, RegSecTools));
+}
+
+TEST_F(RegIni, ALineWithoutEqualsIsNoKeyButAnEntryOfItsSection) {
+    WriteAll(FFile, "[Tools]\r\nToolName0\r\n");
+    EXPECT_FALSE(FIni.ValueExists(FFile, RegSecTools, "ToolName0"));
+    EXPECT_TRUE(FIni.ReadSection(FFile, RegSecTools));
+    AnsiString v;
+    EXPECT_TRUE(FIni.ReadString(FFile, RegSecTools, "ToolName0", v, "d"));
+    EXPECT_EQ(v, "d");
+    EXPECT_TRUE(FIni.WriteString(FFile, RegSecTools, "ToolName0", "Editor"));
+    EXPECT_EQ(ReadAll(FFile), "[Tools]\r\nToolName0\r\nToolName0=Editor\r\n");
 }
 
 TEST_F(RegIni, FailedWritesReportFalse) {
@@ -245,11 +255,24 @@ TEST(StringReplaceAll, ReplacesEveryOccurrence) {
         {"searches again from the start", "aab", "ab", "b", "b"},
         {"replacement containing the search: one pass", "a-a", "a", "aa", "aa-aa"},
         {"replacement equal to the search", "xyx", "x", "x", "xyx"},
+        {"occurrence made across the replacement", "aabb", "ab", "c", "acb"},
+        {"growing pair that ends", "aab", "ab", "bba", "bbbbaa"},
+        {"replacement makes the next to its left", "aaab", "ab", "b", "b"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(StringReplaceAll(c.text, c.oldText, c.newText), c.expected);
     }
+}
+
+TEST(StringReplaceAll, EndsWhereTheTextWouldGrowWithoutBound) {
+    // Each "ab" becomes "bba", which makes a new "ab" of every "a" before it: the text would
+    // double with each leading "a".
+    const AnsiString text = AnsiString(21, 'a') + "b";
+    const AnsiString result = StringReplaceAll(text, "ab", "bba");
+    EXPECT_LE(result.size(), kStringReplaceAllLimit + 2);
+    EXPECT_GT(result.size(), text.size());
+    EXPECT_EQ(result.find_first_not_of("ab"), AnsiString::npos);
 }
 
 } // namespace

@@ -36,6 +36,10 @@ std::vector<Parameter> Text(int id, const std::string &text) {
     return out;
 }
 
+// Where a write fetches the writer (1170) once more: the detector's text does.
+constexpr int kFetch = -1170;
+const std::vector<Parameter> Fetch{{kFetch, 0}};
+
 std::vector<Parameter> Plus(std::vector<Parameter> a, const std::vector<Parameter> &b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -73,10 +77,13 @@ TEST_P(WriteDataToDbTest, WritesItsParametersInOrderIntoTheProject) {
     EXPECT_TRUE(c.write(main, objects));
     Trace soll{"1170"};
     for (const auto &[id, wert] : c.expected)
-        soll.push_back(std::to_string(id) + "=" + std::to_string(wert));
+        soll.push_back(id == kFetch ? "1170" : std::to_string(id) + "=" + std::to_string(wert));
     EXPECT_EQ(main.Trace(), soll);
-    for (const auto &[id, wert] : c.expected)
-        EXPECT_EQ(project.Parameter(id), wert) << id;
+    for (const auto &[id, wert] : c.expected) {
+        if (id != kFetch) {
+            EXPECT_EQ(project.Parameter(id), wert) << id;
+        }
+    }
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
@@ -87,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Klassen, WriteDataToDbTest,
                                  [](TFakeMainWindow &main, auto &objects) {
                                      return Melder(main, objects, eMelderSb1, 1)->WriteDataToDb();
                                  },
-                                 Plus({{3010, 0x8009}}, Text(11011, "Neuer Eingang"))},
+                                 Plus(Plus({{3010, 0x8009}}, Fetch), Text(11011, "Neuer Eingang"))},
                              WriteCase{"Detector7",
                                        [](TFakeMainWindow &main, auto &objects) {
                                            TAzMelder *m = Melder(main, objects, eMelderSb2, 7);
@@ -102,31 +109,31 @@ INSTANTIATE_TEST_SUITE_P(Klassen, WriteDataToDbTest,
                                            main.ClearLog();
                                            return m->WriteDataToDb();
                                        },
-                                       Plus({{3070, 0x20D5}}, Text(11071, "Haustuer vorn!"))},
+                                       Plus(Plus({{3070, 0x20D5}}, Fetch), Text(11071, "Haustuer vorn!"))},
                              WriteCase{"Detector160",
                                        [](TFakeMainWindow &main, auto &objects) {
                                            return Melder(main, objects, eFeuermelder, 160)
                                                ->WriteDataToDb();
                                        },
-                                       Plus({{4600, 0x8029}}, Text(12601, "Neuer Eingang"))},
+                                       Plus(Plus({{4600, 0x8029}}, Fetch), Text(12601, "Neuer Eingang"))},
                              WriteCase{
                                  "WiredInputNumber0",
                                  [](TFakeMainWindow &main, auto &objects) {
                                      return Melder(main, objects, eVerdrahtet, 0)->WriteDataToDb();
                                  },
-                                 Plus({{4620, 0x8009}}, Text(12611, "Neuer Eingang"))},
+                                 Plus(Plus({{4620, 0x8009}}, Fetch), Text(12611, "Neuer Eingang"))},
                              WriteCase{"WiredInputNumber162",
                                        [](TFakeMainWindow &main, auto &objects) {
                                            return Melder(main, objects, eVerdrahtet, 162)
                                                ->WriteDataToDb();
                                        },
-                                       Plus({{4620, 0x8009}}, Text(12611, "Neuer Eingang"))},
+                                       Plus(Plus({{4620, 0x8009}}, Fetch), Text(12611, "Neuer Eingang"))},
                              WriteCase{"Detector7Cleared",
                                        [](TFakeMainWindow &main, auto &objects) {
                                            return Melder(main, objects, eMelderSb1, 7)
                                                ->ClearDbParameter();
                                        },
-                                       Plus({{3070, 0}}, Text(11071, ""))},
+                                       Plus(Plus({{3070, 0}}, Fetch), Text(11071, ""))},
                              WriteCase{"SabotageInput",
                                        [](TFakeMainWindow &main, auto &objects) {
                                            objects.push_back(std::make_unique<TAzSabotageKontakt>(
@@ -296,6 +303,31 @@ TEST(EditierbareTexteWriteDataToDb, TheWiredInputNumbered162LeavesTheEditableTex
     for (const auto &[id, wert] : Text(12621, "Sabotage"))
         EXPECT_EQ(project.Parameter(id), wert) << id;
     EXPECT_EQ(project.Parameter(4620), 0x8009);
+}
+
+// The classes with panel texts have the text operations under their own names.
+template <class T> void ExpectTextOperations(T &object, TFakeMainWindow &main, TTempProject &project) {
+    main.ClearLog();
+    EXPECT_TRUE(object.SetStringToDeviceParamData(19101, "abc"));
+    EXPECT_EQ(main.Trace(), (Trace{"1170", "19101=1633837824", "19102=0", "19103=0", "19104=0"}));
+    EXPECT_EQ(project.Parameter(19101), 0x61626300);
+    EXPECT_EQ(T::SwapDword(0x11223344u), 0x44332211u);
+    AnsiString text = "ABCDEFGHIJKLMNOP";
+    T::SetLengthTexte(text, 14);
+    EXPECT_EQ(text, "ABCDEFGHIJKLMN");
+    T::SetLengthTexte(text, 20);
+    EXPECT_EQ(text, "ABCDEFGHIJKLMN");
+}
+
+TEST(TextOperations, DetectorEditableTextsAndArmingAreaHaveThemUnderTheirNames) {
+    TFakeMainWindow main;
+    TTempProject &project = main.UseTemporaryProject();
+    TAzMelder melder(main.Handle(), 1, 2, "", 3);
+    ExpectTextOperations(melder, main, project);
+    TAzEditierbareTexte texte(main.Handle(), 1, 1, "", 6);
+    ExpectTextOperations(texte, main, project);
+    TAzScharfschaltBereich1 bereich(main.Handle(), 1, 2, "", 5);
+    ExpectTextOperations(static_cast<TAzScharfschaltBereich &>(bereich), main, project);
 }
 
 } // namespace

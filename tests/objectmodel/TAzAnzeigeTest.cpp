@@ -137,6 +137,34 @@ TEST(TAzAnzeigeStatic, TheNamesOfTheShownAreas) {
     EXPECT_EQ(TAzAnzeige::GetTextAnzeigeSsb(0xC0), "") << "bits above the six name nothing";
 }
 
+TEST(TAzAnzeigeStatic, EachBitAndEachArmingAreaHasItsTest) {
+    using A = TAzAnzeige;
+    bool (*const shows[])(int32_t) = {A::Anzeige_Ssb1, A::Anzeige_Ssb2, A::Anzeige_Ssb3,
+                                      A::Anzeige_Ssb4, A::Anzeige_Feuer, A::Anzeige_Ueberfall};
+    for (int bit = 0; bit < 6; ++bit)
+        for (int other = 0; other < 8; ++other) {
+            SCOPED_TRACE(::testing::Message() << "bit " << bit << ", mask bit " << other);
+            EXPECT_EQ(shows[bit](1 << other), bit == other);
+            EXPECT_EQ(shows[bit](~(1 << other)), bit != other);
+        }
+    bool (*const exists[])(uint32_t) = {A::Exist_SSB1, A::Exist_SSB2, A::Exist_SSB3,
+                                        A::Exist_SSB4};
+    struct TCase {
+        uint32_t variante;
+        bool area[4];
+    };
+    const TCase cases[] = {
+        {0x00000000u, {false, false, false, false}}, {0x01000000u, {true, false, false, false}},
+        {0x00FFFFFFu, {false, true, true, true}},    {0x00000100u, {false, false, true, false}},
+        {0x000000FFu, {false, false, false, true}},  {0x113344CCu, {true, true, true, true}},
+        {0x00010000u, {false, true, false, false}},
+    };
+    for (const auto &c : cases)
+        for (int n = 0; n < 4; ++n)
+            EXPECT_EQ(exists[n](c.variante), c.area[n])
+                << std::hex << c.variante << " arming area " << n + 1;
+}
+
 TEST_F(AnzeigeTest, ModifyAnzeigeSsbDropsTheMissingArmingAreasAndWritesTheRecord) {
     struct Case {
         uint32_t word;

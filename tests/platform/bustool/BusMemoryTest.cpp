@@ -2,12 +2,15 @@
 // limits, the demo panel's memory as the editor reads it, and injected failures.
 #include "TempProject.h"
 
+#include "platform/bustool/TEtsDeviceParam.h"
 #include "platform/bustool/TPanelMemory.h"
 #include "platform/win/System.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <tuple>
 
 namespace {
@@ -225,6 +228,58 @@ TEST_F(BusMemory, InjectedFailuresCountPerCall) {
     EXPECT_EQ(cdi.EibStopComm(), 5);
     EXPECT_EQ(Read(0x2000, 0x2000), TBytes({0})); // the failed stop left the connection
     EXPECT_TRUE(host.Failures().empty());
+}
+
+// The project file is outside input: a stored image of another size is an error of every
+// call that reads it, never a partial read or a write past the image.
+TEST_F(BusMemory, AStoredImageOfAnotherSizeIsAnError) {
+    // As another program may write it: without the file's own check of the size.
+    db.Sql().Execute("PRAGMA ignore_check_constraints = ON");
+    for (const int size : {0, 100, 0xFF00, 0x10001}) {
+        SCOPED_TRACE(size);
+        db.Sql().Execute("UPDATE memory_images SET data = zeroblob(" + std::to_string(size) +
+                         ") WHERE device_id = " + std::to_string(project.PanelId()));
+        ASSERT_EQ(Connect(panel), EIB_OK);
+        int code = EIB_OK;
+        EXPECT_TRUE(Read(0xFFF0, 0xFFFF, &code).empty());
+        EXPECT_EQ(code, EIB_ERR_FAILED);
+        Read(0, 9, &code);
+        EXPECT_EQ(code, EIB_ERR_FAILED);
+        EXPECT_EQ(cdi.LastFailure(), "EibReadMemBlock: the memory image of device " +
+                                         std::to_string(project.PanelId()) + " holds " +
+                                         std::to_string(size) + " bytes, not 65536");
+        EXPECT_EQ(Write(0xFFF0, TBytes(16, 0x5A), TBytes(16, 0xFF)), EIB_ERR_FAILED);
+        EXPECT_EQ(db.Sql().QueryInt("SELECT length(data) FROM memory_images WHERE device_id = " +
+                                    std::to_string(project.PanelId())),
+                  size)
+            << "the refused write changed the image";
+        EXPECT_THROW(db.MemoryImage(project.PanelId()), EProjectDatabase);
+    }
+}
+
+// A failure of the project file keeps its cause: in the trace and for the caller to print.
+TEST_F(BusMemory, TheCauseOfAFailureIsTracedAndKept) {
+    EXPECT_EQ(cdi.LastFailure(), "");
+    ASSERT_EQ(Connect(panel), EIB_OK);
+    db.Sql().Execute("DROP TABLE memory_images");
+    const auto trace = project.Dir() / "trace.log";
+    ASSERT_TRUE(InitLogFkt(trace.string(), LOG_FKT_LEVEL, LOG_FKT_LEVEL, false));
+    int code = EIB_OK;
+    Read(0, 0, &code);
+    CloseLogFkt();
+    EXPECT_EQ(code, EIB_ERR_FAILED);
+    EXPECT_NE(cdi.LastFailure().find("EibReadMemBlock: "), std::string::npos) << cdi.LastFailure();
+    EXPECT_NE(cdi.LastFailure().find("no such table: memory_images"), std::string::npos)
+        << cdi.LastFailure();
+    std::ifstream in(trace);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_NE(text.find("failed: " + cdi.LastFailure()), std::string::npos) << text;
+    // Another interface's failure: the last one is kept.
+    TEtsDeviceParam param(&cdi, project.PanelId());
+    db.Sql().Execute("DROP TABLE device_parameters");
+    EXPECT_EQ(param.SetDeviceParamData(30, 1), TEtsDeviceParam::kFailed);
+    EXPECT_NE(cdi.LastFailure().find("TEtsDeviceParam::SetDeviceParamData: "), std::string::npos)
+        << cdi.LastFailure();
 }
 
 TEST_F(BusMemory, AMonitorIsToldEveryCallWithItsAddressesAndAnswer) {

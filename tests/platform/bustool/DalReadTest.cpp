@@ -1,4 +1,5 @@
 // The read convention of the Dal operations, and what callers read at byte offsets.
+#include "Copied.h"
 #include "TempProject.h"
 
 #include "platform/bustool/TEtsDeviceParam.h"
@@ -36,7 +37,7 @@ protected:
         auto r = Record<DAL_DEVICE_OBJECT>();
         for (int mode = DAL_FIRST;
              cdi.DalGetDeviceObjectData(mode, -1, project.PanelId(), &r) == DAL_OK; mode = DAL_NEXT)
-            ids.push_back(r.deviceObjectId);
+            ids.push_back(Copied(r.deviceObjectId));
         return ids;
     }
 };
@@ -55,7 +56,7 @@ TEST_F(DalRead, EnumerationRunsInAscendingOrderAndEndsWithFour) {
     std::vector<int32_t> params;
     for (int mode = DAL_FIRST; cdi.DalGetDeviceParamData(mode, -1, project.PanelId(), &p) == 0;
          mode = DAL_NEXT)
-        params.push_back(p.parameterId);
+        params.push_back(Copied(p.parameterId));
     EXPECT_EQ(params.size(), PanelProductData().parameters.size());
     EXPECT_TRUE(std::is_sorted(params.begin(), params.end()));
     EXPECT_EQ(params.front(), 10);
@@ -95,7 +96,7 @@ TEST_F(DalRead, ARecordWithTheWrongSizeIsNotFilled) {
     auto device = Record<DAL_DEVICE>();
     device.size = 2434;
     EXPECT_EQ(cdi.DalGetDeviceData(3, project.PanelId(), -1, -1, -1, -1, &device), DAL_ERR);
-    EXPECT_EQ(device.deviceId, 0);
+    EXPECT_EQ(Copied(device.deviceId), 0);
 
     auto comm = Record<DAL_COMM_OBJECT>();
     comm.size = 0;
@@ -104,7 +105,7 @@ TEST_F(DalRead, ARecordWithTheWrongSizeIsNotFilled) {
     // The wrong size took the first record's place; the next read delivers the second.
     comm.size = sizeof comm;
     ASSERT_EQ(cdi.DalGetCommunicationObjectData(DAL_NEXT, -1, -1, -1, &comm), DAL_OK);
-    EXPECT_EQ(comm.number, 1);
+    EXPECT_EQ(Copied(comm.number), 1);
 }
 
 TEST_F(DalRead, TwoEnumerationsAtOnceAndAByIdReadInTheMiddle) {
@@ -116,9 +117,9 @@ TEST_F(DalRead, TwoEnumerationsAtOnceAndAByIdReadInTheMiddle) {
     int ro = cdi.DalGetDeviceObjectData(DAL_FIRST, -1, project.PanelId(), &o);
     int rp = cdi.DalGetDeviceParamData(DAL_FIRST, -1, project.PanelId(), &p);
     while (ro == DAL_OK) {
-        objects.push_back(o.deviceObjectId);
+        objects.push_back(Copied(o.deviceObjectId));
         if (rp == DAL_OK) {
-            params.push_back(p.parameterId);
+            params.push_back(Copied(p.parameterId));
             rp = cdi.DalGetDeviceParamData(DAL_NEXT, -1, -1, &p);
         }
         // Mode 3 reads of the same operation never move its cursor.
@@ -136,11 +137,11 @@ TEST_F(DalRead, TwoEnumerationsAtOnceAndAByIdReadInTheMiddle) {
 TEST_F(DalRead, ModeTwoAfterAnErrorMovesOn) {
     auto p = Record<DAL_DEVICE_PARAM>();
     ASSERT_EQ(cdi.DalGetDeviceParamData(DAL_FIRST, -1, project.PanelId(), &p), DAL_OK);
-    EXPECT_EQ(p.parameterId, 10);
+    EXPECT_EQ(Copied(p.parameterId), 10);
     project.Database().InjectFailure("DalGetDeviceParamData", 1);
     EXPECT_EQ(cdi.DalGetDeviceParamData(DAL_NEXT, -1, -1, &p), DAL_ERR);
     ASSERT_EQ(cdi.DalGetDeviceParamData(DAL_NEXT, -1, -1, &p), DAL_OK);
-    EXPECT_EQ(p.parameterId, 30); // 20 failed
+    EXPECT_EQ(Copied(p.parameterId), 30); // 20 failed
     project.Database().InjectFailure("DalGetDeviceParamData", 1, 7);
     EXPECT_EQ(cdi.DalGetDeviceParamData(DAL_BY_ID, 10, -1, &p), 7);
 }
@@ -164,10 +165,10 @@ TEST_F(DalRead, DeviceRecordCarriesIdAndTextsAtTheirBytes) {
     auto area = Record<DAL_AREA>();
     ASSERT_EQ(cdi.DalGetLineData(3, d.lineId, -1, &line), DAL_OK);
     ASSERT_EQ(cdi.DalGetAreaData(3, line.areaId, -1, &area), DAL_OK);
-    EXPECT_EQ(area.address, 1);
-    EXPECT_EQ(line.number, 1);
-    EXPECT_EQ(d.address, 2);
-    EXPECT_EQ(d.physicalAddress, 0x1102);
+    EXPECT_EQ(Copied(area.address), 1);
+    EXPECT_EQ(Copied(line.number), 1);
+    EXPECT_EQ(Copied(d.address), 2);
+    EXPECT_EQ(Copied(d.physicalAddress), 0x1102);
     auto pr = Record<DAL_PROJECT>();
     ASSERT_EQ(cdi.DalGetProjectData(3, d.projectId, &pr), DAL_OK);
     EXPECT_EQ(TextAt(pr, 18), "Testprojekt");
@@ -175,7 +176,7 @@ TEST_F(DalRead, DeviceRecordCarriesIdAndTextsAtTheirBytes) {
     // Enumerating devices by line finds both panels.
     std::vector<int32_t> devices;
     for (int mode = 1; cdi.DalGetDeviceData(mode, -1, d.lineId, -1, -1, -1, &d) == 0; mode = 2)
-        devices.push_back(d.deviceId);
+        devices.push_back(Copied(d.deviceId));
     EXPECT_EQ(devices, (std::vector<int32_t>{project.PanelId(), kitchen}));
 }
 
@@ -212,7 +213,7 @@ TEST_F(DalRead, CommunicationObjectTextsStartAtByteZero) {
     std::vector<int> numbers;
     for (int mode = 1; cdi.DalGetCommunicationObjectData(mode, -1, c.reference, -1, &c) == 0;
          mode = 2)
-        numbers.push_back(c.number);
+        numbers.push_back(Copied(c.number));
     EXPECT_EQ(numbers, (std::vector<int>{225, 226}));
 }
 
@@ -229,7 +230,7 @@ TEST_F(DalRead, TheDeviceIdParameterIsFoundByNameAndWrittenForTheCurrentDevice) 
     EXPECT_EQ(cdi.CoSetDeviceParameterValueLong(deviceParameterId, 4711, false, false), 1);
     EXPECT_EQ(project.Parameter(9999), 4711);
     ASSERT_EQ(cdi.DalGetDeviceParamData(3, 9999, -1, &p), DAL_OK); // current device
-    EXPECT_EQ(p.value, 4711);
+    EXPECT_EQ(Copied(p.value), 4711);
 
     EXPECT_EQ(cdi.CoSetDeviceParameterValueLong(4621, 1, false, false), 0); // unknown id
     cdi.SetCurrentDevice(-1);
@@ -244,19 +245,19 @@ TEST_F(DalRead, ChangesOfAnotherConnectionShowInTheNextRead) {
     TProjectDatabase other(project.File());
     other.SetParameterValue(project.PanelId(), 20, 3, nullptr);
     ASSERT_EQ(cdi.DalGetDeviceParamData(DAL_NEXT, -1, -1, &p), DAL_OK);
-    EXPECT_EQ(p.parameterId, 20);
-    EXPECT_EQ(p.value, 3);
+    EXPECT_EQ(Copied(p.parameterId), 20);
+    EXPECT_EQ(Copied(p.value), 3);
 }
 
 TEST_F(DalRead, BusToolInfoAndModuleName) {
     tagETSINFO info{};
     ASSERT_TRUE(cdi.GetEtsInfo(info));
-    EXPECT_EQ(info.versionMajorMinor, 0x00010003u);
-    EXPECT_EQ(info.versionReleaseBuild, 29u);
+    EXPECT_EQ(Copied(info.versionMajorMinor), 0x00010003u);
+    EXPECT_EQ(Copied(info.versionReleaseBuild), 29u);
     EXPECT_EQ(std::filesystem::path(info.directory), std::filesystem::absolute(project.Dir()));
     project.Database().SetBusToolVersion(1, 2, 0, 101);
     ASSERT_TRUE(cdi.GetEtsInfo(info));
-    EXPECT_EQ(info.versionReleaseBuild, 101u);
+    EXPECT_EQ(Copied(info.versionReleaseBuild), 101u);
     project.Database().InjectFailure("GetEtsInfo", 1);
     EXPECT_FALSE(cdi.GetEtsInfo(info));
     EXPECT_EQ(cdi.GetModulName(), "083AZ160");

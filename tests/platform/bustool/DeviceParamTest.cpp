@@ -1,4 +1,5 @@
 // Device parameters and the communication objects their values switch.
+#include "Copied.h"
 #include "TempProject.h"
 
 #include "platform/bustool/TEtsDeviceParam.h"
@@ -6,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -20,7 +24,7 @@ std::string TextAt(const tagDAL_OBJECT_INFO &info, size_t offset) {
 std::vector<int> Numbers(const std::vector<tagDAL_OBJECT_INFO> &objects) {
     std::vector<int> n;
     for (const auto &o : objects)
-        n.push_back(o.number);
+        n.push_back(Copied(o.number));
     return n;
 }
 
@@ -82,8 +86,8 @@ TEST_F(DeviceParam, EntriesAreFilledAtTheirBytes) {
     c.size = sizeof c;
     ASSERT_EQ(project.Cdi().DalGetCommunicationObjectData(3, At<int32_t>(time, 224), -1, -1, &c),
               DAL_OK);
-    EXPECT_EQ(c.number, 223);
-    EXPECT_EQ(c.reference, At<int32_t>(time, 228));
+    EXPECT_EQ(Copied(c.number), 223);
+    EXPECT_EQ(Copied(c.reference), At<int32_t>(time, 228));
 
     // Names reach the list in Windows-1252.
     ASSERT_EQ(param.SetDeviceParamData(1660, 1, objects), TEtsDeviceParam::kDone);
@@ -134,7 +138,7 @@ TEST_F(DeviceParam, AnObjectSwitchedOffLosesItsLinks) {
     DAL_SUBGROUP g{};
     g.size = sizeof g;
     ASSERT_EQ(project.Cdi().DalGetSubgroupData(3, sub, &g, -1), DAL_OK);
-    EXPECT_EQ(g.type, -1); // untyped again
+    EXPECT_EQ(Copied(g.type), -1); // untyped again
 }
 
 TEST_F(DeviceParam, TheBusToolsParameterWriterSwitchesObjectsToo) {
@@ -160,6 +164,28 @@ TEST_F(DeviceParam, TwoPanelsKeepTheirOwnValues) {
     EXPECT_EQ(project.Parameter(10070), 0);
     EXPECT_TRUE(project.ActiveObjects().empty());
     EXPECT_EQ(project.Database().ActiveObjectNumbers(second), std::vector<int>{0});
+}
+
+// The trace of one parameter write: the entries of the interface and of the classes on it,
+// not one per SQL statement (those are details, which the default mask leaves out).
+TEST_F(DeviceParam, OneWriteIsAFewTraceLines) {
+    const auto path = project.Dir() / "trace.log";
+    ASSERT_TRUE(InitLogFkt(path.string(), LOG_FKT_LEVEL, LOG_FKT_LEVEL, false));
+    const int result = param.SetDeviceParamData(30, 1, objects);
+    CloseLogFkt();
+    ASSERT_EQ(result, TEtsDeviceParam::kDone);
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    std::ostringstream all;
+    for (const auto &l : lines)
+        all << l << "\n";
+    EXPECT_LE(lines.size(), 12u) << all.str();
+    EXPECT_EQ(all.str().find("TSql"), std::string::npos) << all.str();
+    EXPECT_NE(all.str().find("TEtsDeviceParam::SetDeviceParamData\t1024\tEtsDeviceParam:"),
+              std::string::npos)
+        << all.str();
 }
 
 } // namespace

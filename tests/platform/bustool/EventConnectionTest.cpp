@@ -237,4 +237,12 @@ TEST(EventProtocol, RepliesTravelAsOneLine) {
         EXPECT_THROW(DecodeReply(bad), EEtsProtocol) << bad;
 }
 
+TEST(EventProtocol, AFileNameWithALineBreakIsRefusedBothWays) {
+    for (const char *name : {"/a\rb.azp", "/a.azp\r", "/a\nb.azp"}) {
+        SCOPED_TRACE(name);
+        EXPECT_THROW(EncodeReply({TEtsReply::Answer, true, 0, 0, name}), EEtsProtocol);
+        EXPECT_THROW(DecodeReply(std::string("Answer 1 0 ") + name), EEtsProtocol);
+    }
+}
+
 } // namespace

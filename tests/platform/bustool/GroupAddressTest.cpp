@@ -1,4 +1,5 @@
 // The group-address tree: three levels, the two-level view, and creating addresses.
+#include "Copied.h"
 #include "TempProject.h"
 
 #include "platform/bustool/TEtsGruppenAdressen.h"
@@ -65,9 +66,9 @@ TEST_F(GroupAddresses, ThreeLevels) {
     ASSERT_EQ(cdi.DalGetSubgroupData(3, a, &sub, -1), DAL_OK);
     ASSERT_EQ(cdi.DalGetMiddlegroupData(3, sub.middleGroupId, -1, &middle), DAL_OK);
     ASSERT_EQ(cdi.DalGetMaingroupData(3, middle.mainGroupId, &main, -1), DAL_OK);
-    EXPECT_EQ(main.number * 2048 + middle.number * 256 + sub.number, sub.address);
-    EXPECT_EQ(sub.address, 0x0A03);
-    EXPECT_EQ(tree.FindSubGroup(a)->GetMiddleGroup()->GetGroupId(), middle.id);
+    EXPECT_EQ(main.number * 2048 + middle.number * 256 + sub.number, Copied(sub.address));
+    EXPECT_EQ(Copied(sub.address), 0x0A03);
+    EXPECT_EQ(tree.FindSubGroup(a)->GetMiddleGroup()->GetGroupId(), Copied(middle.id));
 }
 
 TEST_F(GroupAddresses, TwoLevelViewHasOneMiddleGroupPerMainGroup) {
@@ -133,7 +134,7 @@ TEST_F(GroupAddresses, CreateWithTwoLevels) {
     stored.size = sizeof stored;
     ASSERT_TRUE(tree.CreateGroupAddress(sub, 2, 0, 5, "x"));
     ASSERT_EQ(cdi.DalGetSubgroupData(3, sub->GetGroupId(), &stored, -1), DAL_OK);
-    EXPECT_EQ(stored.address, 2 * 2048 + 5);
+    EXPECT_EQ(Copied(stored.address), 2 * 2048 + 5);
 }
 
 TEST_F(GroupAddresses, WhatCannotBeCreated) {
@@ -158,6 +159,51 @@ TEST_F(GroupAddresses, WhatCannotBeCreated) {
     project.Database().InjectFailure("TEtsGruppenAdressen::Einlesen", 1);
     EXPECT_FALSE(tree.Einlesen(-1));
     EXPECT_EQ(tree.GetMainGroupFirst(), nullptr);
+}
+
+// Ids are the records' 32-bit fields: a project file whose ids go beyond them is refused, and
+// nothing is committed for an address that could not be made.
+TEST_F(GroupAddresses, IdsBeyondTheRecordFieldsAreRefused) {
+    TProjectDatabase &db = project.Database();
+    db.Sql().Execute("INSERT INTO address_groups(id, parent_id, level, number, name) "
+                     "VALUES(2147483647, NULL, 1, 9, 'last id')");
+    const size_t groups = db.GroupTree().size();
+    for (const bool threeLevel : {true, false}) {
+        SCOPED_TRACE(threeLevel);
+        TEtsGruppenAdressen tree(&cdi, -1);
+        tree.ThreeLevel = threeLevel;
+        ASSERT_TRUE(tree.Einlesen(-1));
+        TEtsSubGroup *sub = nullptr;
+        EXPECT_FALSE(tree.CreateGroupAddress(sub, 4, 1, 2, "no id left"));
+        EXPECT_EQ(sub, nullptr);
+        EXPECT_EQ(db.GroupTree().size(), groups) << "a failed create committed a group";
+    }
+    EXPECT_THROW(db.AddGroupAddress(4, 1, 2, "x"), EProjectDatabase);
+
+    // Stored ids beyond 32 bits, or below 1, are no ids of this tree.
+    for (const char *id : {"4294967297", "-2147483648", "0"}) {
+        SCOPED_TRACE(id);
+        db.Sql().Execute(std::string("UPDATE address_groups SET id = ") + id +
+                         " WHERE id = 2147483647");
+        TEtsGruppenAdressen tree(&cdi, -1);
+        tree.ThreeLevel = false;
+        EXPECT_FALSE(tree.Einlesen(-1));
+        EXPECT_EQ(tree.GetMainGroupFirst(), nullptr);
+        EXPECT_THROW(db.GroupTree(), EProjectDatabase);
+        if (std::string(id) == "4294967297") {
+            DAL_MAINGROUP main{};
+            main.size = sizeof main;
+            int rc = cdi.DalGetMaingroupData(DAL_FIRST, -1, &main, -1);
+            while (rc == DAL_OK)
+                rc = cdi.DalGetMaingroupData(DAL_NEXT, -1, &main, -1);
+            EXPECT_EQ(rc, DAL_ERR) << "the id beyond 32 bits is read as an error, not cut";
+            EXPECT_NE(cdi.LastFailure().find("beyond 32 bits"), std::string::npos)
+                << cdi.LastFailure();
+            EXPECT_EQ(cdi.DalGetMaingroupData(DAL_NEXT, -1, &main, -1), DAL_END)
+                << "the enumeration goes on after the row it could not read";
+        }
+        db.Sql().Execute(std::string("UPDATE address_groups SET id = 2147483647 WHERE id = ") + id);
+    }
 }
 
 } // namespace

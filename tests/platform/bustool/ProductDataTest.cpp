@@ -124,6 +124,13 @@ TEST(ProductDataText, ErrorsNameTheLine) {
         {"0 | 1 | 0 | 1 | O | F | 0 | C | 1 | 0 | 2 | 1 | chosen", "empty range"},
         {"0 | 1 | 0 | 1 | O | F | 0 | C | 1 | 0 | 1 | 1 | guessed", "origin"},
         {"0 | 0 | 0 | 1 | O | F | 0 | C | 1 | 0 | 1 | 1 | chosen", "count"},
+        // Families whose members overflow or that no 15-bit numbering holds: an error, at once.
+        {"0 | 99999999 | 0 | 1 | O | F | 0 | C | 1 | 0 | 1 | 1 | chosen", "more than 32768"},
+        {"0 | 32769 | 1 | 1 | O | F | 0 | C | - | 0 | 0 | 0 | chosen", "more than 32768"},
+        {"0 | 3 | 2147483647 | 1 | O | F | 0 | C | - | 0 | 0 | 0 | chosen", "object number"},
+        {"2147483647 | 1 | 0 | 1 | O | F | 0 | C | - | 0 | 0 | 0 | chosen", "object number"},
+        {"0 | 2 | 1 | 2147483647 | O%n | F | 0 | C | - | 0 | 0 | 0 | chosen", "n 2147483648"},
+        {"0 | 2 | 1 | 1 | O | F | 0 | C | 1 | 2147483647 | 1 | 1 | chosen", "parameter id"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.line);
@@ -135,6 +142,14 @@ TEST(ProductDataText, ErrorsNameTheLine) {
         }
     }
     EXPECT_THROW(ParseProductData("1 | 1\n"), EProductData); // no section
+    for (const char *family : {"0 | 99999999 | 0 | 1 | A | 0 | chosen",
+                               "2147483647 | 2 | 1 | 1 | A | 0 | chosen",
+                               "0 | 2 | 1 | 2147483647 | A%n | 0 | chosen"}) {
+        SCOPED_TRACE(family);
+        EXPECT_THROW(ParseProductData("[product]\nname | P | chosen\n[parameters]\n" +
+                                      std::string(family) + "\n"),
+                     EProductData);
+    }
     EXPECT_THROW(ParseProductData(head + "[parameters]\n1 | 1 | 0 | 1 | B | 0 | chosen\n"),
                  EProductData); // parameter id twice
     try {

@@ -1,4 +1,5 @@
 // The project file: recognising it, two connections at once, data blocks, injected failures.
+#include "Copied.h"
 #include "TempProject.h"
 
 #include "platform/bustool/TEtsDeviceParam.h"
@@ -192,7 +193,7 @@ TEST(ProjectFile, AddressesOfTheInstallationAreChecked) {
     DAL_DEVICE d{};
     d.size = sizeof d;
     ASSERT_EQ(project.Cdi().DalGetDeviceData(3, panel, -1, -1, -1, -1, &d), DAL_OK);
-    EXPECT_EQ(d.physicalAddress, 0x0FFF);
+    EXPECT_EQ(Copied(d.physicalAddress), 0x0FFF);
 
     // A device of another product: its objects are always there.
     TProductData actuator;
@@ -208,6 +209,40 @@ TEST(ProjectFile, AddressesOfTheInstallationAreChecked) {
     EXPECT_EQ(db.ActiveObjectNumbers(switching), std::vector<int>{0});
     ASSERT_EQ(project.Cdi().DalGetDeviceData(3, switching, -1, -1, -1, -1, &d), DAL_OK);
     EXPECT_STREQ(d.productText, "Schaltaktor 4fach");
+}
+
+// The bus tool's table is outside input: its numbers are read with their range, and a bad one
+// is the project's error (and a failed GetEtsInfo), never another exception or a wrapped value.
+TEST(ProjectFile, BusToolNumbersOutsideTheirRangeAreTheProjectsError) {
+    struct TCase {
+        const char *key;
+        const char *value;
+    };
+    for (const TCase c : {TCase{"major", "70000"}, TCase{"minor", "-1"}, TCase{"release", "x"},
+                          TCase{"build", ""}, TCase{"build", "1 "}, TCase{"major", "99999999999"},
+                          TCase{"group_address_levels", "4"},
+                          TCase{"group_address_levels", "three"}}) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.value);
+        TTempProject project(false);
+        TProjectDatabase &db = project.Database();
+        TSqlStatement(db.Sql(), "INSERT OR REPLACE INTO bus_tool(key, value) VALUES(?, ?)")
+            .Bind(1, c.key)
+            .Bind(2, c.value)
+            .Run();
+        try {
+            db.BusToolInfo();
+            ADD_FAILURE() << "read without an error";
+        } catch (const EProjectDatabase &e) {
+            EXPECT_NE(e.Message.find(c.key), std::string::npos) << e.Message;
+        } catch (const std::exception &e) {
+            ADD_FAILURE() << "not the project's error: " << e.what();
+        }
+        tagETSINFO info{};
+        EXPECT_FALSE(project.Cdi().GetEtsInfo(info));
+    }
+    TTempProject project(false);
+    EXPECT_THROW(project.Database().SetGroupAddressLevels(4), EProjectDatabase);
+    EXPECT_EQ(project.Database().BusToolInfo().groupAddressLevels, 3);
 }
 
 } // namespace

@@ -38,8 +38,7 @@ protected:
         return __LINE__ - 1;
     }
     std::string Entry(int line) const {
-        return "TFormMain::GetEtsRegData\t1024\t" + std::string(__FILE__) + ":" +
-               std::to_string(line) + "\n";
+        return "TFormMain::GetEtsRegData\t1024\tLogTest:" + std::to_string(line) + "\n";
     }
     std::string FPath;
 };
@@ -77,6 +76,48 @@ TEST_F(Log, MaskWithoutTheLevelKeepsItOff) {
     Enter();
     CloseLogFkt();
     EXPECT_EQ(Read(), "");
+}
+
+// One entry of a helper below the default level; answers the line of its LOG_FKT_DETAIL.
+int EnterDetail() {
+    LOG_FKT_DETAIL("TSqlStatement::Step");
+    return __LINE__ - 1;
+}
+
+TEST_F(Log, DetailsOnlyWhenTheMaskAsksForThem) {
+    ASSERT_TRUE(InitLogFkt(FPath, LOG_FKT_LEVEL, LOG_FKT_LEVEL, false));
+    EnterDetail();
+    const int line = Enter();
+    CloseLogFkt();
+    EXPECT_EQ(Read(), Entry(line)) << "the default mask leaves the details out";
+    fs::remove(FPath);
+    ASSERT_TRUE(InitLogFkt(FPath, LOG_FKT_LEVEL, -1, false));
+    const int detail = EnterDetail();
+    CloseLogFkt();
+    EXPECT_EQ(Read(), "TSqlStatement::Step\t512\tLogTest:" + std::to_string(detail) + "\n");
+    fs::remove(FPath);
+    ASSERT_TRUE(InitLogFkt(FPath, LOG_FKT_LEVEL, LOG_FKT_DETAIL_LEVEL, false));
+    EnterDetail();
+    Enter();
+    CloseLogFkt();
+    EXPECT_EQ(Read(), "TSqlStatement::Step\t512\tLogTest:" + std::to_string(detail) + "\n");
+}
+
+TEST(LogUnit, TheSourceUnitIsTheFilesNameWithoutPathExtensionOrClassPrefix) {
+    static_assert(kimlog::SourceUnit("/work/x/objectmodel/TAzMelder.cpp") == "AzMelder");
+    const std::pair<const char *, const char *> cases[] = {
+        {"objectmodel/TAzMelder.cpp", "AzMelder"},
+        {"/a/b/platform/bustool/TEts2Cdi.cpp", "Ets2Cdi"},
+        {"AzDeviceParam.cpp", "AzDeviceParam"},
+        {"foundation/TDatenManager.h", "DatenManager"},
+        {"platform/objectbase/E_Basis.cpp", "E_Basis"},
+        {"Tables.cpp", "Tables"},
+        {"C:\\src\\TAzSystem.cpp", "AzSystem"},
+        {"T.cpp", "T"},
+        {"noext", "noext"},
+    };
+    for (const auto &[file, unit] : cases)
+        EXPECT_EQ(kimlog::SourceUnit(file), unit) << file;
 }
 
 TEST_F(Log, EachEventAppendsToTheSameFile) {

@@ -52,6 +52,19 @@ TEST(CommaTextWrite, QuotesOnlyWhatNeedsIt) {
               "plain,,\"a,b\",\"q\"\"q\",\"sp ace\",\"tab\t\",\"\x01\",K\xFC" "che");
 }
 
+TEST(CommaTextWrite, OneEmptyItemIsTwoQuotesAndReadsBack) {
+    TStringList l;
+    l.Add("");
+    EXPECT_EQ(l.CommaText(), "\"\"");
+    TStringList back;
+    back.SetCommaText(l.CommaText());
+    ASSERT_EQ(back.Count(), 1);
+    EXPECT_EQ(back[0], "");
+    EXPECT_EQ(TStringList().CommaText(), "") << "no items: no text";
+    l.Add("");
+    EXPECT_EQ(l.CommaText(), ",");
+}
+
 TEST(CommaTextWrite, RoundTripsEveryByteButNul) {
     TStringList l;
     AnsiString all;
@@ -92,6 +105,21 @@ TEST(NameValue, CaseInsensitiveNamesAndRemoval) {
     l.SetValue("KEY", "");
     EXPECT_EQ(l.IndexOfName("key"), -1);
     EXPECT_EQ(l.Count(), 2);
+}
+
+TEST(NameValue, CaseInsensitiveBeyondAscii) {
+    TStringList l;
+    l.Add("\xC4=1");         // Ä
+    l.Add("\x8A\xDE\xC0=2"); // Š Þ À
+    l.Add("\xD7=3");         // ×, no letter
+    l.Add("\xDF=4");         // ß, no capital
+    l.Add("\x9F=5");         // Ÿ
+    EXPECT_EQ(l.Values("\xE4"), "1");
+    EXPECT_EQ(l.Values("\x9A\xFE\xE0"), "2");
+    EXPECT_EQ(l.IndexOfName("\xF7"), -1) << "the division sign is not the lower multiplication sign";
+    EXPECT_EQ(l.Values("\xDF"), "4");
+    EXPECT_EQ(l.Values("\xFF"), "5");
+    EXPECT_EQ(l.IndexOfName("\xC5"), -1);
 }
 
 } // namespace

@@ -87,8 +87,78 @@ TEST_F(Profile, WriteLeavesUntouchedLinesByteForByte) {
     Write("[Ets]\nEtsIniName = Ets20.ini\nmore text without equals\n[Other]\nKey=1");
     EXPECT_EQ(WritePrivateProfileString("ETS", "etsininame", "Ets30.ini", File()), 1);
     EXPECT_EQ(WritePrivateProfileString("Other", "New", "2", File()), 1);
-    EXPECT_EQ(Read(), "[Ets]\nEtsIniName=Ets30.ini\r\nmore text without equals\n[Other]\nKey=1\n"
+    EXPECT_EQ(Read(), "[Ets]\nEtsIniName=Ets30.ini\r\nmore text without equals\n[Other]\nKey=1\r\n"
                       "New=2\r\n");
+}
+
+TEST_F(Profile, EveryWrittenLineEndsInCrLfAndANewSectionFollowsDirectly) {
+    struct TCase {
+        const char *what;
+        const char *before;
+        const char *section;
+        const char *key;
+        const char *after;
+    };
+    const TCase cases[] = {
+        {"new section after a last line without line end", "[B]\r\nX=2", "C", "Y",
+         "[B]\r\nX=2\r\n[C]\r\nY=1\r\n"},
+        {"new section after a full line", "[B]\r\nX=2\r\n", "C", "Y",
+         "[B]\r\nX=2\r\n[C]\r\nY=1\r\n"},
+        {"new key after a last line without line end", "[B]\nX=2", "B", "Y",
+         "[B]\nX=2\r\nY=1\r\n"},
+        {"replaced last line without line end", "[B]\nX=2", "B", "X", "[B]\nX=1\r\n"},
+        {"untouched last line without line end stays so", "[B]\nX=2\n[C]\nZ=3", "B", "X",
+         "[B]\nX=1\r\n[C]\nZ=3"},
+        {"lone CR line ends are kept", "[B]\rX=2\rZ=3\r", "B", "X", "[B]\rX=1\r\nZ=3\r"},
+        {"blanks around the names asked for", "[A]\r\nK=0\r\n", " A ", " K ", "[A]\r\nK=1\r\n"},
+        {"a new section and key without their blanks", "", " A\t", "\vK ", "[A]\r\nK=1\r\n"},
+        {"a line without '=' is no key: a new line", "[A]\r\nK\r\n", "A", "K",
+         "[A]\r\nK\r\nK=1\r\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Write(c.before);
+        EXPECT_EQ(WritePrivateProfileString(c.section, c.key, "1", File()), 1);
+        EXPECT_EQ(Read(), c.after);
+    }
+}
+
+TEST_F(Profile, ReadsAsThePlatformDoes) {
+    Write("[A]\rQuoted=\"abc\"\rSingle='abc'\rMixed=\"abc'\rInner=a\"b\"c\rOne=\"\r"
+          "Empty=\"\"\rNum=\"42\"\r\vVt\f=\f x \v\rBare\r\xC4=1\r");
+    struct TCase {
+        const char *section;
+        const char *key;
+        const char *expected;
+    };
+    const TCase cases[] = {
+        {"A", "Quoted", "abc"},   {"A", "Single", "abc"},   {"A", "Mixed", "\"abc'"},
+        {"A", "Inner", "a\"b\"c"}, {"A", "One", "\""},      {"A", "Empty", ""},
+        {"A", "Vt", "x"},         {" A ", "\tQuoted ", "abc"}, {"A", "Bare", "def"},
+        {"A", "\xE4", "1"},       {"\xE4", "x", "def"},
+    };
+    char buf[16];
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.section) + "/" + c.key);
+        GetPrivateProfileString(c.section, c.key, "def", buf, sizeof buf, File());
+        EXPECT_EQ(std::string(buf), c.expected);
+    }
+    EXPECT_EQ(GetPrivateProfileInt("A", "Num", 0, File()), 42);
+    EXPECT_EQ(GetPrivateProfileInt("A", "Bare", 7, File()), 7);
+    // The cut applies to the unquoted value.
+    EXPECT_EQ(GetPrivateProfileString("A", "Quoted", "", buf, 3, File()), 2u);
+    EXPECT_EQ(std::string(buf), "ab");
+    // The section read still lists the line without '='.
+    char list[128];
+    const DWORD n = GetPrivateProfileSection("A", list, sizeof list, File());
+    EXPECT_NE(std::string(list, n).find(std::string("\0Bare\0", 6)), std::string::npos);
+}
+
+TEST_F(Profile, TheDefaultComesWithoutTrailingBlanks) {
+    char buf[16];
+    EXPECT_EQ(GetPrivateProfileString("A", "K", " d \t ", buf, sizeof buf, File()), 2u);
+    EXPECT_EQ(std::string(buf), " d");
+    EXPECT_EQ(GetPrivateProfileString("A", "K", "   ", buf, sizeof buf, File()), 0u);
 }
 
 TEST_F(Profile, FileThatCannotBeReadIsNeverOverwritten) {
