@@ -3,6 +3,7 @@
 // the panel texts of 14 bytes.
 #pragma once
 
+#include "platform/log/Log.h"
 #include "platform/recobase/TRecoBasisClass.h"
 #include "platform/recobase/TRecoObjectManagement.h"
 #include "reconstruction/TRecoFelder.h"
@@ -32,6 +33,7 @@ protected:
     bool LeseFelder(std::span<const RecoFeld::TFeld> felder, uint32_t k, TDatenStruktur &record,
                     const AnsiString &objekt);
     bool LeseFelder(std::span<const RecoFeld::TFeld> felder, uint32_t k, TDatenStruktur &record) {
+        LOG_FKT("TRecoAzBasis::LeseFelder");
         return LeseFelder(felder, k, record, FName);
     }
     bool BusObjekte(std::span<const RecoFeld::TBusObjekt> objekte, uint32_t k, int parent);
@@ -41,6 +43,7 @@ protected:
     // runs it and deletes it whatever its result.
     template <class T, class... Args>
     bool Unterobjekt(const AnsiString &name, int order, int parent, Args &&...args) {
+        LOG_FKT("TRecoAzBasis::Unterobjekt");
         const std::unique_ptr<TRecoBasisClass> objekt =
             std::make_unique<T>(FDaten1, FDaten2, FDatenbank, name, FErrors, FObjekte, order,
                                 parent, std::forward<Args>(args)...);
