@@ -5,8 +5,6 @@
 #include "assembler/Assembler.h"
 #include "platform/vcl/Streams.h"
 
-#include "RatioReporter.h"
-
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -104,16 +102,40 @@ BENCHMARK_CAPTURE(BM_SrecCat, intel, "-intel")
     ->Name("BM_SrecCatIntelBaseline")
     ->Unit(benchmark::kMicrosecond);
 
+// Keeps each benchmark's real time per iteration to print the ratios after the table.
+class TRatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &reports) override {
+        for (const Run &run : reports)
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                Times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(reports);
+    }
+    void Ratio(const char *what, const std::string &a, const std::string &b) const {
+        const auto x = Times.find(a), y = Times.find(b);
+        if (x == Times.end() || y == Times.end() || y->second <= 0)
+            return;
+        std::printf("%-44s %8.4f\n", what, x->second / y->second);
+    }
+    std::map<std::string, double> Times;
+};
+
 } // namespace
 
 int main(int argc, char **argv) {
-    return RunWithRatios(argc, argv, [](const TRatioReporter &r) {
-        r.Ratio("MakeS19 / hex loop (target <= 2)", "BM_MakeS19Stream", "BM_HexLoopBaseline");
-        r.Ratio("MakeIntelHex / hex loop (target <= 2)", "BM_MakeIntelHexStream",
-                "BM_HexLoopBaseline");
-        r.Ratio("MakeS19 / srec_cat -motorola (target < 1)", "BM_MakeS19Stream",
-                "BM_SrecCatMotorolaBaseline");
-        r.Ratio("MakeIntelHex / srec_cat -intel (target < 1)", "BM_MakeIntelHexStream",
-                "BM_SrecCatIntelBaseline");
-    });
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    TRatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nratios (real time; below 1 is faster than the baseline):\n");
+    reporter.Ratio("MakeS19 / hex loop (target <= 2)", "BM_MakeS19Stream", "BM_HexLoopBaseline");
+    reporter.Ratio("MakeIntelHex / hex loop (target <= 2)", "BM_MakeIntelHexStream",
+                   "BM_HexLoopBaseline");
+    reporter.Ratio("MakeS19 / srec_cat -motorola (target < 1)", "BM_MakeS19Stream",
+                   "BM_SrecCatMotorolaBaseline");
+    reporter.Ratio("MakeIntelHex / srec_cat -intel (target < 1)", "BM_MakeIntelHexStream",
+                   "BM_SrecCatIntelBaseline");
+    benchmark::Shutdown();
+    return 0;
 }

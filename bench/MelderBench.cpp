@@ -5,7 +5,7 @@
 //   baseline:  the same 156 parameters switched on in the bus tool with their bus objects under
 //              the same area (AddEtsObjectByDisplayOrder), without detector objects.
 #include "FakeDienste.h"
-#include "RatioReporter.h"
+#include "TRatioReporter.h"
 #include "deviceinstance/TDeviceInstanzAz.h"
 
 #include <benchmark/benchmark.h>
@@ -72,8 +72,7 @@ BENCHMARK(BM_MelderHinzufuegen)->Unit(benchmark::kMillisecond)->Iterations(5);
 } // namespace
 
 int main(int argc, char **argv) {
-    return RunWithRatios(argc, argv, [](const TRatioReporter &r) {
-        r.Ratio("156 detectors / their bus-tool work", "BM_MelderHinzufuegen/iterations:5",
-                "BM_BusToolBaseline/iterations:5");
-    });
+    return TRatioReporter::RunAll(
+        argc, argv,
+        {{"156 detectors / their bus-tool work", "BM_MelderHinzufuegen", "BM_BusToolBaseline", 0}});
 }
