@@ -2,7 +2,6 @@
 // configuration variant (made and removed when it changes), and the lookups that find objects
 // of the tree by type. Position ids, not the order of creation, fix the order the user sees.
 #include "deviceinstance/AzFabrik.h"
-#include "deviceinstance/AzFortschritt.h"
 #include "deviceinstance/TDeviceInstanzAz.h"
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/SprTexte.h"
@@ -17,6 +16,7 @@
 #include "objectmodel/TAzSystem.h"
 #include "objectmodel/TAzVerhaltenDurchUegR.h"
 #include "platform/busobjects/TEtsObjekt.h"
+#include "platform/dialogs/DlgProgressGuard.h"
 #include "platform/log/Log.h"
 #include "platform/objectbase/E_Basis.h"
 #include "platform/objectbase/TEibHandle.h"
@@ -267,15 +267,16 @@ bool TDeviceInstanzAz::CreateSicherungsBereich1(HWND window, TDataBasis *parent,
     if (typ < 6127 || typ > 6130)
         return false;
     const int n = typ - 6126;
-    TAzFortschritt fortschritt(!FErzeugen, SprText(11356),
-                               SprText(11354) + " " + std::to_string(n) + " " + SprText(11355), 5,
-                               MainHandle());
+    // No progress while the new device's tree is built.
+    TDlgProgressGuard fortschritt(SprText(11356),
+                                  SprText(11354) + " " + std::to_string(n) + " " + SprText(11355),
+                                  5, MainHandle(), !FErzeugen);
     bool ergebnis = false;
     TDataBasis *area = ErzeugeZeile(window, parent, tree, typ, ergebnis);
-    fortschritt.Schritt();
+    fortschritt.Next();
     if (area) {
         CreateAzMelder(window, area, tree, T_DB_EnumAzMelder::eMelderSb1 + n - 1);
-        fortschritt.Schritt();
+        fortschritt.Next();
     }
     return ergebnis;
 }

@@ -2,7 +2,6 @@
 // deletion are used again), making and deleting them one at a time or as the user adds several,
 // the status bar's counts, the lists of the arming areas (sabotage inputs, switching-device
 // addresses) and the group addresses that detectors use.
-#include "deviceinstance/AzFortschritt.h"
 #include "deviceinstance/TDeviceDialoge.h"
 #include "deviceinstance/TDeviceInstanzAz.h"
 #include "deviceinstance/TFlagFuerEinenAufruf.h"
@@ -13,6 +12,7 @@
 #include "objectmodel/TAzSystem.h"
 #include "platform/busobjects/TEtsObjekt.h"
 #include "platform/busobjects/TVumaGrpAdr.h"
+#include "platform/dialogs/DlgProgressGuard.h"
 #include "platform/log/Log.h"
 #include "platform/objectbase/MainWindowMessages.h"
 #include "platform/win/MessageBox.h"
@@ -188,9 +188,8 @@ bool TDeviceInstanzAz::DeleteAzMelder(TAzMelder *melder) {
     if (!melder)
         return false;
     const int n = melder->GetMelderNr();
-    TAzFortschritt fortschritt(true, SprText(11360),
-                               SprText(11361) + std::to_string(n) + " " + SprText(11359), 5,
-                               MainHandle());
+    TDlgProgressGuard fortschritt(
+        SprText(11360), SprText(11361) + std::to_string(n) + " " + SprText(11359), 5, MainHandle());
     const bool sabotage = melder->GetMelderArt() == TAzMelder::eSabotageSchalteinrichtung;
     const int bereich = melder->GetSicherungsBereichMelder();
     if (sabotage) {
@@ -203,14 +202,14 @@ bool TDeviceInstanzAz::DeleteAzMelder(TAzMelder *melder) {
             ssb->UnlinkMelderNrSaboSe(n);
         }
     }
-    fortschritt.Schritt();
+    fortschritt.Next();
     if (!melder->ModifyObject(0, MelderObjektNr(n), 0, true))
         return false;
     if (std::find(FMelderNrUsed.begin(), FMelderNrUsed.end(), n) != FMelderNrUsed.end())
         GibMelderNrFrei(n);
-    fortschritt.Schritt();
+    fortschritt.Next();
     melder->ClearDbParameter();
-    fortschritt.Schritt();
+    fortschritt.Next();
     Entferne(melder);
     --FAnzahlMelder;
     ModifyAzStatusleisteAnzahlMedler();
@@ -271,17 +270,16 @@ int TDeviceInstanzAz::MelderHinzufuegen() {
     }
     {
         TUpdateGuard update(FVerw);
-        TAzFortschritt fortschritt(true, SprText(11358),
-                                   std::to_string(count) + " " + SprText(11357), 2 * count,
-                                   MainHandle());
+        TDlgProgressGuard fortschritt(SprText(11358), std::to_string(count) + " " + SprText(11357),
+                                      2 * count, MainHandle());
         for (int i = 1; i <= count; ++i) {
-            fortschritt.Schritt();
+            fortschritt.Next();
             if (FMelderHinzufuegenAbbrechen)
                 break;
             FMain->ProcessMessages();
             if (!CreateAzMelder(MainHandle(), folder, true, *kind))
                 break;
-            fortschritt.Schritt();
+            fortschritt.Next();
             FMain->ProcessMessages();
         }
         fortschritt.Stop();
