@@ -5,6 +5,7 @@
 //   read-out: the whole read-out into an image file, against its 25 bare bus reads (target:
 //          within 1.5x).
 #include "TPanelImageFixture.h"
+#include "TRatioReporter.h"
 #include "TempProject.h"
 #include "platform/recobase/TRecoDataManagament.h"
 #include "platform/recobase/TRecoReadHexFile.h"
@@ -136,41 +137,11 @@ void BM_ReadOut(benchmark::State &state) {
 }
 BENCHMARK(BM_ReadOut)->Unit(benchmark::kMillisecond);
 
-// Keeps each run's time per iteration and prints the ratios at the end.
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        // With repetitions the median counts; a single run counts as it is.
-        for (const Run &run : runs)
-            if (run.aggregate_name.empty() || run.aggregate_name == "median")
-                FZeit[run.run_name.function_name] =
-                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        Ratio("image (ReadHexFile + readers / decode)", "BM_ImageReadHexFile", "BM_ImageBaseline",
-              3.0);
-        Ratio("read-out (whole / 25 bare reads)", "BM_ReadOut", "BM_ReadOutBaseline", 1.5);
-    }
-
-private:
-    void Ratio(const char *what, const std::string &measured, const std::string &baseline,
-               double target) {
-        if (!FZeit.count(measured) || !FZeit.count(baseline) || FZeit[baseline] <= 0)
-            return;
-        const double ratio = FZeit[measured] / FZeit[baseline];
-        std::printf("ratio %s: %.2fx (target within %.1fx)\n", what, ratio, target);
-    }
-    std::map<std::string, double> FZeit;
-};
-
 } // namespace
 
 int main(int argc, char **argv) {
-    benchmark::Initialize(&argc, argv);
-    TRatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return TRatioReporter::RunAll(
+        argc, argv,
+        {{"image (ReadHexFile + readers / decode)", "BM_ImageReadHexFile", "BM_ImageBaseline", 3.0},
+         {"read-out (whole / 25 bare reads)", "BM_ReadOut", "BM_ReadOutBaseline", 1.5}});
 }
