@@ -6,6 +6,8 @@
 
 #include "platform/busobjects/TObjektBasis.h"
 
+#include <cstdint>
+#include <list>
 #include <map>
 #include <vector>
 
@@ -23,4 +25,16 @@ public:
                            std::vector<TObjektBasis::RecGrpAdrId> &links,
                            const std::map<long, TVumaGrpAdrSub *> &offered,
                            TEtsGruppenAdressen *reader) = 0;
+    // The panel's configuration variant word (in; out on OK) with the panel description file.
+    virtual int DefinitionAlarmzentrale(uint32_t &variante, const AnsiString &descriptionFile) = 0;
+    // A switching device's physical address: its text and address (in; out on OK), the
+    // candidate addresses and those the arming area uses already.
+    virtual int SelPhysAdrSe(AnsiString &text, int32_t &physAdr, const std::list<int> &candidates,
+                             const std::list<int> &used) = 0;
+    // A display's area mask (in; out on OK) under the configuration variant, with the
+    // dialog's caption and label.
+    virtual int Anzeige(int32_t &mask, uint32_t variante, const AnsiString &caption,
+                        const AnsiString &label) = 0;
+    // How many detectors to add (out on OK), at most `maximum`, with the dialog's caption.
+    virtual int MelderHinzufuegen(int &count, int maximum, const AnsiString &caption) = 0;
 };

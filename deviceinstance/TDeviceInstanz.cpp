@@ -37,12 +37,7 @@ TDeviceInstanz::TDeviceInstanz(TFormMainDienste *main, const DAL_DEVICE *device,
     FDeviceId = FDevice.deviceId;
     FDeviceText = GetRecordText(FDevice.name);
 
-    AnsiString program;
-    if (FMain)
-        FMain->GetModuleName(program);
-    const size_t slash = program.rfind('/');
-    const AnsiString folder =
-        slash == AnsiString::npos ? AnsiString() : program.substr(0, slash + 1);
+    const AnsiString folder = ProgrammOrdner();
     const AnsiString id = std::to_string(FDeviceId);
     FAutoSaveDir = folder + kAz + "/AutoSave/";
     FAutoSaveFile = FAutoSaveDir + id + ".azs";
@@ -151,4 +146,13 @@ void TDeviceInstanz::DebugKopie(const char *switchKey, const char *fileKey) {
     std::error_code ec;
     if (!file.empty() && std::filesystem::is_regular_file(file, ec))
         FDatenStream->SaveToFile(file);
+}
+
+AnsiString TDeviceInstanz::ProgrammOrdner() const {
+    LOG_FKT("DeviceInstanz::ProgrammOrdner");
+    AnsiString program;
+    if (FMain)
+        FMain->GetModuleName(program);
+    const size_t slash = program.rfind('/');
+    return slash == AnsiString::npos ? AnsiString() : program.substr(0, slash + 1);
 }

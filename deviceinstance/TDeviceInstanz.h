@@ -277,6 +277,8 @@ public:
 
 protected:
     HWND MainHandle() const;
+    // The running program's folder, with its trailing slash (empty when unknown).
+    AnsiString ProgrammOrdner() const;
     // Copies the data stream into the file named by [Debug] fileKey when [Debug] switchKey is
     // set and that file exists.
     void DebugKopie(const char *switchKey, const char *fileKey);

@@ -27,22 +27,19 @@ TDeviceInstanzAz::TDeviceInstanzAz(TFormMainDienste *main, const DAL_DEVICE *dev
 
 TDeviceInstanzAz::~TDeviceInstanzAz() {
     LOG_FKT("DeviceInstanzAz::~TDeviceInstanzAz");
+    LeereListenUndFlaggen();
+}
+
+void TDeviceInstanzAz::LeereListenUndFlaggen() {
+    LOG_FKT("DeviceInstanzAz::LeereListenUndFlaggen");
     FMelderNrUsed.clear();
     FGrpAdrUsedFromMelder.clear();
     for (auto &list : FSaboMelder)
         list.clear();
     for (auto &list : FPhysAdrUsed)
         list.clear();
-}
-
-int TDeviceInstanzAz::CreateNewDevice(int) {
-    LOG_FKT("DeviceInstanzAz::CreateNewDevice");
-    return 0;
-}
-
-int TDeviceInstanzAz::UserDeviceMessage(int, RDeviceRequest *) {
-    LOG_FKT("DeviceInstanzAz::UserDeviceMessage");
-    return 0;
+    FQuittierungUeg.fill(false);
+    FAlarmierungUeg.fill(false);
 }
 
 int TDeviceInstanzAz::GetCopyData(TDataBasis *, TStringList *) {
@@ -65,11 +62,6 @@ int TDeviceInstanzAz::Reset(bool) {
     return 0;
 }
 
-bool TDeviceInstanzAz::DatenAbgleich(bool, bool) {
-    LOG_FKT("DeviceInstanzAz::DatenAbgleich");
-    return true;
-}
-
 int TDeviceInstanzAz::ImportAbgleichDB() {
     LOG_FKT("DeviceInstanzAz::ImportAbgleichDB");
     return 0;
@@ -83,44 +75,6 @@ int TDeviceInstanzAz::EreignisspeicherAuslesen() {
 int TDeviceInstanzAz::DownloadAzHwDateTime() {
     LOG_FKT("DeviceInstanzAz::DownloadAzHwDateTime");
     return 0;
-}
-
-int TDeviceInstanzAz::MelderHinzufuegen() {
-    LOG_FKT("DeviceInstanzAz::MelderHinzufuegen");
-    return 0;
-}
-
-bool TDeviceInstanzAz::MelderLoeschen() {
-    LOG_FKT("DeviceInstanzAz::MelderLoeschen");
-    return false;
-}
-
-std::list<int> *TDeviceInstanzAz::GetGrpAdrUsedFromMelder(std::list<int> &out) {
-    LOG_FKT("DeviceInstanzAz::GetGrpAdrUsedFromMelder");
-    return &out;
-}
-
-void TDeviceInstanzAz::ClearListGrpAdrUsedFromMelder() {
-    LOG_FKT("DeviceInstanzAz::ClearListGrpAdrUsedFromMelder");
-}
-
-void TDeviceInstanzAz::SortiereListGrpAdrUsedFromMelder() {
-    LOG_FKT("DeviceInstanzAz::SortiereListGrpAdrUsedFromMelder");
-}
-
-bool TDeviceInstanzAz::ClearMelderGrpAdrFromList(int) {
-    LOG_FKT("DeviceInstanzAz::ClearMelderGrpAdrFromList");
-    return false;
-}
-
-bool TDeviceInstanzAz::SetMelderGrpAdrToList(int) {
-    LOG_FKT("DeviceInstanzAz::SetMelderGrpAdrToList");
-    return false;
-}
-
-void TDeviceInstanzAz::SetMelderHinzufuegenAbbrechen() {
-    LOG_FKT("DeviceInstanzAz::SetMelderHinzufuegenAbbrechen");
-    FMelderHinzufuegenAbbrechen = true;
 }
 
 bool TDeviceInstanzAz::CheckObjektAlarmReset() {
@@ -141,11 +95,6 @@ bool TDeviceInstanzAz::CheckObjektMeldertest() {
 bool TDeviceInstanzAz::CheckObjekteScharfschaltEingang() {
     LOG_FKT("DeviceInstanzAz::CheckObjekteScharfschaltEingang");
     return false;
-}
-
-int TDeviceInstanzAz::CheckGrpAddrUsedFromMelder(AnsiString, int) {
-    LOG_FKT("DeviceInstanzAz::CheckGrpAddrUsedFromMelder");
-    return 0;
 }
 
 bool TDeviceInstanzAz::LinkToSubGroup(long subGroupId, int handle, bool inEts) {

@@ -1,22 +1,33 @@
 // The alarm panel's device instance: the panel-specific members (detector numbering, the
 // lists of the alignment pass, the data format's version) and the bodies of the virtual
 // operations. Records become objects through the factory (AzFabrik) and go back into the
-// configuration data block through CopyStrukturDatenToDB.
+// configuration data block through CopyStrukturDatenToDB; a device without a block gets the
+// panel's default tree (TDeviceInstanzAzBaum.cpp). Detectors are numbered, made and deleted in
+// TDeviceInstanzAzMelder.cpp, the objects' requests are served in
+// TDeviceInstanzAzAnfragen.cpp, the alignment pass after a load is TDeviceInstanzAzAbgleich.cpp.
 //
-// Operations whose work belongs to the panel's later features (creating a new device, the
-// requests of the objects, detectors, copy and paste, the alignment pass, the checks before
-// leaving, the panel's own link rules and imports) answer a neutral value here: 0, false or
-// nothing; the links use the base bodies. The alignment pass answers true, so that a device
-// loads. The resource check before every link is the panel's (TDeviceInstanzAzRessourcen.cpp).
+// Operations whose work belongs to the panel's later features (copy and paste, reset, the
+// checks before leaving, the panel's own link rules and imports) answer a neutral value here:
+// 0, false or nothing; the links use the base bodies. The resource check before every link is
+// the panel's (TDeviceInstanzAzRessourcen.cpp).
 #pragma once
 
 #include "deviceinstance/TDeviceInstanz.h"
+#include "platform/busobjects/TObjektBasis.h"
 
 #include <array>
+#include <functional>
 #include <list>
 #include <map>
+#include <memory>
+#include <vector>
 
+class TAzAnzeige;
+class TAzEditierbareTexte;
 class TAzMelder;
+class TAzOrdnerAnzeige;
+class TAzScharfschaltungSsb;
+class TAzSystem;
 
 class TDeviceInstanzAz : public TDeviceInstanz {
 public:
@@ -31,9 +42,10 @@ public:
     ~TDeviceInstanzAz() override;
 
     int DeviceRessourceCheckVerbindungen(TDataBasis *object, long subGroupId, bool) override;
+    // The default tree of a new panel, its device parameters written; 0 when InitData failed.
     int CreateNewDevice(int) override;
+    // The requests of the panel objects (1133 and 1161); non-zero = done.
     int UserDeviceMessage(int window, RDeviceRequest *request) override;
-    // Serves the default name (code 15) for now.
     int UserDeviceMessage2(int window, RDeviceRequest *request) override;
     AnsiString GetVersion() override;
     bool VersionCheck(AnsiString version, bool show) override;
@@ -75,19 +87,153 @@ public:
     // The standard tree name of an object; true exactly when a name was set.
     bool GetDefaultName(TDataBasis *object, AnsiString *name);
 
+    // --- The tree (TDeviceInstanzAzBaum.cpp). The window is the handle every new object
+    // keeps; with tree set the new object also gets its node in the project window. Each
+    // answers true when it made the object, or found it where its row says so.
+    bool CreateAzEditierbareTexte(HWND window, TDataBasis *parent, bool tree);
+    bool CreateAzOrdnerSicherungsBereich(HWND window, TDataBasis *parent, bool tree);
+    bool CreateSicherungsBereichFeuer(HWND window, TDataBasis *parent, bool tree);
+    bool CreateSicherungsBereichUeberfall(HWND window, TDataBasis *parent, bool tree);
+    bool CreateAzSabotageKontakt(HWND window, TDataBasis *parent, bool tree);
+    bool CreateSicherungsBereich1(HWND window, TDataBasis *parent, bool tree, int typ);
+    bool CreateAzOrdnerScharfschaltung(HWND window, TDataBasis *parent, bool tree);
+    bool CreateScharfschaltBereich(HWND window, TDataBasis *parent, bool tree, int typ);
+    bool CreateScharfschaltungSsb(HWND window, TDataBasis *parent, bool tree, int bereich);
+    bool CreateScharfUnscharfQuittierungSsb(HWND window, TDataBasis *parent, bool tree,
+                                            int bereich);
+    bool CreateAzOrdnerAlarmierung(HWND window, TDataBasis *parent, bool tree);
+    bool CreateAzAlarmierung(HWND window, TDataBasis *parent, bool tree, int typ);
+    bool CreateAzAlarmdauer(HWND window, TDataBasis *parent, bool tree);
+    bool CreateAzEibObjekteZurAlarmierung(HWND window, TDataBasis *parent, bool tree);
+    bool CreateAzOrdnerAnzeige(HWND window, TDataBasis *parent, bool tree);
+    bool CreateAzAnzeige(HWND window, TDataBasis *parent, bool tree, int index, uint32_t variante);
+    bool CreateAzOrdnerSicherheitStoerung(HWND window, TDataBasis *parent, bool tree);
+    bool CreateAzEibAlarmSystemSicherheit(HWND window, TDataBasis *parent, bool tree);
+    bool CreateAzVerhaltenDurchUegRBeiScharf(HWND window, TDataBasis *parent, bool tree,
+                                             int selector);
+    bool CreateAzDatumUhrzeit(HWND window, TDataBasis *parent, bool tree);
+
+    // Removing the parts of an area; each answers true also when there was nothing to remove
+    // (DeleteScharfschaltungSsb and DeleteScharfUnscharfQuittierungSsb: false then).
+    // DeleteSicherungsBereich keeps an area whose detectors could not all be deleted (false).
+    bool DeleteSicherungsBereich(TDataBasis *folder, int typ);
+    bool DeleteScharfschaltBereich(TDataBasis *folder, int typ);
+    bool DeleteScharfschaltungSsb(TDataBasis *area);
+    bool DeleteScharfUnscharfQuittierungSsb(TDataBasis *area);
+    bool DeleteAzAlarmierung(TDataBasis *folder, int typ);
+    bool DeleteAzAnzeige(TDataBasis *folder, int index);
+    // Applies a new configuration variant: makes what is missing, removes what is gone;
+    // areas := its number of areas. False when a step failed (the others still ran).
+    bool ModifyVarianteAz(HWND window, TDataBasis *sbFolder, int &areas, uint32_t variante,
+                          TDataBasis *anzeigeFolder, TDataBasis *alarmFolder, TDataBasis *ssFolder);
+    bool ModifyAzAnzeige(HWND window, TDataBasis *anzeigeFolder, uint32_t variante);
+
+    // Lookups; null when there is none.
+    TAzEditierbareTexte *GetPointerInstEdtitierbareTexte(HWND window, TDataBasis *parent);
+    TDataBasis *GetPointerInstOrdnerAlarmierung(TDataBasis *parent);
+    TDataBasis *GetPointerInstOrdnerSB(TDataBasis *parent);
+    TDataBasis *GetPointerInstOrdnerSS(TDataBasis *parent);
+    TAzOrdnerAnzeige *GetPointerInstOrdnerAnzeige();
+    TAzSystem *GetPointerInstAzSystem();
+    TAzScharfschaltungSsb *GetPointerInstScharfschaltungSsb(int bereich);
+    TDataBasis *GetPointerInstScharfschaltBereich(int16_t typ);
+    TAzMelder *GetPointerInstMelder(int nummer);
+    TAzMelder *GetPointerVerdrahteterMelder();
+    TAzAnzeige *GetPointerInstAnzeige(TDataBasis *anzeigeFolder, int index);
+    // The root's configuration variant (0 without a root).
+    uint32_t RootVariante();
+    // The objects whose records hang under the parent, in record order.
+    std::vector<TDataBasis *> GetKinder(TDataBasis *parent);
+
+    // --- Detectors (TDeviceInstanzAzMelder.cpp).
+    // The smallest free number 1 to 160, now in use; 0 when all are used.
+    int GetNextFreeMelderNr();
+    // A detector of kind 0 to 6 under the parent (kind 2: the wired panel input).
+    bool CreateAzMelder(HWND window, TDataBasis *parent, bool tree, int kind);
+    TAzMelder *CreateAzMelderForPaste(HWND window, TDataBasis *parent, bool tree, int kind);
+    bool DeleteAzMelder(TAzMelder *melder);
+    // Every detector of a security area; false while one of them remains.
+    bool DeleteAzAlleMelderSb(TDataBasis *area);
+    bool DeleteVerdrahteterMelder(TAzMelder *melder);
+    // Status bar: panel 2 the detectors in use, panel 3 the free numbers.
+    void ModifyAzStatusleisteAnzahlMedler();
+    // The sabotage inputs and switching-device addresses of arming area 1 to 4.
+    bool SetMelderSaboSeToList(int nummer, int bereich);
+    bool ClearMelderSaboSeFromList(int nummer, int bereich);
+    bool UpdatePhysAdrUsedSsbFromList(int neu, int alt, int bereich);
+    // "SSB1 / SSB3": the arming areas whose transmission-device flag is set.
+    AnsiString CreateStrUeGScharfUsedFromSsb(AnsiString &out) const;
+    AnsiString CreateStrUeGEinbruchUsedFromAlarmierung(AnsiString &out) const;
+    // A typed group address normalised to "main/sub" or "main/middle/sub"; empty when it
+    // cannot be.
+    static void StringToSearchGrpAddr(AnsiString text, const AnsiString &separator,
+                                      AnsiString &result, int levels);
+
+    // The physical addresses of the devices linked with those group addresses, and the check
+    // of an arming area's switching devices against the project: stand-ins that find no
+    // device and change nothing until the panel's device links are built.
+    std::list<int>
+    GetDevicePhysAdrLinkedWithGrpAdr(const std::vector<TObjektBasis::RecGrpAdrId> &links);
+    void CheckPhysAdrSeExist(int bereich, TAzScharfschaltungSsb *ssb);
+
     int GetAnzahlMelder() const { return FAnzahlMelder; }
+    const std::list<int> &GetMelderNrUsed() const { return FMelderNrUsed; }
+    const std::list<int> &GetSaboMelder(int bereich) const { return FSaboMelder.at(bereich - 1); }
+    const std::list<int> &GetPhysAdrUsed(int bereich) const { return FPhysAdrUsed.at(bereich - 1); }
+    bool GetQuittierungUeg(int bereich) const { return FQuittierungUeg.at(bereich - 1); }
+    bool GetAlarmierungUeg(int bereich) const { return FAlarmierungUeg.at(bereich - 1); }
+    bool GetMelderHinzufuegenAbbrechen() const { return FMelderHinzufuegenAbbrechen; }
 
 private:
-    TAzMelder *FNeuMelder = nullptr; // borrowed; used when detectors are added
+    // The used-number, detector group-address, sabotage and used-address lists and the eight
+    // transmission-device flags, all empty.
+    void LeereListenUndFlaggen();
+    // A new object of that type under the parent, with its default name, or null after a box.
+    std::unique_ptr<TDataBasis> NeuesObjekt(HWND window, TDataBasis *parent, int typ,
+                                            const AnsiString &name);
+    // Registers a new object (position id, record, handle map, node) and answers it, now
+    // borrowed; null when it could not be entered. A detector's node goes to the active
+    // project window.
+    TDataBasis *Registriere(std::unique_ptr<TDataBasis> object, TDataBasis *parent, int posId,
+                            bool tree);
+    // A new object that is not entered: the record a setter may have written goes with it.
+    void Verwirf(std::unique_ptr<TDataBasis> object);
+    // Removes an object: its records, its node, the object itself.
+    void Entferne(TDataBasis *object);
+    // The first child of that type, or null.
+    TDataBasis *KindVomTyp(TDataBasis *parent, int typ);
+    // Makes, prepares (vorbereiten false: discarded, null) and registers an object.
+    TDataBasis *ErzeugeObjekt(HWND window, TDataBasis *parent, bool tree, int typ,
+                              const AnsiString &name, int posId,
+                              const std::function<bool(TDataBasis &)> &vorbereiten = {});
+    // A row of the tree with a fixed name and position: made unless a child of its type is
+    // there (ergebnis then the row's answer).
+    TDataBasis *ErzeugeZeile(HWND window, TDataBasis *parent, bool tree, int typ, bool &ergebnis);
+    TAzMelder *ErzeugeMelder(HWND window, TDataBasis *parent, bool tree, int kind, bool paste);
+    void GibMelderNrFrei(int nummer);
+    // The objects of one type, in handle order.
+    template <class T> std::vector<T *> ObjekteVomTyp(int typ);
+    // The answers to the dialog requests (1133).
+    int VarianteDialog(RDeviceRequest &request);
+    int PhysAdrSeDialog(RDeviceRequest &request);
+    int AnzeigeDialog(RDeviceRequest &request);
+    // The panel's signalling texts.
+    static AnsiString BereichsText(const std::array<bool, 4> &flags);
+
     int FAnzahlMelder = 0;
     bool FMelderHinzufuegenAbbrechen = false;
     std::array<bool, 4> FQuittierungUeg{};
     std::array<bool, 4> FAlarmierungUeg{};
-    bool FReserveFlag = false;
+    bool FErzeugen = false; // while CreateNewDevice runs: no progress dialog for an area
+    // A dialog of that kind is open (its request answers 0 meanwhile).
+    bool FDialogVariante = false;
+    bool FDialogAnzeige = false;
+    bool FDialogPhysAdr = false;
+    bool FDialogMelderHinzufuegen = false;
     std::list<int> FMelderNrUsed;
-    std::map<int, int> FGrpAdrUsedFromMelder;
+    std::list<int> FGrpAdrUsedFromMelder;
     std::array<std::list<int>, 4> FSaboMelder;
-    std::array<std::list<RPhysAdr>, 4> FPhysAdrUsed;
+    std::array<std::list<int>, 4> FPhysAdrUsed;
     int32_t FVersionMajor = 1;
     int32_t FVersionMinor = 1;
     AnsiString FVersionTyp;

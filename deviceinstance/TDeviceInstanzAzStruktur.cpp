@@ -99,15 +99,6 @@ bool TDeviceInstanzAz::ClearDbDataExistingMelder() {
     return ok;
 }
 
-int TDeviceInstanzAz::UserDeviceMessage2(int, RDeviceRequest *request) {
-    LOG_FKT("DeviceInstanzAz::UserDeviceMessage2");
-    if (!request || (!request->Sender && !request->Datensatz))
-        return 0;
-    if (request->Code == AzRequest::DefaultName)
-        return GetDefaultName(request->Sender, request->Text) ? 1 : 0;
-    return 0;
-}
-
 bool TDeviceInstanzAz::GetDefaultName(TDataBasis *object, AnsiString *name) {
     LOG_FKT("DeviceInstanzAz::GetDefaultName");
     if (!object || !name)

@@ -4,6 +4,7 @@
 // the parameter, and reads the bus tool's lists of device objects and parameters.
 #include "deviceinstance/TDeviceInstanz.h"
 
+#include "deviceinstance/TFlagFuerEinenAufruf.h"
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/SprTexte.h"
 #include "platform/busobjects/TEtsObjekt.h"
@@ -18,24 +19,6 @@
 #include <cstring>
 
 namespace {
-// The confirmation flag holds the caller's value for one call and is true again afterwards,
-// on every way out.
-class TBestaetigungFuerEinenAufruf {
-public:
-    explicit TBestaetigungFuerEinenAufruf(bool &flag) : FFlag(flag) {
-        LOG_FKT("TBestaetigungFuerEinenAufruf::TBestaetigungFuerEinenAufruf");
-    }
-    ~TBestaetigungFuerEinenAufruf() {
-        LOG_FKT("TBestaetigungFuerEinenAufruf::~TBestaetigungFuerEinenAufruf");
-        FFlag = true;
-    }
-    TBestaetigungFuerEinenAufruf(const TBestaetigungFuerEinenAufruf &) = delete;
-    TBestaetigungFuerEinenAufruf &operator=(const TBestaetigungFuerEinenAufruf &) = delete;
-
-private:
-    bool &FFlag;
-};
-
 // The tree name of a communication object: its name, and its function in brackets.
 AnsiString TreeName(const tagDAL_OBJECT_INFO &entry) {
     const AnsiString name = GetRecordText(entry.name);
@@ -68,8 +51,8 @@ bool TDeviceInstanz::AddEtsObjectByDisplayOrder(int16_t parameterId, int32_t val
     if (hadObjects) {
         if (current > 0 && current == value)
             return true;
-        TBestaetigungFuerEinenAufruf zurueck(FBestaetigung);
-        FBestaetigung = confirm;
+        // The caller's confirmation for this call; true again afterwards.
+        TFlagFuerEinenAufruf bestaetigung(FBestaetigung, confirm, true);
         if (DeleteObjektInstanzen(list) == 0)
             return false;
     }

@@ -46,4 +46,13 @@ public:
     virtual void CreateGroupAddressNodes(TDataBasis *main, TDataBasis *middle, TDataBasis *sub) = 0;
     // The device's dialogs.
     virtual TDeviceDialoge *GetDeviceDialoge() = 0;
+
+    // The object of the node selected in the active project window's tree, or null.
+    virtual TDataBasis *GetSelTreeData() = 0;
+    // Lets the message loop deliver what is waiting (posted messages, a progress dialog's
+    // cancel) once.
+    virtual void ProcessMessages() = 0;
+    // The data module's flag: while it is set, a project window that loses the focus keeps
+    // its grid's in-place cell editor.
+    virtual void SetKeepCellEditor(bool keep) = 0;
 };

@@ -5,6 +5,7 @@
 // DeleteGrpAdr before its group objects go and InitGrpAdr with the new ones.
 #pragma once
 
+#include "platform/log/Log.h"
 #include "platform/win/Messages.h"
 
 #include <map>
@@ -43,4 +44,27 @@ public:
     virtual void SetNodeImages(TTreeNode *node, int image, int state, int selected) = 0;
     // Renews the names and icons of the whole tree.
     virtual void UpdateTreeNamesAndIcon() = 0;
+    // Begin and end of an update of the tree's nodes: no repaint in between.
+    virtual void BeginTreeUpdate() = 0;
+    virtual void EndTreeUpdate() = 0;
+};
+
+// Suspends the updates of a project window's tree for its lifetime (no window: nothing).
+class TUpdateGuard {
+public:
+    explicit TUpdateGuard(TFormVerwDienste *verw) : FVerw(verw) {
+        LOG_FKT("TUpdateGuard::TUpdateGuard");
+        if (FVerw)
+            FVerw->BeginTreeUpdate();
+    }
+    ~TUpdateGuard() {
+        LOG_FKT("TUpdateGuard::~TUpdateGuard");
+        if (FVerw)
+            FVerw->EndTreeUpdate();
+    }
+    TUpdateGuard(const TUpdateGuard &) = delete;
+    TUpdateGuard &operator=(const TUpdateGuard &) = delete;
+
+private:
+    TFormVerwDienste *FVerw;
 };

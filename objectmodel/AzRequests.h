@@ -44,8 +44,9 @@ inline constexpr uint8_t AnzeigeQuittierungMelder = 19; // TAzAnzeige
 inline constexpr uint8_t FunktionsUeberwachung = 15;    // TAzEibAlarmSystemSicherheit
 inline constexpr uint8_t SystemUhr = 16;                // TAzDatumUhrzeit
 // Message 1161.
-inline constexpr uint8_t EtsObjektHinzufuegen = 8; // any sender but a sub group
-inline constexpr uint8_t EtsObjektLesen = 9;       // any sender but a sub group
+inline constexpr uint8_t EtsObjektHinzufuegen =
+    RDeviceRequest::CodeEtsObjektHinzufuegen; // any sender but a sub group
+inline constexpr uint8_t EtsObjektLesen = 9;  // any sender but a sub group
 inline constexpr uint8_t DefaultName =
     RDeviceRequest::CodeDefaultName;                 // any sender but a sub group
 inline constexpr uint8_t ObjektDataFromSubGroup = 6; // a sub group of a group address
@@ -63,8 +64,9 @@ enum TFeld : unsigned {
     Wert3 = 1u << 2,
     Wert4 = 1u << 3, // requests 13 and 18 use its low byte only
     Variante = 1u << 4,
-    Text = 1u << 5,  // a pointer: to an AnsiString, or to a string list where the entry says so
+    Text = 1u << 5,  // a pointer to an AnsiString
     Text2 = 1u << 6, // held in the record
+    Liste = 1u << 7, // a pointer to a string list
 };
 
 struct TInfo {
@@ -87,9 +89,9 @@ inline constexpr std::array<TInfo, 24> Katalog = {{
     {WM_AZ_DEVICE_REQUEST, AzKlasse::EditierbareTexte.Typ, MelderTextBenutzt,
      "MelderTextBenutzt", Wert, Keins, "1 when a detector uses text Wert, else 0"},
     {WM_AZ_DEVICE_REQUEST, AzKlasse::EditierbareTexte.Typ, MelderTextListeSetzen,
-     "MelderTextListeSetzen", Text, Keins, "1; Text is a string list handed to every detector"},
+     "MelderTextListeSetzen", Liste, Keins, "1; the string list at Liste goes to every detector"},
     {WM_AZ_DEVICE_REQUEST, AzKlasse::Melder.Typ, MelderTextListe, "MelderTextListe",
-     Text, Text, "1 with the editable texts in the string list at Text; 0 without them"},
+     Liste, Liste, "1 with the editable texts in the string list at Liste; 0 without them"},
     {WM_AZ_DEVICE_REQUEST, AzKlasse::Melder.Typ, SaboSeAnmelden, "SaboSeAnmelden",
      Wert | Wert2, Keins, "1 when detector Wert became a sabotage input of arming area Wert2"},
     {WM_AZ_DEVICE_REQUEST, AzKlasse::Melder.Typ, SaboSeLoeschen, "SaboSeLoeschen",

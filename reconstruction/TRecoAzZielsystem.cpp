@@ -1,7 +1,7 @@
 #include "reconstruction/TRecoAzZielsystem.h"
 
 #include "foundation/SprTexte.h"
-#include "platform/dialogs/DlgProgress.h"
+#include "platform/dialogs/DlgProgressGuard.h"
 #include "platform/log/Log.h"
 #include "platform/win/CursorHourGlass.h"
 #include "platform/win/MessageBox.h"
@@ -31,40 +31,6 @@ constexpr int kFortschritt = 24217;
 constexpr int kProgressCaption = 11385;
 constexpr int kAlarmzentrale = 11384;
 constexpr const char *kReadFailure = "pEts2Cdi->EibReadMemBlock()";
-
-// A progress display, closed on every way out of the scope that opened it.
-class TProgress {
-public:
-    TProgress(HWND owner, int max) {
-        LOG_FKT("TProgress::TProgress");
-        FDaten.Caption = SprText(kProgressCaption);
-        FDaten.Max = max;
-        FDaten.Owner = owner;
-        _StartDlgProgress(FDaten);
-    }
-    ~TProgress() {
-        LOG_FKT("TProgress::~TProgress");
-        _StopDlgProgress();
-    }
-    TProgress(const TProgress &) = delete;
-    TProgress &operator=(const TProgress &) = delete;
-
-    void Set(int position, const AnsiString &text) {
-        LOG_FKT("TProgress::Set");
-        FPosition = position;
-        FDaten.Text = text;
-        _SetDlgProgress(position, FDaten);
-    }
-    // One step further, with the text as it is.
-    void Next() {
-        LOG_FKT("TProgress::Next");
-        Set(FPosition + 1, FDaten.Text);
-    }
-
-private:
-    TDlgProgressDaten FDaten;
-    int FPosition = 0;
-};
 
 // The manufacturer the bus tool expects: the number in the module name's first three
 // characters, low 8 bits; none when they are not a number.
@@ -177,7 +143,7 @@ bool TRecoAzZielsystem::CheckTargetDevice() {
     if (!FCdi)
         return false;
     TCursorHourGlass hourGlass;
-    TProgress progress(FOwner, 4);
+    TDlgProgressGuard progress(SprText(kProgressCaption), "", 4, FOwner);
     auto step = [&](int position, int text) {
         progress.Set(position, SprText(kZielsystem) + ": " + SprText(text));
     };
@@ -257,7 +223,7 @@ TAsmBlock *TRecoAzZielsystem::BlockRead(const TLeseBlock &table, TAssembler &ass
     const uint32_t size = table.Last - table.First + 1;
     const uint32_t chunks =
         size / AzSpeicher::kMaxLeseBlock + (size % AzSpeicher::kMaxLeseBlock ? 1 : 0);
-    TProgress progress(FOwner, static_cast<int>(chunks));
+    TDlgProgressGuard progress(SprText(kProgressCaption), "", static_cast<int>(chunks), FOwner);
     std::vector<unsigned char> buffer(size);
     uint32_t offset = 0;
     uint32_t count = 0;

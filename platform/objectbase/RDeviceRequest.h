@@ -4,8 +4,8 @@
 //
 // Every field starts at zero (or empty), however the record is made, so the device instance
 // never reads a value that the sender did not set. The codes, and which fields each request
-// fills and gets back, are in objectmodel/AzRequests.h; the one request that every data object
-// of the tree sends, for its standard name, is here.
+// fills and gets back, are in objectmodel/AzRequests.h; the two requests that the base sends
+// for every data object of the tree (its standard name, its bus objects) are here.
 #pragma once
 
 #include "platform/vcl/AnsiString.h"
@@ -15,6 +15,7 @@
 
 class TDataBasis;
 class TDatenStruktur;
+class TStringList;
 
 struct RDeviceRequest {
     RDeviceRequest() = default;
@@ -23,6 +24,8 @@ struct RDeviceRequest {
 
     // Message 1161: the sender's standard name into *Text; non-zero when one was given.
     static constexpr uint8_t CodeDefaultName = 15;
+    // Message 1161: the bus objects of a device parameter switched (TDataBasis::ModifyObject).
+    static constexpr uint8_t CodeEtsObjektHinzufuegen = 8;
 
     // Sends the record to the sender's main window with message 1133 or 1161 and answers the
     // result; 0 without a sender, and for any other message (nothing is sent).
@@ -34,6 +37,7 @@ struct RDeviceRequest {
     TDatenStruktur *Datensatz = nullptr; // read only when Sender is null
     AnsiString Text2;                    // text argument and result held in the record
     AnsiString *Text = nullptr;          // text argument or result
+    TStringList *Liste = nullptr;        // list argument or result (the detector texts)
     int32_t Wert = 0;                    // argument 1 or result
     int32_t Wert2 = 0;
     int32_t Wert3 = 0;

@@ -215,6 +215,16 @@ void TDataBasis::DeleteNebenDatensaetze(TDatenStruktur &record) {
     record.Next = 0;
 }
 
+bool TDataBasis::ModifyObject(int value, int parameter, int base, bool confirm) {
+    LOG_FKT("TDataBasis::ModifyObject");
+    RDeviceRequest request(*this, RDeviceRequest::CodeEtsObjektHinzufuegen);
+    request.Wert2 = parameter;
+    request.Wert3 = value;
+    request.Wert4 = base;
+    request.Variante = confirm ? 1 : 0;
+    return request.Send(AzMsg::DeviceRequest2::Id) != 0;
+}
+
 bool TDataBasis::DatenAbgleichDefaultName() {
     LOG_FKT("TDataBasis::DatenAbgleichDefaultName");
     AnsiString name;

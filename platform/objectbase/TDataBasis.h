@@ -40,8 +40,8 @@ public:
 
     // The virtual interface, in the order of the object model. Operations whose base body
     // belongs to a later part of the system (GetPointerFromHandle, DeleteDBEntry, DeleteDS,
-    // VumaImport, ModifyObject, Reset, Import, SetGlobalParameterValue,
-    // ChangeGlobalParameter) join at their place when they get one.
+    // VumaImport, Reset, Import, SetGlobalParameterValue, ChangeGlobalParameter) join at their
+    // place when they get one.
     virtual int GetQuickHelpIndexOffset() const;
     ~TDataBasis() override;
     virtual void SetFlagA();
@@ -87,6 +87,12 @@ public:
     // id and name; records chained to the copy are not taken. False, with nothing changed,
     // when the map holds no record of this type. The caller writes the record afterwards.
     virtual bool Einfuegen(std::map<int, TDatenStruktur> &records);
+    // Switches the object's communication objects: the device parameter `parameter` (the
+    // object number that owns them) takes `value`; the objects the bus tool switches on hang
+    // under this object and are numbered from `base` on; `confirm` lets the device instance
+    // ask before a linked object goes. Sent to the device instance as request 8 with message
+    // 1161; true when it was done.
+    virtual bool ModifyObject(int value, int parameter, int base, bool confirm);
     // Paste of a copied object's settings onto this object from a clipboard store: true when
     // the store holds a record of this object's type. The base takes none of its fields (the
     // object keeps its handle, parent, system handle, position id and name); a class that

@@ -7,8 +7,11 @@
 #include "foundation/SprTexte.h"
 #include "foundation/TRegIni.h"
 
+#include "objectmodel/TAzMelder.h"
 #include "platform/bustool/TEts2Cdi.h"
+#include "platform/bustool/TProjectDatabase.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -47,7 +50,9 @@ TEST_F(EndToEnd, AFullPanelLoadsAndSavesBackByteForByte) {
     ASSERT_TRUE(Device->GetDataFromServer(0, true));
     ASSERT_TRUE(Device->WriteBlob());
     const AnsiString einmal = Gespeichert();
-    EXPECT_EQ(einmal.size(), erzeugt.size() + std::string("01.01.001").size());
+    // The root takes the device's physical address; the alignment pass gives the display
+    // folder its displays' areas (63 for 0).
+    EXPECT_EQ(einmal.size(), erzeugt.size() + std::string("01.01.001").size() + 1);
 
     Device = NeueInstanz();
     Dienste.ClearCalls();
@@ -110,10 +115,76 @@ TEST_F(EndToEnd, AFailedSaveShowsTheBoxAndTheNextSaveStores) {
     EXPECT_NE(Gespeichert(), "");
 }
 
-TEST_F(EndToEnd, AnEmptyBlockMakesANewDeviceSilently) {
+TEST_F(EndToEnd, ANewPanelGetsItsDefaultTreeAndKeepsItsDetectorsInTheBusTool) {
+    TProjectDatabase &db = Dienste.Project().Database();
+    const int32_t panel = Dienste.Project().PanelId();
+    auto melderNummern = [this] {
+        std::vector<int> out;
+        for (const auto &[handle, object] : Device->GetObjekte())
+            if (auto *m = dynamic_cast<TAzMelder *>(object.get()))
+                out.push_back(m->GetMelderNr());
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    // The tree's bus objects are what the bus tool switched on for the panel.
+    auto objekteStimmen = [&] {
+        std::vector<int> tree;
+        for (const auto &[handle, object] : Device->GetObjekte())
+            if (auto *bus = dynamic_cast<TEtsObjekt *>(object.get()))
+                tree.push_back(static_cast<int>(bus->GetObjectNumber()));
+        std::vector<int> project = db.ActiveObjectNumbers(panel);
+        std::sort(tree.begin(), tree.end());
+        std::sort(project.begin(), project.end());
+        EXPECT_FALSE(tree.empty());
+        EXPECT_EQ(tree, project);
+    };
+    auto parameter = [&](int id) { return db.ParameterValue(panel, id).value_or(-1); };
+
+    // No block: the default tree is made, stored and read back.
     ASSERT_TRUE(Device->GetDataFromServer(0, false));
     EXPECT_TRUE(Boxes.Boxes().empty());
-    EXPECT_EQ(Gespeichert(), Block(""));
+    const AnsiString neu = Gespeichert();
+    EXPECT_NE(neu, Block(""));
+    EXPECT_NE(neu.find("\"" + SprText(11314) + "\""), AnsiString::npos);
+    const size_t objekte = Device->GetObjekte().size();
+    EXPECT_EQ(melderNummern(), (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(Device->GetAnzahlMelder(), 5);
+    EXPECT_EQ(parameter(10070), 0x11330000);
+    objekteStimmen();
+
+    // Loaded again by a new instance: the same tree.
+    Device = NeueInstanz();
+    ASSERT_TRUE(Device->GetDataFromServer(0, false));
+    EXPECT_EQ(Device->GetObjekte().size(), objekte);
+    EXPECT_EQ(melderNummern(), (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(Device->GetAnzahlMelder(), 5);
+    EXPECT_EQ(Dienste.StatusPanels()[2], "4");
+
+    // Three detectors added to security area 1, the second of them deleted, the block written.
+    TDataBasis *sb1 = nullptr;
+    for (const auto &[handle, object] : Device->GetObjekte())
+        if (object->GetTyp() == 6127)
+            sb1 = object.get();
+    ASSERT_NE(sb1, nullptr);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(Device->CreateAzMelder(Dienste.GetHandle(), sb1, true, 3));
+    ASSERT_TRUE(Device->DeleteAzMelder(Device->GetPointerInstMelder(6)));
+    ASSERT_TRUE(Device->WriteBlob());
+    EXPECT_EQ(parameter(50), 1);
+    EXPECT_EQ(parameter(60), 0);
+    EXPECT_EQ(parameter(70), 1);
+    objekteStimmen();
+    EXPECT_TRUE(Boxes.Boxes().empty());
+
+    // And once more from the bus tool: the detectors as they were left.
+    Device = NeueInstanz();
+    ASSERT_TRUE(Device->GetDataFromServer(0, false));
+    EXPECT_EQ(melderNummern(), (std::vector<int>{0, 1, 2, 3, 4, 5, 7}));
+    EXPECT_EQ(Device->GetAnzahlMelder(), 7);
+    EXPECT_EQ(Device->GetMelderNrUsed(), (std::list<int>{1, 2, 3, 4, 5, 7}));
+    EXPECT_EQ(Dienste.StatusPanels()[3], "154");
+    objekteStimmen();
+    EXPECT_EQ(Device->GetNextFreeMelderNr(), 6) << "the deleted number is free again";
 }
 
 TEST_F(EndToEnd, AnUnknownDeviceCannotBeLoaded) {
@@ -122,13 +193,24 @@ TEST_F(EndToEnd, AnUnknownDeviceCannotBeLoaded) {
     TDeviceInstanzAz device(&Dienste, &record, &Dienste);
     Dienste.SetDevice(&device);
     EXPECT_FALSE(device.GetDataFromServer(0, false));
-    ASSERT_EQ(Boxes.Boxes().size(), 3u);
-    EXPECT_EQ(Boxes.Boxes()[0].text, SprText(9090));
+    // The new tree is built all the same; the bus tool knows no such device, so no bus object
+    // is made (each detector and display says so), nothing is stored and nothing read back.
+    std::vector<std::string> texte;
+    for (const auto &box : Boxes.Boxes())
+        texte.push_back(box.text);
+    std::vector<std::string> erwartet{SprText(9090)};
+    for (int i = 0; i < 5; ++i)
+        erwartet.push_back(SprText(11256));
+    for (int i = 1; i <= 4; ++i)
+        erwartet.push_back("Die Objekte der Anzeige " + std::to_string(i) +
+                           "konnten nicht erzeugt werden.");
+    erwartet.push_back(SprText(9125));
+    erwartet.push_back("Can't read data (BLOB): 1");
+    EXPECT_EQ(texte, erwartet);
+    ASSERT_FALSE(Boxes.Boxes().empty());
     EXPECT_EQ(Boxes.Boxes()[0].caption, SprText(9028));
     EXPECT_EQ(Boxes.Boxes()[0].style, static_cast<unsigned>(MB_ICONINFORMATION));
-    EXPECT_EQ(Boxes.Boxes()[1].text, SprText(9125));
-    EXPECT_EQ(Boxes.Boxes()[2].text, "Can't read data (BLOB): 1");
-    EXPECT_EQ(Boxes.Boxes()[2].caption, "Error: TDeviceInstanz::GetDataFromServer");
+    EXPECT_EQ(Boxes.Boxes().back().caption, "Error: TDeviceInstanz::GetDataFromServer");
     Dienste.SetDevice(Device.get());
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/objectbase/MainWindowMessages.h"
 #include <algorithm>
+#include <cstdio>
 
 TFakeDienste::TFakeDienste() : FRegistration(std::make_unique<TMessageTargetRegistration>(this)) {
     ModulePath = (FProject.Dir() / "pultor").string();
@@ -78,6 +79,38 @@ int TFakeDialoge::SelGrpAddr(int levels, TObjektBasis *object,
 }
 
 namespace {
+std::string Hex(uint32_t v) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof(buffer), "0x%08X", v);
+    return buffer;
+}
+} // namespace
+
+int TFakeDialoge::DefinitionAlarmzentrale(uint32_t &variante, const AnsiString &descriptionFile) {
+    Aufrufe.push_back("DefinitionAlarmzentrale " + Hex(variante) + " " + descriptionFile);
+    return VarianteSkript ? VarianteSkript(variante) : 2;
+}
+
+int TFakeDialoge::SelPhysAdrSe(AnsiString &text, int32_t &physAdr, const std::list<int> &candidates,
+                               const std::list<int> &used) {
+    Aufrufe.push_back("SelPhysAdrSe " + text + " " + std::to_string(physAdr) + " " +
+                      std::to_string(candidates.size()) + " " + std::to_string(used.size()));
+    return PhysAdrSkript ? PhysAdrSkript(text, physAdr) : 2;
+}
+
+int TFakeDialoge::Anzeige(int32_t &mask, uint32_t variante, const AnsiString &caption,
+                          const AnsiString &label) {
+    Aufrufe.push_back("Anzeige " + std::to_string(mask) + " " + Hex(variante) + " " + caption +
+                      " " + label);
+    return AnzeigeSkript ? AnzeigeSkript(mask) : 2;
+}
+
+int TFakeDialoge::MelderHinzufuegen(int &count, int maximum, const AnsiString &caption) {
+    Aufrufe.push_back("MelderHinzufuegen " + std::to_string(maximum) + " " + caption);
+    return MelderSkript ? MelderSkript(count, maximum) : 2;
+}
+
+namespace {
 std::string Name(const TDataBasis *object) {
     return object ? object->GetName(true) : "-";
 }
@@ -106,6 +139,30 @@ void TFakeDienste::CreateGroupAddressNodes(TDataBasis *main, TDataBasis *middle,
 
 TDeviceDialoge *TFakeDienste::GetDeviceDialoge() {
     return &Dialoge;
+}
+
+TDataBasis *TFakeDienste::GetSelTreeData() {
+    return Selektiert;
+}
+
+void TFakeDienste::ProcessMessages() {
+    ++ProcessMessagesCount;
+    DeliverPostedMessages();
+    if (ProcessMessagesHook)
+        ProcessMessagesHook();
+}
+
+void TFakeDienste::SetKeepCellEditor(bool keep) {
+    FCalls.push_back(keep ? "KeepCellEditor 1" : "KeepCellEditor 0");
+    KeepCellEditor = keep;
+}
+
+void TFakeDienste::BeginTreeUpdate() {
+    ++TreeUpdateTiefe;
+}
+
+void TFakeDienste::EndTreeUpdate() {
+    --TreeUpdateTiefe;
 }
 
 TTreeNode *TFakeDienste::AddChildNode2Data(TDataBasis *parent, TDataBasis *object, bool) {

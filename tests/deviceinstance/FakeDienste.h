@@ -50,6 +50,22 @@ public:
 
     TSelGrpAddrSkript SelGrpAddrSkript;
     std::vector<TSelGrpAddr> SelGrpAddrAufrufe;
+
+    int DefinitionAlarmzentrale(uint32_t &variante, const AnsiString &descriptionFile) override;
+    int SelPhysAdrSe(AnsiString &text, int32_t &physAdr, const std::list<int> &candidates,
+                     const std::list<int> &used) override;
+    int Anzeige(int32_t &mask, uint32_t variante, const AnsiString &caption,
+                const AnsiString &label) override;
+    int MelderHinzufuegen(int &count, int maximum, const AnsiString &caption) override;
+
+    // Each dialog's script sets the values out and answers the modal result; without one the
+    // dialog is cancelled (2) and nothing changes. Every call is recorded by its name and its
+    // values in ("Anzeige 15 0x11330000 Anzeige 1 ...").
+    std::function<int(uint32_t &variante)> VarianteSkript;
+    std::function<int(AnsiString &text, int32_t &physAdr)> PhysAdrSkript;
+    std::function<int(int32_t &mask)> AnzeigeSkript;
+    std::function<int(int &count, int maximum)> MelderSkript;
+    std::vector<std::string> Aufrufe;
 };
 
 class TFakeDienste : public TFormMainDienste, public TFormVerwDienste, public TMessageTarget {
@@ -79,6 +95,10 @@ public:
     bool MakeNode(TDataBasis *object, TDataBasis *parent) override;
     void CreateGroupAddressNodes(TDataBasis *main, TDataBasis *middle, TDataBasis *sub) override;
     TDeviceDialoge *GetDeviceDialoge() override;
+    TDataBasis *GetSelTreeData() override;
+    // Delivers the posted messages and runs the test's hook (ProcessMessagesHook).
+    void ProcessMessages() override;
+    void SetKeepCellEditor(bool keep) override;
     // TFormVerwDienste
     void DeleteGrpAdr() override;
     void InitData(const TObjektMap &objects, HWND mainWindow) override;
@@ -89,6 +109,8 @@ public:
     TTreeNode *GetNodeFromData(TDataBasis *object) override;
     void SetNodeImages(TTreeNode *node, int image, int state, int selected) override;
     void UpdateTreeNamesAndIcon() override;
+    void BeginTreeUpdate() override;
+    void EndTreeUpdate() override;
     // TMessageTarget
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -109,6 +131,14 @@ public:
     bool GrpAdrOrdnerKnoten = true;
     bool MakeNodeGelingt = true;
     TFakeDialoge Dialoge;
+    // The object selected in the tree.
+    TDataBasis *Selektiert = nullptr;
+    // Called by every ProcessMessages (the user's cancel arrives this way).
+    std::function<void()> ProcessMessagesHook;
+    int ProcessMessagesCount = 0;
+    // The keep-cell-editor flag as last set, and how deep the tree's update is now.
+    bool KeepCellEditor = false;
+    int TreeUpdateTiefe = 0;
     // The nodes made through AddChildNode2Data (and MakeNode), in order.
     const std::vector<std::unique_ptr<TTreeNode>> &Knoten() const { return FKnoten; }
 

@@ -1,0 +1,54 @@
+// The progress dialog of one operation: opened with caption, text and range when the guard is
+// made (unless told not to show it), moved by Set and Next, closed when the guard goes, on
+// every way out of the scope that opened it.
+#pragma once
+
+#include "platform/dialogs/DlgProgress.h"
+#include "platform/log/Log.h"
+
+class TDlgProgressGuard {
+public:
+    TDlgProgressGuard(const AnsiString &caption, const AnsiString &text, int max, void *owner,
+                      bool show = true)
+        : FOffen(show) {
+        LOG_FKT("TDlgProgressGuard::TDlgProgressGuard");
+        FDaten.Caption = caption;
+        FDaten.Text = text;
+        FDaten.Max = max;
+        FDaten.Owner = owner;
+        if (FOffen)
+            _StartDlgProgress(FDaten);
+    }
+    ~TDlgProgressGuard() {
+        LOG_FKT("TDlgProgressGuard::~TDlgProgressGuard");
+        Stop();
+    }
+    TDlgProgressGuard(const TDlgProgressGuard &) = delete;
+    TDlgProgressGuard &operator=(const TDlgProgressGuard &) = delete;
+
+    // To a position, with a new text.
+    void Set(int position, const AnsiString &text) {
+        LOG_FKT("TDlgProgressGuard::Set");
+        FPosition = position;
+        FDaten.Text = text;
+        if (FOffen)
+            _SetDlgProgress(position, FDaten);
+    }
+    // One step further, with the text as it is.
+    void Next() {
+        LOG_FKT("TDlgProgressGuard::Next");
+        Set(FPosition + 1, FDaten.Text);
+    }
+    // Closed now (before the scope ends); the end of the scope then does nothing.
+    void Stop() {
+        LOG_FKT("TDlgProgressGuard::Stop");
+        if (FOffen)
+            _StopDlgProgress();
+        FOffen = false;
+    }
+
+private:
+    TDlgProgressDaten FDaten;
+    int FPosition = 0;
+    bool FOffen;
+};
