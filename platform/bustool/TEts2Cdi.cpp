@@ -568,9 +568,25 @@ TEtsMeterView *TEts2Cdi::GetMeterView(HMETER meter) {
     return it == FMeters.end() ? nullptr : it->second.get();
 }
 
+template <class F>
+int TEts2Cdi::EibCall(const char *call, unsigned short first, unsigned short last, F body) {
+    LOG_FKT("TEts2Cdi::EibCall");
+    const int result = GuardedCall(call, static_cast<int>(EIB_ERR_FAILED), body);
+    if (FEibMonitor)
+        FEibMonitor({call, first, last, result});
+    return result;
+}
+
+TEibMonitor TEts2Cdi::SetEibMonitor(TEibMonitor monitor) {
+    LOG_FKT("TEts2Cdi::SetEibMonitor");
+    TEibMonitor previous = std::move(FEibMonitor);
+    FEibMonitor = std::move(monitor);
+    return previous;
+}
+
 int TEts2Cdi::EibSetAddress(unsigned short kind, unsigned short physicalAddress) {
     LOG_FKT("TEts2Cdi::EibSetAddress");
-    return GuardedCall("EibSetAddress", static_cast<int>(EIB_ERR_FAILED), [&]() -> int {
+    return EibCall("EibSetAddress", 0, 0, [&]() -> int {
         if (kind != 1)
             return EIB_ERR_ARGUMENT;
         FBusAddress = physicalAddress;
@@ -581,7 +597,7 @@ int TEts2Cdi::EibSetAddress(unsigned short kind, unsigned short physicalAddress)
 
 int TEts2Cdi::EibStartComm() {
     LOG_FKT("TEts2Cdi::EibStartComm");
-    return GuardedCall("EibStartComm", static_cast<int>(EIB_ERR_FAILED), [&]() -> int {
+    return EibCall("EibStartComm", 0, 0, [&]() -> int {
         if (!FBusAddress)
             return EIB_ERR_NO_CONNECTION;
         FBusDevice.reset();
@@ -608,7 +624,7 @@ int TEts2Cdi::CheckMemBlock(const void *buffer, unsigned short first, unsigned s
 int TEts2Cdi::EibReadMemBlock(unsigned char *buffer, unsigned short first,
                               unsigned short firstAgain, unsigned short last) {
     LOG_FKT("TEts2Cdi::EibReadMemBlock");
-    return GuardedCall("EibReadMemBlock", static_cast<int>(EIB_ERR_FAILED), [&]() -> int {
+    return EibCall("EibReadMemBlock", first, last, [&]() -> int {
         if (const int check = CheckMemBlock(buffer, first, firstAgain, last))
             return check;
         const auto bytes = FDb->ReadMemory(*FBusDevice, first, last - first + 1u);
@@ -622,7 +638,7 @@ int TEts2Cdi::EibReadMemBlock(unsigned char *buffer, unsigned short first,
 int TEts2Cdi::EibWriteMemBlock(unsigned char *data, unsigned short first, unsigned short firstAgain,
                                unsigned short last, unsigned char *mask) {
     LOG_FKT("TEts2Cdi::EibWriteMemBlock");
-    return GuardedCall("EibWriteMemBlock", static_cast<int>(EIB_ERR_FAILED), [&]() -> int {
+    return EibCall("EibWriteMemBlock", first, last, [&]() -> int {
         if (!mask)
             return EIB_ERR_ARGUMENT;
         if (const int check = CheckMemBlock(data, first, firstAgain, last))
@@ -635,7 +651,7 @@ int TEts2Cdi::EibWriteMemBlock(unsigned char *data, unsigned short first, unsign
 
 int TEts2Cdi::EibStopComm() {
     LOG_FKT("TEts2Cdi::EibStopComm");
-    return GuardedCall("EibStopComm", static_cast<int>(EIB_ERR_FAILED), [&]() -> int {
+    return EibCall("EibStopComm", 0, 0, [&]() -> int {
         FBusDevice.reset();
         return EIB_OK;
     });

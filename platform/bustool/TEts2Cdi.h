@@ -64,6 +64,7 @@
 #include <cstdint>
 #include <exception>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -84,6 +85,16 @@ enum : int {
 };
 // The most bytes one bus memory call carries.
 constexpr size_t kEibMaxBlock = 255;
+
+// One bus memory call as it was made, for a monitor: its name ("EibReadMemBlock", ...), the
+// addresses of a read or write (else 0) and its answer.
+struct TEibAufruf {
+    std::string Call;
+    unsigned short First = 0;
+    unsigned short Last = 0;
+    int Result = EIB_OK;
+};
+using TEibMonitor = std::function<void(const TEibAufruf &)>;
 
 class TEts2Cdi {
 public:
@@ -212,6 +223,10 @@ public:
     // "call: cause" of the last call that failed by an exception; empty while none has.
     const std::string &LastFailure() const;
 
+    // For tests: the monitor is told every bus memory call of this object after it answered
+    // (none: no monitor). Answers the previous one.
+    TEibMonitor SetEibMonitor(TEibMonitor monitor);
+
 private:
     struct TDalQuery;
     struct TCursor {
@@ -223,6 +238,10 @@ private:
     int DalRead(const TDalQuery &query, int mode, long id, std::initializer_list<long> filters,
                 R *record, F fill);
     int SetFlag(const char *call, long deviceObjectId, TEtsObjectFlags flag, bool value);
+    // One bus memory call in the guard; the monitor is told its addresses (a read or write;
+    // else 0) and its answer.
+    template <class F>
+    int EibCall(const char *call, unsigned short first, unsigned short last, F body);
     void KeepFailure(const char *call, const char *cause);
     int CheckMemBlock(const void *buffer, unsigned short first, unsigned short firstAgain,
                       unsigned short last) const;
@@ -238,4 +257,5 @@ private:
     std::optional<uint16_t> FBusAddress; // set by EibSetAddress
     std::optional<int32_t> FBusDevice;   // the device of a started communication
     std::string FLastFailure;
+    TEibMonitor FEibMonitor;
 };

@@ -1,11 +1,18 @@
 #include "platform/bustool/TPanelMemory.h"
 
+#include "platform/bustool/TProductData.h"
 #include "platform/log/Log.h"
 
 #include <algorithm>
 #include <cctype>
 #include <iterator>
 #include <stdexcept>
+
+// The clock download's pointer cells are the value pointers of the time and date objects.
+static_assert(TPanelMemory::kObjectEntries + TPanelMemory::kObjectEntrySize * 223 ==
+              TPanelMemory::kTimePointer);
+static_assert(TPanelMemory::kObjectEntries + TPanelMemory::kObjectEntrySize * 224 ==
+              TPanelMemory::kDatePointer);
 
 namespace {
 void PutWord(std::vector<unsigned char> &image, uint16_t at, uint16_t word) {
@@ -19,6 +26,22 @@ std::vector<unsigned char> TPanelMemory::Image(uint16_t physicalAddress, uint8_t
     std::vector<unsigned char> image(kSize, 0);
     image[kAddressTable] = 1;
     PutWord(image, kAddressTable + 1, physicalAddress);
+    // The object table, as the product data has it; the objects are numbered from 0 without
+    // a gap, so the count is one more than the highest number.
+    const TProductData &product = PanelProductData();
+    int count = 0;
+    for (const TProductObject &object : product.objects)
+        count = std::max(count, object.number + 1);
+    if (count > 255)
+        throw std::length_error("the panel's object table holds at most 255 objects");
+    image[kObjectTable] = static_cast<unsigned char>(count);
+    for (const TProductObject &object : product.objects) {
+        const size_t at = kObjectEntries + static_cast<size_t>(kObjectEntrySize * object.number);
+        PutWord(image, static_cast<uint16_t>(at),
+                static_cast<uint16_t>(kValues + kValueSize * object.number));
+        image[at + 2] = object.flags;
+        image[at + 3] = static_cast<unsigned char>(object.type);
+    }
     image[kManufacturer] = manufacturer;
     PutWord(image, kDeviceType, kPanelDeviceType);
     PutWord(image, kClockPointer, kClock);

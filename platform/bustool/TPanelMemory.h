@@ -20,7 +20,12 @@ public:
     // Bus tables: address-table count, then the own physical address, high byte first.
     static constexpr uint16_t kAddressTable = 0x4000;
     static constexpr uint16_t kAssociationTable = 0x41FF;
+    // Object table: the object count, the flag-table pointer (kBasePointer), then four bytes per
+    // object from kObjectEntries: its value pointer (high byte first), its flags
+    // (TEtsObjectFlags bits) and its type code, as the product data gives them.
     static constexpr uint16_t kObjectTable = 0x43FC;
+    static constexpr uint16_t kObjectEntries = 0x43FF;
+    static constexpr uint16_t kObjectEntrySize = 4;
     // Pointer cells (high byte first) of the clock download and the event-memory read-out.
     static constexpr uint16_t kBasePointer = 0x43FD;
     static constexpr uint16_t kTimePointer = 0x477B;
@@ -40,6 +45,9 @@ public:
     static constexpr uint16_t kClock = 0x0200;
     static constexpr uint16_t kDate = 0x0210;
     static constexpr uint16_t kBase = 0x0300;
+    // The values of the other objects (chosen): kValueSize bytes each from kValues, by number.
+    static constexpr uint16_t kValues = 0x0400;
+    static constexpr uint16_t kValueSize = 16;
 
     // One event record as the panel keeps it.
     struct TEvent {
@@ -47,8 +55,9 @@ public:
     };
 
     // A panel as it comes to the bus: zeroed memory with its own address (the one entry of its
-    // address table), empty association and object tables, its identity, the pointers and a
-    // running clock (24.05.26, 12:34:56), and both event memories empty.
+    // address table), an empty association table, the object table of its product data (the
+    // time and date objects' value pointers are kTimePointer and kDatePointer), its identity,
+    // the pointers and a running clock (24.05.26, 12:34:56), and both event memories empty.
     static std::vector<unsigned char> Image(uint16_t physicalAddress, uint8_t manufacturer);
     // Writes an event record into memory A (index 0..319) or B (index 0..79).
     static void PutEvent(std::vector<unsigned char> &image, bool memoryB, int index,

@@ -28,6 +28,7 @@ enum : unsigned {
     MB_DEFBUTTON2 = 0x100,
     MB_APPLMODAL = 0x0000,
     MB_TASKMODAL = 0x2000,
+    MB_SETFOREGROUND = 0x10000,
 };
 enum : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
 

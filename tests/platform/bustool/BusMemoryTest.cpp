@@ -11,6 +11,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <tuple>
 
 namespace {
 
@@ -281,6 +282,38 @@ TEST_F(BusMemory, TheCauseOfAFailureIsTracedAndKept) {
         << cdi.LastFailure();
 }
 
+TEST_F(BusMemory, AMonitorIsToldEveryCallWithItsAddressesAndAnswer) {
+    std::vector<TEibAufruf> calls;
+    cdi.SetEibMonitor([&](const TEibAufruf &c) { calls.push_back(c); });
+    ASSERT_EQ(Connect(panel), EIB_OK);
+    Read(0xB6E7, 0xB6E8);
+    db.InjectFailure("EibReadMemBlock", 1, EIB_ERR_NO_ANSWER);
+    int code = 0;
+    Read(0x4000, 0x40FE, &code);
+    Write(0x0200, {1}, {0xFF});
+    cdi.EibStopComm();
+    const auto previous = cdi.SetEibMonitor({});
+    EXPECT_TRUE(static_cast<bool>(previous));
+    cdi.EibStopComm();
+
+    ASSERT_EQ(calls.size(), 6u);
+    const std::tuple<const char *, int, int, int> expected[] = {
+        {"EibSetAddress", 0, 0, EIB_OK},
+        {"EibStartComm", 0, 0, EIB_OK},
+        {"EibReadMemBlock", 0xB6E7, 0xB6E8, EIB_OK},
+        {"EibReadMemBlock", 0x4000, 0x40FE, EIB_ERR_NO_ANSWER},
+        {"EibWriteMemBlock", 0x0200, 0x0200, EIB_OK},
+        {"EibStopComm", 0, 0, EIB_OK},
+    };
+    for (size_t i = 0; i < calls.size(); ++i) {
+        const auto &[call, first, last, result] = expected[i];
+        EXPECT_EQ(calls[i].Call, call) << i;
+        EXPECT_EQ(calls[i].First, first) << i;
+        EXPECT_EQ(calls[i].Last, last) << i;
+        EXPECT_EQ(calls[i].Result, result) << i;
+    }
+}
+
 TEST(PanelMemory, TheManufacturerIsTheModuleNamesFirstThreeDigits) {
     EXPECT_EQ(TPanelMemory::ManufacturerOfModule("083AZ160"), 83);
     EXPECT_EQ(TPanelMemory::ManufacturerOfModule("300XY"), 300 & 0xFF);
@@ -289,3 +322,35 @@ TEST(PanelMemory, TheManufacturerIsTheModuleNamesFirstThreeDigits) {
 }
 
 } // namespace
+
+TEST(PanelMemory, AFreshPanelHoldsTheObjectTableOfItsProductData) {
+    const std::vector<unsigned char> image = TPanelMemory::Image(0x1101, 83);
+    EXPECT_EQ(image[TPanelMemory::kObjectTable], 231);
+    auto word = [&](size_t at) { return image[at] << 8 | image[at + 1]; };
+    // The clock download's pointers are unchanged by the table.
+    EXPECT_EQ(word(TPanelMemory::kTimePointer), TPanelMemory::kClock);
+    EXPECT_EQ(word(TPanelMemory::kDatePointer), TPanelMemory::kDate);
+    EXPECT_EQ(word(TPanelMemory::kBasePointer), TPanelMemory::kBase);
+    struct Case {
+        int number;
+        int pointer;
+        unsigned flags;
+        int type;
+    };
+    const Case cases[] = {
+        {0, TPanelMemory::kValues, ETS_FLAG_COMM | ETS_FLAG_WRITE, 0},
+        {166, TPanelMemory::kValues + 16 * 166, ETS_FLAG_COMM | ETS_FLAG_READ | ETS_FLAG_TRANS, 0},
+        {219, TPanelMemory::kValues + 16 * 219, ETS_FLAG_COMM | ETS_FLAG_TRANS, 14},
+        {223, TPanelMemory::kClock, ETS_FLAG_COMM | ETS_FLAG_WRITE | ETS_FLAG_TRANS, 9},
+        {224, TPanelMemory::kDate, ETS_FLAG_COMM | ETS_FLAG_WRITE | ETS_FLAG_TRANS, 9},
+        {230, TPanelMemory::kValues + 16 * 230, ETS_FLAG_COMM | ETS_FLAG_TRANS, 0},
+    };
+    for (const Case &c : cases) {
+        const size_t at = 0x43FF + 4 * static_cast<size_t>(c.number);
+        EXPECT_EQ(word(at), c.pointer) << c.number;
+        EXPECT_EQ(image[at + 2], c.flags) << c.number;
+        EXPECT_EQ(image[at + 3], c.type) << c.number;
+    }
+    // Behind the last entry the table is empty.
+    EXPECT_EQ(image[0x43FF + 4 * 231], 0);
+}

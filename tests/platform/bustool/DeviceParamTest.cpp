@@ -69,25 +69,25 @@ TEST_F(DeviceParam, ObjectsAppearAndDisappearWithTheValue) {
 TEST_F(DeviceParam, EntriesAreFilledAtTheirBytes) {
     ASSERT_EQ(param.SetDeviceParamData(8000, 1, objects), TEtsDeviceParam::kDone);
     ASSERT_EQ(objects.size(), 2u);
-    const tagDAL_OBJECT_INFO &date = objects[0];
-    EXPECT_EQ(At<uint16_t>(date, 0), sizeof(tagDAL_OBJECT_INFO));
-    EXPECT_EQ(At<int32_t>(date, 2), project.PanelId());
-    EXPECT_EQ(TextAt(date, 6), "Datum");
-    EXPECT_EQ(TextAt(date, 106), "Systemzeit");
-    EXPECT_EQ(At<int16_t>(date, 232), 223);
-    EXPECT_EQ(At<uint8_t>(date, 234), 9); // 3 bytes
-    EXPECT_EQ(At<int32_t>(date, 1416), project.DeviceObject(223));
-    EXPECT_EQ(At<int32_t>(date, 1420), 1);
-    EXPECT_EQ(At<int32_t>(date, 220), ETS_FLAG_COMM | ETS_FLAG_WRITE | ETS_FLAG_TRANS);
+    const tagDAL_OBJECT_INFO &time = objects[0]; // 223's value is the panel's clock
+    EXPECT_EQ(At<uint16_t>(time, 0), sizeof(tagDAL_OBJECT_INFO));
+    EXPECT_EQ(At<int32_t>(time, 2), project.PanelId());
+    EXPECT_EQ(TextAt(time, 6), "Uhrzeit");
+    EXPECT_EQ(TextAt(time, 106), "Systemzeit");
+    EXPECT_EQ(At<int16_t>(time, 232), 223);
+    EXPECT_EQ(At<uint8_t>(time, 234), 9); // 3 bytes
+    EXPECT_EQ(At<int32_t>(time, 1416), project.DeviceObject(223));
+    EXPECT_EQ(At<int32_t>(time, 1420), 1);
+    EXPECT_EQ(At<int32_t>(time, 220), ETS_FLAG_COMM | ETS_FLAG_WRITE | ETS_FLAG_TRANS);
     EXPECT_EQ(At<int16_t>(objects[1], 232), 224);
 
     // The communication object id at 224 and the reference at 228 lead back to the bus tool.
     DAL_COMM_OBJECT c{};
     c.size = sizeof c;
-    ASSERT_EQ(project.Cdi().DalGetCommunicationObjectData(3, At<int32_t>(date, 224), -1, -1, &c),
+    ASSERT_EQ(project.Cdi().DalGetCommunicationObjectData(3, At<int32_t>(time, 224), -1, -1, &c),
               DAL_OK);
     EXPECT_EQ(Copied(c.number), 223);
-    EXPECT_EQ(Copied(c.reference), At<int32_t>(date, 228));
+    EXPECT_EQ(Copied(c.reference), At<int32_t>(time, 228));
 
     // Names reach the list in Windows-1252.
     ASSERT_EQ(param.SetDeviceParamData(1660, 1, objects), TEtsDeviceParam::kDone);

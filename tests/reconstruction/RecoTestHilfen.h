@@ -1,0 +1,59 @@
+// One reconstruction run over a fixture image for the folder tests: the system record and the
+// eight top folders with a recording object manager, and what they made.
+#pragma once
+
+#include "TPanelImageFixture.h"
+#include "TRecoUmgebung.h"
+
+#include <optional>
+#include <vector>
+
+struct TRecoLauf {
+    TRecoUmgebung U;
+    TRecoObjekteRecorder Objekte;
+    uint32_t Variante = 0;
+    bool Ok = false;
+
+    explicit TRecoLauf(const TPanelImageFixture &panel,
+                       std::optional<uint32_t> userLast = std::nullopt)
+        : U(panel.Image(), userLast) {
+        Ok = U.Alle(Variante, &Objekte);
+    }
+
+    // The records of a type in handle order.
+    std::vector<const TDatenStruktur *> Typ(int typ) {
+        std::vector<const TDatenStruktur *> records;
+        for (int h = 1; h <= U.Datenbank.Count(); ++h)
+            if (U.Datenbank.Find(h)->Typ == typ)
+                records.push_back(U.Datenbank.Find(h));
+        return records;
+    }
+    // The one record of a type whose field has the value; null when there is not exactly one.
+    const TDatenStruktur *Einer(int typ, int32_t TDatenStruktur::*feld = nullptr,
+                                int32_t wert = 0) {
+        const TDatenStruktur *found = nullptr;
+        for (const TDatenStruktur *r : Typ(typ)) {
+            if (feld && r->*feld != wert)
+                continue;
+            if (found)
+                return nullptr;
+            found = r;
+        }
+        return found;
+    }
+    // The object numbers in call order, of every call or of those under a parent.
+    std::vector<int> Nummern(std::optional<int> parent = std::nullopt) const {
+        std::vector<int> nummern;
+        for (const auto &a : Objekte.Aufrufe)
+            if (!parent || a.Parent == *parent)
+                nummern.push_back(a.Nummer);
+        return nummern;
+    }
+    const TRecoObjekteRecorder::TAufruf *Objekt(int nummer) const {
+        for (const auto &a : Objekte.Aufrufe)
+            if (a.Nummer == nummer)
+                return &a;
+        return nullptr;
+    }
+    const std::vector<TRecoErrorEintrag> &Meldungen() const { return U.Errors.Eintraege(); }
+};
