@@ -32,6 +32,12 @@ public:
         if (FOffen)
             _SetDlgProgress(++FPosition, FDaten);
     }
+    // One step further, the dialog's text now that one.
+    void Schritt(const AnsiString &text) {
+        LOG_FKT("TAzFortschritt::Schritt");
+        FDaten.Text = text;
+        Schritt();
+    }
     void Stop() {
         LOG_FKT("TAzFortschritt::Stop");
         if (FOffen)

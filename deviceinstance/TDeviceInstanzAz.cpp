@@ -42,11 +42,6 @@ void TDeviceInstanzAz::LeereListenUndFlaggen() {
     FAlarmierungUeg.fill(false);
 }
 
-int TDeviceInstanzAz::Reset(bool) {
-    LOG_FKT("DeviceInstanzAz::Reset");
-    return 0;
-}
-
 int TDeviceInstanzAz::ImportAbgleichDB() {
     LOG_FKT("DeviceInstanzAz::ImportAbgleichDB");
     return 0;

@@ -5,9 +5,9 @@
 // panel's default tree (TDeviceInstanzAzBaum.cpp). Detectors are numbered, made and deleted in
 // TDeviceInstanzAzMelder.cpp, the objects' requests are served in
 // TDeviceInstanzAzAnfragen.cpp, the alignment pass after a load is TDeviceInstanzAzAbgleich.cpp,
-// copy and paste of a detector TDeviceInstanzAzKopie.cpp.
+// copy and paste of a detector TDeviceInstanzAzKopie.cpp, the reset TDeviceInstanzAzReset.cpp.
 //
-// Operations whose work belongs to the panel's later features (reset, the
+// Operations whose work belongs to the panel's later features (the
 // checks before leaving, the panel's own link rules and imports) answer a neutral value here:
 // 0, false or nothing; the links use the base bodies. The resource check before every link is
 // the panel's (TDeviceInstanzAzRessourcen.cpp).
