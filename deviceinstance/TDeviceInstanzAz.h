@@ -92,6 +92,12 @@ public:
     bool PasteDataToAllChilds(TDataBasis *object, TDatenManager<TDatenStruktur> *store,
                               AnsiString text);
 
+    // --- Import of exported project data (TDeviceInstanzAzImport.cpp).
+    // A group-address word's main, middle and sub group (two levels: middle 0, an 11-bit sub
+    // group); word 0 gives 0/0/0.
+    static void GetMainMiddleAndSubGroupAddr(int wort, bool dreiStufig, uint16_t &main,
+                                             uint16_t &middle, uint16_t &sub);
+
     // The standard tree name of an object; true exactly when a name was set.
     bool GetDefaultName(TDataBasis *object, AnsiString *name);
 

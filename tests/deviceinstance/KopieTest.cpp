@@ -149,11 +149,7 @@ TEST_F(Kopie, APastedSabotageInputIsRegistered) {
 TEST_F(Kopie, ASabotageInputOverwrittenByAnotherTypeIsUnlinkedAfterYes) {
     TAzMelder *ziel = Device->GetPointerInstMelder(3);
     AlsSabotageEingang(ziel, 1);
-    TAzScharfschaltungSsb *ssb = Device->GetPointerInstScharfschaltungSsb(1);
-    TDatenStruktur *record = Device->GetDatenSatz(ssb);
-    record->Param5 = 0x1105;
-    record->Param10 = 3;
-    ssb->InitFromDB(*record);
+    TAzScharfschaltungSsb *ssb = SabotageZuweisen(1, 3);
     ASSERT_TRUE(ssb->CheckMelderSaboSeLinked(3));
     TStringList lines = Kopiere(Neu(1, 5));
 
