@@ -439,7 +439,8 @@ std::vector<TDeviceRow> TProjectDatabase::Devices() {
 
 std::optional<TDeviceRow> TProjectDatabase::Device(int32_t deviceId) {
     LOG_FKT("TProjectDatabase::Device");
-    TSqlStatement st(*FSql, std::string(kDeviceRows) + " WHERE d.id = ?");
+    // Kept prepared, as the one below: each start of a bus communication asks both.
+    TSqlStatement st(*FSql, std::string(kDeviceRows) + " WHERE d.id = ?", TSqlStatement::Cached);
     if (!st.Bind(1, deviceId).Step())
         return std::nullopt;
     return DeviceRow(st);
@@ -447,9 +448,11 @@ std::optional<TDeviceRow> TProjectDatabase::Device(int32_t deviceId) {
 
 std::optional<int32_t> TProjectDatabase::DeviceByAddress(uint16_t physicalAddress) {
     LOG_FKT("TProjectDatabase::DeviceByAddress");
-    TSqlStatement st(*FSql, "SELECT d.id FROM devices d JOIN lines l ON l.id = d.line_id "
-                            "JOIN areas a ON a.id = l.area_id "
-                            "WHERE a.address * 4096 + l.number * 256 + d.address = ?");
+    TSqlStatement st(*FSql,
+                     "SELECT d.id FROM devices d JOIN lines l ON l.id = d.line_id "
+                     "JOIN areas a ON a.id = l.area_id "
+                     "WHERE a.address * 4096 + l.number * 256 + d.address = ?",
+                     TSqlStatement::Cached);
     if (!st.Bind(1, physicalAddress).Step())
         return std::nullopt;
     return st.Int32(0);
@@ -862,8 +865,7 @@ std::vector<TProjectDatabase::TParameterRow> TProjectDatabase::ChangedParameters
                             "ORDER BY p.parameter_id");
     st.Bind(1, deviceId);
     auto rows = AllRows(st, [](TSqlStatement &row) {
-        return TParameterRow{row.Int32(0), row.Text(1),
-                             row.Int32(2)};
+        return TParameterRow{row.Int32(0), row.Text(1), row.Int32(2)};
     });
     tx.Commit();
     return rows;
@@ -896,8 +898,7 @@ void TProjectDatabase::SetProfileValue(const std::string &module, const std::str
 
 namespace {
 // A number of the bus_tool table: decimal digits only, within [low, high].
-int64_t BusToolNumber(const std::string &key, const std::string &value, int64_t low,
-                      int64_t high) {
+int64_t BusToolNumber(const std::string &key, const std::string &value, int64_t low, int64_t high) {
     LOG_FKT("BusToolNumber");
     int64_t v = 0;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), v);
@@ -916,7 +917,9 @@ TBusToolInfo TProjectDatabase::BusToolInfo() {
     TBusToolInfo info;
     while (st.Step()) {
         const std::string key = st.Text(0), value = st.Text(1);
-        const auto number = [&] { return static_cast<uint16_t>(BusToolNumber(key, value, 0, 0xFFFF)); };
+        const auto number = [&] {
+            return static_cast<uint16_t>(BusToolNumber(key, value, 0, 0xFFFF));
+        };
         if (key == "major")
             info.major = number();
         else if (key == "minor")
@@ -1005,7 +1008,9 @@ std::optional<TInjectedFailure> TProjectDatabase::TakeFailure(const std::string 
     LOG_FKT("TProjectDatabase::TakeFailure");
     {
         // Most calls find nothing: a plain read, so that they never wait for the write lock.
-        TSqlStatement peek(*FSql, "SELECT 1 FROM failures WHERE call = ? LIMIT 1");
+        // Kept prepared: every bus call asks.
+        TSqlStatement peek(*FSql, "SELECT 1 FROM failures WHERE call = ? LIMIT 1",
+                           TSqlStatement::Cached);
         if (!peek.Bind(1, call).Step())
             return std::nullopt;
     }

@@ -57,13 +57,12 @@ TProjectDatabase::ReadMemory(int32_t deviceId, uint16_t first, size_t count) {
     LOG_FKT("TProjectDatabase::ReadMemory");
     if (first + count > kMemorySize)
         throw EProjectDatabase("memory read beyond the address space");
-    TSqlStatement st(*FSql, "SELECT substr(CAST(data AS BLOB), ?, ?), length(CAST(data AS BLOB)) "
-                            "FROM memory_images "
-                            "WHERE device_id = ?");
-    if (!st.Bind(1, first + 1).Bind(2, static_cast<int64_t>(count)).Bind(3, deviceId).Step())
-        return std::nullopt;
-    CheckImageSize(deviceId, static_cast<size_t>(st.Int(1)));
-    return st.Blob(0);
+    // Read in place: a bus read of a few bytes does not load the whole image.
+    size_t size = 0;
+    auto bytes = FSql->ReadBlob("memory_images", "data", deviceId, first, count, size);
+    if (bytes)
+        CheckImageSize(deviceId, size);
+    return bytes;
 }
 
 bool TProjectDatabase::WriteMemory(int32_t deviceId, uint16_t first, const unsigned char *data,
@@ -102,7 +101,7 @@ void TProjectDatabase::SetConnectedDevice(std::optional<int32_t> deviceId) {
 
 std::optional<int32_t> TProjectDatabase::ConnectedDevice() {
     LOG_FKT("TProjectDatabase::ConnectedDevice");
-    TSqlStatement st(*FSql, "SELECT device_id FROM bus_connection");
+    TSqlStatement st(*FSql, "SELECT device_id FROM bus_connection", TSqlStatement::Cached);
     if (!st.Step())
         return std::nullopt;
     return st.Int32(0);

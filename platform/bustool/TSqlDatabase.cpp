@@ -26,7 +26,54 @@ TSqlDatabase::TSqlDatabase(const std::filesystem::path &file, bool create, int b
 
 TSqlDatabase::~TSqlDatabase() {
     LOG_FKT_DETAIL("TSqlDatabase::~TSqlDatabase");
+    for (const auto &[sql, stmt] : FCache)
+        sqlite3_finalize(stmt);
     sqlite3_close_v2(FDb);
+}
+
+sqlite3_stmt *TSqlDatabase::TakeCached(std::string_view sql) {
+    LOG_FKT_DETAIL("TSqlDatabase::TakeCached");
+    const auto it = FCache.find(sql);
+    if (it == FCache.end())
+        return nullptr;
+    sqlite3_stmt *stmt = it->second;
+    FCache.erase(it);
+    return stmt;
+}
+
+void TSqlDatabase::PutCached(std::string_view sql, sqlite3_stmt *stmt) {
+    LOG_FKT_DETAIL("TSqlDatabase::PutCached");
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (!FCache.try_emplace(std::string(sql), stmt).second)
+        sqlite3_finalize(stmt); // another of the same text came back first
+}
+
+std::optional<std::vector<unsigned char>> TSqlDatabase::ReadBlob(const char *table,
+                                                                 const char *column, int64_t row,
+                                                                 size_t offset, size_t count,
+                                                                 size_t &size) {
+    LOG_FKT_DETAIL("TSqlDatabase::ReadBlob");
+    sqlite3_blob *blob = nullptr;
+    if (sqlite3_blob_open(FDb, "main", table, column, row, 0, &blob) != SQLITE_OK) {
+        sqlite3_blob_close(blob);
+        // A missing row is an answer, not a failure; SQLite tells it by this message only.
+        if (std::string_view(sqlite3_errmsg(FDb)).starts_with("no such rowid"))
+            return std::nullopt;
+        Fail(FDb, "open blob");
+    }
+    size = static_cast<size_t>(sqlite3_blob_bytes(blob));
+    std::vector<unsigned char> bytes;
+    int rc = SQLITE_OK;
+    if (offset + count <= size) {
+        bytes.resize(count);
+        rc = sqlite3_blob_read(blob, bytes.data(), static_cast<int>(count),
+                               static_cast<int>(offset));
+    }
+    sqlite3_blob_close(blob);
+    if (rc != SQLITE_OK)
+        Fail(FDb, "read blob");
+    return bytes;
 }
 
 void TSqlDatabase::Execute(std::string_view sql) {
@@ -76,8 +123,14 @@ void TSqlDatabase::CopyTo(TSqlDatabase &target) {
         throw EProjectDatabase(std::string("copy: ") + sqlite3_errstr(rc));
 }
 
-TSqlStatement::TSqlStatement(TSqlDatabase &db, std::string_view sql) : FDb(db) {
+TSqlStatement::TSqlStatement(TSqlDatabase &db, std::string_view sql, TKeep keep) : FDb(db) {
     LOG_FKT_DETAIL("TSqlStatement::TSqlStatement");
+    if (keep == Cached) {
+        FCachedSql = std::string(sql);
+        FStmt = db.TakeCached(sql);
+        if (FStmt)
+            return;
+    }
     if (sqlite3_prepare_v2(db.Handle(), sql.data(), static_cast<int>(sql.size()), &FStmt,
                            nullptr) != SQLITE_OK)
         Fail(db.Handle(), "prepare");
@@ -85,7 +138,10 @@ TSqlStatement::TSqlStatement(TSqlDatabase &db, std::string_view sql) : FDb(db) {
 
 TSqlStatement::~TSqlStatement() {
     LOG_FKT_DETAIL("TSqlStatement::~TSqlStatement");
-    sqlite3_finalize(FStmt);
+    if (FStmt && !FCachedSql.empty())
+        FDb.PutCached(FCachedSql, FStmt);
+    else
+        sqlite3_finalize(FStmt);
 }
 
 TSqlStatement &TSqlStatement::Bind(int index, int64_t value) {

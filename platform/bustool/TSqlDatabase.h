@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,19 +46,35 @@ public:
     // other connections see the new content with their next statement. Throws when target
     // is busy beyond its busy time-out.
     void CopyTo(TSqlDatabase &target);
+    // count bytes from offset of a blob (or text) value, read in place: a large value is not
+    // loaded whole for a few bytes. size is the value's whole size in bytes. None when the row
+    // is not there; a read beyond the value throws.
+    std::optional<std::vector<unsigned char>> ReadBlob(const char *table, const char *column,
+                                                       int64_t row, size_t offset, size_t count,
+                                                       size_t &size);
     sqlite3 *Handle() const {
         LOG_FKT_DETAIL("TSqlDatabase::Handle");
         return FDb;
     }
 
 private:
+    friend class TSqlStatement;
+    // A statement of this connection kept prepared for the next use of the same text (taken
+    // out while in use, so that two at once each have their own).
+    sqlite3_stmt *TakeCached(std::string_view sql);
+    void PutCached(std::string_view sql, sqlite3_stmt *stmt);
+
     sqlite3 *FDb = nullptr;
+    std::map<std::string, sqlite3_stmt *, std::less<>> FCache;
 };
 
 // One prepared statement. Bind parameters are numbered from 1, result columns from 0.
 class TSqlStatement {
 public:
-    TSqlStatement(TSqlDatabase &db, std::string_view sql);
+    enum TKeep { Once, Cached };
+    // Cached: for a statement run again and again (each bus call); prepared once per
+    // connection, reset and unbound after each use.
+    TSqlStatement(TSqlDatabase &db, std::string_view sql, TKeep keep = Once);
     ~TSqlStatement();
     TSqlStatement(const TSqlStatement &) = delete;
     TSqlStatement &operator=(const TSqlStatement &) = delete;
@@ -91,6 +108,7 @@ private:
 
     TSqlDatabase &FDb;
     sqlite3_stmt *FStmt = nullptr;
+    std::string FCachedSql; // empty: finalized at the end
 };
 
 // One transaction for the lifetime of the object: committed by Commit, rolled back when the
