@@ -262,6 +262,7 @@ public:
     virtual int EtsObjektCheck();
     // While the device is reset, deleting linked objects asks nothing.
     void SetResetFlag(bool reset) { FResetFlag = reset; }
+    bool GetResetFlag() const { return FResetFlag; }
     bool GetBestaetigung() const { return FBestaetigung; }
 
     // The main window's services (for the decoder of its messages).
@@ -276,6 +277,10 @@ public:
     void SetFormVerw(TFormVerwDienste *verw) { FVerw = verw; }
 
 protected:
+    // Every project window rebuilds its tree and group-address nodes from the instance.
+    void AnsichtenNeuAufbauen();
+    // The root takes the device's physical address from the bus tool; its record is written.
+    void RootPhysAdrSchreiben();
     HWND MainHandle() const;
     // The running program's folder, with its trailing slash (empty when unknown).
     AnsiString ProgrammOrdner() const;

@@ -42,26 +42,6 @@ void TDeviceInstanzAz::LeereListenUndFlaggen() {
     FAlarmierungUeg.fill(false);
 }
 
-int TDeviceInstanzAz::GetCopyData(TDataBasis *, TStringList *) {
-    LOG_FKT("DeviceInstanzAz::GetCopyData");
-    return 0;
-}
-
-int TDeviceInstanzAz::Einfuegen(TDataBasis *, TStringList *) {
-    LOG_FKT("DeviceInstanzAz::Einfuegen");
-    return 0;
-}
-
-int TDeviceInstanzAz::CheckForDeleteGlobalDeviceObjects(bool) {
-    LOG_FKT("DeviceInstanzAz::CheckForDeleteGlobalDeviceObjects");
-    return 0;
-}
-
-int TDeviceInstanzAz::Reset(bool) {
-    LOG_FKT("DeviceInstanzAz::Reset");
-    return 0;
-}
-
 int TDeviceInstanzAz::ImportAbgleichDB() {
     LOG_FKT("DeviceInstanzAz::ImportAbgleichDB");
     return 0;

@@ -4,9 +4,10 @@
 // configuration data block through CopyStrukturDatenToDB; a device without a block gets the
 // panel's default tree (TDeviceInstanzAzBaum.cpp). Detectors are numbered, made and deleted in
 // TDeviceInstanzAzMelder.cpp, the objects' requests are served in
-// TDeviceInstanzAzAnfragen.cpp, the alignment pass after a load is TDeviceInstanzAzAbgleich.cpp.
+// TDeviceInstanzAzAnfragen.cpp, the alignment pass after a load is TDeviceInstanzAzAbgleich.cpp,
+// copy and paste of a detector TDeviceInstanzAzKopie.cpp, the reset TDeviceInstanzAzReset.cpp.
 //
-// Operations whose work belongs to the panel's later features (copy and paste, reset, the
+// Operations whose work belongs to the panel's later features (the
 // checks before leaving, the panel's own link rules and imports) answer a neutral value here:
 // 0, false or nothing; the links use the base bodies. The resource check before every link is
 // the panel's (TDeviceInstanzAzRessourcen.cpp).
@@ -83,6 +84,19 @@ public:
     int LinkAzObjToEtsSubGroup(TDataBasis *object, long subGroupId) override;
     bool UnLinkFromSubGroup(long subGroupId, long deviceObjectId) override;
     int VumaImport(TMemoryStream *stream, bool) override;
+
+    // --- Copy and paste of a detector (TDeviceInstanzAzKopie.cpp).
+    void GetAllChildData(TDataBasis *object, TStringList *lines);
+    // Pastes every object below from the first clipboard record of its type; false when one
+    // had no record or refused its paste.
+    bool PasteDataToAllChilds(TDataBasis *object, TDatenManager<TDatenStruktur> *store,
+                              AnsiString text);
+
+    // --- Import of exported project data (TDeviceInstanzAzImport.cpp).
+    // A group-address word's main, middle and sub group (two levels: middle 0, an 11-bit sub
+    // group); word 0 gives 0/0/0.
+    static void GetMainMiddleAndSubGroupAddr(int wort, bool dreiStufig, uint16_t &main,
+                                             uint16_t &middle, uint16_t &sub);
 
     // The standard tree name of an object; true exactly when a name was set.
     bool GetDefaultName(TDataBasis *object, AnsiString *name);
@@ -196,6 +210,7 @@ private:
     // project window.
     TDataBasis *Registriere(std::unique_ptr<TDataBasis> object, TDataBasis *parent, int posId,
                             bool tree);
+    void KopiereKette(int system, int owner, TDatenStruktur *record, TStringList *lines);
     // A new object that is not entered: the record a setter may have written goes with it.
     void Verwirf(std::unique_ptr<TDataBasis> object);
     // Removes an object: its records, its node, the object itself.

@@ -51,20 +51,34 @@ bool TDeviceInstanz::GetDataFromServer(int creation, bool refresh) {
         MessageBox(MainHandle(), SprText(9091), SprText(9041), MB_ICONWARNING);
         return false;
     }
-    if (refresh && FMain)
-        for (TFormVerwDienste *verw : FMain->GetFormVerwList()) {
-            verw->DeleteGrpAdr();
-            verw->InitData(FObjekte, MainHandle());
-            verw->InitGrpAdr(MainHandle(), FGrpAdrOrdner.get(), FMainGroups, FMidSubGroups);
-        }
+    if (refresh)
+        AnsichtenNeuAufbauen();
     if (FRoot) {
-        if (auto *device = dynamic_cast<TVumaEtsDevice *>(FRoot))
-            device->SetPhysAdrText(GetPhysAdr(FDeviceId));
-        FRoot->Write(*GetDatenSatz(FRoot));
+        RootPhysAdrSchreiben();
         if (FMain)
             FMain->UpdateObjektAnzahl(FRoot->GetName(true), static_cast<int>(FObjekte.size()));
     }
     return true;
+}
+
+void TDeviceInstanz::AnsichtenNeuAufbauen() {
+    LOG_FKT("DeviceInstanz::AnsichtenNeuAufbauen");
+    if (!FMain)
+        return;
+    for (TFormVerwDienste *verw : FMain->GetFormVerwList()) {
+        verw->DeleteGrpAdr();
+        verw->InitData(FObjekte, MainHandle());
+        verw->InitGrpAdr(MainHandle(), FGrpAdrOrdner.get(), FMainGroups, FMidSubGroups);
+    }
+}
+
+void TDeviceInstanz::RootPhysAdrSchreiben() {
+    LOG_FKT("DeviceInstanz::RootPhysAdrSchreiben");
+    if (!FRoot)
+        return;
+    if (auto *device = dynamic_cast<TVumaEtsDevice *>(FRoot))
+        device->SetPhysAdrText(GetPhysAdr(FDeviceId));
+    FRoot->Write(*GetDatenSatz(FRoot));
 }
 
 bool TDeviceInstanz::WriteBlob() {

@@ -39,6 +39,11 @@ public:
         LOG_FKT("TDlgProgressGuard::Next");
         Set(FPosition + 1, FDaten.Text);
     }
+    // One step further, with a new text.
+    void Next(const AnsiString &text) {
+        LOG_FKT("TDlgProgressGuard::Next");
+        Set(FPosition + 1, text);
+    }
     // Closed now (before the scope ends); the end of the scope then does nothing.
     void Stop() {
         LOG_FKT("TDlgProgressGuard::Stop");

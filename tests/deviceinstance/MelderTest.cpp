@@ -140,11 +140,7 @@ TEST_F(Melder, ASabotageInputLeavesTheArmingSettingsWhenDeleted) {
     TAzMelder *m = Device->GetPointerInstMelder(3);
     AlsSabotageEingang(m, 1);
     EXPECT_EQ(Device->GetSaboMelder(1), (std::list<int>{3}));
-    TAzScharfschaltungSsb *ssb = Device->GetPointerInstScharfschaltungSsb(1);
-    TDatenStruktur *record = Device->GetDatenSatz(ssb);
-    record->Param5 = 0x1105;
-    record->Param10 = 3;
-    ssb->InitFromDB(*record);
+    TAzScharfschaltungSsb *ssb = SabotageZuweisen(1, 3);
     ASSERT_TRUE(ssb->CheckMelderSaboSeLinked(3));
 
     // No keeps the detector and its assignment.

@@ -102,5 +102,16 @@ protected:
         r.Wert2 = bereich;
         EXPECT_EQ(Device->UserDeviceMessage(0, &r), 1);
     }
+    // The arming area's switching device (address 1.1.5) takes detector nr as its sabotage
+    // input, as its grid does.
+    TAzScharfschaltungSsb *SabotageZuweisen(int bereich, int nr) {
+        TAzScharfschaltungSsb *ssb = Device->GetPointerInstScharfschaltungSsb(bereich);
+        TDatenStruktur *record = Device->GetDatenSatz(ssb);
+        record->Param5 = 0x1105;
+        record->Param10 = nr;
+        ssb->InitFromDB(*record);
+        EXPECT_TRUE(ssb->CheckMelderSaboSeLinked(nr));
+        return ssb;
+    }
     TDlgProgressRecorder Fortschritt;
 };
