@@ -2,6 +2,7 @@
 // 0x0000-0xFFFE, beside two baselines in the same run: a loop that only formats the same
 // bytes as hex digits into one buffer (the limit), and srec_cat converting the same image
 // from binary (process start included). Compare the ratios printed at the end, not the times.
+#include "TRatioReporter.h"
 #include "assembler/Assembler.h"
 #include "platform/vcl/Streams.h"
 
@@ -11,7 +12,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -102,40 +102,14 @@ BENCHMARK_CAPTURE(BM_SrecCat, intel, "-intel")
     ->Name("BM_SrecCatIntelBaseline")
     ->Unit(benchmark::kMicrosecond);
 
-// Keeps each benchmark's real time per iteration to print the ratios after the table.
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &reports) override {
-        for (const Run &run : reports)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                Times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(reports);
-    }
-    void Ratio(const char *what, const std::string &a, const std::string &b) const {
-        const auto x = Times.find(a), y = Times.find(b);
-        if (x == Times.end() || y == Times.end() || y->second <= 0)
-            return;
-        std::printf("%-44s %8.4f\n", what, x->second / y->second);
-    }
-    std::map<std::string, double> Times;
-};
-
 } // namespace
 
 int main(int argc, char **argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    TRatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nratios (real time; below 1 is faster than the baseline):\n");
-    reporter.Ratio("MakeS19 / hex loop (target <= 2)", "BM_MakeS19Stream", "BM_HexLoopBaseline");
-    reporter.Ratio("MakeIntelHex / hex loop (target <= 2)", "BM_MakeIntelHexStream",
-                   "BM_HexLoopBaseline");
-    reporter.Ratio("MakeS19 / srec_cat -motorola (target < 1)", "BM_MakeS19Stream",
-                   "BM_SrecCatMotorolaBaseline");
-    reporter.Ratio("MakeIntelHex / srec_cat -intel (target < 1)", "BM_MakeIntelHexStream",
-                   "BM_SrecCatIntelBaseline");
-    benchmark::Shutdown();
-    return 0;
+    return TRatioReporter::RunAll(
+        argc, argv,
+        {{"MakeS19 / hex loop", "BM_MakeS19Stream", "BM_HexLoopBaseline", 2.0},
+         {"MakeIntelHex / hex loop", "BM_MakeIntelHexStream", "BM_HexLoopBaseline", 2.0},
+         {"MakeS19 / srec_cat -motorola", "BM_MakeS19Stream", "BM_SrecCatMotorolaBaseline", 1.0},
+         {"MakeIntelHex / srec_cat -intel", "BM_MakeIntelHexStream", "BM_SrecCatIntelBaseline",
+          1.0}});
 }

@@ -47,9 +47,9 @@ public:
                 continue;
             const double ratio = FZeit[r.Measured] / FZeit[r.Baseline];
             if (r.Target > 0)
-                std::printf("ratio %s: %.2fx (target within %.1fx)\n", r.What, ratio, r.Target);
+                std::printf("ratio %s: %.3gx (target within %.1fx)\n", r.What, ratio, r.Target);
             else
-                std::printf("ratio %s: %.2fx (reported, no target)\n", r.What, ratio);
+                std::printf("ratio %s: %.3gx (reported, no target)\n", r.What, ratio);
         }
     }
 
