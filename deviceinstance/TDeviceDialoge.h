@@ -4,6 +4,9 @@
 // and answers its modal result (1 for OK).
 #pragma once
 
+#include "deviceinstance/TFormVerwDienste.h"
+#include "deviceinstance/TRecGroupAddrInfo.h"
+#include "foundation/TDatenManager.h"
 #include "platform/busobjects/TObjektBasis.h"
 
 #include <cstdint>
@@ -37,4 +40,12 @@ public:
                         const AnsiString &label) = 0;
     // How many detectors to add (out on OK), at most `maximum`, with the dialog's caption.
     virtual int MelderHinzufuegen(int &count, int maximum, const AnsiString &caption) = 0;
+    // The group-address check of an import: the imported records (may be null), the addresses
+    // to create and the word map to fill, the three-level flag and the instance's main-group
+    // and middle/sub-group nodes. 1 = go on (also when every address fits and no dialog
+    // shows); anything else = the user cancelled.
+    virtual int GaCheck(TDatenManager<TDatenStruktur> *store,
+                        std::vector<RecNewGroupAddr> &newAddresses,
+                        std::map<int, TRecGroupAddrInfo> &wordMap, bool threeLevels,
+                        const TObjektMap &mainGroups, const TObjektMap &midSubGroups) = 0;
 };

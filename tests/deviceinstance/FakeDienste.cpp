@@ -110,6 +110,16 @@ int TFakeDialoge::MelderHinzufuegen(int &count, int maximum, const AnsiString &c
     return MelderSkript ? MelderSkript(count, maximum) : 2;
 }
 
+int TFakeDialoge::GaCheck(TDatenManager<TDatenStruktur> *store,
+                          std::vector<RecNewGroupAddr> &newAddresses,
+                          std::map<int, TRecGroupAddrInfo> &wordMap, bool threeLevels,
+                          const TObjektMap &mainGroups, const TObjektMap &midSubGroups) {
+    Aufrufe.push_back("GaCheck " + std::to_string(threeLevels) + " " +
+                      std::to_string(mainGroups.size()) + " " +
+                      std::to_string(midSubGroups.size()));
+    return GaCheckSkript ? GaCheckSkript(store, newAddresses, wordMap) : 1;
+}
+
 namespace {
 std::string Name(const TDataBasis *object) {
     return object ? object->GetName(true) : "-";

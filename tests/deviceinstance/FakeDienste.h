@@ -57,6 +57,9 @@ public:
     int Anzeige(int32_t &mask, uint32_t variante, const AnsiString &caption,
                 const AnsiString &label) override;
     int MelderHinzufuegen(int &count, int maximum, const AnsiString &caption) override;
+    int GaCheck(TDatenManager<TDatenStruktur> *store, std::vector<RecNewGroupAddr> &newAddresses,
+                std::map<int, TRecGroupAddrInfo> &wordMap, bool threeLevels,
+                const TObjektMap &mainGroups, const TObjektMap &midSubGroups) override;
 
     // Each dialog's script sets the values out and answers the modal result; without one the
     // dialog is cancelled (2) and nothing changes. Every call is recorded by its name and its
@@ -65,6 +68,10 @@ public:
     std::function<int(AnsiString &text, int32_t &physAdr)> PhysAdrSkript;
     std::function<int(int32_t &mask)> AnzeigeSkript;
     std::function<int(int &count, int maximum)> MelderSkript;
+    // The import's check: without a script every address fits (1, nothing to create).
+    std::function<int(TDatenManager<TDatenStruktur> *store, std::vector<RecNewGroupAddr> &,
+                      std::map<int, TRecGroupAddrInfo> &)>
+        GaCheckSkript;
     std::vector<std::string> Aufrufe;
 };
 
