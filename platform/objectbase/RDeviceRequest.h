@@ -12,10 +12,13 @@
 #include "platform/win/Messages.h"
 
 #include <cstdint>
+#include <list>
 
 class TDataBasis;
 class TDatenStruktur;
+class TEtsObjekt;
 class TStringList;
+struct TSubGroupObjekt;
 
 struct RDeviceRequest {
     RDeviceRequest() = default;
@@ -38,6 +41,10 @@ struct RDeviceRequest {
     AnsiString Text2;                    // text argument and result held in the record
     AnsiString *Text = nullptr;          // text argument or result
     TStringList *Liste = nullptr;        // list argument or result (the detector texts)
+    // The list answers of message 1161, filled by the device instance (appended to): the bus
+    // objects that a parameter value switches, and the objects linked to the sending sub group.
+    std::list<TEtsObjekt *> *EtsObjekte = nullptr;
+    std::list<TSubGroupObjekt> *SubGroupObjekte = nullptr;
     int32_t Wert = 0;                    // argument 1 or result
     int32_t Wert2 = 0;
     int32_t Wert3 = 0;
