@@ -64,9 +64,9 @@ enum TFeld : unsigned {
     Wert3 = 1u << 2,
     Wert4 = 1u << 3, // requests 13 and 18 use its low byte only
     Variante = 1u << 4,
-    Text = 1u << 5,  // a pointer to an AnsiString
-    Text2 = 1u << 6, // held in the record
-    Liste = 1u << 7, // a pointer to a string list
+    Text = 1u << 5,            // a pointer to an AnsiString
+    Text2 = 1u << 6,           // held in the record
+    Liste = 1u << 7,           // a pointer to a string list
     EtsObjekte = 1u << 8,      // a pointer to a list of bus objects
     SubGroupObjekte = 1u << 9, // a pointer to a list of a sub group's object rows
 };

@@ -41,13 +41,13 @@ struct RDeviceRequest {
     AnsiString Text2;                    // text argument and result held in the record
     AnsiString *Text = nullptr;          // text argument or result
     TStringList *Liste = nullptr;        // list argument or result (the detector texts)
-    // The list answers of message 1161, filled by the device instance (appended to): the bus
-    // objects that a parameter value switches, and the objects linked to the sending sub group.
-    std::list<TEtsObjekt *> *EtsObjekte = nullptr;
-    std::list<TSubGroupObjekt> *SubGroupObjekte = nullptr;
     int32_t Wert = 0;                    // argument 1 or result
     int32_t Wert2 = 0;
     int32_t Wert3 = 0;
     int32_t Wert4 = 0;
     int32_t Variante = 0; // the new configuration variant word (request 4)
+    // The list answers of message 1161, filled by the device instance (appended to): the bus
+    // objects that a parameter value switches, and the objects linked to the sending sub group.
+    std::list<TEtsObjekt *> *EtsObjekte = nullptr;
+    std::list<TSubGroupObjekt> *SubGroupObjekte = nullptr;
 };

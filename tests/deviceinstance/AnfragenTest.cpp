@@ -35,7 +35,8 @@ protected:
         if (FUntergruppe == 0) {
             FUntergruppe = Db().AddGroupAddress(3, 1, 1, "Scharf");
             TEtsObjekt *eingang = Device->GetObjectFromObjectNr(162);
-            EXPECT_TRUE(eingang && Device->LinkToSubGroup(FUntergruppe, eingang->GetHandle(), true));
+            EXPECT_TRUE(eingang &&
+                        Device->LinkToSubGroup(FUntergruppe, eingang->GetHandle(), true));
         }
         TDataBasis *node = nullptr;
         EXPECT_TRUE(Device->GetGrpAdrDataPointer(FUntergruppe, node));
@@ -256,15 +257,14 @@ TEST_F(Anfragen, EveryPairAnswersAndChangesWhatItShould) {
              r.EtsObjekte = nullptr;
          },
          0, keinePruefung, zwei},
-        {"the bus objects of a value the bus tool refuses", sender(6147),
-         AzRequest::EtsObjektLesen,
+        {"the bus objects of a value the bus tool refuses", sender(6147), AzRequest::EtsObjektLesen,
          [&](RDeviceRequest &r) {
              uhrObjekte(r);
              Db().InjectFailure("TEtsDeviceParam::SetDeviceParamData", 1);
          },
          0, [](RDeviceRequest &) { EXPECT_TRUE(objekte.empty()); }, zwei},
-        {"a sub group asks for bus objects", untergruppe, AzRequest::EtsObjektLesen,
-         uhrObjekte, 0, [](RDeviceRequest &) { EXPECT_TRUE(objekte.empty()); }, zwei},
+        {"a sub group asks for bus objects", untergruppe, AzRequest::EtsObjektLesen, uhrObjekte, 0,
+         [](RDeviceRequest &) { EXPECT_TRUE(objekte.empty()); }, zwei},
         {"the objects of a sub group", untergruppe, AzRequest::ObjektDataFromSubGroup,
          zeilenFuellen, 1,
          [](RDeviceRequest &) {
@@ -277,9 +277,8 @@ TEST_F(Anfragen, EveryPairAnswersAndChangesWhatItShould) {
          AzRequest::ObjektDataFromSubGroup, nichts, 0, keinePruefung, zwei},
         {"the objects of an unknown sub group", fremd, AzRequest::ObjektDataFromSubGroup,
          zeilenFuellen, 1, [](RDeviceRequest &) { EXPECT_TRUE(zeilen.empty()); }, zwei},
-        {"a detector asks for a sub group's objects", melder(3),
-         AzRequest::ObjektDataFromSubGroup, zeilenFuellen, 0,
-         [](RDeviceRequest &) { EXPECT_TRUE(zeilen.empty()); }, zwei},
+        {"a detector asks for a sub group's objects", melder(3), AzRequest::ObjektDataFromSubGroup,
+         zeilenFuellen, 0, [](RDeviceRequest &) { EXPECT_TRUE(zeilen.empty()); }, zwei},
         {"a sub group asks for its default name", untergruppe, AzRequest::DefaultName,
          [](RDeviceRequest &r) {
              static AnsiString name;
