@@ -5,6 +5,7 @@
 
 #include "tests/deviceinstance/DeviceTestHilfen.h"
 
+#include "deviceinstance/dialogs/TDlgNewGrpAddrName.h"
 #include "platform/busobjects/TVumaGrpAdr.h"
 #include "platform/bustool/TEtsGruppenAdressen.h"
 #include "platform/dialogs/TModalDialog.h"
@@ -49,6 +50,23 @@ protected:
         return out;
     }
 };
+
+// A driver that answers the name dialog: with the name typed and OK, or (null) with Cancel.
+inline TModalDriver NameDialog(const char *name) {
+    return [name](TModalDialog &d) {
+        auto *dialog = dynamic_cast<TDlgNewGrpAddrName *>(&d);
+        EXPECT_NE(dialog, nullptr);
+        if (!dialog)
+            return 2;
+        if (!name) {
+            dialog->ButtonCancelClick();
+        } else {
+            dialog->SetEditText(name);
+            dialog->ButtonOkClick();
+        }
+        return dialog->ModalResult();
+    };
+}
 
 // The rows' first-column texts of a list, in order (UTF-8).
 inline std::vector<std::string> Zeilen(const QTreeWidget *list, int column = 0) {

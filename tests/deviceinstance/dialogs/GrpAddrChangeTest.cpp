@@ -45,16 +45,6 @@ protected:
             node = TFDlgGrpAddrChange::GetChildTreeNode(node, key);
         return node;
     }
-    // Answers the name dialog with a name.
-    static TModalDriver Name(const char *name) {
-        return [name](TModalDialog &d) {
-            auto &dialog = dynamic_cast<TDlgNewGrpAddrName &>(d);
-            dialog.SetEditText(name);
-            dialog.ButtonOkClick();
-            return dialog.ModalResult();
-        };
-    }
-
     TRecGroupAddrInfo Row;
     int Word = 0;
     std::vector<RecNewGroupAddr> NewAddresses;
@@ -161,7 +151,7 @@ TEST_F(GrpAddrChange, ZeroIsRefusedAndChangesNothing) {
 TEST_F(GrpAddrChange, ACreatedAddressIsAppendedAndKeptAfterCancel) {
     auto dialog = Dialog();
     Boxes.Answer(IDYES);
-    TModalDriverScope driver(Name(""));
+    TModalDriverScope driver(NameDialog(""));
     dialog->EditSollGa->setText("1/3/4");
     dialog->btnSearchAddClick();
     EXPECT_EQ(driver.Count(), 1);
@@ -197,10 +187,7 @@ TEST_F(GrpAddrChange, NoOrACancelledNameDisablesOk) {
     EXPECT_TRUE(dialog->ButtonOk->isEnabled());
     dialog->EditSollGa->setText("1/3/4");
     Boxes.Answer(IDYES);
-    TModalDriverScope driver([](TModalDialog &d) {
-        dynamic_cast<TDlgNewGrpAddrName &>(d).ButtonCancelClick();
-        return d.ModalResult();
-    });
+    TModalDriverScope driver(NameDialog(nullptr));
     dialog->btnSearchAddClick();
     EXPECT_FALSE(dialog->ButtonOk->isEnabled());
     EXPECT_TRUE(NewAddresses.empty());
@@ -213,7 +200,7 @@ TEST_F(GrpAddrChange, TwoLevelsUseTheElevenBitNumber) {
     EXPECT_EQ(Kinder(Pfad(*dialog, {1})),
               (std::vector<std::string>{"[1] Licht Flur", "[2] Licht Küche", "[259] Jalousie"}));
     Boxes.Answer(IDYES);
-    TModalDriverScope driver(Name("Weit"));
+    TModalDriverScope driver(NameDialog("Weit"));
     dialog->EditSollGa->setText("2/1000");
     dialog->btnSearchAddClick();
     ASSERT_EQ(NewAddresses.size(), 1u);

@@ -281,10 +281,7 @@ TEST_F(SelGrpAddr, NoOrACancelledNameCreatesNothing) {
     dialog->EditGrpAddr->setText("3/2/9");
     dialog->btnSearchAddClick();
     Boxes.Answer(IDYES);
-    TModalDriverScope driver([](TModalDialog &d) {
-        static_cast<TDlgNewGrpAddrName &>(d).ButtonCancelClick();
-        return d.ModalResult();
-    });
+    TModalDriverScope driver(NameDialog(nullptr));
     dialog->btnSearchAddClick();
     EXPECT_EQ(driver.Count(), 1);
     int id = 0;
@@ -296,10 +293,7 @@ TEST_F(SelGrpAddr, ARefusedCreationShowsItsBoxAndAddsNothing) {
     auto dialog = Dialog();
     Db().InjectFailure("TEtsGruppenAdressen::CreateGroupAddress", 1);
     Boxes.Answer(IDYES);
-    TModalDriverScope driver([](TModalDialog &d) {
-        static_cast<TDlgNewGrpAddrName &>(d).ButtonOkClick();
-        return d.ModalResult();
-    });
+    TModalDriverScope driver(NameDialog(""));
     dialog->EditGrpAddr->setText("3/2/9");
     dialog->btnSearchAddClick();
     ASSERT_EQ(Boxes.Boxes().size(), 2u);
@@ -320,10 +314,7 @@ TEST_F(SelGrpAddr, TwoLevelsSearchAndCreateTheElevenBitNumber) {
     ASSERT_EQ(dialog->ListViewSource->selectedItems().size(), 1);
     EXPECT_EQ(TDlgSelGrpAddr::Entry(dialog->ListViewSource->selectedItems()[0])->Id, Ids["1/1/3"]);
     Boxes.Answer(IDYES);
-    TModalDriverScope driver([](TModalDialog &d) {
-        static_cast<TDlgNewGrpAddrName &>(d).ButtonOkClick();
-        return d.ModalResult();
-    });
+    TModalDriverScope driver(NameDialog(""));
     dialog->EditGrpAddr->setText("2/1000");
     dialog->btnSearchAddClick();
     ASSERT_EQ(dialog->ListViewSource->selectedItems().size(), 1);
