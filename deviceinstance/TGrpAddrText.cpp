@@ -40,8 +40,8 @@ AnsiString Getrimmt(const AnsiString &text) {
 }
 } // namespace
 
-bool TGrpAddrText::StringToGrpAddr(const AnsiString &text, bool threeLevel, int &main,
-                                   int &middle, int &sub) {
+bool TGrpAddrText::StringToGrpAddr(const AnsiString &text, bool threeLevel, int &main, int &middle,
+                                   int &sub) {
     LOG_FKT("TGrpAddrText::StringToGrpAddr");
     AnsiString rest = Getrimmt(text);
     if (rest.empty())
@@ -51,8 +51,8 @@ bool TGrpAddrText::StringToGrpAddr(const AnsiString &text, bool threeLevel, int 
     if (s && threeLevel)
         m = LetzteZahl(rest);
     const std::optional<int> h = s && m ? Zahl(rest) : std::nullopt;
-    const bool gueltig = h && *h <= 15 &&
-                         (threeLevel ? *m <= 7 && *s <= 255 : *s <= 2047) && (*h | *m | *s) != 0;
+    const bool gueltig =
+        h && *h <= 15 && (threeLevel ? *m <= 7 && *s <= 255 : *s <= 2047) && (*h | *m | *s) != 0;
     if (!gueltig) {
         MessageBox(nullptr, Utf8ToAnsi("Ungültige Gruppenadresse"), "Fehler", MB_OK);
         return false;

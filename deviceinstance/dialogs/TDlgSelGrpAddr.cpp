@@ -242,8 +242,7 @@ void TDlgSelGrpAddr::MoveSelected(QTreeWidget *from, QTreeWidget *to, int limit)
     QTreeWidgetItem *letzte = nullptr;
     for (QTreeWidgetItem *row : rows) {
         if (limit > 0 && to->topLevelItemCount() >= limit) {
-            MessageBox(nullptr,
-                       "Die maximale Anzahl an zuweisbaren\nGruppenadressen ist erreicht!",
+            MessageBox(nullptr, "Die maximale Anzahl an zuweisbaren\nGruppenadressen ist erreicht!",
                        "Achtung", MB_ICONSTOP);
             break;
         }
@@ -348,10 +347,10 @@ void TDlgSelGrpAddr::btnSearchAddClick() {
     if (FDevice->CheckGrpAddrUsedFromMelder(text, ThreeLevel() ? 3 : 2))
         return;
     if (SearchAllGrpAddr(FReader, text)) {
-        MessageBox(nullptr,
-                   Einsetzen("Die Gruppenadresse [%s] ist fuer diesen Objekt-Typ nicht geeignet!",
-                             text),
-                   SprText(9012), MB_ICONINFORMATION);
+        MessageBox(
+            nullptr,
+            Einsetzen("Die Gruppenadresse [%s] ist fuer diesen Objekt-Typ nicht geeignet!", text),
+            SprText(9012), MB_ICONINFORMATION);
         EditGrpAddr->setFocus();
         return;
     }
@@ -366,9 +365,8 @@ void TDlgSelGrpAddr::btnSearchAddClick() {
                               "Geben Sie den Namen der Gruppenadresse ein.", name);
     if (dialog.ShowModal() != 1)
         return;
-    TVumaGrpAdrSub *node = FDevice->CreateGrpAddr(static_cast<short>(main),
-                                                  static_cast<short>(middle),
-                                                  static_cast<short>(sub), name);
+    TVumaGrpAdrSub *node = FDevice->CreateGrpAddr(
+        static_cast<short>(main), static_cast<short>(middle), static_cast<short>(sub), name);
     if (!node) {
         MessageBox(nullptr, Einsetzen(SprText(9140), text), SprText(9012), MB_ICONQUESTION);
         EditGrpAddr->setFocus();

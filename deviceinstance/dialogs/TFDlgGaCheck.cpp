@@ -28,9 +28,8 @@ const char *const kStatusText[] = {"Ok", "falscher Typ", "fehlt"};
 
 // The rows' images by status, from the style.
 QIcon Bild(int status) {
-    static const QStyle::StandardPixmap kBilder[] = {QStyle::SP_DialogApplyButton,
-                                                     QStyle::SP_MessageBoxWarning,
-                                                     QStyle::SP_MessageBoxCritical};
+    static const QStyle::StandardPixmap kBilder[] = {
+        QStyle::SP_DialogApplyButton, QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxCritical};
     return QApplication::style()->standardIcon(kBilder[status]);
 }
 
@@ -229,21 +228,21 @@ void TFDlgGaCheck::FillListView() {
 
 void TFDlgGaCheck::SortList() {
     LOG_FKT("TFDlgGaCheck::SortList");
-    FSort.Sortiere(ListView, [column = FSort.Column](const QTreeWidgetItem *a,
-                                                     const QTreeWidgetItem *b) {
-        const TRecGroupAddrInfo *x = RowData(a);
-        const TRecGroupAddrInfo *y = RowData(b);
-        switch (column) {
-        case 1:
-            return x->SollWord < y->SollWord;
-        case 2:
-            return x->ObjTyp < y->ObjTyp;
-        case 3:
-            return x->Status < y->Status;
-        default:
-            return x->IstWord < y->IstWord;
-        }
-    });
+    FSort.Sortiere(ListView,
+                   [column = FSort.Column](const QTreeWidgetItem *a, const QTreeWidgetItem *b) {
+                       const TRecGroupAddrInfo *x = RowData(a);
+                       const TRecGroupAddrInfo *y = RowData(b);
+                       switch (column) {
+                       case 1:
+                           return x->SollWord < y->SollWord;
+                       case 2:
+                           return x->ObjTyp < y->ObjTyp;
+                       case 3:
+                           return x->Status < y->Status;
+                       default:
+                           return x->IstWord < y->IstWord;
+                       }
+                   });
 }
 
 void TFDlgGaCheck::ColumnClick(int column) {

@@ -54,9 +54,8 @@ AnsiString Nummer(const char *pattern, int number) {
 } // namespace
 
 TFDlgGrpAddrChange::TFDlgGrpAddrChange(QWidget *owner, int &resultWord,
-                                       std::vector<RecNewGroupAddr> &newAddresses,
-                                       bool threeLevel, const TObjektMap &mainGroups,
-                                       const TObjektMap &midSubGroups,
+                                       std::vector<RecNewGroupAddr> &newAddresses, bool threeLevel,
+                                       const TObjektMap &mainGroups, const TObjektMap &midSubGroups,
                                        const TRecGroupAddrInfo *row)
     : TModalDialog(owner, 3), FResultWord(resultWord), FNewAddresses(newAddresses),
       FThreeLevel(threeLevel), FMainGroups(mainGroups), FMidSubGroups(midSubGroups) {

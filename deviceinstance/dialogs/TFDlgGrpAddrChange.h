@@ -69,8 +69,8 @@ protected:
 private:
     int WantedType() const { return FRow.ObjTyp - 1; }
     bool Fits(int addrType) const { return addrType == WantedType() || addrType == -1; }
-    QTreeWidgetItem *AddNode(QTreeWidgetItem *parent, const AnsiString &caption, int image,
-                             int key, int addrType, int word);
+    QTreeWidgetItem *AddNode(QTreeWidgetItem *parent, const AnsiString &caption, int image, int key,
+                             int addrType, int word);
     QTreeWidgetItem *MainNode(int main);
     // The main (and, three-level, middle) node of an address, made when missing.
     QTreeWidgetItem *GroupNode(int main, int middle);

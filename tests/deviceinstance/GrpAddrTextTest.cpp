@@ -52,26 +52,18 @@ INSTANTIATE_TEST_SUITE_P(
         TLeseFall{"01/2/003", true, true, false, 1, 2, 3, "1/2/3"},
         TLeseFall{"15/7/255", true, true, false, 15, 7, 255, "15/7/255"},
         TLeseFall{"0/0/1", true, true, false, 0, 0, 1, "0/0/1"},
-        TLeseFall{"16/0/0", true, false, true},
-        TLeseFall{"1/8/0", true, false, true},
-        TLeseFall{"1/0/256", true, false, true},
-        TLeseFall{"1 /2/3", true, false, true},
-        TLeseFall{"/1/2", true, false, true},
-        TLeseFall{"123", true, false, true},
-        TLeseFall{"-1/2/3", true, false, true},
-        TLeseFall{"0/0/0", true, false, true},
-        TLeseFall{"1/2/3/", true, false, true},
-        TLeseFall{"1/x/3", true, false, true},
-        TLeseFall{"1/2/9999999999", true, false, true},
-        TLeseFall{"", true, false, false},
-        TLeseFall{"  ", true, false, false},
-        TLeseFall{"", false, false, false},
+        TLeseFall{"16/0/0", true, false, true}, TLeseFall{"1/8/0", true, false, true},
+        TLeseFall{"1/0/256", true, false, true}, TLeseFall{"1 /2/3", true, false, true},
+        TLeseFall{"/1/2", true, false, true}, TLeseFall{"123", true, false, true},
+        TLeseFall{"-1/2/3", true, false, true}, TLeseFall{"0/0/0", true, false, true},
+        TLeseFall{"1/2/3/", true, false, true}, TLeseFall{"1/x/3", true, false, true},
+        TLeseFall{"1/2/9999999999", true, false, true}, TLeseFall{"", true, false, false},
+        TLeseFall{"  ", true, false, false}, TLeseFall{"", false, false, false},
         // Two levels: the sub number comes back split as the word holds it.
         TLeseFall{"15/2047", false, true, false, 15, 7, 255, "15/2047"},
         TLeseFall{"2/1000", false, true, false, 2, 3, 232, "2/1000"},
         TLeseFall{"02/05", false, true, false, 2, 0, 5, "2/5"},
-        TLeseFall{"15/2048", false, false, true},
-        TLeseFall{"0/0", false, false, true},
+        TLeseFall{"15/2048", false, false, true}, TLeseFall{"0/0", false, false, true},
         TLeseFall{"1/2/3", false, false, true}));
 
 struct TWortFall {
@@ -109,12 +101,20 @@ TEST(GetCompleteGroupAddress, TwoLevelsTakeTheSplitElevenBits) {
 }
 
 TEST(GetObjTypText, NamesEveryTypeNumber) {
-    const std::vector<std::pair<int, AnsiString>> faelle = {
-        {0, "unsichtbar"},  {1, "1 Bit"},    {7, "7 Bit"},
-        {8, "1 Byte"},      {9, "2 Byte"},   {10, "3 Byte"},
-        {11, "4 Byte"},     {12, "6 Byte"},  {13, "8 Byte"},
-        {14, "10 Byte"},    {15, "14 Byte"}, {16, "VARDATA"},
-        {17, "unbekannter Objekttyp 17"},    {-1, "unbekannter Objekttyp -1"}};
+    const std::vector<std::pair<int, AnsiString>> faelle = {{0, "unsichtbar"},
+                                                            {1, "1 Bit"},
+                                                            {7, "7 Bit"},
+                                                            {8, "1 Byte"},
+                                                            {9, "2 Byte"},
+                                                            {10, "3 Byte"},
+                                                            {11, "4 Byte"},
+                                                            {12, "6 Byte"},
+                                                            {13, "8 Byte"},
+                                                            {14, "10 Byte"},
+                                                            {15, "14 Byte"},
+                                                            {16, "VARDATA"},
+                                                            {17, "unbekannter Objekttyp 17"},
+                                                            {-1, "unbekannter Objekttyp -1"}};
     for (const auto &[type, text] : faelle)
         EXPECT_EQ(TGrpAddrText::GetObjTypText(type), text) << type;
 }

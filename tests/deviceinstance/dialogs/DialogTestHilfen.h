@@ -11,6 +11,7 @@
 #include "platform/dialogs/TModalDialog.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -66,6 +67,16 @@ inline TModalDriver NameDialog(const char *name) {
         }
         return dialog->ModalResult();
     };
+}
+
+// Types the keys into a widget as the keyboard would: each a press and a release.
+inline void Tippe(QWidget *widget, const std::vector<std::pair<int, QString>> &keys) {
+    for (const auto &[key, text] : keys) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(widget, &release);
+    }
 }
 
 // The rows' first-column texts of a list, in order (UTF-8).

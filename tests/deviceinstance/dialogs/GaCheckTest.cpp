@@ -98,8 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Faelle, KonvertEtsGAId,
                                            TLookFall{0x0801, 8, 0},
                                            TLookFall{0x1008, 8, 0}, // 1 byte on 1 byte
                                            TLookFall{0x1008, 1, 1}, // 1 byte on 1 bit
-                                           TLookFall{0x0A05, 1, 2},
-                                           TLookFall{0x0808, 1, 2}));
+                                           TLookFall{0x0A05, 1, 2}, TLookFall{0x0808, 1, 2}));
 
 TEST_F(GaCheck, TheStatusPassWithAndWithoutTakeOver) {
     auto dialog = Dialog();
@@ -163,8 +162,8 @@ TEST_F(GaCheck, TheListShowsOneRowPerWord) {
     });
     EXPECT_EQ(dialog->CheckGaConsistence(store.get()), 1);
     EXPECT_EQ(rows, (std::vector<std::string>{"Ist-Adresse *", "Soll-Adresse", "Typ", "Status",
-                                              "1/0/1", "1/0/1", "1 Bit", "Ok", "3",      //
-                                              "1/2/5", "", "1 Byte", "fehlt", "5",      //
+                                              "1/0/1", "1/0/1", "1 Bit", "Ok", "3", //
+                                              "1/2/5", "", "1 Byte", "fehlt", "5",  //
                                               "2/0/7", "2/0/7", "1 Bit", "Ok", "3"}));
 }
 

@@ -26,9 +26,9 @@ protected:
         Row.StatusText = "fehlt";
     }
     std::unique_ptr<TFDlgGrpAddrChange> Dialog(bool three = true) {
-        auto dialog = std::make_unique<TFDlgGrpAddrChange>(
-            nullptr, Word, NewAddresses, three, Device->GetMainGroups(), Device->GetMidSubGroups(),
-            &Row);
+        auto dialog = std::make_unique<TFDlgGrpAddrChange>(nullptr, Word, NewAddresses, three,
+                                                           Device->GetMainGroups(),
+                                                           Device->GetMidSubGroups(), &Row);
         dialog->InitTreeView();
         return dialog;
     }
@@ -216,6 +216,24 @@ TEST_F(GrpAddrChange, TwoLevelsUseTheElevenBitNumber) {
     again->btnSearchAddClick();
     EXPECT_EQ(Boxes.Boxes().size(), 1u);
     EXPECT_EQ(TFDlgGrpAddrChange::Word(again->TreeView->currentItem()), 0x13E8);
+}
+
+TEST_F(GrpAddrChange, EveryKeyInTheFieldDisablesOkAndEnterSearches) {
+    auto dialog = Dialog();
+    Tippe(dialog->EditSollGa, {{Qt::Key_X, "x"}});
+    EXPECT_FALSE(dialog->ButtonOk->isEnabled()) << "also a key that is dropped";
+    EXPECT_TRUE(dialog->EditSollGa->text().isEmpty());
+    EXPECT_FALSE(dialog->btnSearchAdd->isEnabled());
+    Tippe(dialog->EditSollGa, {{Qt::Key_2, "2"},
+                               {Qt::Key_Slash, "/"},
+                               {Qt::Key_0, "0"},
+                               {Qt::Key_Slash, "/"},
+                               {Qt::Key_7, "7"}});
+    EXPECT_TRUE(dialog->btnSearchAdd->isEnabled());
+    EXPECT_FALSE(dialog->ButtonOk->isEnabled());
+    Tippe(dialog->EditSollGa, {{Qt::Key_Enter, "\r"}});
+    EXPECT_EQ(dialog->TreeView->currentItem(), Pfad(*dialog, {2, 0, 7}));
+    EXPECT_TRUE(dialog->ButtonOk->isEnabled());
 }
 
 TEST_F(GrpAddrChange, NoAddressGivesZero) {

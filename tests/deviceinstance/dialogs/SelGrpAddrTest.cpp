@@ -46,8 +46,7 @@ TEST_F(SelGrpAddr, ListsTheFittingAddressesChoosableAndAssigned) {
     ASSERT_NE(Object, nullptr);
     Links = {{Ids["1/1/3"], 0}};
     auto dialog = Dialog();
-    EXPECT_EQ(Zeilen(dialog->ListViewSource),
-              (std::vector<std::string>{"1/0/1", "1/0/2", "2/0/7"}))
+    EXPECT_EQ(Zeilen(dialog->ListViewSource), (std::vector<std::string>{"1/0/1", "1/0/2", "2/0/7"}))
         << "2/0/8 carries 1-byte objects, the object is a 1-bit one";
     EXPECT_EQ(Zeilen(dialog->ListViewSource, 1),
               (std::vector<std::string>{"Licht Flur", "Licht Küche", "Alarm"}));
@@ -64,8 +63,7 @@ TEST_F(SelGrpAddr, ListsTheFittingAddressesChoosableAndAssigned) {
 }
 
 TEST_F(SelGrpAddr, WithoutObjectOrReaderNothingIsListed) {
-    TDlgSelGrpAddr ohne(nullptr, 3, nullptr, Links, Nodes, Device->GetGrpAdrOrdner(),
-                        Device.get());
+    TDlgSelGrpAddr ohne(nullptr, 3, nullptr, Links, Nodes, Device->GetGrpAdrOrdner(), Device.get());
     EXPECT_TRUE(ohne.Entries().empty());
     TDlgSelGrpAddr ohneLeser(nullptr, 3, Object, Links, Nodes, nullptr, Device.get());
     EXPECT_TRUE(ohneLeser.Entries().empty());
@@ -92,8 +90,7 @@ TEST_F(SelGrpAddr, MovingBackHasNoLimitAndSortsTheTarget) {
     Links = {{Ids["1/0/1"], 0}, {Ids["2/0/7"], 0}, {Ids["1/0/2"], 0}};
     Object->SetNumberSelectableGrpAdr(1);
     auto dialog = Dialog();
-    EXPECT_EQ(Zeilen(dialog->ListViewDest),
-              (std::vector<std::string>{"1/0/1", "1/0/2", "2/0/7"}));
+    EXPECT_EQ(Zeilen(dialog->ListViewDest), (std::vector<std::string>{"1/0/1", "1/0/2", "2/0/7"}));
     Waehle(dialog->ListViewDest, {2});
     dialog->btnLeftClick();
     EXPECT_TRUE(Boxes.Boxes().empty());
@@ -172,15 +169,17 @@ TEST_F(SelGrpAddr, ColumnClicksToggleTheOrderAndTheCaptions) {
     Nodes = Angebot();
     auto dialog = Dialog();
     QTreeWidget *list = dialog->ListViewSource;
-    EXPECT_EQ(Zeilen(list), (std::vector<std::string>{"1/0/1", "1/0/2", "1/1/3", "2/0/7", "3/0/1"}));
+    EXPECT_EQ(Zeilen(list),
+              (std::vector<std::string>{"1/0/1", "1/0/2", "1/1/3", "2/0/7", "3/0/1"}));
     dialog->ColumnClick(list, 0);
     EXPECT_FALSE(dialog->Sort(list).Ascending);
-    EXPECT_EQ(Zeilen(list), (std::vector<std::string>{"3/0/1", "2/0/7", "1/1/3", "1/0/2", "1/0/1"}));
+    EXPECT_EQ(Zeilen(list),
+              (std::vector<std::string>{"3/0/1", "2/0/7", "1/1/3", "1/0/2", "1/0/1"}));
     EXPECT_EQ(list->headerItem()->text(0).toStdString(), "Adresse *");
     dialog->ColumnClick(list, 1);
     EXPECT_TRUE(dialog->Sort(list).Ascending);
-    EXPECT_EQ(Zeilen(list, 1), (std::vector<std::string>{"Alarm", "alpha", "Jalousie",
-                                                          "Licht Flur", "Licht Küche"}))
+    EXPECT_EQ(Zeilen(list, 1),
+              (std::vector<std::string>{"Alarm", "alpha", "Jalousie", "Licht Flur", "Licht Küche"}))
         << "names without regard to case";
     EXPECT_EQ(list->headerItem()->text(0).toStdString(), "Adresse");
     EXPECT_EQ(list->headerItem()->text(1).toStdString(), "Name *");
@@ -328,7 +327,8 @@ TEST_F(SelGrpAddr, OkGivesTheAssignedIdsInListOrder) {
     dialog->btnRightClick();
     dialog->ButtonOkClick();
     EXPECT_EQ(dialog->ModalResult(), 1);
-    EXPECT_EQ(Links, (std::vector<TObjektBasis::RecGrpAdrId>{{Ids["1/0/1"], 0}, {Ids["2/0/7"], 0}}));
+    EXPECT_EQ(Links,
+              (std::vector<TObjektBasis::RecGrpAdrId>{{Ids["1/0/1"], 0}, {Ids["2/0/7"], 0}}));
 }
 
 TEST_F(SelGrpAddr, CancelAnswersThreeAndLeavesTheVector) {
@@ -341,6 +341,27 @@ TEST_F(SelGrpAddr, CancelAnswersThreeAndLeavesTheVector) {
     auto escape = Dialog();
     static_cast<QDialog &>(*escape).reject(); // Escape and the close box
     EXPECT_EQ(escape->ModalResult(), 3);
+}
+
+TEST_F(SelGrpAddr, TheAddressFieldTakesDigitsSeparatorsAndBackspaceAndSearchesOnEnter) {
+    auto dialog = Dialog();
+    Tippe(dialog->EditGrpAddr, {{Qt::Key_1, "1"},
+                                {Qt::Key_A, "a"},
+                                {Qt::Key_Slash, "/"},
+                                {Qt::Key_Semicolon, ";"},
+                                {Qt::Key_0, "0"},
+                                {Qt::Key_Period, "."},
+                                {Qt::Key_3, "3"},
+                                {Qt::Key_Backspace, ""},
+                                {Qt::Key_2, "2"}});
+    EXPECT_EQ(dialog->EditGrpAddr->text().toStdString(), "1/0.2");
+    EXPECT_TRUE(dialog->btnSearchAdd->isEnabled());
+    Tippe(dialog->EditGrpAddr, {{Qt::Key_Return, "\r"}});
+    ASSERT_EQ(dialog->ListViewSource->selectedItems().size(), 1) << "Enter searched";
+    EXPECT_EQ(dialog->ListViewSource->selectedItems()[0]->text(0).toStdString(), "1/0/2");
+    dialog->EditGrpAddr->clear();
+    Tippe(dialog->EditGrpAddr, {{Qt::Key_Space, " "}, {Qt::Key_Comma, ","}, {Qt::Key_Minus, "-"}});
+    EXPECT_EQ(dialog->EditGrpAddr->text().toStdString(), " ,-");
 }
 
 TEST_F(SelGrpAddr, HelpOpensTheHelpFileAtItsContext) {
