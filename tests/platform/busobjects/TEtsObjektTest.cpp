@@ -216,3 +216,33 @@ TEST(TEtsObjekt, AsksForItsLinksWithTheSubGroupInWParam) {
 }
 
 } // namespace
+
+TEST(TEtsObjekt, AWordWithoutASubGroupIsALinkToConvert) {
+    // A reconstruction reads only the words of an object's links from the panel.
+    TFakeMainWindow main;
+    TDatenStruktur own;
+    own.Handle = 5;
+    own.Typ = 806;
+    own.Parent = 2;
+    own.System = 1;
+    own.Next = 6;
+    own.Param15 = 0x0801;
+    TDatenStruktur sub;
+    sub.Handle = 6;
+    sub.Typ = TDataBasis::TypNebenDatensatz;
+    sub.Parent = 5;
+    sub.System = 1;
+    sub.Next = 7;
+    sub.Param15 = 0x0802;
+    TDatenStruktur leer = sub;
+    leer.Handle = 7;
+    leer.Next = 0;
+    leer.Param15 = 0;
+    main.AddDatenSatz(own);
+    main.AddDatenSatz(sub);
+    main.AddDatenSatz(leer);
+    TEtsObjekt o(main.Handle(), 1, 2, "", -1, -1, -1, -1, -1, -1, 0, 0, 1, 0, 5);
+    o.InitFromDB(own);
+    EXPECT_EQ(o.GetSubGroupLinks(), (std::vector<Link>{{0, 0x0801}, {0, 0x0802}}))
+        << "a record without id and word carries none";
+}
