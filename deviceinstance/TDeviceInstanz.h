@@ -342,6 +342,12 @@ protected:
     // reported (with those labels and that style) and passed over.
     void EtsObjekteEntfernen(const std::vector<TDatenStruktur> &records, const AnsiString &name,
                              const AnsiString &nummer, unsigned style);
+    // A block written for another device becomes the configuration: the data stream, its
+    // records and objects; the group-address tree read anew from the bus tool (or as read
+    // before); the ids converted (mode of KonvertEtsIds). The stop is checked after loading and
+    // after the tree only when asked for.
+    bool BlockUebernehmen(TMemoryStream &source, TEtsProgressDialog *progress, int mode,
+                          bool pruefen, bool baumNeuLesen);
     // The records of a data block's "DB" section; null, after the box, when one does not read.
     std::unique_ptr<TDatenManager<TDatenStruktur>> DBAbschnittLesen(TMemoryStream &block);
     // The object's record written from the object.

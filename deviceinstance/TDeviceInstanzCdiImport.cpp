@@ -65,40 +65,40 @@ const TVumaGrpAdrSub *SubGroupVomWort(const TObjektMap &midSubGroups, uint16_t w
 
 bool TDeviceInstanz::VumaCdiImport(TMemoryStream *source, TEtsProgressDialog *progress) {
     LOG_FKT("DeviceInstanz::VumaCdiImport");
-    TMeter meter(progress);
-    if (meter.Position(10) || !source)
+    if (TMeter(progress).Position(10) || !source)
         return false;
-    ClearDatenStream();
-    FDatenStream->LoadFromStream(*source);
-    if (!InitData())
-        return false;
-    meter.Text(0, SprText(9156));
-    if (meter.Position(15))
-        return false;
-    GetGrpAdrFromServer();
-    MakeMidSubAdrGrp();
-    meter.Text(0, SprText(9018));
-    if (meter.Position(20))
-        return false;
-    return KonvertEtsIds(kKonvertImport, progress);
+    return BlockUebernehmen(*source, progress, kKonvertImport, true, true);
 }
 
 bool TDeviceInstanz::VumaCdiCopy(TMemoryStream *source, uint8_t, TEtsProgressDialog *progress) {
     LOG_FKT("DeviceInstanz::VumaCdiCopy");
-    TMeter meter(progress);
-    if (meter.Position(10) || !source)
-        return false;
-    ClearDatenStream();
-    FDatenStream->LoadFromStream(*source);
-    if (!InitData())
+    if (TMeter(progress).Position(10) || !source)
         return false;
     // A copy is stopped at its start or in the conversion only.
+    return BlockUebernehmen(*source, progress, kKonvertKopie, false, true);
+}
+
+bool TDeviceInstanz::BlockUebernehmen(TMemoryStream &source, TEtsProgressDialog *progress, int mode,
+                                      bool pruefen, bool baumNeuLesen) {
+    LOG_FKT("DeviceInstanz::BlockUebernehmen");
+    TMeter meter(progress);
+    ClearDatenStream();
+    FDatenStream->LoadFromStream(source);
+    if (!InitData())
+        return false;
     meter.Text(0, SprText(9156));
-    meter.Position(15, false);
-    GetGrpAdrFromServer();
+    if (meter.Position(15, pruefen))
+        return false;
+    if (baumNeuLesen) {
+        GetGrpAdrFromServer();
+        MakeMidSubAdrGrp();
+    } else {
+        GetGrpAdrOrdner();
+    }
     meter.Text(0, SprText(9018));
-    meter.Position(20, false);
-    return KonvertEtsIds(kKonvertKopie, progress);
+    if (meter.Position(20, pruefen))
+        return false;
+    return KonvertEtsIds(mode, progress);
 }
 
 bool TDeviceInstanz::ReconstructionItToolImport(TMemoryStream *stream,
@@ -131,18 +131,7 @@ bool TDeviceInstanz::ReconstructionItToolImport(TMemoryStream *stream,
             }
     }
 
-    ClearDatenStream();
-    FDatenStream->LoadFromStream(*stream);
-    if (!InitData())
-        return false;
-    meter.Text(0, SprText(9156));
-    if (meter.Position(15))
-        return false;
-    GetGrpAdrOrdner();
-    meter.Text(0, SprText(9018));
-    if (meter.Position(20) || !KonvertEtsIds(kKonvertImport, progress))
-        return false;
-    return ergebnis;
+    return BlockUebernehmen(*stream, progress, kKonvertImport, true, false) && ergebnis;
 }
 
 bool TDeviceInstanz::KonvertEtsIds(int mode, TEtsProgressDialog *progress) {
