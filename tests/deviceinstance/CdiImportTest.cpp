@@ -313,9 +313,10 @@ TEST_F(CdiImport, TheMeterShowsEveryStep) {
 }
 
 TEST_F(CdiImport, AWordMissingInTheTargetIsReportedOnceAndItsLinkGoesHereAndInTheBusTool) {
-    // The other project has no 1/0/2; its bus tool links the first object to 1/0/1 and to an
-    // address the data do not know.
-    auto ziel = Import({kWort101, kWort115, 0x1A05}, {{Erstes, kWort101}, {Erstes, 0x1A05}});
+    // The other project has no 1/0/2; its bus tool links the first object to 1/0/1 and to two
+    // addresses the data do not know.
+    auto ziel = Import({kWort101, kWort115, 0x1A05, 0x1A06},
+                       {{Erstes, 0x1A05}, {Erstes, kWort101}, {Erstes, 0x1A06}});
     TMemoryStream quelle = StromAus(Quelle);
     EXPECT_TRUE(ziel->Device->VumaCdiImport(&quelle, ziel->Dialog.get()));
 
@@ -332,7 +333,7 @@ TEST_F(CdiImport, AWordMissingInTheTargetIsReportedOnceAndItsLinkGoesHereAndInTh
     EXPECT_EQ(record->Param14, FremdeId(kWort101));
     EXPECT_EQ(record->Next, 0) << "no record for a second link";
     const auto busLinks = ziel->Db().Links(ziel->Id());
-    ASSERT_EQ(busLinks.size(), 1u) << "the link the object does not hold is gone";
+    ASSERT_EQ(busLinks.size(), 1u) << "the links the object does not hold are gone";
     EXPECT_EQ(busLinks[0].groupAddress, kWort101);
 }
 
