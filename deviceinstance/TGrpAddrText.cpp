@@ -63,6 +63,12 @@ bool TGrpAddrText::StringToGrpAddr(const AnsiString &text, bool threeLevel, int 
     return true;
 }
 
+bool TGrpAddrText::StringToGrpAdr(const AnsiString &text, bool threeLevel, int &main, int &middle,
+                                  int &sub) {
+    LOG_FKT("TGrpAddrText::StringToGrpAdr");
+    return StringToGrpAddr(text, threeLevel, main, middle, sub);
+}
+
 AnsiString TGrpAddrText::GrpAddrString(int word, bool threeLevel) {
     LOG_FKT("TGrpAddrText::GrpAddrString");
     return word == 0 ? AnsiString()

@@ -18,9 +18,7 @@ public:
                                 int &sub);
     // The same reader under the name the link dialog uses.
     static bool StringToGrpAdr(const AnsiString &text, bool threeLevel, int &main, int &middle,
-                               int &sub) {
-        return StringToGrpAddr(text, threeLevel, main, middle, sub);
-    }
+                               int &sub);
     // The dialogs' address text: "" for 0, else "m/mi/s" or "m/s" in decimal.
     static AnsiString GrpAddrString(int word, bool threeLevel);
     // The word of main, middle and sub as the reader hands them back (two levels: middle and

@@ -120,3 +120,19 @@ TEST(GetObjTypText, NamesEveryTypeNumber) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(StringToGrpAdr, IsTheSameReader) {
+    TMessageBoxRecorder boxes;
+    for (const char *text : {"1/2/3", "0/0/0", "15/2047", "1 /2/3", ""})
+        for (const bool three : {true, false}) {
+            int a[3] = {-1, -1, -1}, b[3] = {-1, -1, -1};
+            EXPECT_EQ(TGrpAddrText::StringToGrpAdr(text, three, a[0], a[1], a[2]),
+                      TGrpAddrText::StringToGrpAddr(text, three, b[0], b[1], b[2]))
+                << text;
+            EXPECT_EQ(std::vector<int>(a, a + 3), std::vector<int>(b, b + 3)) << text;
+        }
+}
+
+} // namespace
