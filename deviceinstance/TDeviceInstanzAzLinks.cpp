@@ -9,7 +9,6 @@
 #include "platform/busobjects/TEtsObjekt.h"
 #include "platform/busobjects/TVumaGrpAdr.h"
 #include "platform/bustool/TEts2Cdi.h"
-#include "platform/bustool/TEtsGruppenAdressen.h"
 #include "platform/log/Log.h"
 #include "platform/win/CursorHourGlass.h"
 #include "platform/win/MessageBox.h"
@@ -62,9 +61,7 @@ bool TDeviceInstanzAz::LinkToSubGroup(long subGroupId, int handle, bool inEts) {
         if (alt) {
             if (cdi)
                 cdi->CoLinkObjectToSubGroup(objectId, alt->SubGroupId, 1, true, false, true);
-            object->AddSubGroupLink(alt->SubGroupId, alt->GrpAdr, false);
-            SchreibeDatensatz(object);
-            KnotenIconErneuern(object);
+            TrageLinkEin(object, alt->SubGroupId);
             if (istMelder && !melderAdresse(alt->SubGroupId))
                 SetMelderGrpAdrToList(static_cast<int>(alt->SubGroupId));
         }
@@ -76,23 +73,9 @@ bool TDeviceInstanzAz::LinkToSubGroup(long subGroupId, int handle, bool inEts) {
     TCursorHourGlass hourGlass;
     if (!DeviceRessourceCheckVerbindungen(object, subGroupId, true))
         return ablehnen();
-    if (inEts) {
-        const int result =
-            cdi ? cdi->CoLinkObjectToSubGroup(objectId, subGroupId, 1, true, false, true) : -1;
-        if (result == -1 || result == -2) {
-            hourGlass.Release();
-            MessageBox(MainHandle(), SprText(result == -1 ? 9044 : 9067), SprText(9066),
-                       result == -1 ? MB_ICONWARNING : MB_OK);
-            return ablehnen();
-        }
-        sub->SetSubAdrTyp(object->GetEtsObjektTyp());
-    }
-    uint16_t word = 0;
-    if (TEtsGruppenAdressen *reader = GetGrpAdrOrdner())
-        word = reader->GetGrpAddr(static_cast<int32_t>(subGroupId));
-    object->AddSubGroupLink(subGroupId, word, false);
-    SchreibeDatensatz(object);
-    KnotenIconErneuern(object);
+    if (inEts && !VerbindeImBusTool(object, sub, subGroupId, 1))
+        return ablehnen();
+    TrageLinkEin(object, subGroupId);
     if (istMelder)
         SetMelderGrpAdrToList(static_cast<int>(subGroupId));
     return true;

@@ -118,25 +118,36 @@ bool TDeviceInstanz::LinkToSubGroup(long subGroupId, int handle, bool inEts) {
     TCursorHourGlass hourGlass;
     if (!DeviceRessourceCheckVerbindungen(object, subGroupId, true))
         return false;
-    if (inEts) {
-        TEts2Cdi *cdi = Cdi();
-        const int result = cdi ? cdi->CoLinkObjectToSubGroup(object->GetDeviceObjectId(),
-                                                             subGroupId, -1, false, true, true)
-                               : -1;
-        if (result == -1 || result == -2) {
-            MessageBox(MainHandle(), SprText(result == -1 ? 9044 : 9067), SprText(9066),
-                       MB_ICONWARNING);
-            return false;
-        }
-        sub->SetSubAdrTyp(object->GetEtsObjektTyp());
+    if (inEts && !VerbindeImBusTool(object, sub, subGroupId, -1))
+        return false;
+    TrageLinkEin(object, subGroupId);
+    return true;
+}
+
+bool TDeviceInstanz::VerbindeImBusTool(TEtsObjekt *object, TVumaGrpAdrSub *sub, long subGroupId,
+                                       short send) {
+    LOG_FKT("DeviceInstanz::VerbindeImBusTool");
+    TEts2Cdi *cdi = Cdi();
+    const int result = cdi ? cdi->CoLinkObjectToSubGroup(object->GetDeviceObjectId(), subGroupId,
+                                                         send, send == 1, send != 1, true)
+                           : -1;
+    if (result == -1 || result == -2) {
+        MessageBox(MainHandle(), SprText(result == -1 ? 9044 : 9067), SprText(9066),
+                   MB_ICONWARNING);
+        return false;
     }
+    sub->SetSubAdrTyp(object->GetEtsObjektTyp());
+    return true;
+}
+
+void TDeviceInstanz::TrageLinkEin(TEtsObjekt *object, long subGroupId) {
+    LOG_FKT("DeviceInstanz::TrageLinkEin");
     uint16_t word = 0;
     if (TEtsGruppenAdressen *reader = GetGrpAdrOrdner())
         word = reader->GetGrpAddr(static_cast<int32_t>(subGroupId));
     object->AddSubGroupLink(subGroupId, word, false);
     SchreibeDatensatz(object);
     KnotenIconErneuern(object);
-    return true;
 }
 
 int TDeviceInstanz::UnLinkImBusTool(long subGroupId, long deviceObjectId) {
