@@ -4,6 +4,7 @@
 // objects written back into their records after an import.
 #include "deviceinstance/TDeviceInstanzAz.h"
 
+#include "deviceinstance/DalAufzaehlen.h"
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/SprTexte.h"
 #include "objectmodel/TAzScharfschaltungSsb.h"
@@ -43,23 +44,20 @@ bool TDeviceInstanzAz::GetDeviceObjectIds(long subGroupId, std::list<long> &obje
     TEts2Cdi *cdi = Cdi();
     if (!cdi)
         return false;
-    DAL_SUB_TO_OBJECT link{};
-    link.size = sizeof(link);
-    for (int mode = DAL_FIRST;; mode = DAL_NEXT) {
-        const int result = cdi->DalGetSubgroupToObjectData(mode, -1, subGroupId, -1, &link);
-        if (result == DAL_OK) {
-            objectIds.push_back(link.deviceObjectId);
-            continue;
-        }
-        if (result == DAL_ERR)
-            return false;
-        if (result != DAL_END)
-            MessageBox(MainHandle(),
-                       "DalGetSubgroupToObjectData: unknown DAL_ReturnValue = " +
-                           std::to_string(result),
-                       kSucheCaption, MB_OK);
-        return true;
-    }
+    std::vector<DAL_SUB_TO_OBJECT> links;
+    const int result = DalAufzaehlen(links, [&](int mode, DAL_SUB_TO_OBJECT &link) {
+        return cdi->DalGetSubgroupToObjectData(mode, -1, subGroupId, -1, &link);
+    });
+    for (const DAL_SUB_TO_OBJECT &link : links)
+        objectIds.push_back(link.deviceObjectId);
+    if (result == DAL_ERR)
+        return false;
+    if (result != DAL_END)
+        MessageBox(MainHandle(),
+                   "DalGetSubgroupToObjectData: unknown DAL_ReturnValue = " +
+                       std::to_string(result),
+                   kSucheCaption, MB_OK);
+    return true;
 }
 
 bool TDeviceInstanzAz::GetDeviceIds(std::list<long> &deviceIds, const std::list<long> &objectIds) {
