@@ -50,3 +50,14 @@ int TDeviceDialogeQt::GaCheck(TDatenManager<TDatenStruktur> *store,
     TFDlgGaCheck dialog(FOwner, newAddresses, wordMap, threeLevels, mainGroups, midSubGroups);
     return dialog.CheckGaConsistence(store);
 }
+
+bool TDeviceDialogeQt::InfoEreignisspeicher(bool) {
+    LOG_FKT("TDeviceDialogeQt::InfoEreignisspeicher");
+    return false; // the event-memory dialogs come with the device's second set of dialogs
+}
+
+int TDeviceDialogeQt::Ereignisspeicher(const TStringList &, const AnsiString &, const AnsiString &,
+                                       const AnsiString &, const AnsiString &) {
+    LOG_FKT("TDeviceDialogeQt::Ereignisspeicher");
+    return 2; // the event-memory dialogs come with the device's second set of dialogs
+}

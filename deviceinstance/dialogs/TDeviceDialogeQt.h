@@ -26,6 +26,9 @@ public:
     int GaCheck(TDatenManager<TDatenStruktur> *store, std::vector<RecNewGroupAddr> &newAddresses,
                 std::map<int, TRecGroupAddrInfo> &wordMap, bool threeLevels,
                 const TObjektMap &mainGroups, const TObjektMap &midSubGroups) override;
+    bool InfoEreignisspeicher(bool zeigen) override;
+    int Ereignisspeicher(const TStringList &lines, const AnsiString &title, const AnsiString &label,
+                         const AnsiString &pcTime, const AnsiString &panelTime) override;
 
 private:
     QWidget *FOwner;
