@@ -277,17 +277,19 @@ void TDlgSelGrpAddr::btnLeftClick() {
 
 void TDlgSelGrpAddr::btnAllRightClick() {
     LOG_FKT("TDlgSelGrpAddr::btnAllRightClick");
-    ListViewSource->selectAll();
-    btnRightClick();
-    Zeige(ListViewDest, ListViewDest->topLevelItem(0));
-    SetButtons();
+    MoveAll(ListViewSource, ListViewDest, Limit());
 }
 
 void TDlgSelGrpAddr::btnAllLeftClick() {
     LOG_FKT("TDlgSelGrpAddr::btnAllLeftClick");
-    ListViewDest->selectAll();
-    btnLeftClick();
-    Zeige(ListViewSource, ListViewSource->topLevelItem(0));
+    MoveAll(ListViewDest, ListViewSource, 0);
+}
+
+void TDlgSelGrpAddr::MoveAll(QTreeWidget *from, QTreeWidget *to, int limit) {
+    LOG_FKT("TDlgSelGrpAddr::MoveAll");
+    from->selectAll();
+    MoveSelected(from, to, limit);
+    Zeige(to, to->topLevelItem(0));
     SetButtons();
 }
 

@@ -92,6 +92,8 @@ protected:
 private:
     bool ThreeLevel() const { return FLevels == 3; }
     int Limit() const;
+    // ">>" and "<<": every row of `from` moved, then the first row of `to` selected.
+    void MoveAll(QTreeWidget *from, QTreeWidget *to, int limit);
     QTreeWidgetItem *AddRow(QTreeWidget *list, GrpAddrListEntry *entry);
     void SortList(QTreeWidget *list);
     void Fill(QTreeWidget *list, bool assigned);
