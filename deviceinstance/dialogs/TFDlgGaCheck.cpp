@@ -182,11 +182,15 @@ void TFDlgGaCheck::InitListView() {
     ListView->setColumnWidth(3, std::max(ListView->columnWidth(3), 100));
 }
 
+TRecGroupAddrInfo *TFDlgGaCheck::Copy(const QTreeWidgetItem *row) {
+    LOG_FKT("TFDlgGaCheck::Copy");
+    return row ? reinterpret_cast<TRecGroupAddrInfo *>(row->data(0, kDataRole).value<quintptr>())
+               : nullptr;
+}
+
 const TRecGroupAddrInfo *TFDlgGaCheck::RowData(const QTreeWidgetItem *row) {
     LOG_FKT("TFDlgGaCheck::RowData");
-    return row ? reinterpret_cast<const TRecGroupAddrInfo *>(
-                     row->data(0, kDataRole).value<quintptr>())
-               : nullptr;
+    return Copy(row);
 }
 
 int TFDlgGaCheck::RowImage(const QTreeWidgetItem *row) {
@@ -196,7 +200,7 @@ int TFDlgGaCheck::RowImage(const QTreeWidgetItem *row) {
 
 void TFDlgGaCheck::SetRow(QTreeWidgetItem *row, const TRecGroupAddrInfo &info) {
     LOG_FKT("TFDlgGaCheck::SetRow");
-    auto *copy = const_cast<TRecGroupAddrInfo *>(RowData(row));
+    TRecGroupAddrInfo *copy = Copy(row);
     if (copy) {
         *copy = info;
     } else {

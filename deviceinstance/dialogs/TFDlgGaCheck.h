@@ -64,6 +64,8 @@ public:
     QPushButton *ButtonChange;
 
 private:
+    // The row's copy (owned by FRowData), null for a row without one.
+    static TRecGroupAddrInfo *Copy(const QTreeWidgetItem *row);
     void SetRow(QTreeWidgetItem *row, const TRecGroupAddrInfo &info);
     void SortList();
 
