@@ -12,3 +12,12 @@ inline AnsiString Einsetzen(AnsiString pattern, const AnsiString &value) {
         pattern.replace(at, 2, value);
     return pattern;
 }
+
+// A label's text with "\n\r" and "\r\n" each as one line break.
+inline AnsiString EinUmbruch(AnsiString text) {
+    LOG_FKT("DialogTexte::EinUmbruch");
+    for (const char *paar : {"\r\n", "\n\r"})
+        for (size_t at = text.find(paar); at != AnsiString::npos; at = text.find(paar, at + 1))
+            text.replace(at, 2, "\n");
+    return text;
+}
