@@ -91,8 +91,3 @@ bool TDeviceInstanzAz::UnLinkFromSubGroup(long subGroupId, long deviceObjectId) 
     LOG_FKT("DeviceInstanzAz::UnLinkFromSubGroup");
     return TDeviceInstanz::UnLinkFromSubGroup(subGroupId, deviceObjectId);
 }
-
-int TDeviceInstanzAz::VumaImport(TMemoryStream *, bool) {
-    LOG_FKT("DeviceInstanzAz::VumaImport");
-    return 0;
-}

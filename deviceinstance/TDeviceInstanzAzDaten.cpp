@@ -81,8 +81,7 @@ bool TDeviceInstanzAz::CopyDBDatenToStruktur(std::list<int> &handles) {
     try {
         store = std::make_unique<TDatenManager<TDatenStruktur>>(&db);
     } catch (const E_DatenManager &e) {
-        MessageBox(MainHandle(), SprText(9121) + FDataFileName + "\n" + e.Message, SprText(9041),
-                   MB_OK);
+        DatenFehlerBox(e.Message);
         return false;
     } catch (...) {
         MessageBox(MainHandle(), "Unknown Error occured", SprText(9041), MB_OK);
@@ -102,16 +101,26 @@ bool TDeviceInstanzAz::CopyDBDatenToStruktur(std::list<int> &handles) {
     return true;
 }
 
-void TDeviceInstanzAz::CopyStrukturDatenToDB(TDatenManager<TDatenStruktur> *store,
-                                             TMemoryStream *stream) {
-    LOG_FKT("DeviceInstanzAz::CopyStrukturDatenToDB");
-    TStringList before;
+void TDeviceInstanzAz::DatenFehlerBox(const AnsiString &message) {
+    LOG_FKT("DeviceInstanzAz::DatenFehlerBox");
+    MessageBox(MainHandle(), SprText(9121) + FDataFileName + "\n" + message, SprText(9041), MB_OK);
+}
+
+void TDeviceInstanzAz::DatenBlockRahmen(TStringList &before, TStringList &after) {
+    LOG_FKT("DeviceInstanzAz::DatenBlockRahmen");
     before.Add(FTagVersionOpen);
     before.Add("Version=" + GetVersion());
     before.Add(FTagVersionClose);
     before.Add(FTagDBOpen);
-    TStringList after;
     after.Add(FTagDBClose);
+}
+
+void TDeviceInstanzAz::CopyStrukturDatenToDB(TDatenManager<TDatenStruktur> *store,
+                                             TMemoryStream *stream) {
+    LOG_FKT("DeviceInstanzAz::CopyStrukturDatenToDB");
+    TStringList before;
+    TStringList after;
+    DatenBlockRahmen(before, after);
 
     TMemoryStream empty;
     std::unique_ptr<TDatenManager<TDatenStruktur>> own;

@@ -81,6 +81,15 @@ void TDeviceInstanz::RootPhysAdrSchreiben() {
     FRoot->Write(*GetDatenSatz(FRoot));
 }
 
+void TDeviceInstanz::KonfigurationInStore(TDatenManager<TDatenStruktur> &store) {
+    LOG_FKT("DeviceInstanz::KonfigurationInStore");
+    TMemoryStream stream;
+    const uint8_t quelle = FDataSrc;
+    FDataSrc = dsStream;
+    CopyStrukturDatenToDB(&store, &stream);
+    FDataSrc = quelle;
+}
+
 bool TDeviceInstanz::WriteBlob() {
     LOG_FKT("DeviceInstanz::WriteBlob");
     if (FRoot)

@@ -108,6 +108,7 @@ public:
     void SetKeepCellEditor(bool keep) override;
     // TFormVerwDienste
     void DeleteGrpAdr() override;
+    void DeleteAllNodes() override;
     void InitData(const TObjektMap &objects, HWND mainWindow) override;
     void InitGrpAdr(HWND mainWindow, TDataBasis *folder, const TObjektMap &mainGroups,
                     const TObjektMap &midSubGroups) override;
