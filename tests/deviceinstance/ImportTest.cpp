@@ -295,6 +295,68 @@ TEST_F(Import, AnAddressMissingInBFailsItsLinkOnly) {
     EXPECT_EQ(LinksDerObjekte(), erwartet);
 }
 
+TEST_F(Import, AnAddressThatCannotBeMadeIsShownAndTheImportGoesOn) {
+    AdressenInB();
+    Dienste.Dialoge.GaCheckSkript = [](TDatenManager<TDatenStruktur> *,
+                                       std::vector<RecNewGroupAddr> &neu,
+                                       std::map<int, TRecGroupAddrInfo> &) {
+        neu.push_back({0x0801, "gibt es schon", -1});
+        neu.push_back({0x0A05, "nicht mehr versucht", -1});
+        return 1;
+    };
+    ASSERT_EQ(Importieren(true), 1);
+    ASSERT_EQ(Boxes.Boxes().size(), 2u);
+    EXPECT_EQ(Boxes.Boxes()[0].text, "Gruppenadresse [1/0/1] konnte nicht angelegt werden!");
+    EXPECT_EQ(Boxes.Boxes()[0].caption, SprText(9012));
+    EXPECT_EQ(Boxes.Boxes()[1].text, "Fehler beim GAs anlegen");
+    EXPECT_EQ(Boxes.Boxes()[1].caption, SprText(9013));
+    EXPECT_FALSE(Db().SubGroupId(1, 2, 5).has_value()) << "the list stops at the first failure";
+    EXPECT_EQ(LinksImBusTool().size(), 3u);
+}
+
+TEST_F(Import, EachStepShowsItsTextInTheProgressDialog) {
+    ASSERT_EQ(Importieren(false), 1);
+    std::vector<std::pair<int, AnsiString>> schritte;
+    for (const auto &a : Fortschritt.Aufrufe())
+        if (a.Aktion == TDlgProgressAktion::Set)
+            schritte.emplace_back(a.Position, a.Daten.Text);
+    const AnsiString vor = SprText(9147) + "\n";
+    const std::vector<std::pair<int, AnsiString>> erwartet = {
+        {1, vor + SprText(9024)}, {2, vor + SprText(9020)}, {3, vor + SprText(9017)},
+        {4, vor + SprText(9000)}, {5, vor + SprText(9153)}, {6, vor + SprText(9207)}};
+    EXPECT_EQ(schritte, erwartet);
+    EXPECT_EQ(Fortschritt.Aufrufe().front().Daten.Max, 6);
+}
+
+// A record chain that runs back into itself, or names a record that is not there, ends.
+TEST_F(Import, AChainOfLinksThatRunsInACircleEnds) {
+    AdressenInB();
+    TDatenStruktur root = Datensatz(1, 105, 0, 1, 0, "Zentrale");
+    TDatenStruktur objekt = Datensatz(10, TEtsObjekt::Typ, 1, 1, 11, "Eingang");
+    objekt.Param4 = 161; // the wired panel input's object, switched on by 1593 = 1
+    objekt.Param8 = 1;
+    objekt.Param16 = 1593;
+    objekt.Param17 = 1;
+    objekt.Param15 = 0x0801;
+    TDatenStruktur kette = Datensatz(11, TDataBasis::TypNebenDatensatz, 10, 1, 10);
+    kette.Param15 = 0x0802;
+    TDatenStruktur offen = objekt;
+    offen.Handle = 12;
+    offen.Param4 = 160; // the sabotage input's object, its chain naming no record
+    offen.Param16 = 1592;
+    offen.Next = 99;
+    offen.Param15 = 0x0803;
+    const AnsiString text =
+        Block(root.GetDatensatzZeile() + "\r\n" + objekt.GetDatensatzZeile() + "\r\n" +
+              kette.GetDatensatzZeile() + "\r\n" + offen.GetDatensatzZeile() + "\r\n");
+    Export.Clear();
+    Export.WriteBuffer(text.data(), static_cast<long long>(text.size()));
+    EXPECT_EQ(Importieren(true), 1);
+    const std::set<std::pair<int, int>> erwartet = {{161, 0x0801}, {161, 0x0802}, {160, 0x0803}};
+    EXPECT_EQ(LinksImBusTool(), erwartet);
+    EXPECT_EQ(LinksDerObjekte(), erwartet);
+}
+
 // The import refused before anything is replaced: device, windows and bus tool as they were.
 TEST_F(Import, ACancelledCheckLeavesEverythingAsItWas) {
     AdressenInB();
