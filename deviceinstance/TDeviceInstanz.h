@@ -136,6 +136,9 @@ public:
     bool WriteBlob();
     // Copies the contents of the section `name` of input into output at its position.
     void ParseData(TMemoryStream &input, TMemoryStream &output, const AnsiString &name);
+    // The version text of a data block (its "Version" section's "Version=" value; empty when
+    // it has none).
+    AnsiString GetBlockVersion(TMemoryStream &block);
     void ClearDatenStream();
     TMemoryStream &GetDatenStream() { return *FDatenStream; }
     TMemoryStream &GetCompDataStream() { return *FCompDataStream; }

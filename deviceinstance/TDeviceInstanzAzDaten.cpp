@@ -56,12 +56,7 @@ bool TDeviceInstanzAz::CopyDBDatenToStruktur(std::list<int> &handles) {
         return false;
     }
     if (FDatenStream->Size() > 0) {
-        TMemoryStream section;
-        ParseData(*FDatenStream, section, FSecVersion);
-        TStringList lines;
-        lines.SetText(std::string_view(reinterpret_cast<const char *>(section.Memory()),
-                                       static_cast<size_t>(section.Size())));
-        const AnsiString version = lines.Values("Version");
+        const AnsiString version = GetBlockVersion(*FDatenStream);
         if (version.empty())
             return false;
         if (!VersionCheck(version, true) && !KonvertiereVersion(FDatenStream.get(), version)) {

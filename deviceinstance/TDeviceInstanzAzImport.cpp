@@ -26,7 +26,6 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace {
@@ -114,12 +113,7 @@ int TDeviceInstanzAz::VumaImport(TMemoryStream *stream, bool check) {
     bool result = true;
     FBestaetigung = true;
     try {
-        TMemoryStream versionSection;
-        ParseData(*stream, versionSection, FSecVersion);
-        TStringList lines;
-        lines.SetText(std::string_view(reinterpret_cast<const char *>(versionSection.Memory()),
-                                       static_cast<size_t>(versionSection.Size())));
-        const AnsiString version = lines.Values("Version");
+        const AnsiString version = GetBlockVersion(*stream);
 
         TMemoryStream db;
         ParseData(*stream, db, FSecDB);
@@ -135,16 +129,10 @@ int TDeviceInstanzAz::VumaImport(TMemoryStream *stream, bool check) {
                 result = GruppenAdressenPruefen(*store);
             if (result) {
                 // Only now, with the check answered, the device's state is given up.
-                for (auto &l : FSaboMelder)
-                    l.clear();
-                for (auto &l : FPhysAdrUsed)
-                    l.clear();
-                FQuittierungUeg.fill(false);
-                FAlarmierungUeg.fill(false);
+                LeereListenUndFlaggen();
                 if (FMain)
                     for (TFormVerwDienste *verw : FMain->GetFormVerwList())
                         verw->DeleteAllNodes();
-                lines.Clear();
                 result = VumaImportAbgleich(store.get(), check);
                 if (result) {
                     store.reset();

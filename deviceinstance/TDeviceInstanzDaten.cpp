@@ -9,6 +9,7 @@
 #include "platform/busobjects/TVumaEtsDevice.h"
 #include "platform/bustool/TEts2Cdi.h"
 #include "platform/log/Log.h"
+#include "platform/vcl/TStringList.h"
 #include "platform/win/MessageBox.h"
 
 #include <string_view>
@@ -146,6 +147,16 @@ void TDeviceInstanz::ParseData(TMemoryStream &input, TMemoryStream &output,
     }
     if (end > begin)
         output.WriteBuffer(data.data() + begin, static_cast<long long>(end - begin));
+}
+
+AnsiString TDeviceInstanz::GetBlockVersion(TMemoryStream &block) {
+    LOG_FKT("DeviceInstanz::GetBlockVersion");
+    TMemoryStream section;
+    ParseData(block, section, FSecVersion);
+    TStringList lines;
+    lines.SetText(std::string_view(reinterpret_cast<const char *>(section.Memory()),
+                                   static_cast<size_t>(section.Size())));
+    return lines.Values("Version");
 }
 
 void TDeviceInstanz::ClearDatenStream() {
