@@ -12,6 +12,7 @@
 
 #include "deviceinstance/TFormVerwDienste.h"
 #include "foundation/TDatenStruktur.h"
+#include "platform/busobjects/TSubGroupObjekt.h"
 #include "platform/bustool/DalRecords.h"
 #include "platform/vcl/AnsiString.h"
 #include "platform/vcl/Streams.h"
@@ -58,23 +59,9 @@ public:
         AnsiString ProjectName;
         AnsiString PhysAdr;
     };
-    // One object linked to a sub group, as the sub group's grid lists it
-    // (GetObjektDataFromSubGroup).
-    struct TSubGroupObjekt {
-        bool Kommunikation = false;
-        bool Lesen = false;
-        bool Schreiben = false;
-        bool Uebertragen = false;
-        bool Aktualisieren = false;
-        int Nummer = 0;         // the object number
-        AnsiString GrpAdr;      // its (sending, else first) group address
-        AnsiString PhysAdr;     // of the object's device
-        AnsiString TypText;     // of its data type
-        AnsiString ObjektName;  // of the communication object
-        AnsiString Funktion;    // of the communication object
-        AnsiString ProduktText; // of the device
-        AnsiString GeraeteName; // of the device
-    };
+    // One object linked to a sub group (GetObjektDataFromSubGroup); the request of a sub group
+    // carries these rows, so the bus-object library holds the type.
+    using TSubGroupObjekt = ::TSubGroupObjekt;
 
     TDeviceInstanz(TFormMainDienste *main, const DAL_DEVICE *device, TFormVerwDienste *verw);
     TDeviceInstanz(const TDeviceInstanz &) = delete;
