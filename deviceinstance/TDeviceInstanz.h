@@ -33,6 +33,7 @@ class TEtsGruppenAdressen;
 class TEtsMainGroup;
 class TEtsMiddleGroup;
 class TEtsObjekt;
+class TEtsProgressDialog;
 class TEtsSubGroup;
 class TFormMainDienste;
 class TGrpAdrOrdner;
@@ -264,6 +265,31 @@ public:
                            long &commObjectId, long &deviceObjectId, long &parameterId);
     bool GetObjectNrFromParameterId(long reference, long value,
                                     const std::vector<DAL_DEVICE_OBJECT> &objects, int &number);
+    // --- Import and copy through the bus tool (TDeviceInstanzCdiImport.cpp): records written
+    // for another device of the bus tool take this device's ids. The dialog shows the steps
+    // and may stop them (none: nothing shows, nothing stops); after a stop or a failure the
+    // records stay as far as they were converted.
+    enum : int { kKonvertImport = 0, kKonvertKopie = 1 };
+    // The data block of the bus tool's export of a device; its links go by group-address word.
+    bool VumaCdiImport(TMemoryStream *source, TEtsProgressDialog *progress);
+    // Another device's data block, without links; the flag has no effect.
+    bool VumaCdiCopy(TMemoryStream *source, uint8_t flag, TEtsProgressDialog *progress);
+    // A reconstructed data block: the bus tool's objects are switched anew by its bus-object
+    // records. True when every parameter was written; a block whose records do not read
+    // changes nothing (false, after the box).
+    bool ReconstructionItToolImport(TMemoryStream *stream, TEtsProgressDialog *progress);
+    // Every communication object takes this device's ids; kKonvertImport converts its links
+    // by word, kKonvertKopie drops them. False when an object was not found or stopped.
+    bool KonvertEtsIds(int mode, TEtsProgressDialog *progress);
+    // The links take the ids of this project's sub groups of their words; a word without one
+    // is reported and its link dropped (missing := true). 0 only without an object.
+    int KonvertEtsGAIds(TEtsObjekt *object, bool &missing);
+    // The bus tool's links of the object that it does not hold are removed; 0 when the bus tool
+    // refused one (after the box).
+    int UnlinkUnknownGA(TEtsObjekt *object);
+    bool LinkEtsAssociationToObjekt(TEtsObjekt *object);
+    // Every object writes its record, in handle order; true when there was one.
+    bool WriteAll();
     // The check of the bus tool's objects against the device's: every object of the
     // configuration must be switched on by a parameter above 0, and a parameter above 0 whose
     // object the configuration lacks is reset to 0. Each finding is shown at once, the outcome
@@ -291,7 +317,7 @@ protected:
     // The root takes the device's physical address from the bus tool; its record is written.
     void RootPhysAdrSchreiben();
     // The current records written into the store (CopyStrukturDatenToDB with the data source
-    // set to the stream for the call).
+    // set to the stream for the call: the form that writes no file).
     void KonfigurationInStore(TDatenManager<TDatenStruktur> &store);
     HWND MainHandle() const;
     // The running program's folder, with its trailing slash (empty when unknown).
@@ -322,6 +348,22 @@ protected:
     // The project windows drop their group nodes (before the group objects go) or rebuild them.
     void GrpAdrKnotenEntfernen();
     void GrpAdrKnotenAufbauen();
+    // The bus-object records (type 806) of the configuration as it stands, in record order.
+    std::vector<TDatenStruktur> BusObjektDatensaetze();
+    // The bus tool switches off the objects of each bus-object record; one it refuses is
+    // reported (with those labels and that style) and passed over.
+    void EtsObjekteEntfernen(const std::vector<TDatenStruktur> &records, const AnsiString &name,
+                             const AnsiString &nummer, unsigned style);
+    // A block written for another device becomes the configuration: the data stream, its
+    // records and objects; the group-address tree read anew from the bus tool (or as read
+    // before); the ids converted (mode of KonvertEtsIds). The stop is checked after loading and
+    // after the tree only when asked for.
+    bool BlockUebernehmen(TMemoryStream &source, TEtsProgressDialog *progress, int mode,
+                          bool pruefen, bool baumNeuLesen);
+    // The records of a data block's "DB" section; null, after the box, when one does not read.
+    std::unique_ptr<TDatenManager<TDatenStruktur>> DBAbschnittLesen(TMemoryStream &block);
+    // The box of a data block whose records do not read, with the store's message.
+    void DatenFehlerBox(const AnsiString &message);
     // The object's record written from the object.
     void SchreibeDatensatz(TDataBasis *object);
     // The object's node in the device's project window takes the object's icon.

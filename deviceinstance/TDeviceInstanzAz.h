@@ -214,13 +214,8 @@ private:
     // The used-number, detector group-address, sabotage and used-address lists and the eight
     // transmission-device flags, all empty.
     void LeereListenUndFlaggen();
-    // The box of a data block whose records do not read.
-    void DatenFehlerBox(const AnsiString &message);
     // The lines around the records of a data block (the "Version" section, the "DB" tags).
     void DatenBlockRahmen(TStringList &before, TStringList &after);
-    // Every communication object of the store's records goes from the bus tool (its parameter
-    // to 0); each refusal is shown (box style as given). False when one was refused.
-    bool LoescheEtsObjekte(TDatenManager<TDatenStruktur> &store, unsigned style);
     // The import's group-address check, the addresses it asked for made and the words taken
     // into the records; false when the user cancelled.
     bool GruppenAdressenPruefen(TDatenManager<TDatenStruktur> &store);

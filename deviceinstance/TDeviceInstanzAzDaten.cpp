@@ -68,20 +68,10 @@ bool TDeviceInstanzAz::CopyDBDatenToStruktur(std::list<int> &handles) {
         }
     }
 
-    TMemoryStream db;
-    ParseData(*FDatenStream, db, FSecDB);
-    db.SetPosition(0);
-    std::unique_ptr<TDatenManager<TDatenStruktur>> store;
     // A record that does not read leaves the device as it was: the box, and false.
-    try {
-        store = std::make_unique<TDatenManager<TDatenStruktur>>(&db);
-    } catch (const E_DatenManager &e) {
-        DatenFehlerBox(e.Message);
+    std::unique_ptr<TDatenManager<TDatenStruktur>> store = DBAbschnittLesen(*FDatenStream);
+    if (!store)
         return false;
-    } catch (...) {
-        MessageBox(MainHandle(), "Unknown Error occured", SprText(9041), MB_OK);
-        return false;
-    }
 
     FCompDataStream->Clear();
     FCompDataStream->SetPosition(0);
@@ -94,11 +84,6 @@ bool TDeviceInstanzAz::CopyDBDatenToStruktur(std::list<int> &handles) {
         FillDataMaps(*record);
     }
     return true;
-}
-
-void TDeviceInstanzAz::DatenFehlerBox(const AnsiString &message) {
-    LOG_FKT("DeviceInstanzAz::DatenFehlerBox");
-    MessageBox(MainHandle(), SprText(9121) + FDataFileName + "\n" + message, SprText(9041), MB_OK);
 }
 
 void TDeviceInstanzAz::DatenBlockRahmen(TStringList &before, TStringList &after) {

@@ -115,12 +115,10 @@ int TDeviceInstanzAz::VumaImport(TMemoryStream *stream, bool check) {
     try {
         const AnsiString version = GetBlockVersion(*stream);
 
-        TMemoryStream db;
-        ParseData(*stream, db, FSecDB);
-        db.SetPosition(0);
-        auto store = std::make_unique<TDatenManager<TDatenStruktur>>(&db);
-
-        if (!VersionCheck(version, true)) {
+        std::unique_ptr<TDatenManager<TDatenStruktur>> store = DBAbschnittLesen(*stream);
+        if (!store) {
+            result = false;
+        } else if (!VersionCheck(version, true)) {
             result = false;
         } else if (!GetGrpAdrOrdner()) {
             result = false;
@@ -166,21 +164,6 @@ bool TDeviceInstanzAz::GruppenAdressenPruefen(TDatenManager<TDatenStruktur> &sto
         MessageBox(MainHandle(), "Fehler beim GAs anlegen", SprText(9013), MB_ICONWARNING);
     GruppenAdressWorteUmsetzen(store, worte);
     return true;
-}
-
-bool TDeviceInstanzAz::LoescheEtsObjekte(TDatenManager<TDatenStruktur> &store, unsigned style) {
-    LOG_FKT("DeviceInstanzAz::LoescheEtsObjekte");
-    bool ok = true;
-    TView view = Filter(store, "Typ", TEtsObjekt::Typ);
-    for (TDatenStruktur *r = view ? view->GetFirst() : nullptr; r; r = view->GetNext())
-        if (!AddEtsObjectByDisplayOrder(ParameterId(*r), 0, 0, nullptr, false)) {
-            MessageBox(MainHandle(),
-                       SprText(9043) + "\n" + SprText(1020) + ": " + r->Name + "\n" +
-                           SprText(1019) + ": " + std::to_string(r->Param4),
-                       SprText(9013), style);
-            ok = false;
-        }
-    return ok;
 }
 
 bool TDeviceInstanzAz::ImportVerbindungen(TDatenManager<TDatenStruktur> &store, TDatenStruktur &r) {
@@ -231,8 +214,6 @@ bool TDeviceInstanzAz::VumaImportAbgleich(TDatenManager<TDatenStruktur> *store, 
     if (!store)
         return false;
     bool result = true;
-    TMemoryStream leer;
-    TDatenManager<TDatenStruktur> aktuell(&leer);
     std::vector<tagDAL_OBJECT_INFO> list;
     TEtsDeviceParam *param = GetEtsDeviceParam();
 
@@ -242,9 +223,9 @@ bool TDeviceInstanzAz::VumaImportAbgleich(TDatenManager<TDatenStruktur> *store, 
         fortschritt.Set(++schritt, SprText(9147) + "\n" + text);
     };
 
-    KonfigurationInStore(aktuell);
+    const std::vector<TDatenStruktur> busObjekte = BusObjektDatensaetze();
     weiter(SprText(9024));
-    LoescheEtsObjekte(aktuell, MB_ICONWARNING);
+    EtsObjekteEntfernen(busObjekte, SprText(1020), SprText(1019), MB_ICONWARNING);
     ClearDbDataExistingMelder();
 
     weiter(SprText(9020));

@@ -3,10 +3,10 @@
 #include "deviceinstance/TDeviceInstanzAz.h"
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/SprTexte.h"
-#include "foundation/TDatenManager.h"
 #include "platform/dialogs/DlgProgressGuard.h"
 #include "platform/log/Log.h"
-#include "platform/win/MessageBox.h"
+
+#include <vector>
 
 int TDeviceInstanzAz::Reset(bool zeigen) {
     LOG_FKT("DeviceInstanzAz::Reset");
@@ -15,12 +15,10 @@ int TDeviceInstanzAz::Reset(bool zeigen) {
         fortschritt.Next(AnsiString("Importiere Daten...") + "\n" + text);
     };
     FResetFlag = true;
-    TMemoryStream leer;
-    TDatenManager<TDatenStruktur> store(&leer);
-    KonfigurationInStore(store);
+    const std::vector<TDatenStruktur> busObjekte = BusObjektDatensaetze();
 
     schritt("L\xF6sche Ets Objekte");
-    LoescheEtsObjekte(store, MB_OK);
+    EtsObjekteEntfernen(busObjekte, "Objektname", "Nummer", 0);
 
     schritt("Lade Daten");
     ClearDbDataExistingMelder();

@@ -5,6 +5,7 @@
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/RegIniNamen.h"
 #include "foundation/SprTexte.h"
+#include "foundation/TDatenManager.h"
 #include "platform/busobjects/TGrpAdrOrdner.h"
 #include "platform/busobjects/TVumaEtsDevice.h"
 #include "platform/bustool/TEts2Cdi.h"
@@ -157,6 +158,27 @@ AnsiString TDeviceInstanz::GetBlockVersion(TMemoryStream &block) {
     lines.SetText(std::string_view(reinterpret_cast<const char *>(section.Memory()),
                                    static_cast<size_t>(section.Size())));
     return lines.Values("Version");
+}
+
+std::unique_ptr<TDatenManager<TDatenStruktur>>
+TDeviceInstanz::DBAbschnittLesen(TMemoryStream &block) {
+    LOG_FKT("DeviceInstanz::DBAbschnittLesen");
+    TMemoryStream db;
+    ParseData(block, db, FSecDB);
+    db.SetPosition(0);
+    try {
+        return std::make_unique<TDatenManager<TDatenStruktur>>(&db);
+    } catch (const E_DatenManager &e) {
+        DatenFehlerBox(e.Message);
+    } catch (...) {
+        MessageBox(MainHandle(), "Unknown Error occured", SprText(9041), MB_OK);
+    }
+    return nullptr;
+}
+
+void TDeviceInstanz::DatenFehlerBox(const AnsiString &message) {
+    LOG_FKT("DeviceInstanz::DatenFehlerBox");
+    MessageBox(MainHandle(), SprText(9121) + FDataFileName + "\n" + message, SprText(9041), MB_OK);
 }
 
 void TDeviceInstanz::ClearDatenStream() {

@@ -4,6 +4,7 @@
 // the parameter, and reads the bus tool's lists of device objects and parameters.
 #include "deviceinstance/TDeviceInstanz.h"
 
+#include "deviceinstance/DalAufzaehlen.h"
 #include "deviceinstance/TFlagFuerEinenAufruf.h"
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/SprTexte.h"
@@ -32,14 +33,6 @@ AnsiString TreeName(const tagDAL_OBJECT_INFO &entry) {
     const AnsiString name = GetRecordText(entry.name);
     const AnsiString function = GetRecordText(entry.function);
     return function.empty() ? name : name + " [" + function + "]";
-}
-
-// The records of one Dal enumeration (mode 1, then 2 until a result other than 0).
-template <class R, class F> void Aufzaehlen(std::vector<R> &out, F read) {
-    R record{};
-    record.size = sizeof(record);
-    for (int mode = DAL_FIRST; read(mode, record) == DAL_OK; mode = DAL_NEXT)
-        out.push_back(record);
 }
 } // namespace
 
@@ -157,6 +150,33 @@ int TDeviceInstanz::DeleteObjektInstanzen(const std::vector<tagDAL_OBJECT_INFO> 
     return 1;
 }
 
+std::vector<TDatenStruktur> TDeviceInstanz::BusObjektDatensaetze() {
+    LOG_FKT("DeviceInstanz::BusObjektDatensaetze");
+    TMemoryStream leer;
+    TDatenManager<TDatenStruktur> store(&leer);
+    KonfigurationInStore(store);
+    std::vector<TDatenStruktur> out;
+    const std::unique_ptr<TDatenManager<TDatenStruktur>> view(
+        store.Filter("Typ", static_cast<int32_t>(TEtsObjekt::Typ)));
+    if (view)
+        for (TDatenStruktur *r = view->GetFirst(); r; r = view->GetNext())
+            out.push_back(*r);
+    return out;
+}
+
+void TDeviceInstanz::EtsObjekteEntfernen(const std::vector<TDatenStruktur> &records,
+                                         const AnsiString &name, const AnsiString &nummer,
+                                         unsigned style) {
+    LOG_FKT("DeviceInstanz::EtsObjekteEntfernen");
+    for (const TDatenStruktur &r : records)
+        if (!AddEtsObjectByDisplayOrder(static_cast<int16_t>(r.Param16 & 0xFFFF), 0, 0, nullptr,
+                                        false))
+            MessageBox(MainHandle(),
+                       SprText(9043) + "\n" + name + ": " + r.Name + "\n" + nummer + ": " +
+                           std::to_string(r.Param4),
+                       SprText(9013), style);
+}
+
 bool TDeviceInstanz::CheckObjectParamResult(int code, int16_t, int32_t) {
     LOG_FKT("DeviceInstanz::CheckObjectParamResult");
     return code == TEtsDeviceParam::kDone;
@@ -168,10 +188,10 @@ void TDeviceInstanz::CreateEtsDBList(std::vector<DAL_DEVICE_PARAM> &params,
     TEts2Cdi *cdi = Cdi();
     if (!cdi)
         return;
-    Aufzaehlen(objects, [&](int mode, DAL_DEVICE_OBJECT &r) {
+    DalAufzaehlen(objects, [&](int mode, DAL_DEVICE_OBJECT &r) {
         return cdi->DalGetDeviceObjectData(mode, -1, FDeviceId, &r);
     });
-    Aufzaehlen(params, [&](int mode, DAL_DEVICE_PARAM &r) {
+    DalAufzaehlen(params, [&](int mode, DAL_DEVICE_PARAM &r) {
         return cdi->DalGetDeviceParamData(mode, -1, FDeviceId, &r);
     });
 }
@@ -229,15 +249,8 @@ int TDeviceInstanz::EtsObjektCheck() {
     fortschritt.Set(1, SprText(9155));
 
     std::vector<int> nummern;
-    {
-        TMemoryStream leer;
-        TDatenManager<TDatenStruktur> store(&leer);
-        KonfigurationInStore(store);
-        std::unique_ptr<TDatenManager<TDatenStruktur>> view(
-            store.Filter("Typ", static_cast<int32_t>(TEtsObjekt::Typ)));
-        for (TDatenStruktur *r = view ? view->GetFirst() : nullptr; r; r = view->GetNext())
-            nummern.push_back(r->Param4);
-    }
+    for (const TDatenStruktur &r : BusObjektDatensaetze())
+        nummern.push_back(r.Param4);
     std::sort(nummern.begin(), nummern.end());
     nummern.erase(std::unique(nummern.begin(), nummern.end()), nummern.end());
 
