@@ -10,10 +10,9 @@
 // The event-memory read-out is TDeviceInstanzAzEreignis.cpp, the clock download
 // TDeviceInstanzAzUhr.cpp (both over TEibZugriff), the panel's link rules
 // TDeviceInstanzAzLinks.cpp, the project's devices by physical address
-// TDeviceInstanzAzPhysAdr.cpp, the checks before leaving TDeviceInstanzAzPruefung.cpp.
-// Operations whose work belongs to the panel's later features (its imports) answer a neutral
-// value here. The resource check before every link is the panel's
-// (TDeviceInstanzAzRessourcen.cpp).
+// TDeviceInstanzAzPhysAdr.cpp, the checks before leaving TDeviceInstanzAzPruefung.cpp, the
+// import of exported project data TDeviceInstanzAzImport.cpp. The resource check before every
+// link is the panel's (TDeviceInstanzAzRessourcen.cpp).
 #pragma once
 
 #include "deviceinstance/RPhysAdr.h"
