@@ -24,6 +24,7 @@ TDlgMelderHinzufuegen::TDlgMelderHinzufuegen(QWidget *owner, int maximum, int &c
     SpinEditAnzahlMelder->setMinimum(1);
     SpinEditAnzahlMelder->setMaximum(std::max(1, maximum));
     SpinEditAnzahlMelder->setValue(1);
+    SpinEditAnzahlMelder->setMinimumWidth(70);
     SpinEditAnzahlMelder->installEventFilter(this);
     SpinEditAnzahlMelder->findChild<QLineEdit *>()->installEventFilter(this);
     BtnOk = new QPushButton(QtText(SprText(9009)), this);
