@@ -1,6 +1,7 @@
 #include "deviceinstance/dialogs/TDlgAnzeige.h"
 
 #include "deviceinstance/dialogs/DialogFarben.h"
+#include "deviceinstance/dialogs/DialogKnoepfe.h"
 #include "foundation/SprTexte.h"
 #include "platform/log/Log.h"
 
@@ -28,18 +29,12 @@ TDlgAnzeige::TDlgAnzeige(QWidget *owner, int32_t &mask, uint32_t variante)
         connect(Chk[b], &QCheckBox::clicked, this, [this, b] { ChkClick(b); });
     }
     LabelAnzeigeText = new QLabel(this);
-    BtnOk = new QPushButton(QtText(SprText(9009)), this);
-    BtnAbbrechen = new QPushButton(QtText(SprText(9007)), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BtnOk);
-    buttons->addWidget(BtnAbbrechen);
+    QHBoxLayout *buttons = OkAbbrechenZeile(
+        this, BtnOk, BtnAbbrechen, [this] { BtnOkClick(); }, [this] { BtnAbbrechenClick(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(LabelAnzeigeText);
     layout->addLayout(grid);
     layout->addLayout(buttons);
-    connect(BtnOk, &QPushButton::clicked, this, [this] { BtnOkClick(); });
-    connect(BtnAbbrechen, &QPushButton::clicked, this, [this] { BtnAbbrechenClick(); });
 }
 
 TDlgAnzeige::~TDlgAnzeige() {

@@ -1,6 +1,7 @@
 #include "deviceinstance/dialogs/TDlgDefinitionAlarmzentrale.h"
 
 #include "deviceinstance/dialogs/DialogFarben.h"
+#include "deviceinstance/dialogs/DialogKnoepfe.h"
 #include "deviceinstance/dialogs/DialogTexte.h"
 #include "foundation/SprTexte.h"
 #include "platform/log/Log.h"
@@ -193,9 +194,6 @@ TDlgDefinitionAlarmzentrale::TDlgDefinitionAlarmzentrale(QWidget *owner, uint32_
     RichEditFeld->setReadOnly(true);
     RichEditFeld->setMinimumSize(320, 260);
     Aktiv(RichEditFeld, true);
-    BtnOk = new QPushButton(QtText(SprText(9009)), this);
-    BtnAbbrechen = new QPushButton(QtText(SprText(9007)), this);
-    BtnOk->setDefault(true);
     auto *links = new QVBoxLayout;
     links->addLayout(grid);
     links->addWidget(LabelHinweis);
@@ -203,15 +201,12 @@ TDlgDefinitionAlarmzentrale::TDlgDefinitionAlarmzentrale(QWidget *owner, uint32_
     auto *oben = new QHBoxLayout;
     oben->addLayout(links);
     oben->addWidget(RichEditFeld, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BtnOk);
-    buttons->addWidget(BtnAbbrechen);
+    QHBoxLayout *buttons = OkAbbrechenZeile(
+        this, BtnOk, BtnAbbrechen, [this] { BtnOkClick(); }, [this] { BtnAbbrechenClick(); });
+    BtnOk->setDefault(true);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(oben);
     layout->addLayout(buttons);
-    connect(BtnOk, &QPushButton::clicked, this, [this] { BtnOkClick(); });
-    connect(BtnAbbrechen, &QPushButton::clicked, this, [this] { BtnAbbrechenClick(); });
 }
 
 TDlgDefinitionAlarmzentrale::~TDlgDefinitionAlarmzentrale() {

@@ -1,5 +1,6 @@
 #include "deviceinstance/dialogs/TDlgMelderHinzufuegen.h"
 
+#include "deviceinstance/dialogs/DialogKnoepfe.h"
 #include "foundation/SprTexte.h"
 #include "platform/log/Log.h"
 #include "platform/vcl/Cp1252.h"
@@ -27,20 +28,14 @@ TDlgMelderHinzufuegen::TDlgMelderHinzufuegen(QWidget *owner, int maximum, int &c
     SpinEditAnzahlMelder->setMinimumWidth(70);
     SpinEditAnzahlMelder->installEventFilter(this);
     SpinEditAnzahlMelder->findChild<QLineEdit *>()->installEventFilter(this);
-    BtnOk = new QPushButton(QtText(SprText(9009)), this);
-    BtnAbbrechen = new QPushButton(QtText(SprText(9007)), this);
     auto *feld = new QHBoxLayout;
     feld->addWidget(LabelMelderHinzufuegen);
     feld->addWidget(SpinEditAnzahlMelder);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BtnOk);
-    buttons->addWidget(BtnAbbrechen);
+    QHBoxLayout *buttons = OkAbbrechenZeile(
+        this, BtnOk, BtnAbbrechen, [this] { BtnOkClick(); }, [this] { BtnAbbrechenClick(); });
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(feld);
     layout->addLayout(buttons);
-    connect(BtnOk, &QPushButton::clicked, this, [this] { BtnOkClick(); });
-    connect(BtnAbbrechen, &QPushButton::clicked, this, [this] { BtnAbbrechenClick(); });
 }
 
 TDlgMelderHinzufuegen::~TDlgMelderHinzufuegen() {
