@@ -35,6 +35,19 @@ void TTestHaupt::Schliesse(TFormVerw *window) {
 }
 
 void TTestHaupt::LadeVollesPanel() {
+    // The project's group addresses: two main groups, three middle groups, six addresses.
+    TProjectDatabase &db = Project.Database();
+    db.AddMainGroup(0, "Zentrale");
+    db.AddMainGroup(1, "Licht");
+    db.AddMiddleGroup(0, 0, "Melder");
+    db.AddMiddleGroup(0, 1, "Alarm");
+    db.AddMiddleGroup(1, 0, "EG");
+    db.AddGroupAddress(0, 0, 1, "Melder 1");
+    db.AddGroupAddress(0, 0, 2, "Melder 2");
+    db.AddGroupAddress(0, 0, 3, "Melder 3");
+    db.AddGroupAddress(0, 1, 1, "Sirene");
+    db.AddGroupAddress(1, 0, 1, "Flur");
+    db.AddGroupAddress(1, 0, 2, "Treppe");
     DAL_DEVICE record{};
     record.size = sizeof(record);
     Project.Cdi().DalGetDeviceData(DAL_BY_ID, Project.PanelId(), -1, -1, -1, -1, &record);

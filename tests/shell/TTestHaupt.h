@@ -50,7 +50,9 @@ public:
     TFormVerw *NeuesFenster();
     // Closes and frees a window the test owns.
     void Schliesse(TFormVerw *window);
-    // The full panel (four areas, 160 detectors) as the device's data block in the project,
+    // The full panel (four areas, 160 detectors) as the device's data block in the project, and
+    // a few group addresses (main groups Zentrale with middle groups Melder and Alarm, Licht
+    // with EG; six addresses in all),
     // loaded through the device instance, which builds every open window's tree.
     void LadeVollesPanel();
     // Delivers the posted messages.
