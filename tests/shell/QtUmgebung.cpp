@@ -1,4 +1,7 @@
-// One QApplication for the whole test program (offscreen, as CTest sets it).
+// One QApplication for the whole test program (offscreen, as CTest sets it), and the program's
+// first project window (number 0), made before any test runs.
+#include "TTestHaupt.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -11,12 +14,26 @@ public:
         static char name[] = "test_shell";
         static char *argv[] = {name, nullptr};
         FApp = std::make_unique<QApplication>(argc, argv);
+        FHaupt = std::make_unique<TTestHaupt>();
+        FFenster0 = std::make_unique<TFormVerw>(*FHaupt->DM);
+        FHaupt->Zustellen();
+        Instanz = this;
     }
-    void TearDown() override { FApp.reset(); }
-
-private:
+    void TearDown() override {
+        FFenster0.reset();
+        FHaupt.reset();
+        FApp.reset();
+    }
+    static TQtUmgebung *Instanz;
     std::unique_ptr<QApplication> FApp;
+    std::unique_ptr<TTestHaupt> FHaupt;
+    std::unique_ptr<TFormVerw> FFenster0;
 };
+TQtUmgebung *TQtUmgebung::Instanz = nullptr;
 [[maybe_unused]] ::testing::Environment *const kUmgebung =
     ::testing::AddGlobalTestEnvironment(new TQtUmgebung); // gtest owns it
 } // namespace
+
+TFormVerw &Fenster0() {
+    return *TQtUmgebung::Instanz->FFenster0;
+}

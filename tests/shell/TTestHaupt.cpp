@@ -131,6 +131,7 @@ void TTestHaupt::SetKeepCellEditor(bool keep) {
 }
 
 LRESULT TTestHaupt::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    Log.push_back(msg);
     LRESULT result = 0;
     if (DeviceMessages::Dispatch(Ziel ? Ziel : Device.get(), msg, wParam, lParam, result))
         return result;

@@ -39,6 +39,9 @@ public:
     }
 };
 
+// The first project window of the test program (number 0), made before any test runs.
+TFormVerw &Fenster0();
+
 class TTestHaupt : public TFormMainDienste, public TMessageTarget {
 public:
     TTestHaupt();
@@ -89,6 +92,8 @@ public:
     TFormVerw *Aktiv = nullptr;
     // Messages that none of the above took, by id, in order; and how often 1167 was asked.
     std::vector<UINT> Andere;
+    // Every message received, in order.
+    std::vector<UINT> Log;
     int CheckGrpAdrOrdnerAnzahl = 0;
     // 1167's answer when set (else whether the device has its group-address tree).
     int CheckGrpAdrOrdnerAntwort = -1;
