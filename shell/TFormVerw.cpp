@@ -74,6 +74,7 @@ TFormVerw::TFormVerw(TDM &dm, QWidget *parent)
     Splitter1 = new QSplitter(Qt::Horizontal, Panel1);
     Splitter1->setHandleWidth(3);
     Splitter1->setChildrenCollapsible(false);
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this](int pos, int) { FTreeWidth = pos; });
     panelLayout->addWidget(Splitter1);
     Tree = new TTreeView(Splitter1);
     PanelInfoSeite = new QWidget(Splitter1);
@@ -215,8 +216,7 @@ void TFormVerw::GetRegData() {
     const int counter = Zaehler();
     QWidget *rahmen = Rahmen();
     rahmen->setGeometry(left + 10 * counter - 10, top + 10 * counter - 10, width, height);
-    Tree->resize(treeWidth, Tree->height());
-    Splitter1->setSizes({treeWidth, std::max(width - treeWidth - 3, 1)});
+    SetTreeWidth(treeWidth);
     switch (static_cast<uint8_t>(state)) {
     case 1:
         rahmen->setWindowState(Qt::WindowMinimized);
@@ -252,10 +252,20 @@ void TFormVerw::SetRegData() {
         ini.WriteInteger(file, RegSecWindow, RegKeyVerwWidth, g.width());
     }
     ini.WriteInteger(file, RegSecWindow, RegKeyVerwState, state);
-    const QList<int> sizes = Splitter1->sizes();
-    ini.WriteInteger(file, RegSecWindow, RegKeyTreeWidth,
-                     !sizes.isEmpty() && sizes[0] > 0 ? sizes[0] : Tree->width());
+    ini.WriteInteger(file, RegSecWindow, RegKeyTreeWidth, TreeWidth());
     ini.WriteBool(file, RegSecOptions, RegKeyShowQuickHelp, FQuickHelpRichEdit != nullptr);
+}
+
+int TFormVerw::TreeWidth() const {
+    LOG_FKT("TFormVerw::TreeWidth");
+    return FTreeWidth;
+}
+
+void TFormVerw::SetTreeWidth(int width) {
+    LOG_FKT("TFormVerw::SetTreeWidth");
+    FTreeWidth = std::max(width, 0);
+    Tree->resize(FTreeWidth, Tree->height());
+    Splitter1->setSizes({FTreeWidth, std::max(Splitter1->width() - FTreeWidth - 3, 1)});
 }
 
 void TFormVerw::LoadIcon() {

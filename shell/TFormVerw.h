@@ -77,6 +77,9 @@ public:
     void GetRegData();
     void SetRegData();
     void FormResize();
+    // The width of the tree beside the right pane.
+    int TreeWidth() const;
+    void SetTreeWidth(int width);
     void CheckActionList(TTreeNode *node);
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
     void LoadIcon();
@@ -172,4 +175,5 @@ private:
     QWidget *FQuickHelpSplitter = nullptr;
     TDeviceInstanz *FDevice = nullptr;
     bool FDestroyed = false;
+    int FTreeWidth = 200;
 };
