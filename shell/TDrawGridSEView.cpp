@@ -219,8 +219,9 @@ void TDrawGridSEView::EditorGeaendert() {
     if (FEditor) {
         QWidget *alt = FEditor;
         FEditor = nullptr;
+        alt->hide();
         removeCellWidget(FEditorRow, FEditorCol);
-        alt->deleteLater();
+        alt->deleteLater(); // it may be the sender of the signal that closed it
         FEditorCol = FEditorRow = -1;
     }
     if (!offen || row >= rowCount() || col >= columnCount())
@@ -269,6 +270,19 @@ void TDrawGridSEView::wheelEvent(QWheelEvent *event) {
         event->accept();
     else
         QTableWidget::wheelEvent(event);
+}
+
+bool TDrawGridSEView::event(QEvent *event) {
+    LOG_FKT("TDrawGridSEView::event");
+    // Tab moves between the grid's cells, not the focus between the window's controls.
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QTableWidget::event(event);
 }
 
 void TDrawGridSEView::keyPressEvent(QKeyEvent *event) {

@@ -34,6 +34,7 @@ public:
     QColor CellBackground(int col, int row) const;
 
 protected:
+    bool event(QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

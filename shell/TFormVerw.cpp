@@ -548,6 +548,7 @@ void TFormVerw::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool &hand
 }
 
 bool TFormVerw::eventFilter(QObject *watched, QEvent *event) {
+    LOG_FKT("TFormVerw::eventFilter");
     if (FDestroyed)
         return false;
     if (event->type() == QEvent::MouseButtonPress && Tree && watched == Tree->viewport()) {

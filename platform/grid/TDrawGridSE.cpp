@@ -275,6 +275,7 @@ void TDrawGridSE::LeaveCell() {
     FEditor = nullptr;
     if (OnExitCell)
         OnExitCell(this, editor, *cell, col, row);
+    Repaint();
     EditorMelden();
 }
 
