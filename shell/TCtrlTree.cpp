@@ -193,18 +193,36 @@ void TCtrlTree::InitTree(const TObjektMap &objects) {
         return;
     TUpdateGuard guard(*this);
     TTreeNode *rootNode = MakeNode(nullptr, root);
+    // The children of every handle, in handle order, looked up once instead of by a walk of
+    // the whole map for every node.
+    FKinder.clear();
+    for (const auto &[handle, object] : objects)
+        if (object)
+            FKinder[object->GetParent()].push_back(object.get());
+    FKinderGueltig = true;
     InitChildNode(root->GetHandle(), objects, rootNode);
+    FKinderGueltig = false;
+    FKinder.clear();
     FTree->setCurrentItem(rootNode);
     rootNode->setExpanded(true);
 }
 
 void TCtrlTree::InitChildNode(int parentHandle, const TObjektMap &objects, TTreeNode *node) {
     LOG_FKT("TCtrlTree::InitChildNode");
-    for (const auto &[handle, object] : objects) {
-        if (!object || object->GetParent() != parentHandle || !object->IsVisible() ||
-            object.get() == node->Data())
+    std::vector<TDataBasis *> kinder;
+    if (FKinderGueltig) {
+        const auto it = FKinder.find(parentHandle);
+        if (it != FKinder.end())
+            kinder = it->second;
+    } else {
+        for (const auto &[handle, object] : objects)
+            if (object && object->GetParent() == parentHandle)
+                kinder.push_back(object.get());
+    }
+    for (TDataBasis *object : kinder) {
+        if (!object->IsVisible() || object == node->Data())
             continue;
-        TTreeNode *child = MakeNode(node, object.get());
+        TTreeNode *child = MakeNode(node, object);
         if (child)
             InitChildNode(object->GetHandle(), objects, child);
     }
@@ -308,15 +326,24 @@ int TCtrlTree::Compare(const TTreeNode *node1, const TTreeNode *node2) {
     const int d = node1->Data()->GetPosId() - node2->Data()->GetPosId();
     if (d != 0)
         return d;
-    const QString text1 = node1->text(0);
-    const QString text2 = node2->text(0);
-    QString lead1, lead2;
-    int zahl1 = 0, zahl2 = 0;
-    if (TrenneQ(text1, lead1, zahl1) && TrenneQ(text2, lead2, zahl2)) {
-        const int r = Collator().compare(lead1, lead2);
-        return r != 0 ? r : zahl1 - zahl2;
+    const TTreeNode::TSortKey &key1 = node1->SortKey();
+    const TTreeNode::TSortKey &key2 = node2->SortKey();
+    if (key1.Split && key2.Split) {
+        const int r = key1.Vorne->compare(*key2.Vorne);
+        return r != 0 ? r : key1.Zahl - key2.Zahl;
     }
-    return Collator().compare(text1, text2);
+    return key1.Ganz->compare(*key2.Ganz);
+}
+
+TTreeNode::TSortKey TCtrlTree::MakeSortKey(const QString &caption) {
+    LOG_FKT("TCtrlTree::MakeSortKey");
+    TTreeNode::TSortKey key;
+    QString vorne;
+    key.Split = TrenneQ(caption, vorne, key.Zahl);
+    if (key.Split)
+        key.Vorne = Collator().sortKey(vorne);
+    key.Ganz = Collator().sortKey(caption);
+    return key;
 }
 
 void TCtrlTree::CollapseAll() {

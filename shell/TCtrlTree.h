@@ -6,11 +6,13 @@
 
 #include "deviceinstance/TFormVerwDienste.h"
 #include "platform/vcl/AnsiString.h"
+#include "shell/TTreeNode.h"
 
 #include <QPoint>
 #include <QString>
 
 #include <map>
+#include <vector>
 
 class QWidget;
 class TDataBasis;
@@ -63,6 +65,8 @@ public:
     void SetImages(TTreeNode *node, int image, int state, int selected);
 
     static int Compare(const TTreeNode *node1, const TTreeNode *node2);
+    // What Compare takes of a caption (TTreeNode keeps it per caption).
+    static TTreeNode::TSortKey MakeSortKey(const QString &caption);
     static TZahlUndText TrenneZahlenUndString(const AnsiString &text);
 
     void CollapseAll();
@@ -98,6 +102,9 @@ private:
     TDeviceInstanz *FDevice = nullptr;
     int FUpdateCount = 0;
     bool FSortPending = false;
+    // While InitTree runs: the objects by parent handle.
+    std::map<int, std::vector<TDataBasis *>> FKinder;
+    bool FKinderGueltig = false;
 };
 
 // The object of the dragged item: the source tree's selected node or the source list's selected

@@ -95,27 +95,45 @@ TDrawGridSEView::~TDrawGridSEView() {
 
 QColor TDrawGridSEView::CellBackground(int col, int row) const {
     LOG_FKT("TDrawGridSEView::CellBackground");
-    const TCell &cell = FGrid->Cells(col, row);
-    if (col < FGrid->FixedCols() || row < FGrid->FixedRows() || IstTitel(cell))
-        return WinColorToQColor(FGrid->FixedColor);
-    if (IstNurLesen(cell))
-        return WinColorToQColor(FGrid->ReadOnlyCellColor);
-    return WinColorToQColor(FGrid->CellColor);
+    return Hintergrund(col, row, WinColorToQColor(FGrid->FixedColor),
+                       WinColorToQColor(FGrid->ReadOnlyCellColor),
+                       WinColorToQColor(FGrid->CellColor));
+}
+
+const QColor &TDrawGridSEView::Hintergrund(int col, int row, const QColor &fixed,
+                                           const QColor &readOnly, const QColor &cell) const {
+    LOG_FKT("TDrawGridSEView::Hintergrund");
+    const TCell &c = FGrid->Cells(col, row);
+    if (col < FGrid->FixedCols() || row < FGrid->FixedRows() || IstTitel(c))
+        return fixed;
+    if (IstNurLesen(c))
+        return readOnly;
+    return cell;
 }
 
 void TDrawGridSEView::GridGeaendert() {
     LOG_FKT("TDrawGridSEView::GridGeaendert");
     FAufbau = true;
     const QSignalBlocker blocker(this);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, WinColorToQColor(FGrid->Color));
-    pal.setColor(QPalette::Window, WinColorToQColor(FGrid->Color));
-    setPalette(pal);
-    setShowGrid(FGrid->GridLineWidth > 0);
+    if (FGrid->Color != FFarbe) {
+        FFarbe = FGrid->Color;
+        QPalette pal = palette();
+        pal.setColor(QPalette::Base, WinColorToQColor(FGrid->Color));
+        pal.setColor(QPalette::Window, WinColorToQColor(FGrid->Color));
+        setPalette(pal);
+    }
+    if (FGrid->GridLineWidth != FLinien) {
+        FLinien = FGrid->GridLineWidth;
+        setShowGrid(FGrid->GridLineWidth > 0);
+    }
     setColumnCount(FGrid->ColCount());
     setRowCount(FGrid->RowCount());
     QFont titelFont = font();
     titelFont.setBold(true);
+    FFett.resize(static_cast<size_t>(FGrid->RowCount()), false);
+    const QColor fixed = WinColorToQColor(FGrid->FixedColor);
+    const QColor readOnly = WinColorToQColor(FGrid->ReadOnlyCellColor);
+    const QColor cellColor = WinColorToQColor(FGrid->CellColor);
     for (int row = 0; row < FGrid->RowCount(); ++row) {
         const bool gruppe = FGrid->Cells(0, row).Kind == TCell::ckGroupTitle;
         for (int col = 0; col < FGrid->ColCount(); ++col) {
@@ -129,9 +147,11 @@ void TDrawGridSEView::GridGeaendert() {
                 setItem(row, col, item);
             }
             item->setText(text);
-            item->setBackground(CellBackground(col, row));
-            item->setFont(gruppe ? titelFont : font());
+            item->setBackground(Hintergrund(col, row, fixed, readOnly, cellColor));
+            if (gruppe != FFett[static_cast<size_t>(row)])
+                item->setFont(gruppe ? titelFont : font());
         }
+        FFett[static_cast<size_t>(row)] = gruppe;
     }
     Spaltenbreiten();
     FAufbau = false;
@@ -142,11 +162,38 @@ void TDrawGridSEView::Spaltenbreiten() {
     LOG_FKT("TDrawGridSEView::Spaltenbreiten");
     horizontalHeader()->setStretchLastSection(FGrid->AutoSize);
     if (FGrid->AutoSize) {
-        resizeColumnToContents(0);
+        // The caption column as wide as its widest text.
+        int breite = 0;
+        for (int row = 0; row < FGrid->RowCount() && row < rowCount(); ++row)
+            if (const QTableWidgetItem *it = item(row, 0))
+                breite = std::max(breite, TextBreite(it->text(), FFett[static_cast<size_t>(row)]));
+        setColumnWidth(0, breite + 12);
         return;
     }
     for (int col = 0; col < columnCount(); ++col)
         setColumnWidth(col, FGrid->DefaultColWidth);
+}
+
+int TDrawGridSEView::TextBreite(const QString &text, bool fett) {
+    LOG_FKT("TDrawGridSEView::TextBreite");
+    QHash<QString, int> &cache = FBreiten[fett ? 1 : 0];
+    const auto it = cache.constFind(text);
+    if (it != cache.constEnd())
+        return it.value();
+    QFont f = font();
+    f.setBold(fett);
+    const int breite = QFontMetrics(f).horizontalAdvance(text);
+    cache.insert(text, breite);
+    return breite;
+}
+
+void TDrawGridSEView::changeEvent(QEvent *event) {
+    LOG_FKT("TDrawGridSEView::changeEvent");
+    if (event->type() == QEvent::FontChange) {
+        FBreiten[0].clear();
+        FBreiten[1].clear();
+    }
+    QTableWidget::changeEvent(event);
 }
 
 QWidget *TDrawGridSEView::MacheEditor(const TCell &cell) {

@@ -7,9 +7,11 @@
 
 #include "platform/grid/TDrawGridSE.h"
 
+#include <QHash>
 #include <QTableWidget>
 
 #include <functional>
+#include <vector>
 
 class TDrawGridSEView : public QTableWidget, public TDrawGridSEBeobachter {
 public:
@@ -30,8 +32,10 @@ public:
 
     // One line down or up.
     void ScrollLine(bool down);
-    // The model's row of a view row (the same: every row is shown).
+    // The background of a cell by its kind and place.
     QColor CellBackground(int col, int row) const;
+    const QColor &Hintergrund(int col, int row, const QColor &fixed, const QColor &readOnly,
+                              const QColor &cell) const;
 
 protected:
     bool event(QEvent *event) override;
@@ -49,4 +53,12 @@ private:
     int FEditorCol = -1;
     int FEditorRow = -1;
     bool FAufbau = false;
+    // The width of a caption in pixels, measured once per text (bold: group titles).
+    int TextBreite(const QString &text, bool fett);
+    void changeEvent(QEvent *event) override;
+
+    uint32_t FFarbe = 0xFFFFFFFFu; // the background last set (none yet)
+    QHash<QString, int> FBreiten[2];
+    std::vector<bool> FFett; // rows drawn bold
+    int FLinien = -1;
 };

@@ -44,6 +44,18 @@ constexpr TAktionsZeile kSonst           {0, 0, false, false, false, false, fals
 bool KannFokus(const QWidget *w) {
     return w->isVisible() && w->isEnabled();
 }
+
+// The grid's view is drawn once, at the end of a refresh.
+class TGridUpdate {
+public:
+    explicit TGridUpdate(TDrawGridSE &grid) : FGrid(grid) { FGrid.BeginUpdate(); }
+    ~TGridUpdate() { FGrid.EndUpdate(); }
+    TGridUpdate(const TGridUpdate &) = delete;
+    TGridUpdate &operator=(const TGridUpdate &) = delete;
+
+private:
+    TDrawGridSE &FGrid;
+};
 } // namespace
 
 void TFormVerw::CheckActionList(TTreeNode *node) {
@@ -78,6 +90,7 @@ void TFormVerw::AktualisiereAnsicht(TTreeNode *node, int col, int row) {
         node = Tree->Selected();
     if (!node)
         return;
+    const TGridUpdate bracket(Grid);
     if (KannFokus(GridView) && col >= 0 && row >= 0) {
         GridView->setFocus();
         Grid.DeleteZellenKomponente(); // the running cell edit ends

@@ -76,8 +76,11 @@ QPixmap Zeichne(const TBild &b) {
 
 TImageList::TImageList() {
     LOG_FKT("TImageList::TImageList");
-    for (const TBild &b : kBilder)
-        FImages.emplace(b.Index, Zeichne(b));
+    for (const TBild &b : kBilder) {
+        const QPixmap pixmap = Zeichne(b);
+        FImages.emplace(b.Index, pixmap);
+        FIcons.emplace(b.Index, QIcon(pixmap));
+    }
 }
 
 bool TImageList::Has(int index) const {
@@ -93,6 +96,6 @@ QPixmap TImageList::Pixmap(int index) const {
 
 QIcon TImageList::Icon(int index) const {
     LOG_FKT("TImageList::Icon");
-    const auto it = FImages.find(index);
-    return it == FImages.end() ? QIcon() : QIcon(it->second);
+    const auto it = FIcons.find(index);
+    return it == FIcons.end() ? QIcon() : it->second;
 }

@@ -32,4 +32,5 @@ public:
 
 private:
     std::map<int, QPixmap> FImages;
+    std::map<int, QIcon> FIcons; // made once: a node's icon is set often
 };

@@ -38,6 +38,17 @@ bool TTreeNode::operator<(const QTreeWidgetItem &other) const {
     return node && TCtrlTree::Compare(this, node) < 0;
 }
 
+const TTreeNode::TSortKey &TTreeNode::SortKey() const {
+    LOG_FKT("TTreeNode::SortKey");
+    const QString caption = text(0);
+    if (FKeyValid && caption == FKeyText)
+        return FKey;
+    FKeyText = caption;
+    FKey = TCtrlTree::MakeSortKey(caption);
+    FKeyValid = true;
+    return FKey;
+}
+
 TTreeNode *AsNode(QTreeWidgetItem *item) {
     LOG_FKT("AsNode");
     return item && item->type() == TTreeNode::NodeType ? static_cast<TTreeNode *>(item) : nullptr;

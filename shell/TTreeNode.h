@@ -2,7 +2,10 @@
 // instance) with its caption and icon indexes, and sorts among its siblings by TCtrlTree::Compare.
 #pragma once
 
+#include <QCollatorSortKey>
 #include <QTreeWidgetItem>
+
+#include <optional>
 
 class TDataBasis;
 
@@ -30,8 +33,21 @@ public:
 
     bool operator<(const QTreeWidgetItem &other) const override;
 
+    // The caption as the sibling order compares it: split into leading text and number (when
+    // it ends in digits or commas) and the collation keys, made once per caption.
+    struct TSortKey {
+        bool Split = false;
+        int Zahl = 0;
+        std::optional<QCollatorSortKey> Vorne;
+        std::optional<QCollatorSortKey> Ganz;
+    };
+    const TSortKey &SortKey() const;
+
 private:
     TDataBasis *FData;
+    mutable QString FKeyText;
+    mutable TSortKey FKey;
+    mutable bool FKeyValid = false;
 };
 
 // The node of an item, or null when the item is none of ours.

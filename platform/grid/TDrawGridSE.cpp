@@ -14,10 +14,19 @@ TDrawGridSE::~TDrawGridSE() {
     LOG_FKT("TDrawGridSE::~TDrawGridSE");
 }
 
+void TDrawGridSE::LeereZeilen() {
+    LOG_FKT("TDrawGridSE::LeereZeilen");
+    // The first row is kept and emptied: a grid is refilled on every selection.
+    FRows.resize(1);
+    FRows[0].resize(static_cast<size_t>(FColCount));
+    for (TCell &cell : FRows[0])
+        cell.Clear();
+}
+
 void TDrawGridSE::InitGrid(int colCount) {
     LOG_FKT("TDrawGridSE::InitGrid");
     FColCount = std::max(colCount, 1);
-    FRows.assign(1, std::vector<TCell>(static_cast<size_t>(FColCount)));
+    LeereZeilen();
     FCol = FRow = -1;
     FEditor = nullptr;
     Tag = 0;
@@ -81,7 +90,7 @@ void TDrawGridSE::EditorMelden() {
 
 void TDrawGridSE::Clear() {
     LOG_FKT("TDrawGridSE::Clear");
-    FRows.assign(1, std::vector<TCell>(static_cast<size_t>(FColCount)));
+    LeereZeilen();
     FCol = FRow = -1;
     FEditor = nullptr;
     Repaint();

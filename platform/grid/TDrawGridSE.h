@@ -152,6 +152,7 @@ public:
 private:
     TCell *ActiveCell();
     void EditorMelden();
+    void LeereZeilen();
 
     int FFixedCols = 0;
     int FFixedRows = 0;

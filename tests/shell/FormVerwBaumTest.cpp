@@ -86,8 +86,9 @@ TEST_F(VollesPanel, DetectorsOfAnAreaAreInNaturalOrder) {
         auto *melder = dynamic_cast<TAzMelder *>(sb1->Child(i)->Data());
         ASSERT_NE(melder, nullptr);
         nummern.push_back(melder->GetMelderNr());
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LE(TCtrlTree::Compare(sb1->Child(i - 1), sb1->Child(i)), 0);
+        }
     }
     // The captions end in a bracket: they sort as whole texts ("Eingang 1", "Eingang 10", ...).
     EXPECT_EQ(nummern.front(), 1);
