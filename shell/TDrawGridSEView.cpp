@@ -25,9 +25,11 @@ class TGridSpinBox : public QSpinBox {
 public:
     TGridSpinBox(int minimum, int maximum, QWidget *parent)
         : QSpinBox(parent), FMin(std::min(minimum, maximum)), FMax(std::max(minimum, maximum)) {
+        LOG_FKT("TGridSpinBox::TGridSpinBox");
         setRange(INT_MIN / 2, INT_MAX / 2);
     }
     void stepBy(int steps) override {
+        LOG_FKT("TGridSpinBox::stepBy");
         const long long neu = static_cast<long long>(value()) + static_cast<long long>(steps) *
                                                                     singleStep();
         setValue(static_cast<int>(std::clamp<long long>(neu, FMin, FMax)));
@@ -35,6 +37,7 @@ public:
 
 protected:
     StepEnabled stepEnabled() const override {
+        LOG_FKT("TGridSpinBox::stepEnabled");
         StepEnabled e = StepNone;
         if (value() < FMax)
             e |= StepUpEnabled;

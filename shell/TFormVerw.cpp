@@ -51,7 +51,9 @@ constexpr TTaste kTasten[] = {{VK_TAB, Qt::Key_Tab}, {VK_F1, Qt::Key_F1}, {VK_F6
 // A key-down of Tab handed on to the grid: the window lets it through.
 class TWeitergereichteTaste : public QKeyEvent {
 public:
-    TWeitergereichteTaste() : QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier) {}
+    TWeitergereichteTaste() : QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier) {
+        LOG_FKT("TWeitergereichteTaste::TWeitergereichteTaste");
+    }
 };
 } // namespace
 

@@ -48,8 +48,14 @@ bool KannFokus(const QWidget *w) {
 // The grid's view is drawn once, at the end of a refresh.
 class TGridUpdate {
 public:
-    explicit TGridUpdate(TDrawGridSE &grid) : FGrid(grid) { FGrid.BeginUpdate(); }
-    ~TGridUpdate() { FGrid.EndUpdate(); }
+    explicit TGridUpdate(TDrawGridSE &grid) : FGrid(grid) {
+        LOG_FKT("TGridUpdate::TGridUpdate");
+        FGrid.BeginUpdate();
+    }
+    ~TGridUpdate() {
+        LOG_FKT("TGridUpdate::~TGridUpdate");
+        FGrid.EndUpdate();
+    }
     TGridUpdate(const TGridUpdate &) = delete;
     TGridUpdate &operator=(const TGridUpdate &) = delete;
 

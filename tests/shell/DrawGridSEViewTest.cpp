@@ -194,6 +194,11 @@ TEST_F(GridView, ReadOnlyCellsHaveNoEditorAndTitlesFoldOnAClick) {
     Grid.Cells(0, 0).GroupState = TCell::gtsCollapsed;
     Grid.Repaint();
     EXPECT_EQ(View.item(0, 0)->text().toStdString(), "\u25B8 Gruppe");
+    // A row that is no title any more is drawn plain again.
+    Grid.Cells(0, 0).Kind = TCell::ckCaption;
+    Grid.Repaint();
+    EXPECT_FALSE(View.item(0, 0)->font().bold());
+    EXPECT_EQ(View.item(0, 0)->text().toStdString(), "Gruppe");
 }
 
 TEST_F(GridView, TabMovesToTheNextCellWithAnEditor) {

@@ -18,9 +18,12 @@
 #include "shell/TDrawGridSEView.h"
 #include "shell/TListView.h"
 
+#include "shell/TImageList.h"
+
 #include <QAction>
 #include <QSplitter>
 
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -55,6 +58,20 @@ TEST(FormVerwFenster, NumbersCaptionsAndOffsets) {
     // Registered on creation, unregistered (1155) on destruction.
     EXPECT_EQ(h.Fenster.size(), 2u);
     EXPECT_EQ(std::count(h.Andere.begin(), h.Andere.end(), 1155u), 1);
+}
+
+TEST(FormVerwFenster, TheIconComesFromTheProgramsFolderWhenThere) {
+    TTestHaupt h;
+    // Without the file the window keeps the application's icon.
+    EXPECT_EQ(h.NeuesFenster()->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    const std::filesystem::path dir = std::filesystem::path(h.DM->ProgramFolder) / "Az" / "AboutImage";
+    std::filesystem::create_directories(dir);
+    TImageList bilder;
+    ASSERT_TRUE(bilder.Pixmap(29).save(QString::fromStdString((dir / "Az.ico").string()), "ICO") ||
+                bilder.Pixmap(29).save(QString::fromStdString((dir / "Az.ico").string()), "PNG"));
+    TFormVerw *w = h.NeuesFenster();
+    EXPECT_FALSE(w->windowIcon().isNull());
+    EXPECT_NE(w->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
 }
 
 TEST(FormVerwFenster, SettingsAreWrittenBackOnDestruction) {

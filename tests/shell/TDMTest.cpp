@@ -152,3 +152,38 @@ TEST(TDM, AutoSaveTimerRunsOnlyWithTheSwitch) {
 }
 
 } // namespace
+
+#include "platform/win/MessageBox.h"
+#include "shell/ProgrammHilfe.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+TEST(ProgrammHilfe, AMissingFileIsReportedAndAnExistingOneOpened) {
+    std::vector<QUrl> geoeffnet;
+    const TWinHelpHandler handler = ProgrammHilfe([&](const QUrl &url) {
+        geoeffnet.push_back(url);
+        return true;
+    });
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "pultor-hilfe";
+    std::filesystem::create_directories(dir);
+    const std::string file = (dir / "az_deu.hlp").string();
+    std::filesystem::remove(file);
+    {
+        TMessageBoxRecorder boxes;
+        EXPECT_EQ(handler(nullptr, file, HELP_FINDER, 10), 0);
+        ASSERT_EQ(boxes.Boxes().size(), 1u);
+        EXPECT_EQ(boxes.Boxes()[0].text, "Hilfedatei nicht gefunden:\n" + file);
+        EXPECT_EQ(boxes.Boxes()[0].caption, "Hilfe");
+        EXPECT_TRUE(geoeffnet.empty());
+    }
+    std::ofstream(file) << "Hilfe";
+    EXPECT_EQ(handler(nullptr, file, HELP_CONTENTS, 0), 1);
+    ASSERT_EQ(geoeffnet.size(), 1u);
+    EXPECT_EQ(geoeffnet[0].toLocalFile().toStdString(), file);
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
