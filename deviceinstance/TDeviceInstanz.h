@@ -12,6 +12,7 @@
 
 #include "deviceinstance/TFormVerwDienste.h"
 #include "foundation/TDatenStruktur.h"
+#include "platform/busobjects/TSubGroupObjekt.h"
 #include "platform/bustool/DalRecords.h"
 #include "platform/vcl/AnsiString.h"
 #include "platform/vcl/Streams.h"
@@ -32,6 +33,7 @@ class TEtsGruppenAdressen;
 class TEtsMainGroup;
 class TEtsMiddleGroup;
 class TEtsObjekt;
+class TEtsProgressDialog;
 class TEtsSubGroup;
 class TFormMainDienste;
 class TGrpAdrOrdner;
@@ -58,23 +60,9 @@ public:
         AnsiString ProjectName;
         AnsiString PhysAdr;
     };
-    // One object linked to a sub group, as the sub group's grid lists it
-    // (GetObjektDataFromSubGroup).
-    struct TSubGroupObjekt {
-        bool Kommunikation = false;
-        bool Lesen = false;
-        bool Schreiben = false;
-        bool Uebertragen = false;
-        bool Aktualisieren = false;
-        int Nummer = 0;         // the object number
-        AnsiString GrpAdr;      // its (sending, else first) group address
-        AnsiString PhysAdr;     // of the object's device
-        AnsiString TypText;     // of its data type
-        AnsiString ObjektName;  // of the communication object
-        AnsiString Funktion;    // of the communication object
-        AnsiString ProduktText; // of the device
-        AnsiString GeraeteName; // of the device
-    };
+    // One object linked to a sub group (GetObjektDataFromSubGroup); the request of a sub group
+    // carries these rows, so the bus-object library holds the type.
+    using TSubGroupObjekt = ::TSubGroupObjekt;
 
     TDeviceInstanz(TFormMainDienste *main, const DAL_DEVICE *device, TFormVerwDienste *verw);
     TDeviceInstanz(const TDeviceInstanz &) = delete;
@@ -258,6 +246,31 @@ public:
                            long &commObjectId, long &deviceObjectId, long &parameterId);
     bool GetObjectNrFromParameterId(long reference, long value,
                                     const std::vector<DAL_DEVICE_OBJECT> &objects, int &number);
+    // --- Import and copy through the bus tool (TDeviceInstanzCdiImport.cpp): records written
+    // for another device of the bus tool take this device's ids. The dialog shows the steps
+    // and may stop them (none: nothing shows, nothing stops); after a stop or a failure the
+    // records stay as far as they were converted.
+    enum : int { kKonvertImport = 0, kKonvertKopie = 1 };
+    // The data block of the bus tool's export of a device; its links go by group-address word.
+    bool VumaCdiImport(TMemoryStream *source, TEtsProgressDialog *progress);
+    // Another device's data block, without links; the flag has no effect.
+    bool VumaCdiCopy(TMemoryStream *source, uint8_t flag, TEtsProgressDialog *progress);
+    // A reconstructed data block: the bus tool's objects are switched anew by its bus-object
+    // records. True when every parameter was written; a block whose records do not read
+    // changes nothing (false, after the box).
+    bool ReconstructionItToolImport(TMemoryStream *stream, TEtsProgressDialog *progress);
+    // Every communication object takes this device's ids; kKonvertImport converts its links
+    // by word, kKonvertKopie drops them. False when an object was not found or stopped.
+    bool KonvertEtsIds(int mode, TEtsProgressDialog *progress);
+    // The links take the ids of this project's sub groups of their words; a word without one
+    // is reported and its link dropped (missing := true). 0 only without an object.
+    int KonvertEtsGAIds(TEtsObjekt *object, bool &missing);
+    // The bus tool's links of the object that it does not hold are removed; 0 when the bus tool
+    // refused one (after the box).
+    int UnlinkUnknownGA(TEtsObjekt *object);
+    bool LinkEtsAssociationToObjekt(TEtsObjekt *object);
+    // Every object writes its record, in handle order; true when there was one.
+    bool WriteAll();
     // The check of the bus tool's objects against the device's; it does nothing yet.
     virtual int EtsObjektCheck();
     // While the device is reset, deleting linked objects asks nothing.
@@ -310,6 +323,20 @@ protected:
     // The project windows drop their group nodes (before the group objects go) or rebuild them.
     void GrpAdrKnotenEntfernen();
     void GrpAdrKnotenAufbauen();
+    // The bus-object records (type 806) of the configuration as it stands, in record order.
+    std::vector<TDatenStruktur> BusObjektDatensaetze();
+    // The bus tool switches off the objects of each bus-object record; one it refuses is
+    // reported (with those labels and that style) and passed over.
+    void EtsObjekteEntfernen(const std::vector<TDatenStruktur> &records, const AnsiString &name,
+                             const AnsiString &nummer, unsigned style);
+    // A block written for another device becomes the configuration: the data stream, its
+    // records and objects; the group-address tree read anew from the bus tool (or as read
+    // before); the ids converted (mode of KonvertEtsIds). The stop is checked after loading and
+    // after the tree only when asked for.
+    bool BlockUebernehmen(TMemoryStream &source, TEtsProgressDialog *progress, int mode,
+                          bool pruefen, bool baumNeuLesen);
+    // The records of a data block's "DB" section; null, after the box, when one does not read.
+    std::unique_ptr<TDatenManager<TDatenStruktur>> DBAbschnittLesen(TMemoryStream &block);
     // The object's record written from the object.
     void SchreibeDatensatz(TDataBasis *object);
     // The object's node in the device's project window takes the object's icon.

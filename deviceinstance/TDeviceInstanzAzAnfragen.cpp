@@ -1,6 +1,7 @@
 // The requests of the panel objects (messages 1133 and 1161): what the instance does for each
 // sender type and code, what it writes back into the request and what it answers. A pair that
-// is not served, a request without sender, and a dialog asked for while it is open answer 0.
+// is not served, a request without sender, a list request without its list, and a dialog asked
+// for while it is open answer 0.
 #include "deviceinstance/TDeviceDialoge.h"
 #include "deviceinstance/TDeviceInstanzAz.h"
 #include "deviceinstance/TFlagFuerEinenAufruf.h"
@@ -16,6 +17,7 @@
 #include "objectmodel/TAzScharfschaltungSsb.h"
 #include "objectmodel/TAzSystem.h"
 #include "platform/busobjects/TEtsObjekt.h"
+#include "platform/busobjects/TVumaGrpAdr.h"
 #include "platform/log/Log.h"
 #include "platform/vcl/TStringList.h"
 #include "platform/win/CursorHourGlass.h"
@@ -167,17 +169,35 @@ int TDeviceInstanzAz::UserDeviceMessage2(int, RDeviceRequest *request) {
     if (!request)
         return 0;
     const int typ = SenderTyp(*request);
-    if (typ == 0 || typ == AzRequest::TypGrpAdrSub)
+    if (typ == 0)
         return 0;
     RDeviceRequest &r = *request;
-    switch (r.Code) {
-    case AzRequest::EtsObjektHinzufuegen:
+    // A sub group has its own request; every other sender shares the rest.
+    const AzRequest::TInfo *info = AzRequest::Find(WM_AZ_DEVICE_REQUEST_2, typ, r.Code);
+    if (!info)
+        return 0;
+    switch (Paar(info->SenderTyp, r.Code)) {
+    case Paar(AzRequest::JederTyp, AzRequest::EtsObjektHinzufuegen):
         return AddEtsObjectByDisplayOrder(static_cast<int16_t>(r.Wert2 & 0xFFFF), r.Wert3, r.Wert4,
                                           r.Sender, (r.Variante & 0xFF) != 0)
                    ? 1
                    : 0;
-    case AzRequest::DefaultName:
+    case Paar(AzRequest::JederTyp, AzRequest::EtsObjektLesen):
+        if (!r.EtsObjekte)
+            return 0;
+        return GetEtsObjectByDisplayOrder(static_cast<int16_t>(r.Wert2 & 0xFFFF), &r.Wert,
+                                          *r.EtsObjekte)
+                   ? 1
+                   : 0;
+    case Paar(AzRequest::JederTyp, AzRequest::DefaultName):
         return GetDefaultName(r.Sender, r.Text) ? 1 : 0;
+    case Paar(AzRequest::TypGrpAdrSub, AzRequest::ObjektDataFromSubGroup): {
+        // A record of type 5003 without its node names no sub group to list.
+        auto *sub = dynamic_cast<TVumaGrpAdrSub *>(r.Sender);
+        if (!sub || !r.SubGroupObjekte)
+            return 0;
+        return GetObjektDataFromSubGroup(sub, *r.SubGroupObjekte);
+    }
     default:
         return 0;
     }

@@ -73,21 +73,10 @@ bool TDeviceInstanzAz::CopyDBDatenToStruktur(std::list<int> &handles) {
         }
     }
 
-    TMemoryStream db;
-    ParseData(*FDatenStream, db, FSecDB);
-    db.SetPosition(0);
-    std::unique_ptr<TDatenManager<TDatenStruktur>> store;
     // A record that does not read leaves the device as it was: the box, and false.
-    try {
-        store = std::make_unique<TDatenManager<TDatenStruktur>>(&db);
-    } catch (const E_DatenManager &e) {
-        MessageBox(MainHandle(), SprText(9121) + FDataFileName + "\n" + e.Message, SprText(9041),
-                   MB_OK);
+    std::unique_ptr<TDatenManager<TDatenStruktur>> store = DBAbschnittLesen(*FDatenStream);
+    if (!store)
         return false;
-    } catch (...) {
-        MessageBox(MainHandle(), "Unknown Error occured", SprText(9041), MB_OK);
-        return false;
-    }
 
     FCompDataStream->Clear();
     FCompDataStream->SetPosition(0);

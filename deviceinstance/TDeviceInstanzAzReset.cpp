@@ -1,15 +1,12 @@
 // The reset: the device's bus objects go from the bus tool, the configuration is replaced by a
 // new panel's default tree and every project window shows it anew.
-#include "platform/dialogs/DlgProgressGuard.h"
 #include "deviceinstance/TDeviceInstanzAz.h"
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/SprTexte.h"
-#include "foundation/TDatenManager.h"
-#include "platform/busobjects/TEtsObjekt.h"
+#include "platform/dialogs/DlgProgressGuard.h"
 #include "platform/log/Log.h"
-#include "platform/win/MessageBox.h"
 
-#include <string>
+#include <vector>
 
 int TDeviceInstanzAz::Reset(bool zeigen) {
     LOG_FKT("DeviceInstanzAz::Reset");
@@ -18,26 +15,10 @@ int TDeviceInstanzAz::Reset(bool zeigen) {
         fortschritt.Next(AnsiString("Importiere Daten...") + "\n" + text);
     };
     FResetFlag = true;
-    TMemoryStream stream;
-    TMemoryStream leer;
-    TDatenManager<TDatenStruktur> store(&leer);
-    const uint8_t quelle = FDataSrc;
-    FDataSrc = dsStream;
-    CopyStrukturDatenToDB(&store, &stream);
-    FDataSrc = quelle;
+    const std::vector<TDatenStruktur> busObjekte = BusObjektDatensaetze();
 
     schritt("L\xF6sche Ets Objekte");
-    if (TDatenManager<TDatenStruktur> *view =
-            store.Filter("Typ", static_cast<int32_t>(TEtsObjekt::Typ))) {
-        for (TDatenStruktur *r = view->GetFirst(); r; r = view->GetNext())
-            if (!AddEtsObjectByDisplayOrder(static_cast<int16_t>(r->Param16 & 0xFFFF), 0, 0,
-                                            nullptr, false))
-                MessageBox(MainHandle(),
-                           SprText(9043) + "\n" + "Objektname" + ": " + r->Name + "\n" +
-                               "Nummer" + ": " + std::to_string(r->Param4),
-                           SprText(9013), 0);
-        delete view;
-    }
+    EtsObjekteEntfernen(busObjekte, "Objektname", "Nummer", 0);
 
     schritt("Lade Daten");
     ClearDbDataExistingMelder();

@@ -5,6 +5,7 @@
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/RegIniNamen.h"
 #include "foundation/SprTexte.h"
+#include "foundation/TDatenManager.h"
 #include "platform/busobjects/TGrpAdrOrdner.h"
 #include "platform/busobjects/TVumaEtsDevice.h"
 #include "platform/bustool/TEts2Cdi.h"
@@ -138,6 +139,23 @@ void TDeviceInstanz::ParseData(TMemoryStream &input, TMemoryStream &output,
     }
     if (end > begin)
         output.WriteBuffer(data.data() + begin, static_cast<long long>(end - begin));
+}
+
+std::unique_ptr<TDatenManager<TDatenStruktur>>
+TDeviceInstanz::DBAbschnittLesen(TMemoryStream &block) {
+    LOG_FKT("DeviceInstanz::DBAbschnittLesen");
+    TMemoryStream db;
+    ParseData(block, db, FSecDB);
+    db.SetPosition(0);
+    try {
+        return std::make_unique<TDatenManager<TDatenStruktur>>(&db);
+    } catch (const E_DatenManager &e) {
+        MessageBox(MainHandle(), SprText(9121) + FDataFileName + "\n" + e.Message, SprText(9041),
+                   MB_OK);
+    } catch (...) {
+        MessageBox(MainHandle(), "Unknown Error occured", SprText(9041), MB_OK);
+    }
+    return nullptr;
 }
 
 void TDeviceInstanz::ClearDatenStream() {

@@ -4,9 +4,11 @@
 // the parameter, and reads the bus tool's lists of device objects and parameters.
 #include "deviceinstance/TDeviceInstanz.h"
 
+#include "deviceinstance/DalAufzaehlen.h"
 #include "deviceinstance/TFlagFuerEinenAufruf.h"
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/SprTexte.h"
+#include "foundation/TDatenManager.h"
 #include "platform/busobjects/TEtsObjekt.h"
 #include "platform/bustool/RecordText.h"
 #include "platform/bustool/TEts2Cdi.h"
@@ -17,6 +19,7 @@
 #include "platform/win/MessageBox.h"
 
 #include <cstring>
+#include <string>
 
 namespace {
 // The tree name of a communication object: its name, and its function in brackets.
@@ -24,14 +27,6 @@ AnsiString TreeName(const tagDAL_OBJECT_INFO &entry) {
     const AnsiString name = GetRecordText(entry.name);
     const AnsiString function = GetRecordText(entry.function);
     return function.empty() ? name : name + " [" + function + "]";
-}
-
-// The records of one Dal enumeration (mode 1, then 2 until a result other than 0).
-template <class R, class F> void Aufzaehlen(std::vector<R> &out, F read) {
-    R record{};
-    record.size = sizeof(record);
-    for (int mode = DAL_FIRST; read(mode, record) == DAL_OK; mode = DAL_NEXT)
-        out.push_back(record);
 }
 } // namespace
 
@@ -149,6 +144,39 @@ int TDeviceInstanz::DeleteObjektInstanzen(const std::vector<tagDAL_OBJECT_INFO> 
     return 1;
 }
 
+std::vector<TDatenStruktur> TDeviceInstanz::BusObjektDatensaetze() {
+    LOG_FKT("DeviceInstanz::BusObjektDatensaetze");
+    TMemoryStream stream;
+    TMemoryStream leer;
+    TDatenManager<TDatenStruktur> store(&leer);
+    // The records go into the store whatever the data source: the stream form is the one
+    // that writes no file.
+    const uint8_t quelle = FDataSrc;
+    FDataSrc = dsStream;
+    CopyStrukturDatenToDB(&store, &stream);
+    FDataSrc = quelle;
+    std::vector<TDatenStruktur> out;
+    const std::unique_ptr<TDatenManager<TDatenStruktur>> view(
+        store.Filter("Typ", static_cast<int32_t>(TEtsObjekt::Typ)));
+    if (view)
+        for (TDatenStruktur *r = view->GetFirst(); r; r = view->GetNext())
+            out.push_back(*r);
+    return out;
+}
+
+void TDeviceInstanz::EtsObjekteEntfernen(const std::vector<TDatenStruktur> &records,
+                                         const AnsiString &name, const AnsiString &nummer,
+                                         unsigned style) {
+    LOG_FKT("DeviceInstanz::EtsObjekteEntfernen");
+    for (const TDatenStruktur &r : records)
+        if (!AddEtsObjectByDisplayOrder(static_cast<int16_t>(r.Param16 & 0xFFFF), 0, 0, nullptr,
+                                        false))
+            MessageBox(MainHandle(),
+                       SprText(9043) + "\n" + name + ": " + r.Name + "\n" + nummer + ": " +
+                           std::to_string(r.Param4),
+                       SprText(9013), style);
+}
+
 bool TDeviceInstanz::CheckObjectParamResult(int code, int16_t, int32_t) {
     LOG_FKT("DeviceInstanz::CheckObjectParamResult");
     return code == TEtsDeviceParam::kDone;
@@ -160,10 +188,10 @@ void TDeviceInstanz::CreateEtsDBList(std::vector<DAL_DEVICE_PARAM> &params,
     TEts2Cdi *cdi = Cdi();
     if (!cdi)
         return;
-    Aufzaehlen(objects, [&](int mode, DAL_DEVICE_OBJECT &r) {
+    DalAufzaehlen(objects, [&](int mode, DAL_DEVICE_OBJECT &r) {
         return cdi->DalGetDeviceObjectData(mode, -1, FDeviceId, &r);
     });
-    Aufzaehlen(params, [&](int mode, DAL_DEVICE_PARAM &r) {
+    DalAufzaehlen(params, [&](int mode, DAL_DEVICE_PARAM &r) {
         return cdi->DalGetDeviceParamData(mode, -1, FDeviceId, &r);
     });
 }

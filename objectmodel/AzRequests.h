@@ -64,9 +64,11 @@ enum TFeld : unsigned {
     Wert3 = 1u << 2,
     Wert4 = 1u << 3, // requests 13 and 18 use its low byte only
     Variante = 1u << 4,
-    Text = 1u << 5,  // a pointer to an AnsiString
-    Text2 = 1u << 6, // held in the record
-    Liste = 1u << 7, // a pointer to a string list
+    Text = 1u << 5,            // a pointer to an AnsiString
+    Text2 = 1u << 6,           // held in the record
+    Liste = 1u << 7,           // a pointer to a string list
+    EtsObjekte = 1u << 8,      // a pointer to a list of bus objects
+    SubGroupObjekte = 1u << 9, // a pointer to a list of a sub group's object rows
 };
 
 struct TInfo {
@@ -128,11 +130,15 @@ inline constexpr std::array<TInfo, 24> Katalog = {{
      Wert2 | Wert3 | Wert4 | Variante, Keins,
      "non-zero when the bus object of parameter Wert2 was added by display order"},
     {WM_AZ_DEVICE_REQUEST_2, JederTyp, EtsObjektLesen, "EtsObjektLesen",
-     Wert | Wert2 | Text, Text, "non-zero with the bus objects of parameter Wert2 at Text"},
+     Wert | Wert2 | EtsObjekte, EtsObjekte,
+     "non-zero with the bus objects that value Wert of parameter Wert2 switches, appended to "
+     "the list at EtsObjekte; 0 without a list or when the bus tool refused the value"},
     {WM_AZ_DEVICE_REQUEST_2, JederTyp, DefaultName, "DefaultName",
      Text, Text, "non-zero with the sender's default name in the text at Text"},
     {WM_AZ_DEVICE_REQUEST_2, TypGrpAdrSub, ObjektDataFromSubGroup, "ObjektDataFromSubGroup",
-     Text, Text, "non-zero with the sub group's object data in the text at Text"},
+     SubGroupObjekte, SubGroupObjekte,
+     "non-zero with a row per object linked to the sending sub group, appended to the list at "
+     "SubGroupObjekte; 0 without a list or without a sub-group object as sender"},
 }};
 // clang-format on
 

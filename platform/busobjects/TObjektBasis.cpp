@@ -8,9 +8,11 @@
 #include <string>
 
 namespace {
-// The link a record carries, if any (a sub-group id of 0 is none).
+// The link a record carries, if any. A word without a sub-group id is a link whose sub group
+// is not known yet (a reconstruction read only the words from the panel); the conversion to
+// this project's sub groups finds it by the word.
 void TakeLink(const TDatenStruktur &record, std::vector<TObjektBasis::RecGrpAdrId> &links) {
-    if (record.Param14 > 0)
+    if (record.Param14 > 0 || record.Param15 != 0)
         links.push_back({record.Param14, static_cast<uint16_t>(record.Param15)});
 }
 void PutLink(TDatenStruktur &record, const TObjektBasis::RecGrpAdrId *link) {

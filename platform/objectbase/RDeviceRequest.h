@@ -12,10 +12,13 @@
 #include "platform/win/Messages.h"
 
 #include <cstdint>
+#include <list>
 
 class TDataBasis;
 class TDatenStruktur;
+class TEtsObjekt;
 class TStringList;
+struct TSubGroupObjekt;
 
 struct RDeviceRequest {
     RDeviceRequest() = default;
@@ -43,4 +46,8 @@ struct RDeviceRequest {
     int32_t Wert3 = 0;
     int32_t Wert4 = 0;
     int32_t Variante = 0; // the new configuration variant word (request 4)
+    // The list answers of message 1161, filled by the device instance (appended to): the bus
+    // objects that a parameter value switches, and the objects linked to the sending sub group.
+    std::list<TEtsObjekt *> *EtsObjekte = nullptr;
+    std::list<TSubGroupObjekt> *SubGroupObjekte = nullptr;
 };

@@ -6,9 +6,12 @@
 #include "objectmodel/TAzAnzeige.h"
 #include "objectmodel/TAzOrdnerAnzeige.h"
 #include "objectmodel/TAzScharfschaltungSsb.h"
+#include "platform/busobjects/TSubGroupObjekt.h"
+#include "platform/busobjects/TVumaGrpAdr.h"
 #include "platform/objectbase/MainWindowMessages.h"
 #include "platform/vcl/TStringList.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -27,6 +30,23 @@ protected:
         record->Param5 = adresse;
         Ssb1()->InitFromDB(*record);
     }
+    // Group address 3/1/1 with the arming input of area 1 (object 162) linked to it: its node.
+    TDataBasis *Untergruppe() {
+        if (FUntergruppe == 0) {
+            FUntergruppe = Db().AddGroupAddress(3, 1, 1, "Scharf");
+            TEtsObjekt *eingang = Device->GetObjectFromObjectNr(162);
+            EXPECT_TRUE(eingang &&
+                        Device->LinkToSubGroup(FUntergruppe, eingang->GetHandle(), true));
+        }
+        TDataBasis *node = nullptr;
+        EXPECT_TRUE(Device->GetGrpAdrDataPointer(FUntergruppe, node));
+        return node;
+    }
+    // A sub group that the project does not know.
+    TVumaGrpAdrSub Fremd{Dienste.GetHandle(), 0, 0, "Fremd", 1, nullptr};
+
+private:
+    int32_t FUntergruppe = 0;
 };
 
 struct TFall {
@@ -36,6 +56,7 @@ struct TFall {
     std::function<void(RDeviceRequest &)> Fuellen;
     int Ergebnis;
     std::function<void(RDeviceRequest &)> Pruefen;
+    UINT Msg = WM_AZ_DEVICE_REQUEST;
 };
 
 TEST_F(Anfragen, EveryPairAnswersAndChangesWhatItShould) {
@@ -49,9 +70,33 @@ TEST_F(Anfragen, EveryPairAnswersAndChangesWhatItShould) {
         return [this, index]() -> TDataBasis * { return Anzeige(index); };
     };
     auto ssb1 = [this]() -> TDataBasis * { return Ssb1(); };
+    auto untergruppe = [this]() { return Untergruppe(); };
+    auto fremd = [this]() -> TDataBasis * { return &Fremd; };
     auto nichts = [](RDeviceRequest &) {};
     auto keinePruefung = [](RDeviceRequest &) {};
     static TStringList liste;
+    static std::list<TEtsObjekt *> objekte;
+    static std::list<TSubGroupObjekt> zeilen;
+    auto nummern = [] {
+        std::vector<long> out;
+        for (const TEtsObjekt *o : objekte)
+            out.push_back(o->GetObjectNumber());
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    // The clock's two bus objects switched on; then value 1 of its parameter is asked for.
+    auto uhrObjekte = [this](RDeviceRequest &r) {
+        EXPECT_TRUE(Erstes(6147)->ModifyObject(1, 8000, 0, true));
+        objekte.clear();
+        r.Wert = 1;
+        r.Wert2 = 8000;
+        r.EtsObjekte = &objekte;
+    };
+    auto zeilenFuellen = [](RDeviceRequest &r) {
+        zeilen.clear();
+        r.SubGroupObjekte = &zeilen;
+    };
+    constexpr UINT zwei = WM_AZ_DEVICE_REQUEST_2;
 
     const std::vector<TFall> faelle = {
         {"text used", sender(6121), AzRequest::MelderTextBenutzt,
@@ -200,6 +245,46 @@ TEST_F(Anfragen, EveryPairAnswersAndChangesWhatItShould) {
              EXPECT_EQ(r.Wert, 4);
              EXPECT_NE(Device->GetPointerInstScharfschaltungSsb(4), nullptr);
          }},
+        {"the bus objects of a value", sender(6147), AzRequest::EtsObjektLesen, uhrObjekte, 1,
+         [&](RDeviceRequest &) {
+             EXPECT_EQ(nummern(), (std::vector<long>{223, 224}));
+             EXPECT_EQ(objekte.front(), Device->GetObjectFromObjectNr(nummern().front()));
+         },
+         zwei},
+        {"the bus objects of a value without a list", sender(6147), AzRequest::EtsObjektLesen,
+         [&](RDeviceRequest &r) {
+             uhrObjekte(r);
+             r.EtsObjekte = nullptr;
+         },
+         0, keinePruefung, zwei},
+        {"the bus objects of a value the bus tool refuses", sender(6147), AzRequest::EtsObjektLesen,
+         [&](RDeviceRequest &r) {
+             uhrObjekte(r);
+             Db().InjectFailure("TEtsDeviceParam::SetDeviceParamData", 1);
+         },
+         0, [](RDeviceRequest &) { EXPECT_TRUE(objekte.empty()); }, zwei},
+        {"a sub group asks for bus objects", untergruppe, AzRequest::EtsObjektLesen, uhrObjekte, 0,
+         [](RDeviceRequest &) { EXPECT_TRUE(objekte.empty()); }, zwei},
+        {"the objects of a sub group", untergruppe, AzRequest::ObjektDataFromSubGroup,
+         zeilenFuellen, 1,
+         [](RDeviceRequest &) {
+             ASSERT_EQ(zeilen.size(), 1u);
+             EXPECT_EQ(zeilen.front().Nummer, 162);
+             EXPECT_EQ(zeilen.front().GrpAdr, "3/1/1");
+         },
+         zwei},
+        {"the objects of a sub group without a list", untergruppe,
+         AzRequest::ObjektDataFromSubGroup, nichts, 0, keinePruefung, zwei},
+        {"the objects of an unknown sub group", fremd, AzRequest::ObjektDataFromSubGroup,
+         zeilenFuellen, 1, [](RDeviceRequest &) { EXPECT_TRUE(zeilen.empty()); }, zwei},
+        {"a detector asks for a sub group's objects", melder(3), AzRequest::ObjektDataFromSubGroup,
+         zeilenFuellen, 0, [](RDeviceRequest &) { EXPECT_TRUE(zeilen.empty()); }, zwei},
+        {"a sub group asks for its default name", untergruppe, AzRequest::DefaultName,
+         [](RDeviceRequest &r) {
+             static AnsiString name;
+             r.Text = &name;
+         },
+         0, keinePruefung, zwei},
         {"a code the sender does not have", melder(3), 99, nichts, 0, keinePruefung},
         {"another sender's code", sender(6147), AzRequest::SaboSeAnmelden,
          [](RDeviceRequest &r) {
@@ -214,7 +299,7 @@ TEST_F(Anfragen, EveryPairAnswersAndChangesWhatItShould) {
         ASSERT_NE(s, nullptr);
         RDeviceRequest r(*s, fall.Code);
         fall.Fuellen(r);
-        EXPECT_EQ(Senden(r), fall.Ergebnis);
+        EXPECT_EQ(Senden(r, fall.Msg), fall.Ergebnis);
         fall.Pruefen(r);
     }
     EXPECT_TRUE(Boxes.Boxes().empty());
@@ -235,6 +320,14 @@ TEST_F(Anfragen, TheSenderTypeComesFromTheSenderOrItsRecord) {
     leer.Datensatz = &record;
     EXPECT_EQ(Device->UserDeviceMessage(0, &leer), 1);
     EXPECT_EQ(Device->GetQuittierungUeg(1), !vorher);
+    // A sub group's record names no sub-group node to list.
+    std::list<TSubGroupObjekt> zeilen;
+    RDeviceRequest gruppe;
+    gruppe.Code = AzRequest::ObjektDataFromSubGroup;
+    gruppe.SubGroupObjekte = &zeilen;
+    record.Typ = AzRequest::TypGrpAdrSub;
+    gruppe.Datensatz = &record;
+    EXPECT_EQ(Device->UserDeviceMessage2(0, &gruppe), 0);
 }
 
 TEST_F(Anfragen, TheSecondMessageSwitchesObjectsAndNames) {

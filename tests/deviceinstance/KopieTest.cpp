@@ -133,8 +133,9 @@ TEST_F(Kopie, TheAreaRulesRefuseAndMakeNothing) {
         ASSERT_EQ(Boxes.Boxes().size(), 1u);
         EXPECT_EQ(Boxes.Boxes()[0].text, SprText(11222));
         EXPECT_EQ(Boxes.Boxes()[0].caption, SprText(11221));
-        if (auto *m = dynamic_cast<TAzMelder *>(ziel))
+        if (auto *m = dynamic_cast<TAzMelder *>(ziel)) {
             EXPECT_EQ(m->GetMelderTyp(), 1);
+        }
     }
 }
 

@@ -22,7 +22,8 @@ TEST(AzRequests, EachMessageTypeAndCodeOnce) {
         EXPECT_NE(std::string(info.Result), "");
         constexpr unsigned alle = AzRequest::Wert | AzRequest::Wert2 | AzRequest::Wert3 |
                                   AzRequest::Wert4 | AzRequest::Variante | AzRequest::Text |
-                                  AzRequest::Text2 | AzRequest::Liste;
+                                  AzRequest::Text2 | AzRequest::Liste | AzRequest::EtsObjekte |
+                                  AzRequest::SubGroupObjekte;
         EXPECT_EQ(info.In & ~alle, 0u);
         EXPECT_EQ(info.Out & ~alle, 0u);
     }

@@ -9,10 +9,22 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <vector>
 
 namespace {
 
 using Link = TObjektBasis::RecGrpAdrId;
+
+// A record of system 1.
+TDatenStruktur Satz(int handle, int16_t typ, int parent, int next) {
+    TDatenStruktur r;
+    r.Handle = handle;
+    r.Typ = typ;
+    r.Parent = parent;
+    r.System = 1;
+    r.Next = next;
+    return r;
+}
 
 std::unique_ptr<TEtsObjekt> Objekt(TFakeMainWindow &main, int handle) {
     auto o = std::make_unique<TEtsObjekt>(main.Handle(), 1, 2, "Objekt", 11, 22, 33, 44, 55, 66, 0,
@@ -150,69 +162,42 @@ TEST(TEtsObjekt, LoadsWhatItWrote) {
     EXPECT_EQ(loaded.GetSubGroupLinks(), o->GetSubGroupLinks());
 }
 
-TEST(TEtsObjekt, ALoopingChainIsReadOnce) {
-    TFakeMainWindow main;
-    TDatenStruktur own;
-    own.Handle = 5;
-    own.Typ = 806;
-    own.Parent = 2;
-    own.System = 1;
-    own.Next = 6;
-    own.Param14 = 7;
-    TDatenStruktur sub;
-    sub.Handle = 6;
-    sub.Typ = TDataBasis::TypNebenDatensatz;
-    sub.Parent = 5;
-    sub.System = 1;
-    sub.Next = 5;
-    sub.Param14 = 8;
-    main.AddDatenSatz(own);
-    main.AddDatenSatz(sub);
-    TEtsObjekt o(main.Handle(), 1, 2, "", -1, -1, -1, -1, -1, -1, 0, 0, 1, 0, 5);
-    o.InitFromDB(own);
-    EXPECT_EQ(o.GetSubGroupLinks(), (std::vector<Link>{{7, 0}, {8, 0}}));
-}
-
-TEST(TEtsObjekt, TheIdSettersTakeTheNewProjectsIds) {
-    TFakeMainWindow main;
-    auto o = Objekt(main, 5);
-    o->SetCommObjectId(101);
-    o->SetDeviceObjectId(202);
-    o->SetParameterId(303);
-    EXPECT_EQ(o->GetCommObjectId(), 101);
-    EXPECT_EQ(o->GetDeviceObjectId(), 202);
-    EXPECT_EQ(o->GetParameterId(), 303);
-}
-
-TEST(TEtsObjekt, DatenAbgleichTakesTheDefaultName) {
-    TFakeMainWindow main;
-    auto o = Objekt(main, 5);
-    main.Script(AzMsg::DeviceRequest2::Id, [](RDeviceRequest &r) -> LRESULT {
-        if (r.Code != AzRequest::DefaultName || !r.Text)
-            return 0;
-        *r.Text = "Schalten [Ein/Aus]";
-        return 1;
-    });
-    EXPECT_TRUE(o->DatenAbgleich(true, false));
-    EXPECT_EQ(o->GetName(true), "Schalten [Ein/Aus]");
-    main.Script(AzMsg::DeviceRequest2::Id, LRESULT{0});
-    EXPECT_FALSE(o->DatenAbgleich(true, false));
-    EXPECT_EQ(o->GetName(true), "Schalten [Ein/Aus]");
-}
-
-TEST(TEtsObjekt, AsksForItsLinksWithTheSubGroupInWParam) {
-    TFakeMainWindow main;
-    auto o = Objekt(main, 5);
-    EXPECT_FALSE(o->SendeLinkToSubGroup(7)) << "the fake answers 0";
-    EXPECT_FALSE(o->SendeUnLinkFromSubGroup(7));
-    std::vector<std::tuple<UINT, WPARAM, LPARAM>> gesendet;
-    for (const auto &e : main.Log())
-        if (e.Msg == AzMsg::LinkToSubGroup::Id || e.Msg == AzMsg::UnLinkFromSubGroup::Id)
-            gesendet.emplace_back(e.Msg, e.WParam, e.LParam);
-    using T = std::tuple<UINT, WPARAM, LPARAM>;
-    EXPECT_EQ(gesendet, (std::vector<T>{T{AzMsg::LinkToSubGroup::Id, 7, o->GetHandle()},
-                                        T{AzMsg::UnLinkFromSubGroup::Id, 7, 22}}))
-        << "the sub group in wParam, the handle or the device-object id in lParam";
+TEST(TEtsObjekt, TheLinksAreReadFromTheRecordChain) {
+    // One link field of a record: sub-group id and word.
+    struct TGlied {
+        int32_t Id;
+        int32_t Wort;
+        int Next;
+    };
+    struct TFall {
+        const char *Name;
+        std::vector<TGlied> Kette; // the object's record (handle 5), then 6, 7, ...
+        std::vector<Link> Links;
+    };
+    const TFall faelle[] = {
+        {"a looping chain is read once", {{7, 0, 6}, {8, 0, 5}}, {{7, 0}, {8, 0}}},
+        // A reconstruction reads only the words of an object's links from the panel.
+        {"a word without a sub group is a link to convert",
+         {{0, 0x0801, 6}, {0, 0x0802, 7}, {0, 0, 0}},
+         {{0, 0x0801}, {0, 0x0802}}},
+    };
+    for (const TFall &f : faelle) {
+        SCOPED_TRACE(f.Name);
+        TFakeMainWindow main;
+        std::vector<TDatenStruktur> records;
+        for (size_t i = 0; i < f.Kette.size(); ++i) {
+            const int handle = 5 + static_cast<int>(i);
+            TDatenStruktur r = Satz(handle, i == 0 ? 806 : TDataBasis::TypNebenDatensatz,
+                                    i == 0 ? 2 : 5, f.Kette[i].Next);
+            r.Param14 = f.Kette[i].Id;
+            r.Param15 = f.Kette[i].Wort;
+            main.AddDatenSatz(r);
+            records.push_back(r);
+        }
+        TEtsObjekt o(main.Handle(), 1, 2, "", -1, -1, -1, -1, -1, -1, 0, 0, 1, 0, 5);
+        o.InitFromDB(records.front());
+        EXPECT_EQ(o.GetSubGroupLinks(), f.Links);
+    }
 }
 
 } // namespace
