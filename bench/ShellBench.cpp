@@ -135,13 +135,21 @@ void Ansicht(benchmark::State &state, int typ) {
     DeliverPostedMessages();
 }
 
-void BM_MelderTabelleBaseline(benchmark::State &state) { TabelleBaseline(state, 6124); }
+void BM_MelderTabelleBaseline(benchmark::State &state) {
+    TabelleBaseline(state, 6124);
+}
 BENCHMARK(BM_MelderTabelleBaseline)->Unit(benchmark::kMicrosecond);
-void BM_AktualisiereAnsichtMelder(benchmark::State &state) { Ansicht(state, 6124); }
+void BM_AktualisiereAnsichtMelder(benchmark::State &state) {
+    Ansicht(state, 6124);
+}
 BENCHMARK(BM_AktualisiereAnsichtMelder)->Unit(benchmark::kMicrosecond);
-void BM_TexteTabelleBaseline(benchmark::State &state) { TabelleBaseline(state, 6121); }
+void BM_TexteTabelleBaseline(benchmark::State &state) {
+    TabelleBaseline(state, 6121);
+}
 BENCHMARK(BM_TexteTabelleBaseline)->Unit(benchmark::kMicrosecond);
-void BM_AktualisiereAnsichtTexte(benchmark::State &state) { Ansicht(state, 6121); }
+void BM_AktualisiereAnsichtTexte(benchmark::State &state) {
+    Ansicht(state, 6121);
+}
 BENCHMARK(BM_AktualisiereAnsichtTexte)->Unit(benchmark::kMicrosecond);
 
 } // namespace

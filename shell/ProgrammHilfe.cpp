@@ -16,7 +16,8 @@ TWinHelpHandler ProgrammHilfe(TUrlOpener opener) {
             return 1;
         std::error_code ec;
         if (!std::filesystem::is_regular_file(file, ec)) {
-            MessageBox(owner, "Hilfedatei nicht gefunden:\n" + file, "Hilfe", MB_OK | MB_ICONWARNING);
+            MessageBox(owner, "Hilfedatei nicht gefunden:\n" + file, "Hilfe",
+                       MB_OK | MB_ICONWARNING);
             return 0;
         }
         return opener(QUrl::fromLocalFile(QString::fromStdString(file))) ? 1 : 0;

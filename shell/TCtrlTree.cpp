@@ -65,9 +65,10 @@ bool Trenne(const S &text, size_t length, F zeichen, S &leading, int &number) {
 }
 
 bool TrenneQ(const QString &text, QString &leading, int &number) {
-    return Trenne(text, static_cast<size_t>(text.size()),
-                  [&](size_t i) { return static_cast<unsigned>(text[static_cast<qsizetype>(i)].unicode()); },
-                  leading, number);
+    return Trenne(
+        text, static_cast<size_t>(text.size()),
+        [&](size_t i) { return static_cast<unsigned>(text[static_cast<qsizetype>(i)].unicode()); },
+        leading, number);
 }
 
 // Every node of the tree in index order (depth first).

@@ -30,8 +30,8 @@ public:
     }
     void stepBy(int steps) override {
         LOG_FKT("TGridSpinBox::stepBy");
-        const long long neu = static_cast<long long>(value()) + static_cast<long long>(steps) *
-                                                                    singleStep();
+        const long long neu =
+            static_cast<long long>(value()) + static_cast<long long>(steps) * singleStep();
         setValue(static_cast<int>(std::clamp<long long>(neu, FMin, FMax)));
     }
 
@@ -236,7 +236,8 @@ QWidget *TDrawGridSEView::MacheEditor(const TCell &cell) {
         combo->setCurrentIndex(model.ItemIndex);
         if (editierbar)
             combo->setEditText(ToQString(model.Text));
-        connect(combo, &QComboBox::activated, this, [this](int index) { FGrid->SelectItem(index); });
+        connect(combo, &QComboBox::activated, this,
+                [this](int index) { FGrid->SelectItem(index); });
         if (editierbar)
             connect(combo->lineEdit(), &QLineEdit::textEdited, this,
                     [this](const QString &text) { FGrid->ComboText(FromQString(text)); });
@@ -247,7 +248,8 @@ QWidget *TDrawGridSEView::MacheEditor(const TCell &cell) {
         auto *spin = new TGridSpinBox(model.MinValue, model.MaxValue, nullptr);
         spin->setSingleStep(std::max(model.Increment, 1));
         spin->setValue(model.Value);
-        connect(spin, &QSpinBox::valueChanged, this, [this](int value) { FGrid->SpinValue(value); });
+        connect(spin, &QSpinBox::valueChanged, this,
+                [this](int value) { FGrid->SpinValue(value); });
         return spin;
     }
     default:

@@ -130,8 +130,8 @@ void TFormVerw::FormCreate() {
     Init();
     InitTexte();
     GetRegData();
-    LoadColor(FDM.ColorGridCommon, FDM.ColorGridCell, FDM.ColorGridTitle,
-              FDM.ColorGridCellReadOnly, FDM.Gitternetzlinien);
+    LoadColor(FDM.ColorGridCommon, FDM.ColorGridCell, FDM.ColorGridTitle, FDM.ColorGridCellReadOnly,
+              FDM.Gitternetzlinien);
     FLastHelpNumber = 0;
     AzMsg::Post(FDM.MainWindowHandle, AzMsg::RegisterFormVerw{this});
     // Qt's widgets draw double-buffered by themselves.
@@ -351,8 +351,7 @@ void TFormVerw::InitData(const TObjektMap &objects, HWND mainWindow) {
     AktualisiereAnsicht(nullptr, -1, -1);
 }
 
-TTreeNode *TFormVerw::AddChildNode2Data(TDataBasis *parent, TDataBasis *object,
-                                        bool makeVisible) {
+TTreeNode *TFormVerw::AddChildNode2Data(TDataBasis *parent, TDataBasis *object, bool makeVisible) {
     LOG_FKT("TFormVerw::AddChildNode2Data");
     TTreeNode *node = FCtrlTree->AddChildNode2Data(parent, object);
     if (node && makeVisible) {
@@ -623,8 +622,8 @@ void TFormVerw::TimerTreeScrollTimer() {
     LOG_FKT("TFormVerw::TimerTreeScrollTimer");
     const int y = QCursor::pos().y();
     const QRect rect(Tree->mapToGlobal(QPoint(0, 0)), Tree->size());
-    FScrollDirection =
-        ScrollDirection(y, rect.top(), rect.top() + rect.height(), QFontInfo(Tree->font()).pixelSize());
+    FScrollDirection = ScrollDirection(y, rect.top(), rect.top() + rect.height(),
+                                       QFontInfo(Tree->font()).pixelSize());
     QScrollBar *bar = Tree->verticalScrollBar();
     switch (FScrollDirection) {
     case 1:

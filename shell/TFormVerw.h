@@ -50,8 +50,7 @@ public:
     void InitData(const TObjektMap &objects, HWND mainWindow) override;
     void InitGrpAdr(HWND mainWindow, TDataBasis *folder, const TObjektMap &mainGroups,
                     const TObjektMap &midSubGroups) override;
-    TTreeNode *AddChildNode2Data(TDataBasis *parent, TDataBasis *object,
-                                 bool makeVisible) override;
+    TTreeNode *AddChildNode2Data(TDataBasis *parent, TDataBasis *object, bool makeVisible) override;
     void DeleteNode(TTreeNode *node, TDataBasis *object) override;
     TTreeNode *GetNodeFromData(TDataBasis *object) override;
     void SetNodeImages(TTreeNode *node, int image, int state, int selected) override;

@@ -1,6 +1,7 @@
 #include "shell/TListView.h"
 
 #include "platform/log/Log.h"
+#include "shell/DragWeiterleitung.h"
 
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -69,17 +70,10 @@ void TListView::dragEnterEvent(QDragEnterEvent *event) {
 
 void TListView::dragMoveEvent(QDragMoveEvent *event) {
     LOG_FKT("TListView::dragMoveEvent");
-    if (OnDragOver &&
-        OnDragOver(qobject_cast<QWidget *>(event->source()), event->position().toPoint()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    DragMoveWeiterleiten(event, OnDragOver);
 }
 
 void TListView::dropEvent(QDropEvent *event) {
     LOG_FKT("TListView::dropEvent");
-    if (OnDragDrop)
-        OnDragDrop(qobject_cast<QWidget *>(event->source()), event->position().toPoint());
-    event->setDropAction(Qt::IgnoreAction);
-    event->accept();
+    DropWeiterleiten(event, OnDragDrop);
 }

@@ -5,6 +5,8 @@
 
 #include <QListWidget>
 
+#include "shell/DragWeiterleitung.h"
+
 #include <functional>
 
 class TDataBasis;
@@ -26,8 +28,8 @@ public:
     int ColumnWidth() const { return FColumnWidth; }
     void SetColumnWidth(int width);
 
-    std::function<bool(QWidget *source, QPoint pos)> OnDragOver;
-    std::function<void(QWidget *source, QPoint pos)> OnDragDrop;
+    TDragOverHandler OnDragOver;
+    TDragDropHandler OnDragDrop;
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;

@@ -1,6 +1,7 @@
 #include "shell/TTreeView.h"
 
 #include "platform/log/Log.h"
+#include "shell/DragWeiterleitung.h"
 #include "shell/TTreeNode.h"
 
 #include <QDragMoveEvent>
@@ -50,19 +51,12 @@ void TTreeView::dragEnterEvent(QDragEnterEvent *event) {
 
 void TTreeView::dragMoveEvent(QDragMoveEvent *event) {
     LOG_FKT("TTreeView::dragMoveEvent");
-    const QPoint pos = event->position().toPoint();
-    if (OnDragOver && OnDragOver(qobject_cast<QWidget *>(event->source()), pos))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    DragMoveWeiterleiten(event, OnDragOver);
 }
 
 void TTreeView::dropEvent(QDropEvent *event) {
     LOG_FKT("TTreeView::dropEvent");
-    if (OnDragDrop)
-        OnDragDrop(qobject_cast<QWidget *>(event->source()), event->position().toPoint());
-    event->setDropAction(Qt::IgnoreAction);
-    event->accept();
+    DropWeiterleiten(event, OnDragDrop);
 }
 
 void TTreeView::startDrag(Qt::DropActions actions) {

@@ -4,6 +4,8 @@
 
 #include <QTreeWidget>
 
+#include "shell/DragWeiterleitung.h"
+
 #include <functional>
 
 class TTreeNode;
@@ -14,8 +16,8 @@ public:
     ~TTreeView() override;
 
     // (source control, position in the viewport) -> accept; and the drop.
-    std::function<bool(QWidget *source, QPoint pos)> OnDragOver;
-    std::function<void(QWidget *source, QPoint pos)> OnDragDrop;
+    TDragOverHandler OnDragOver;
+    TDragDropHandler OnDragDrop;
     std::function<void()> OnStartDrag;
     std::function<void()> OnEndDrag;
 

@@ -53,19 +53,19 @@ enum : UINT {
     WM_AZ_GRP_ADR_NICHT_SENDEND = WM_USER + 127,  // 1151
     WM_AZ_OBJEKT_FLAG = WM_USER + 128,            // 1152
     WM_AZ_DLG_GRP_ADR_TO_OBJECT = WM_USER + 129,  // 1153
+    WM_AZ_REGISTER_FORMVERW = WM_USER + 130,      // 1154
+    WM_AZ_UNREGISTER_FORMVERW = WM_USER + 131,    // 1155
+    WM_AZ_ACTIVATE_FORMVERW = WM_USER + 132,      // 1156
     WM_AZ_ABGLEICH_FORMVERW = WM_USER + 133,      // 1157
     WM_AZ_GET_PHYS_ADR = WM_USER + 134,           // 1158
     WM_AZ_SET_OBJ_FKT_TO_DATA = WM_USER + 135,    // 1159
     WM_AZ_ETS_OBJEKT_CHECK = WM_USER + 136,       // 1160
     WM_AZ_DEVICE_REQUEST_2 = WM_USER + 137,       // 1161
+    WM_AZ_DROP_CELL_EDITOR = WM_USER + 138,       // 1162
     WM_AZ_REFRESH_OTHER_WINDOWS = WM_USER + 139,  // 1163
-    WM_AZ_REGISTER_FORMVERW = WM_USER + 130,      // 1154
-    WM_AZ_UNREGISTER_FORMVERW = WM_USER + 131,    // 1155
-    WM_AZ_ACTIVATE_FORMVERW = WM_USER + 132,      // 1156
-    WM_AZ_DELETE_ZELLEN_KOMPONENTE = WM_USER + 138, // 1162
     WM_AZ_GET_DATENSATZ_SYSTEM = WM_USER + 140,   // 1164
-    WM_AZ_GET_DEVICE_PARAM = WM_USER + 146,       // 1170
     WM_AZ_CHECK_GRP_ADR_ORDNER = WM_USER + 143,   // 1167
+    WM_AZ_GET_DEVICE_PARAM = WM_USER + 146,       // 1170
     WM_AZ_SET_FOCUS_CONTROL = WM_USER + 159,      // 1183
     WM_AZ_GET_GA_ID_FROM_GA_WORD = WM_USER + 187, // 1211
 };
@@ -152,7 +152,7 @@ inline constexpr std::array<TInfo, 33> Katalog = {{
      "0", "the project window (TFormVerw*)", "ignored; the main window has dropped the window"},
     {WM_AZ_ACTIVATE_FORMVERW, "ActivateFormVerw", TArt::Post,
      "0", "the project window (TFormVerw*)", "the window becomes the active project window"},
-    {WM_AZ_DELETE_ZELLEN_KOMPONENTE, "DeleteZellenKomponente", TArt::SendOrPost,
+    {WM_AZ_DROP_CELL_EDITOR, "DeleteZellenKomponente", TArt::SendOrPost,
      "0", "0", "ignored; the project window's grid drops its in-place editor"},
     {WM_AZ_GET_DATENSATZ_SYSTEM, "GetDatenSatzSystem", TArt::Send,
      "system", "record handle",
@@ -422,8 +422,8 @@ using EtsObjektCheck = TLeer<WM_AZ_ETS_OBJEKT_CHECK, void>;              // 1160
 using DeviceRequest2 = TAnfrage<WM_AZ_DEVICE_REQUEST_2>;                 // 1161
 using RefreshOtherWindows = TLeer<WM_AZ_REFRESH_OTHER_WINDOWS, void>;    // 1163
 using GetDeviceParam = TLeer<WM_AZ_GET_DEVICE_PARAM, TEtsDeviceParam *>; // 1170
-using DeleteZellenKomponente = TLeer<WM_AZ_DELETE_ZELLEN_KOMPONENTE, void>; // 1162
-using CheckGrpAdrOrdner = TLeer<WM_AZ_CHECK_GRP_ADR_ORDNER, LRESULT>;      // 1167
+using DeleteZellenKomponente = TLeer<WM_AZ_DROP_CELL_EDITOR, void>;      // 1162
+using CheckGrpAdrOrdner = TLeer<WM_AZ_CHECK_GRP_ADR_ORDNER, LRESULT>;    // 1167
 
 // A pointer in lParam (wParam 0).
 template <UINT MsgId, class T, class R> struct TZeiger : TMessage<MsgId, R> {

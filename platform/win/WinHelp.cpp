@@ -27,4 +27,6 @@ TWinHelpRecorder::TWinHelpRecorder() {
         });
 }
 
-TWinHelpRecorder::~TWinHelpRecorder() { SetWinHelpHandler(std::move(FPrevious)); }
+TWinHelpRecorder::~TWinHelpRecorder() {
+    SetWinHelpHandler(std::move(FPrevious));
+}

@@ -9,7 +9,12 @@
 #include <vector>
 
 // The help commands that the program uses, with the operating system's values.
-enum : UINT { HELP_CONTEXT = 0x0001, HELP_QUIT = 0x0002, HELP_CONTENTS = 0x0003, HELP_FINDER = 0x000B };
+enum : UINT {
+    HELP_CONTEXT = 0x0001,
+    HELP_QUIT = 0x0002,
+    HELP_CONTENTS = 0x0003,
+    HELP_FINDER = 0x000B
+};
 
 // (owner, help file's path, command, data) -> true when the help was opened.
 using TWinHelpHandler =

@@ -1,7 +1,7 @@
 #include "AzVollesPanel.h"
 
-#include "deviceinstance/TFormMainDienste.h"
 #include "deviceinstance/TDeviceInstanzAz.h"
+#include "deviceinstance/TFormMainDienste.h"
 #include "objectmodel/TAzAlarmdauer.h"
 #include "objectmodel/TAzAlarmierung.h"
 #include "objectmodel/TAzAnzeige.h"

@@ -3,9 +3,9 @@
 // the record with the object's posts in order, column sizing, and the focus rules.
 #include "TTestObjekt.h"
 #include "TestHilfen.h"
-#include "shell/QtText.h"
 #include "objectmodel/TAzMelder.h"
 #include "platform/grid/TDrawGridSE.h"
+#include "shell/QtText.h"
 #include "shell/TCtrlTree.h"
 #include "shell/TDM.h"
 #include "shell/TDrawGridSEView.h"

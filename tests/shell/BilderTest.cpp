@@ -96,9 +96,9 @@ TEST(BilderListe, EveryTreeIconAndToolBarImageIsDrawn) {
         for (int index : {29, 33, 36, 60, 61, 70, 71, 73})
             p.drawPixmap(x++ * 18, 0, bilder.Pixmap(index));
     }
-    EXPECT_TRUE(strip.save(QString::fromStdString(
-                               (std::filesystem::current_path() / "imagelist.png").string()),
-                           "PNG"));
+    EXPECT_TRUE(strip.save(
+        QString::fromStdString((std::filesystem::current_path() / "imagelist.png").string()),
+        "PNG"));
 }
 
 } // namespace

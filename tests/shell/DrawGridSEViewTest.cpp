@@ -11,10 +11,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
-#include <QScrollBar>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>

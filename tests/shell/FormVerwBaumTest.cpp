@@ -1,6 +1,6 @@
 // A full panel (four areas, 160 detectors) loaded through the device instance into project
 // windows: the tree, its order, the services the instance calls, and two windows aligned.
-#include "TTestHaupt.h"
+#include "TestHilfen.h"
 #include "objectmodel/TAzMelder.h"
 #include "platform/busobjects/TGrpAdrOrdner.h"
 #include "shell/TCtrlTree.h"
@@ -16,22 +16,6 @@
 
 namespace {
 
-std::vector<std::string> Kinder(const QTreeWidgetItem *node) {
-    std::vector<std::string> out;
-    for (int i = 0; i < node->childCount(); ++i)
-        out.push_back(node->child(i)->text(0).toStdString());
-    return out;
-}
-
-int AnzahlTyp(QTreeWidget *tree, int typ) {
-    int n = 0;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it)
-        if (TTreeNode *node = AsNode(*it); node && node->Data() && node->Data()->GetTyp() == typ) {
-            ++n;
-        }
-    return n;
-}
-
 TTreeNode *Suche(QTreeWidget *tree, const std::string &caption) {
     for (QTreeWidgetItemIterator it(tree); *it; ++it)
         if ((*it)->text(0).toStdString() == caption)
@@ -45,15 +29,7 @@ void Ausgabe(const QTreeWidgetItem *node, int tiefe, std::string &out, int maxKi
         Ausgabe(node->child(i), tiefe + 1, out, maxKinder);
 }
 
-class VollesPanel : public ::testing::Test {
-protected:
-    void SetUp() override {
-        W = H.NeuesFenster();
-        H.LadeVollesPanel();
-    }
-    TTestHaupt H;
-    TFormVerw *W = nullptr;
-};
+using VollesPanel = VollesFenster;
 
 TEST_F(VollesPanel, TreeShowsThePanelAndTheGroupAddressFolder) {
     ASSERT_EQ(W->Tree->topLevelItemCount(), 2);

@@ -64,7 +64,8 @@ TEST(FormVerwFenster, TheIconComesFromTheProgramsFolderWhenThere) {
     TTestHaupt h;
     // Without the file the window keeps the application's icon.
     EXPECT_EQ(h.NeuesFenster()->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
-    const std::filesystem::path dir = std::filesystem::path(h.DM->ProgramFolder) / "Az" / "AboutImage";
+    const std::filesystem::path dir =
+        std::filesystem::path(h.DM->ProgramFolder) / "Az" / "AboutImage";
     std::filesystem::create_directories(dir);
     TImageList bilder;
     ASSERT_TRUE(bilder.Pixmap(29).save(QString::fromStdString((dir / "Az.ico").string()), "ICO") ||
@@ -81,19 +82,17 @@ TEST(FormVerwFenster, SettingsAreWrittenBackOnDestruction) {
     w->setGeometry(70, 80, 640, 410);
     w->SetTreeWidth(220);
     h.Schliesse(w);
-    int32_t left = 0, top = 0, width = 0, height = 0, state = -1, tree = 0;
-    ini.ReadInteger(h.DM->IniFile, RegSecWindow, RegKeyVerwLeft, left, 0);
-    ini.ReadInteger(h.DM->IniFile, RegSecWindow, RegKeyVerwTop, top, 0);
-    ini.ReadInteger(h.DM->IniFile, RegSecWindow, RegKeyVerwWidth, width, 0);
-    ini.ReadInteger(h.DM->IniFile, RegSecWindow, RegKeyVerwHeight, height, 0);
-    ini.ReadInteger(h.DM->IniFile, RegSecWindow, RegKeyVerwState, state, -1);
-    ini.ReadInteger(h.DM->IniFile, RegSecWindow, RegKeyTreeWidth, tree, 0);
-    EXPECT_EQ(left, 70);
-    EXPECT_EQ(top, 80);
-    EXPECT_EQ(width, 640);
-    EXPECT_EQ(height, 410);
-    EXPECT_EQ(state, 0);
-    EXPECT_EQ(tree, 220);
+    const auto wert = [&](const char *key) {
+        int32_t value = -1;
+        ini.ReadInteger(h.DM->IniFile, RegSecWindow, key, value, -1);
+        return value;
+    };
+    EXPECT_EQ(wert(RegKeyVerwLeft), 70);
+    EXPECT_EQ(wert(RegKeyVerwTop), 80);
+    EXPECT_EQ(wert(RegKeyVerwWidth), 640);
+    EXPECT_EQ(wert(RegKeyVerwHeight), 410);
+    EXPECT_EQ(wert(RegKeyVerwState), 0);
+    EXPECT_EQ(wert(RegKeyTreeWidth), 220);
     EXPECT_TRUE(ini.ValueExists(h.DM->IniFile, RegSecOptions, RegKeyShowQuickHelp));
 
     // A maximized window writes only its state and the tree's width.
@@ -101,12 +100,9 @@ TEST(FormVerwFenster, SettingsAreWrittenBackOnDestruction) {
     max->setWindowState(Qt::WindowMaximized);
     max->SetTreeWidth(260);
     h.Schliesse(max);
-    ini.ReadInteger(h.DM->IniFile, RegSecWindow, RegKeyVerwLeft, left, 0);
-    ini.ReadInteger(h.DM->IniFile, RegSecWindow, RegKeyVerwState, state, -1);
-    ini.ReadInteger(h.DM->IniFile, RegSecWindow, RegKeyTreeWidth, tree, 0);
-    EXPECT_EQ(left, 70);
-    EXPECT_EQ(state, 2);
-    EXPECT_EQ(tree, 260);
+    EXPECT_EQ(wert(RegKeyVerwLeft), 70);
+    EXPECT_EQ(wert(RegKeyVerwState), 2);
+    EXPECT_EQ(wert(RegKeyTreeWidth), 260);
 }
 
 TEST(FormVerwFenster, ClosingWindowZeroMinimizesAndWindowOneIsFreed) {
@@ -155,7 +151,8 @@ TEST_F(FormVerw, CheckActionListFollowsTheSelectedType) {
         {"security area 1", typ(6127), {true, false, false, true, false}},
         {"security area 4", typ(6130), {true, false, false, true, false}},
         {"detector", typ(6124), {false, true, true, true, false}},
-        {"wired input", [](TFormVerw &, TTestHaupt &) { return &verdrahtet; },
+        {"wired input",
+         [](TFormVerw &, TTestHaupt &) { return &verdrahtet; },
          {false, false, false, false, false}},
         {"bus object", typ(806), {false, false, false, false, true}},
         {"root", typ(105), {false, false, false, false, false}},
@@ -420,7 +417,7 @@ struct TScrollFall {
 TEST(FormVerwScroll, BandsAboveAndBelowTheTree) {
     // An 11-pixel font over a tree from 100 to 300: up from 89 to 105, down from 295 to 311,
     // both exclusive.
-    const TScrollFall faelle[] = {{89, 0}, {90, 2}, {100, 2}, {103, 2}, {104, 2}, {105, 0},
+    const TScrollFall faelle[] = {{89, 0},  {90, 2},  {100, 2}, {103, 2}, {104, 2}, {105, 0},
                                   {200, 0}, {295, 0}, {296, 1}, {310, 1}, {311, 0}, {0, 0}};
     for (const TScrollFall &f : faelle)
         EXPECT_EQ(TFormVerw::ScrollDirection(f.Y, 100, 300, -11), f.Richtung) << f.Y;

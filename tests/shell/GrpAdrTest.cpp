@@ -2,7 +2,7 @@
 // when the device is bound, each level filled one ahead when its parent opens (two and three
 // address levels), a refused folder, no node made twice, a copied window filling its own
 // levels, and the nodes of a new group address in every window.
-#include "TTestHaupt.h"
+#include "TestHilfen.h"
 #include "platform/busobjects/TGrpAdrOrdner.h"
 #include "platform/busobjects/TVumaGrpAdr.h"
 #include "platform/win/MessageBox.h"
@@ -19,13 +19,13 @@
 
 namespace {
 
-int AnzahlTyp(const QTreeWidgetItem *node, int typ) {
+int AnzahlUnter(const QTreeWidgetItem *node, int typ) {
     int n = 0;
     for (int i = 0; i < node->childCount(); ++i) {
         const auto *child = static_cast<const TTreeNode *>(node->child(i));
         if (child->Data() && child->Data()->GetTyp() == typ)
             ++n;
-        n += AnzahlTyp(child, typ);
+        n += AnzahlUnter(child, typ);
     }
     return n;
 }
@@ -38,12 +38,6 @@ bool KeinObjektDoppelt(const QTreeWidgetItem *node, std::set<TDataBasis *> &seen
             return false;
     }
     return true;
-}
-
-void Ausgabe(const QTreeWidgetItem *node, int tiefe, std::string &out) {
-    out += std::string(static_cast<size_t>(tiefe) * 2, ' ') + node->text(0).toStdString() + "\n";
-    for (int i = 0; i < node->childCount(); ++i)
-        Ausgabe(node->child(i), tiefe + 1, out);
 }
 
 class GrpAdr : public ::testing::Test {
@@ -65,13 +59,6 @@ TTreeNode *Kind(TTreeNode *node, const std::string &caption) {
         if (node->child(i)->text(0).toStdString() == caption)
             return node->Child(i);
     return nullptr;
-}
-
-std::vector<std::string> Kinder(const QTreeWidgetItem *node) {
-    std::vector<std::string> out;
-    for (int i = 0; i < node->childCount(); ++i)
-        out.push_back(node->child(i)->text(0).toStdString());
-    return out;
 }
 
 TEST_F(GrpAdr, MainGroupsAreMadeWhenTheDeviceIsBound) {
@@ -99,7 +86,7 @@ TEST_F(GrpAdr, ThreeLevelsFillOneLevelAhead) {
               std::vector<std::string>({"Melder 1", "Melder 2", "Melder 3"}));
     EXPECT_EQ(Kinder(Kind(zentrale, "Alarm")), std::vector<std::string>({"Sirene"}));
     EXPECT_EQ(Kind(Kind(Ordner, "Licht"), "EG")->childCount(), 0);
-    EXPECT_EQ(AnzahlTyp(Ordner, TVumaGrpAdrSub::Typ), 4);
+    EXPECT_EQ(AnzahlUnter(Ordner, TVumaGrpAdrSub::Typ), 4);
 }
 
 TEST_F(GrpAdr, TwoLevelsShowNoMiddleGroups) {
@@ -109,8 +96,8 @@ TEST_F(GrpAdr, TwoLevelsShowNoMiddleGroups) {
               std::vector<std::string>({"Melder 1", "Melder 2", "Melder 3", "Sirene"}));
     EXPECT_EQ(Kinder(Kind(Ordner, "Licht")), std::vector<std::string>({"Flur", "Treppe"}));
     W->TreeExpandAll();
-    EXPECT_EQ(AnzahlTyp(Ordner, TVumaGrpAdrMiddle::Typ), 0);
-    EXPECT_EQ(AnzahlTyp(Ordner, TVumaGrpAdrSub::Typ), 6);
+    EXPECT_EQ(AnzahlUnter(Ordner, TVumaGrpAdrMiddle::Typ), 0);
+    EXPECT_EQ(AnzahlUnter(Ordner, TVumaGrpAdrSub::Typ), 6);
 }
 
 TEST_F(GrpAdr, ARefusedFolderStaysClosed) {
@@ -136,8 +123,8 @@ TEST_F(GrpAdr, OpeningAgainMakesNoSecondNodes) {
     }
     std::set<TDataBasis *> seen;
     EXPECT_TRUE(KeinObjektDoppelt(Ordner, seen));
-    EXPECT_EQ(AnzahlTyp(Ordner, TVumaGrpAdrMiddle::Typ), 3);
-    EXPECT_EQ(AnzahlTyp(Ordner, TVumaGrpAdrSub::Typ), 6);
+    EXPECT_EQ(AnzahlUnter(Ordner, TVumaGrpAdrMiddle::Typ), 3);
+    EXPECT_EQ(AnzahlUnter(Ordner, TVumaGrpAdrSub::Typ), 6);
     EXPECT_EQ(H.CheckGrpAdrOrdnerAnzahl, 3);
 }
 
@@ -203,7 +190,7 @@ TEST_F(GrpAdr, ANewAddressGetsItsNodesInEveryWindow) {
     for (TFormVerw *w : {W, zweites}) {
         TTreeNode *ordner = w->CtrlTree()->GrpAdrFolderNode();
         EXPECT_EQ(ordner->childCount(), 3);
-        EXPECT_EQ(AnzahlTyp(ordner, TVumaGrpAdrSub::Typ), 6);
+        EXPECT_EQ(AnzahlUnter(ordner, TVumaGrpAdrSub::Typ), 6);
     }
 }
 

@@ -1,9 +1,10 @@
 // The tree controller on its own: the split of captions and the order of siblings as tables,
 // the tree built from a map (root, invisible subtrees, no root), finding, adding and deleting
 // nodes, and the update bracket that sorts once.
-#include "TTestObjekt.h"
-#include "platform/vcl/Cp1252.h"
 #include "shell/TCtrlTree.h"
+#include "TTestObjekt.h"
+#include "TestHilfen.h"
+#include "platform/vcl/Cp1252.h"
 #include "shell/TImageList.h"
 #include "shell/TTreeNode.h"
 #include "shell/TTreeView.h"
@@ -54,12 +55,6 @@ protected:
         Map.emplace(handle, std::move(o));
         return raw;
     }
-    std::vector<std::string> Kinder(QTreeWidgetItem *node) {
-        std::vector<std::string> out;
-        for (int i = 0; i < node->childCount(); ++i)
-            out.push_back(node->child(i)->text(0).toStdString());
-        return out;
-    }
     TImageList Bilder;
     TTreeView Tree;
     TCtrlTree Ctrl{&Tree, &Bilder};
@@ -73,7 +68,8 @@ struct TOrdnungsFall {
 
 TEST_F(TreeFixture, SiblingsFollowPositionThenNaturalOrder) {
     const TOrdnungsFall faelle[] = {
-        {{{"Melder 9", 0}, {"Melder 10", 0}, {"Melder 2", 0}}, {"Melder 2", "Melder 9", "Melder 10"}},
+        {{{"Melder 9", 0}, {"Melder 10", 0}, {"Melder 2", 0}},
+         {"Melder 2", "Melder 9", "Melder 10"}},
         {{{"Bereich 1", 0}, {"Bereich", 0}}, {"Bereich", "Bereich 1"}},
         {{{"Zentrale", 1}, {"Anzeige", 2}, {"Alarm", 3}}, {"Zentrale", "Anzeige", "Alarm"}},
         {{{"beta", 0}, {"Alpha", 0}, {"Ärger", 0}}, {"Alpha", "Ärger", "beta"}},

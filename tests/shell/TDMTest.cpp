@@ -1,10 +1,10 @@
 // The data module: paths from the program's path, the values after creation, the action table
 // (captions from the text tables, categories, short cuts, images), commands bound and run once
 // by their short cut, the detector actions disabled, help through the help call, the timer.
+#include "shell/TDM.h"
 #include "foundation/SprTexte.h"
 #include "platform/win/WinHelp.h"
 #include "shell/QtText.h"
-#include "shell/TDM.h"
 
 #include <QAction>
 

@@ -51,9 +51,11 @@ void TTestHaupt::LadeVollesPanel() {
     DAL_DEVICE record{};
     record.size = sizeof(record);
     Project.Cdi().DalGetDeviceData(DAL_BY_ID, Project.PanelId(), -1, -1, -1, -1, &record);
-    const AnsiString block = VollesPanelBlock(*this, nullptr, record, [this](TDeviceInstanz *d) { Ziel = d; });
-    if (!Project.Cdi().BlobWrite(reinterpret_cast<unsigned char *>(const_cast<char *>(block.data())),
-                                 static_cast<unsigned long>(block.size()), Project.PanelId()))
+    const AnsiString block =
+        VollesPanelBlock(*this, nullptr, record, [this](TDeviceInstanz *d) { Ziel = d; });
+    if (!Project.Cdi().BlobWrite(
+            reinterpret_cast<unsigned char *>(const_cast<char *>(block.data())),
+            static_cast<unsigned long>(block.size()), Project.PanelId()))
         throw std::runtime_error("the block is not stored");
     Device = std::make_unique<TDeviceInstanzAz>(this, &record, Aktiv);
     for (TFormVerw *w : Fenster)
@@ -158,9 +160,8 @@ LRESULT TTestHaupt::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         Andere.push_back(msg);
         return 0;
     case AzMsg::RegisterFormVerw::Id:
-        return AzMsg::Answer<AzMsg::RegisterFormVerw>(wParam, lParam, [&](const auto &m) {
-            Fenster.push_back(m.Pointer);
-        });
+        return AzMsg::Answer<AzMsg::RegisterFormVerw>(
+            wParam, lParam, [&](const auto &m) { Fenster.push_back(m.Pointer); });
     case AzMsg::UnregisterFormVerw::Id:
         return AzMsg::Answer<AzMsg::UnregisterFormVerw>(wParam, lParam, [&](const auto &m) {
             std::erase(Fenster, m.Pointer);

@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 // The first node (in index order) whose object has the type; null when none.
 inline TTreeNode *KnotenTyp(QTreeWidget *tree, int typ, int skip = 0) {
     for (QTreeWidgetItemIterator it(tree); *it; ++it)
@@ -21,6 +24,24 @@ inline TTreeNode *KnotenTyp(QTreeWidget *tree, int typ, int skip = 0) {
                 return n;
         }
     return nullptr;
+}
+
+// The captions of a node's children, in order (UTF-8).
+inline std::vector<std::string> Kinder(const QTreeWidgetItem *node) {
+    std::vector<std::string> out;
+    for (int i = 0; i < node->childCount(); ++i)
+        out.push_back(node->child(i)->text(0).toStdString());
+    return out;
+}
+
+// How many nodes of the tree show an object of the type.
+inline int AnzahlTyp(QTreeWidget *tree, int typ) {
+    int n = 0;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if (TTreeNode *node = AsNode(*it); node && node->Data() && node->Data()->GetTyp() == typ) {
+            ++n;
+        }
+    return n;
 }
 
 // Shows the window and makes it the active one, so that its controls can take the focus.

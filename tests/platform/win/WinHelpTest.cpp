@@ -12,10 +12,11 @@ TEST(WinHelp, WithoutHandlerNothingOpens) {
 
 TEST(WinHelp, RecorderSeesEveryCallAndRestores) {
     int outer = 0;
-    TWinHelpHandler previous = SetWinHelpHandler([&](HWND, const std::string &, UINT, std::uintptr_t) {
-        ++outer;
-        return 0;
-    });
+    TWinHelpHandler previous =
+        SetWinHelpHandler([&](HWND, const std::string &, UINT, std::uintptr_t) {
+            ++outer;
+            return 0;
+        });
     {
         TWinHelpRecorder recorder;
         EXPECT_EQ(WinHelp(nullptr, "/p/az_deu.hlp", HELP_FINDER, 10), 1);
