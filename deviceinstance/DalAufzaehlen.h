@@ -8,10 +8,13 @@
 
 #include <vector>
 
-template <class R, class F> void DalAufzaehlen(std::vector<R> &out, F read) {
+// Answers the result that ended the enumeration (DAL_END when it ran to its end).
+template <class R, class F> int DalAufzaehlen(std::vector<R> &out, F read) {
     LOG_FKT("DeviceInstanz::DalAufzaehlen");
     R record{};
     record.size = sizeof(record);
-    for (int mode = DAL_FIRST; read(mode, record) == DAL_OK; mode = DAL_NEXT)
+    int result = DAL_OK;
+    for (int mode = DAL_FIRST; (result = read(mode, record)) == DAL_OK; mode = DAL_NEXT)
         out.push_back(record);
+    return result;
 }

@@ -8,6 +8,7 @@
 #include "deviceinstance/TRecGroupAddrInfo.h"
 #include "foundation/TDatenManager.h"
 #include "platform/busobjects/TObjektBasis.h"
+#include "platform/vcl/TStringList.h"
 
 #include <cstdint>
 #include <list>
@@ -48,4 +49,12 @@ public:
                         std::vector<RecNewGroupAddr> &newAddresses,
                         std::map<int, TRecGroupAddrInfo> &wordMap, bool threeLevels,
                         const TObjektMap &mainGroups, const TObjektMap &midSubGroups) = 0;
+    // The event-memory read-out's notice: shown without a modal loop (zeigen true; false when
+    // it could not be made), closed and deleted (zeigen false).
+    virtual bool InfoEreignisspeicher(bool zeigen) = 0;
+    // The events read out (one comma-text line each), the title, the panel's label, the PC's
+    // and the panel's time texts.
+    virtual int Ereignisspeicher(const TStringList &lines, const AnsiString &title,
+                                 const AnsiString &label, const AnsiString &pcTime,
+                                 const AnsiString &panelTime) = 0;
 };

@@ -341,6 +341,23 @@ protected:
     void SchreibeDatensatz(TDataBasis *object);
     // The object's node in the device's project window takes the object's icon.
     void KnotenIconErneuern(TDataBasis *object);
+    // The three reads of a device's physical address (its area's address, its line's number,
+    // its own address); false when one of them failed.
+    bool LiesPhysAdr(long deviceId, int &bereich, long &linie, long &teilnehmer);
+    // "AA.LL.DDD".
+    static AnsiString PhysAdrText(int bereich, long linie, long teilnehmer);
+    // The communication object of the handle and the sub group of the id, as a link needs
+    // them; false, after its box when melden is set, when one is missing or of another class.
+    bool LinkPartner(long subGroupId, int handle, TEtsObjekt *&object, TVumaGrpAdrSub *&sub,
+                     bool melden);
+    // The link made in the bus tool (send 1: the object's sending one) and the sub group
+    // typed after the object; false after its box when the bus tool refused.
+    bool VerbindeImBusTool(TEtsObjekt *object, TVumaGrpAdrSub *sub, long subGroupId, short send);
+    // The link entered on the object (with the sub group's word), its record and its node.
+    void TrageLinkEin(TEtsObjekt *object, long subGroupId);
+    // The link removed in the bus tool only: 0 the bus tool does not know it, 1 removed,
+    // -1 refused.
+    int UnLinkImBusTool(long subGroupId, long deviceObjectId);
 
     uint8_t FDataSrc = dsStream;
     bool FGroupsBuilt = false;

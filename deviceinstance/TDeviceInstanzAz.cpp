@@ -42,56 +42,6 @@ void TDeviceInstanzAz::LeereListenUndFlaggen() {
     FAlarmierungUeg.fill(false);
 }
 
-int TDeviceInstanzAz::ImportAbgleichDB() {
-    LOG_FKT("DeviceInstanzAz::ImportAbgleichDB");
-    return 0;
-}
-
-int TDeviceInstanzAz::EreignisspeicherAuslesen() {
-    LOG_FKT("DeviceInstanzAz::EreignisspeicherAuslesen");
-    return 0;
-}
-
-int TDeviceInstanzAz::DownloadAzHwDateTime() {
-    LOG_FKT("DeviceInstanzAz::DownloadAzHwDateTime");
-    return 0;
-}
-
-bool TDeviceInstanzAz::CheckObjektAlarmReset() {
-    LOG_FKT("DeviceInstanzAz::CheckObjektAlarmReset");
-    return false;
-}
-
-bool TDeviceInstanzAz::CheckObjekteMelder() {
-    LOG_FKT("DeviceInstanzAz::CheckObjekteMelder");
-    return false;
-}
-
-bool TDeviceInstanzAz::CheckObjektMeldertest() {
-    LOG_FKT("DeviceInstanzAz::CheckObjektMeldertest");
-    return false;
-}
-
-bool TDeviceInstanzAz::CheckObjekteScharfschaltEingang() {
-    LOG_FKT("DeviceInstanzAz::CheckObjekteScharfschaltEingang");
-    return false;
-}
-
-bool TDeviceInstanzAz::LinkToSubGroup(long subGroupId, int handle, bool inEts) {
-    LOG_FKT("DeviceInstanzAz::LinkToSubGroup");
-    return TDeviceInstanz::LinkToSubGroup(subGroupId, handle, inEts);
-}
-
-int TDeviceInstanzAz::LinkAzObjToEtsSubGroup(TDataBasis *, long) {
-    LOG_FKT("DeviceInstanzAz::LinkAzObjToEtsSubGroup");
-    return 0;
-}
-
-bool TDeviceInstanzAz::UnLinkFromSubGroup(long subGroupId, long deviceObjectId) {
-    LOG_FKT("DeviceInstanzAz::UnLinkFromSubGroup");
-    return TDeviceInstanz::UnLinkFromSubGroup(subGroupId, deviceObjectId);
-}
-
 int TDeviceInstanzAz::VumaImport(TMemoryStream *, bool) {
     LOG_FKT("DeviceInstanzAz::VumaImport");
     return 0;

@@ -7,12 +7,16 @@
 // TDeviceInstanzAzAnfragen.cpp, the alignment pass after a load is TDeviceInstanzAzAbgleich.cpp,
 // copy and paste of a detector TDeviceInstanzAzKopie.cpp, the reset TDeviceInstanzAzReset.cpp.
 //
-// Operations whose work belongs to the panel's later features (the
-// checks before leaving, the panel's own link rules and imports) answer a neutral value here:
-// 0, false or nothing; the links use the base bodies. The resource check before every link is
-// the panel's (TDeviceInstanzAzRessourcen.cpp).
+// The event-memory read-out is TDeviceInstanzAzEreignis.cpp, the clock download
+// TDeviceInstanzAzUhr.cpp (both over TEibZugriff), the panel's link rules
+// TDeviceInstanzAzLinks.cpp, the project's devices by physical address
+// TDeviceInstanzAzPhysAdr.cpp, the checks before leaving TDeviceInstanzAzPruefung.cpp.
+// Operations whose work belongs to the panel's later features (its imports) answer a neutral
+// value here. The resource check before every link is the panel's
+// (TDeviceInstanzAzRessourcen.cpp).
 #pragma once
 
+#include "deviceinstance/RPhysAdr.h"
 #include "deviceinstance/TDeviceInstanz.h"
 #include "platform/busobjects/TObjektBasis.h"
 
@@ -33,11 +37,7 @@ class TAzSystem;
 class TDeviceInstanzAz : public TDeviceInstanz {
 public:
     // A switching device of an arming area (number, physical-address text, name).
-    struct RPhysAdr {
-        int32_t PhysAdr = 0;
-        AnsiString Text;
-        AnsiString Name;
-    };
+    using RPhysAdr = ::RPhysAdr;
 
     TDeviceInstanzAz(TFormMainDienste *main, const DAL_DEVICE *device, TFormVerwDienste *verw);
     ~TDeviceInstanzAz() override;
@@ -183,12 +183,53 @@ public:
     static void StringToSearchGrpAddr(AnsiString text, const AnsiString &separator,
                                       AnsiString &result, int levels);
 
-    // The physical addresses of the devices linked with those group addresses, and the check
-    // of an arming area's switching devices against the project: stand-ins that find no
-    // device and change nothing until the panel's device links are built.
-    std::list<int>
+    // --- Physical addresses of the project's devices (TDeviceInstanzAzPhysAdr.cpp).
+    using TDeviceInstanz::GetPhysAdr;
+    // The device's address as text and value; false (outputs unchanged) when a look-up failed.
+    bool GetPhysAdr(long deviceId, AnsiString &text, uint16_t &value);
+    static void PhysAdrMergeToInt(uint16_t &value, int area, int device, int line);
+    // The other devices linked with those group addresses, each once, in device-id order; the
+    // panel itself never. A failing look-up ends the search with the devices found so far.
+    std::vector<RPhysAdr>
     GetDevicePhysAdrLinkedWithGrpAdr(const std::vector<TObjektBasis::RecGrpAdrId> &links);
+    bool GetDeviceObjectIds(long subGroupId, std::list<long> &objectIds);
+    bool GetDeviceIds(std::list<long> &deviceIds, const std::list<long> &objectIds);
+    bool GetDevicesPhysAdr(std::vector<RPhysAdr> &devices, const std::list<long> &deviceIds);
+    // Arming area k's switching devices against the devices its arming input reaches: a
+    // device found joins the area's list, one missing may be cleared after a question.
     void CheckPhysAdrSeExist(int bereich, TAzScharfschaltungSsb *ssb);
+
+    // --- Event memory read-out (TDeviceInstanzAzEreignis.cpp); the clock download is
+    // TDeviceInstanzAzUhr.cpp.
+    // "AA.LL.DDD" as a 16-bit physical address; 0 when a part is not a number or out of range.
+    static uint16_t MergeGrpAdrStringToWord(const AnsiString &text);
+    static uint16_t SwapWord(uint16_t value);
+    // The PC's date and time: "dd.mm.yy / hh:nn:ss Uhr".
+    static AnsiString GetPcDateTimeString();
+    // False exactly when the record's eight bytes are all 0xFF (an empty slot).
+    static bool CheckEreignisExist(const unsigned char *first4, const unsigned char *last4);
+    static bool CheckDateAndBuildString(int day, int month, AnsiString &text, int year);
+    static bool CheckTimeAndBuildString(int hour, int minute, AnsiString &text, int second);
+    // The kind's text (bits 0-5 of the byte) and what the participant column shows: the
+    // detector (melder left as the caller set it), a sub-code, or neither.
+    static AnsiString GetTextEreignisart(uint8_t kind, bool &melder, AnsiString &text,
+                                         bool &subCode);
+    // The text of detector n (162: the wired input); empty when there is none.
+    AnsiString GetMeldertext(int nummer);
+    // The arming area (0-4) and its text of event memory A's record `index`.
+    void GetTextSsb(int index, int &bereich, AnsiString &text);
+    // The lines in date and time order, the oldest first; false when a date or time does not
+    // parse (the lines not placed are appended unsorted).
+    static bool SortiereEreignisse(const TStringList &input, TStringList &output);
+    // result 1: a earlier, 2: later, 0: equal; false when either does not parse.
+    static bool CompareDate(const AnsiString &a, const AnsiString &b, int &result);
+    static bool CompareTime(const AnsiString &a, const AnsiString &b, int &result);
+    static void AddEreignisse(TStringList &target, const TStringList &source);
+
+    // --- Checks before leaving (TDeviceInstanzAzPruefung.cpp).
+    // The group addresses linked to that communication object (none when it does not exist).
+    void CheckObjektLinkedToGrpAdr(int objectNumber,
+                                   std::vector<TObjektBasis::RecGrpAdrId> &links);
 
     int GetAnzahlMelder() const { return FAnzahlMelder; }
     const std::list<int> &GetMelderNrUsed() const { return FMelderNrUsed; }

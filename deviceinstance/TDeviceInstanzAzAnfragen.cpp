@@ -234,7 +234,9 @@ int TDeviceInstanzAz::PhysAdrSeDialog(RDeviceRequest &r) {
         return 0;
     const auto &links = eingang->GetSubGroupLinks();
     if (!links.empty()) {
-        const std::list<int> candidates = GetDevicePhysAdrLinkedWithGrpAdr(links);
+        std::list<int> candidates;
+        for (const RPhysAdr &device : GetDevicePhysAdrLinkedWithGrpAdr(links))
+            candidates.push_back(device.PhysAdr);
         hourGlass.Release();
         if (candidates.empty()) {
             MessageBox(MainHandle(), SprText(11377), SprText(11378), MB_OK);
@@ -284,16 +286,4 @@ int TDeviceInstanzAz::AnzeigeDialog(RDeviceRequest &r) {
         anzeige->SetAnzeigeSsb(mask);
     }
     return 0;
-}
-
-// The switching devices' addresses come from the project's links (next part); until then no
-// address is found and nothing is cleared.
-std::list<int>
-TDeviceInstanzAz::GetDevicePhysAdrLinkedWithGrpAdr(const std::vector<TObjektBasis::RecGrpAdrId> &) {
-    LOG_FKT("DeviceInstanzAz::GetDevicePhysAdrLinkedWithGrpAdr");
-    return {};
-}
-
-void TDeviceInstanzAz::CheckPhysAdrSeExist(int, TAzScharfschaltungSsb *) {
-    LOG_FKT("DeviceInstanzAz::CheckPhysAdrSeExist");
 }

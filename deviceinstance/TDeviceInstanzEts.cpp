@@ -16,30 +16,44 @@ TEts2Cdi *TDeviceInstanz::Cdi() const {
     return FMain ? FMain->GetEts2Cdi() : nullptr;
 }
 
-AnsiString TDeviceInstanz::GetPhysAdr(long deviceId) {
-    LOG_FKT("DeviceInstanz::GetPhysAdr");
+bool TDeviceInstanz::LiesPhysAdr(long deviceId, int &bereich, long &linie, long &teilnehmer) {
+    LOG_FKT("DeviceInstanz::LiesPhysAdr");
     TEts2Cdi *cdi = Cdi();
     if (!cdi)
-        return {};
+        return false;
     DAL_DEVICE device{};
     device.size = sizeof(device);
     if (cdi->DalGetDeviceData(DAL_BY_ID, deviceId, -1, -1, -1, -1, &device) != DAL_OK)
-        return {};
+        return false;
     DAL_LINE line{};
     line.size = sizeof(line);
     if (cdi->DalGetLineData(DAL_BY_ID, device.lineId, -1L, &line) != DAL_OK)
-        return {};
+        return false;
     DAL_AREA area{};
     area.size = sizeof(area);
     if (cdi->DalGetAreaData(DAL_BY_ID, line.areaId, -1L, &area) != DAL_OK)
-        return {};
-    // The packed fields are copied out before they are formatted.
-    const int bereich = area.address;
-    const long linie = line.number;
-    const long teilnehmer = device.address;
+        return false;
+    // The packed fields are copied out before they are used.
+    bereich = area.address;
+    linie = line.number;
+    teilnehmer = device.address;
+    return true;
+}
+
+AnsiString TDeviceInstanz::PhysAdrText(int bereich, long linie, long teilnehmer) {
+    LOG_FKT("DeviceInstanz::PhysAdrText");
     char text[32];
     std::snprintf(text, sizeof(text), "%02d.%02ld.%03ld", bereich, linie, teilnehmer);
     return text;
+}
+
+AnsiString TDeviceInstanz::GetPhysAdr(long deviceId) {
+    LOG_FKT("DeviceInstanz::GetPhysAdr");
+    int bereich = 0;
+    long linie = 0, teilnehmer = 0;
+    if (!LiesPhysAdr(deviceId, bereich, linie, teilnehmer))
+        return {};
+    return PhysAdrText(bereich, linie, teilnehmer);
 }
 
 TDeviceInstanz::TDeviceEtsInfo &TDeviceInstanz::GetDeviceEtsInfo(TDeviceEtsInfo &out) {

@@ -84,24 +84,33 @@ bool TDeviceInstanz::GetGrpAdrDataPointer(long subGroupId, TDataBasis *&node) {
     return true;
 }
 
+bool TDeviceInstanz::LinkPartner(long subGroupId, int handle, TEtsObjekt *&object,
+                                 TVumaGrpAdrSub *&sub, bool melden) {
+    LOG_FKT("DeviceInstanz::LinkPartner");
+    auto fehler = [&](const char *text) {
+        if (melden)
+            MessageBox(MainHandle(), text, kLinkCaption, MB_OK);
+        return false;
+    };
+    TDataBasis *data = nullptr;
+    if (!GetDataPointer(handle, data) || !data)
+        return fehler("Object not found.\nAbort function");
+    TDataBasis *node = nullptr;
+    if (!GetGrpAdrDataPointer(subGroupId, node))
+        return fehler("Group Address not found.\nAbort function");
+    object = dynamic_cast<TEtsObjekt *>(data);
+    sub = dynamic_cast<TVumaGrpAdrSub *>(node);
+    if (!object || !sub)
+        return fehler("Invalid DataPointer");
+    return true;
+}
+
 bool TDeviceInstanz::LinkToSubGroup(long subGroupId, int handle, bool inEts) {
     LOG_FKT("DeviceInstanz::LinkToSubGroup");
-    TDataBasis *data = nullptr;
-    if (!GetDataPointer(handle, data)) {
-        MessageBox(MainHandle(), "Object not found.\nAbort function", kLinkCaption, MB_OK);
+    TEtsObjekt *object = nullptr;
+    TVumaGrpAdrSub *sub = nullptr;
+    if (!LinkPartner(subGroupId, handle, object, sub, true))
         return false;
-    }
-    TDataBasis *node = nullptr;
-    if (!GetGrpAdrDataPointer(subGroupId, node)) {
-        MessageBox(MainHandle(), "Group Address not found.\nAbort function", kLinkCaption, MB_OK);
-        return false;
-    }
-    auto *object = dynamic_cast<TEtsObjekt *>(data);
-    auto *sub = dynamic_cast<TVumaGrpAdrSub *>(node);
-    if (!object || !sub) {
-        MessageBox(MainHandle(), "Invalid DataPointer", kLinkCaption, MB_OK);
-        return false;
-    }
     if (object->ExistSubGroupId(subGroupId)) {
         MessageBox(MainHandle(), SprText(9065), SprText(9066), MB_ICONWARNING);
         return false;
@@ -109,43 +118,58 @@ bool TDeviceInstanz::LinkToSubGroup(long subGroupId, int handle, bool inEts) {
     TCursorHourGlass hourGlass;
     if (!DeviceRessourceCheckVerbindungen(object, subGroupId, true))
         return false;
-    if (inEts) {
-        TEts2Cdi *cdi = Cdi();
-        const int result = cdi ? cdi->CoLinkObjectToSubGroup(object->GetDeviceObjectId(),
-                                                             subGroupId, -1, false, true, true)
-                               : -1;
-        if (result == -1 || result == -2) {
-            MessageBox(MainHandle(), SprText(result == -1 ? 9044 : 9067), SprText(9066),
-                       MB_ICONWARNING);
-            return false;
-        }
-        sub->SetSubAdrTyp(object->GetEtsObjektTyp());
+    if (inEts && !VerbindeImBusTool(object, sub, subGroupId, -1))
+        return false;
+    TrageLinkEin(object, subGroupId);
+    return true;
+}
+
+bool TDeviceInstanz::VerbindeImBusTool(TEtsObjekt *object, TVumaGrpAdrSub *sub, long subGroupId,
+                                       short send) {
+    LOG_FKT("DeviceInstanz::VerbindeImBusTool");
+    TEts2Cdi *cdi = Cdi();
+    const int result = cdi ? cdi->CoLinkObjectToSubGroup(object->GetDeviceObjectId(), subGroupId,
+                                                         send, send == 1, send != 1, true)
+                           : -1;
+    if (result == -1 || result == -2) {
+        MessageBox(MainHandle(), SprText(result == -1 ? 9044 : 9067), SprText(9066),
+                   MB_ICONWARNING);
+        return false;
     }
+    sub->SetSubAdrTyp(object->GetEtsObjektTyp());
+    return true;
+}
+
+void TDeviceInstanz::TrageLinkEin(TEtsObjekt *object, long subGroupId) {
+    LOG_FKT("DeviceInstanz::TrageLinkEin");
     uint16_t word = 0;
     if (TEtsGruppenAdressen *reader = GetGrpAdrOrdner())
         word = reader->GetGrpAddr(static_cast<int32_t>(subGroupId));
     object->AddSubGroupLink(subGroupId, word, false);
     SchreibeDatensatz(object);
     KnotenIconErneuern(object);
-    return true;
+}
+
+int TDeviceInstanz::UnLinkImBusTool(long subGroupId, long deviceObjectId) {
+    LOG_FKT("DeviceInstanz::UnLinkImBusTool");
+    TEts2Cdi *cdi = Cdi();
+    if (!cdi)
+        return 0;
+    DAL_SUB_TO_OBJECT link{};
+    link.size = sizeof(link);
+    for (int mode = DAL_FIRST;
+         cdi->DalGetSubgroupToObjectData(mode, -1, -1, deviceObjectId, &link) == DAL_OK;
+         mode = DAL_NEXT)
+        if (link.subGroupId == subGroupId)
+            return cdi->CoUnlinkObjectFromSubGroup(deviceObjectId, subGroupId, true) ? 1 : -1;
+    return 0;
 }
 
 bool TDeviceInstanz::UnLinkFromSubGroup(long subGroupId, long deviceObjectId) {
     LOG_FKT("DeviceInstanz::UnLinkFromSubGroup");
-    bool result = true;
-    if (TEts2Cdi *cdi = Cdi()) {
-        DAL_SUB_TO_OBJECT link{};
-        link.size = sizeof(link);
-        for (int mode = DAL_FIRST;
-             cdi->DalGetSubgroupToObjectData(mode, -1, -1, deviceObjectId, &link) == DAL_OK;
-             mode = DAL_NEXT)
-            if (link.subGroupId == subGroupId) {
-                result = cdi->CoUnlinkObjectFromSubGroup(deviceObjectId, subGroupId, true);
-                break;
-            }
-    }
+    const int result = UnLinkImBusTool(subGroupId, deviceObjectId);
     RemoveObjektVerbindung(subGroupId, deviceObjectId);
-    return result;
+    return result >= 0;
 }
 
 void TDeviceInstanz::RemoveObjektVerbindung(long subGroupId, long deviceObjectId) {

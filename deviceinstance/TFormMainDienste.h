@@ -55,4 +55,7 @@ public:
     // The data module's flag: while it is set, a project window that loses the focus keeps
     // its grid's in-place cell editor.
     virtual void SetKeepCellEditor(bool keep) = 0;
+    // The main window's special state, in which the alignment does not check the arming
+    // areas' switching devices against the project.
+    virtual bool GetSonderzustand() = 0;
 };

@@ -122,6 +122,20 @@ int TFakeDialoge::GaCheck(TDatenManager<TDatenStruktur> *store,
     return GaCheckSkript ? GaCheckSkript(store, newAddresses, wordMap) : 1;
 }
 
+bool TFakeDialoge::InfoEreignisspeicher(bool zeigen) {
+    Aufrufe.push_back(zeigen ? "InfoEreignisspeicher 1" : "InfoEreignisspeicher 0");
+    return true;
+}
+
+int TFakeDialoge::Ereignisspeicher(const TStringList &lines, const AnsiString &title,
+                                   const AnsiString &label, const AnsiString &pcTime,
+                                   const AnsiString &panelTime) {
+    Aufrufe.push_back("Ereignisspeicher " + std::to_string(lines.Count()));
+    EreignisspeicherAufrufe.push_back(
+        {std::vector<AnsiString>(lines.begin(), lines.end()), title, label, pcTime, panelTime});
+    return 2;
+}
+
 namespace {
 std::string Name(const TDataBasis *object) {
     return object ? object->GetName(true) : "-";

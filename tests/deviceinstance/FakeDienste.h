@@ -73,6 +73,17 @@ public:
                       std::map<int, TRecGroupAddrInfo> &)>
         GaCheckSkript;
     std::vector<std::string> Aufrufe;
+
+    // The event memory's dialogs: the notice's calls are recorded ("InfoEreignisspeicher 1",
+    // "... 0"); the result dialog keeps what it was handed and answers 2.
+    bool InfoEreignisspeicher(bool zeigen) override;
+    int Ereignisspeicher(const TStringList &lines, const AnsiString &title, const AnsiString &label,
+                         const AnsiString &pcTime, const AnsiString &panelTime) override;
+    struct TEreignisspeicher {
+        std::vector<AnsiString> Lines;
+        AnsiString Title, Label, PcTime, PanelTime;
+    };
+    std::vector<TEreignisspeicher> EreignisspeicherAufrufe;
 };
 
 class TFakeDienste : public TFormMainDienste, public TFormVerwDienste, public TMessageTarget {
@@ -106,6 +117,7 @@ public:
     // Delivers the posted messages and runs the test's hook (ProcessMessagesHook).
     void ProcessMessages() override;
     void SetKeepCellEditor(bool keep) override;
+    bool GetSonderzustand() override { return Sonderzustand; }
     // TFormVerwDienste
     void DeleteGrpAdr() override;
     void InitData(const TObjektMap &objects, HWND mainWindow) override;
@@ -146,6 +158,8 @@ public:
     // The keep-cell-editor flag as last set, and how deep the tree's update is now.
     bool KeepCellEditor = false;
     int TreeUpdateTiefe = 0;
+    // The main window's special state as GetSonderzustand answers it.
+    bool Sonderzustand = false;
     // The nodes made through AddChildNode2Data (and MakeNode), in order.
     const std::vector<std::unique_ptr<TTreeNode>> &Knoten() const { return FKnoten; }
 

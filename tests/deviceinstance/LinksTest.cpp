@@ -51,10 +51,11 @@ TEST_F(Links, ALinkGoesIntoTheBusToolTheObjectAndItsRecord) {
     EXPECT_TRUE(Boxes.Boxes().empty());
 }
 
+// The base body (the panel's own answers true here).
 TEST_F(Links, ASubGroupHeldAlreadyGives9065WithoutABusToolCall) {
-    ASSERT_TRUE(Device->LinkToSubGroup(Eins, Object->GetHandle(), true));
+    ASSERT_TRUE(Device->TDeviceInstanz::LinkToSubGroup(Eins, Object->GetHandle(), true));
     Db().InjectFailure("CoLinkObjectToSubGroup", 1, -1);
-    EXPECT_FALSE(Device->LinkToSubGroup(Eins, Object->GetHandle(), true));
+    EXPECT_FALSE(Device->TDeviceInstanz::LinkToSubGroup(Eins, Object->GetHandle(), true));
     ASSERT_EQ(Boxes.Boxes().size(), 1u);
     EXPECT_EQ(Boxes.Boxes()[0].text, SprText(9065));
     EXPECT_EQ(Boxes.Boxes()[0].caption, SprText(9066));

@@ -49,6 +49,15 @@ void BuildDemoProject(TProjectDatabase &db, std::ostream &out) {
     LOG_FKT("BuildDemoProject");
     TSqlTransaction tx(db.Sql(), TSqlTransaction::Write);
     const int32_t panel = db.AddDemoPanel();
+    const int addresses = AddDemoSurroundings(db);
+    tx.Commit();
+    out << "demo project: panel " << PhysicalAddressText(db.Device(panel)->address) << " ("
+        << db.Device(panel)->moduleName << "), " << std::size(kSwitches) << " switching devices, "
+        << addresses << " group addresses\n";
+}
+
+int AddDemoSurroundings(TProjectDatabase &db) {
+    LOG_FKT("AddDemoSurroundings");
     const int32_t line = db.EnsureLine(1, 1);
     int addresses = 0;
     for (const auto &g : kGroups) {
@@ -70,8 +79,5 @@ void BuildDemoProject(TProjectDatabase &db, std::ostream &out) {
         }
         db.Link(*db.DeviceObjectId(id, 2), sabotage, true);
     }
-    tx.Commit();
-    out << "demo project: panel " << PhysicalAddressText(db.Device(panel)->address) << " ("
-        << db.Device(panel)->moduleName << "), " << std::size(kSwitches) << " switching devices, "
-        << addresses << " group addresses\n";
+    return addresses;
 }

@@ -10,3 +10,7 @@
 
 // Fills a new project in one step and says what it made.
 void BuildDemoProject(TProjectDatabase &db, std::ostream &out);
+// What the demo project holds beside its panel (the switching devices and the group-address
+// tree with their links), added to a project that has the demo panel; answers the number of
+// group addresses made.
+int AddDemoSurroundings(TProjectDatabase &db);
