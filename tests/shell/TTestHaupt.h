@@ -18,7 +18,8 @@
 #include <string>
 #include <vector>
 
-// Every dialog is cancelled; the import's check lets everything through.
+// Every dialog is cancelled; the import's check lets everything through, the event-memory
+// notice shows.
 class TTestDialoge : public TDeviceDialoge {
 public:
     int SelGrpAddr(int, TObjektBasis *, std::vector<TObjektBasis::RecGrpAdrId> &,
@@ -36,6 +37,11 @@ public:
                 std::map<int, TRecGroupAddrInfo> &, bool, const TObjektMap &,
                 const TObjektMap &) override {
         return 1;
+    }
+    bool InfoEreignisspeicher(bool) override { return true; }
+    int Ereignisspeicher(const TStringList &, const AnsiString &, const AnsiString &,
+                         const AnsiString &, const AnsiString &) override {
+        return 2;
     }
 };
 
@@ -78,6 +84,7 @@ public:
     TDataBasis *GetSelTreeData() override;
     void ProcessMessages() override;
     void SetKeepCellEditor(bool keep) override;
+    bool GetSonderzustand() override { return false; }
     // TMessageTarget
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
