@@ -221,6 +221,17 @@ TEST_F(FormVerw, F6MovesTheFocusBetweenTreeAndPane) {
     EXPECT_TRUE(W->ListView->hasFocus());
 }
 
+TEST_F(FormVerw, TabGoesToTheGridWhenItIsShown) {
+    Zeige(W);
+    W->Tree->setCurrentItem(KnotenTyp(W->Tree, 6124));
+    H.Zustellen();
+    ASSERT_EQ(W->Grid.Row(), 0);
+    W->Tree->setFocus();
+    QTest::keyClick(W->Tree, Qt::Key_Tab);
+    QCoreApplication::sendPostedEvents(W->GridView, QEvent::KeyPress);
+    EXPECT_GT(W->Grid.Row(), 0);
+}
+
 TEST_F(FormVerw, F1OpensTheHelpContentsWhenNoActionTakesIt) {
     Zeige(W);
     TWinHelpRecorder help;

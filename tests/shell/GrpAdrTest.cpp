@@ -206,6 +206,25 @@ TEST_F(GrpAdr, WithoutAFolderNoNodesAreMade) {
     EXPECT_EQ(ohne->GetNodeFromData(main->Data()), nullptr);
 }
 
+TEST_F(GrpAdr, ReadingTheTreeAgainRebuildsTheFolderWithTheNewObjects) {
+    Laden(3);
+    Ordner->setExpanded(true);
+    Kind(Ordner, "Zentrale")->setExpanded(true);
+    // The device drops its group objects and makes new ones: the window lets go of its nodes
+    // first and shows the new objects afterwards (no node keeps a dropped object).
+    ASSERT_TRUE(H.Device->GetGrpAdrFromServer());
+    TTreeNode *neu = W->CtrlTree()->GrpAdrFolderNode();
+    ASSERT_NE(neu, nullptr);
+    EXPECT_EQ(Kinder(neu), std::vector<std::string>({"Zentrale", "Licht"}));
+    for (int i = 0; i < neu->childCount(); ++i)
+        EXPECT_EQ(H.Device->GetMainGroups().count(
+                      dynamic_cast<TVumaGrpAdr *>(neu->Child(i)->Data())->GetGroupId()),
+                  1u);
+    W->UpdateTreeNamesAndIcon();
+    neu->setExpanded(true);
+    EXPECT_EQ(AnzahlUnter(neu, TVumaGrpAdrMiddle::Typ), 3);
+}
+
 TEST_F(GrpAdr, DeleteGrpAdrLetsGoOfTheGroupObjects) {
     Laden(3);
     Ordner->setExpanded(true);
