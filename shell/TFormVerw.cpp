@@ -409,6 +409,15 @@ void TFormVerw::DeleteTreeViewNodes() {
     FUpdating = false;
 }
 
+void TFormVerw::DeleteAllNodes() {
+    LOG_FKT("TFormVerw::DeleteAllNodes");
+    // The device is about to replace its objects: neither the tree nor the right pane may
+    // keep one (the grid's handlers belong to the object shown last).
+    DeleteTreeViewNodes();
+    ListView->clear();
+    Grid.InitGrid(2);
+}
+
 void TFormVerw::TreeCollapseAll() {
     LOG_FKT("TFormVerw::TreeCollapseAll");
     FCtrlTree->CollapseAll();

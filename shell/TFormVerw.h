@@ -50,6 +50,8 @@ public:
     void InitData(const TObjektMap &objects, HWND mainWindow) override;
     void InitGrpAdr(HWND mainWindow, TDataBasis *folder, const TObjektMap &mainGroups,
                     const TObjektMap &midSubGroups) override;
+    // Every node goes, and the right pane lets go of the object it shows.
+    void DeleteAllNodes() override;
     TTreeNode *AddChildNode2Data(TDataBasis *parent, TDataBasis *object, bool makeVisible) override;
     void DeleteNode(TTreeNode *node, TDataBasis *object) override;
     TTreeNode *GetNodeFromData(TDataBasis *object) override;

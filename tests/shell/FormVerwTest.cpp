@@ -469,4 +469,18 @@ TEST_F(FormVerw, TreeCommandsOpenAndCloseTheSelection) {
     EXPECT_EQ(W->GetSelData(), nullptr);
 }
 
+TEST_F(FormVerw, TheDeviceCanDropEveryNode) {
+    W->Tree->setCurrentItem(KnotenTyp(W->Tree, 6124));
+    H.Zustellen();
+    ASSERT_TRUE(W->Grid.OnExitCell);
+    TFormVerwDienste *dienste = W;
+    dienste->DeleteAllNodes();
+    EXPECT_FALSE(W->Grid.OnExitCell);
+    EXPECT_EQ(W->Grid.RowCount(), 1);
+    EXPECT_EQ(W->ListView->count(), 0);
+    EXPECT_EQ(W->Tree->topLevelItemCount(), 0);
+    EXPECT_EQ(W->CtrlTree()->GrpAdrFolderNode(), nullptr);
+    EXPECT_FALSE(W->Updating());
+}
+
 } // namespace
