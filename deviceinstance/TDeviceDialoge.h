@@ -15,6 +15,7 @@
 #include <map>
 #include <vector>
 
+class TDeviceInstanz;
 class TEtsGruppenAdressen;
 class TVumaGrpAdrSub;
 
@@ -22,10 +23,11 @@ class TDeviceDialoge {
 public:
     virtual ~TDeviceDialoge() = default;
 
-    // The group addresses of one communication object: levels as the bus tool counts them,
-    // the object, its links (in: the current ones; out on OK: the chosen ones), the sub groups
-    // offered by id, and the project's group-address reader.
-    virtual int SelGrpAddr(int levels, TObjektBasis *object,
+    // The group addresses of one communication object: the device instance that opens it
+    // (it checks and creates addresses), levels as the bus tool counts them, the object, its
+    // links (in: the current ones; out on OK: the chosen ones), the sub groups offered by id,
+    // and the project's group-address reader.
+    virtual int SelGrpAddr(TDeviceInstanz *device, int levels, TObjektBasis *object,
                            std::vector<TObjektBasis::RecGrpAdrId> &links,
                            const std::map<long, TVumaGrpAdrSub *> &offered,
                            TEtsGruppenAdressen *reader) = 0;

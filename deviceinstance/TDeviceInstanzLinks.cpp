@@ -337,7 +337,7 @@ bool TDeviceInstanz::OpenDlgGrpAdrToObject(TDataBasis *data) {
     hourGlass.Release();
     if (!dialoge)
         return false;
-    if (dialoge->SelGrpAddr(FMain->GetGrpAdrLevels(), object, links, angebot, reader) != 1)
+    if (dialoge->SelGrpAddr(this, FMain->GetGrpAdrLevels(), object, links, angebot, reader) != 1)
         return true;
 
     for (const TObjektBasis::RecGrpAdrId &link : links) {

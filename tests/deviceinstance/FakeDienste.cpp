@@ -74,11 +74,11 @@ void TFakeDienste::InitGrpAdr(HWND, TDataBasis *, const TObjektMap &, const TObj
     FCalls.push_back("InitGrpAdr");
 }
 
-int TFakeDialoge::SelGrpAddr(int levels, TObjektBasis *object,
+int TFakeDialoge::SelGrpAddr(TDeviceInstanz *device, int levels, TObjektBasis *object,
                              std::vector<TObjektBasis::RecGrpAdrId> &links,
                              const std::map<long, TVumaGrpAdrSub *> &offered,
                              TEtsGruppenAdressen *reader) {
-    TSelGrpAddr call{levels, object, links, {}, reader};
+    TSelGrpAddr call{levels, object, links, {}, reader, device};
     for (const auto &entry : offered)
         call.Offered.push_back(entry.first);
     SelGrpAddrAufrufe.push_back(std::move(call));
@@ -169,7 +169,7 @@ void TFakeDienste::CreateGroupAddressNodes(TDataBasis *main, TDataBasis *middle,
 }
 
 TDeviceDialoge *TFakeDienste::GetDeviceDialoge() {
-    return &Dialoge;
+    return AndereDialoge ? AndereDialoge : &Dialoge;
 }
 
 TDataBasis *TFakeDienste::GetSelTreeData() {

@@ -41,10 +41,12 @@ public:
         std::vector<TObjektBasis::RecGrpAdrId> Links; // as the dialog got them
         std::vector<long> Offered;
         TEtsGruppenAdressen *Reader;
+        TDeviceInstanz *Device; // the opener
     };
     using TSelGrpAddrSkript = std::function<int(std::vector<TObjektBasis::RecGrpAdrId> &links)>;
 
-    int SelGrpAddr(int levels, TObjektBasis *object, std::vector<TObjektBasis::RecGrpAdrId> &links,
+    int SelGrpAddr(TDeviceInstanz *device, int levels, TObjektBasis *object,
+                   std::vector<TObjektBasis::RecGrpAdrId> &links,
                    const std::map<long, TVumaGrpAdrSub *> &offered,
                    TEtsGruppenAdressen *reader) override;
 
@@ -151,6 +153,8 @@ public:
     bool GrpAdrOrdnerKnoten = true;
     bool MakeNodeGelingt = true;
     TFakeDialoge Dialoge;
+    // When set, the dialogs the instance gets in place of the scripted ones (the real ones).
+    TDeviceDialoge *AndereDialoge = nullptr;
     // The object selected in the tree.
     TDataBasis *Selektiert = nullptr;
     // Called by every ProcessMessages (the user's cancel arrives this way).

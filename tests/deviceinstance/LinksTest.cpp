@@ -277,6 +277,7 @@ TEST_F(Dialog, AnObjectWithOneAddressIsOfferedFreeSubGroupsAndItsOwn) {
     EXPECT_EQ(aufruf.Object, Object);
     EXPECT_EQ(aufruf.Links.size(), 1u);
     EXPECT_EQ(aufruf.Reader, Device->GetGrpAdrOrdner());
+    EXPECT_EQ(aufruf.Device, Device.get());
 
     Object->SetNumberSelectableGrpAdr(3);
     EXPECT_TRUE(Device->OpenDlgGrpAdrToObject(Object));

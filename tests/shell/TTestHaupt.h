@@ -22,7 +22,7 @@
 // notice shows.
 class TTestDialoge : public TDeviceDialoge {
 public:
-    int SelGrpAddr(int, TObjektBasis *, std::vector<TObjektBasis::RecGrpAdrId> &,
+    int SelGrpAddr(TDeviceInstanz *, int, TObjektBasis *, std::vector<TObjektBasis::RecGrpAdrId> &,
                    const std::map<long, TVumaGrpAdrSub *> &, TEtsGruppenAdressen *) override {
         return 2;
     }
