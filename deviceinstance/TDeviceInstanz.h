@@ -124,6 +124,9 @@ public:
     bool WriteBlob();
     // Copies the contents of the section `name` of input into output at its position.
     void ParseData(TMemoryStream &input, TMemoryStream &output, const AnsiString &name);
+    // The version text of a data block (its "Version" section's "Version=" value; empty when
+    // it has none).
+    AnsiString GetBlockVersion(TMemoryStream &block);
     void ClearDatenStream();
     TMemoryStream &GetDatenStream() { return *FDatenStream; }
     TMemoryStream &GetCompDataStream() { return *FCompDataStream; }
@@ -213,6 +216,22 @@ public:
     const TObjektMap &GetMainGroups() const { return FMainGroups; }
     const TObjektMap &GetMidSubGroups() const { return FMidSubGroups; }
 
+    // --- The links refreshed from the bus tool (TDeviceInstanzAssoziationen.cpp).
+    // A sub group's id and word, read once (main, middle and sub group) and then cached until
+    // the root is set again; false, with "\nSubGroupId not found: " and the id (or the middle
+    // or main group's) added to error, when a read fails.
+    using TSubGroupInfo = std::pair<int, uint16_t>;
+    bool GetSubGroupAddressInfo(int subGroupId, TSubGroupInfo &out, AnsiString &error);
+    // The device object's links as the bus tool holds them, the sending one first; false when
+    // a sub group could not be read (the others are still listed).
+    bool GetEtsAssociationTable(int objectId, std::list<TSubGroupInfo> &out, AnsiString &error);
+    // Every communication object takes its links from the bus tool; false after one detail
+    // box when a table could not be read.
+    bool UpdateObjectAssociations();
+    // Every communication object takes its links' words anew; false after one detail box
+    // naming the objects whose sub group is unknown.
+    bool UpdateGroupAddressFromId();
+
     // --- Links of communication objects to sub groups (TDeviceInstanzLinks.cpp).
     bool GetGrpAdrDataPointer(long subGroupId, TDataBasis *&node);
     // 1 when every link was removed; 0 at the first refusal or for no communication object.
@@ -271,7 +290,10 @@ public:
     bool LinkEtsAssociationToObjekt(TEtsObjekt *object);
     // Every object writes its record, in handle order; true when there was one.
     bool WriteAll();
-    // The check of the bus tool's objects against the device's; it does nothing yet.
+    // The check of the bus tool's objects against the device's: every object of the
+    // configuration must be switched on by a parameter above 0, and a parameter above 0 whose
+    // object the configuration lacks is reset to 0. Each finding is shown at once, the outcome
+    // at the end (a failure stays one even when a correction follows); 1.
     virtual int EtsObjektCheck();
     // While the device is reset, deleting linked objects asks nothing.
     void SetResetFlag(bool reset) { FResetFlag = reset; }
@@ -294,6 +316,9 @@ protected:
     void AnsichtenNeuAufbauen();
     // The root takes the device's physical address from the bus tool; its record is written.
     void RootPhysAdrSchreiben();
+    // The current records written into the store (CopyStrukturDatenToDB with the data source
+    // set to the stream for the call: the form that writes no file).
+    void KonfigurationInStore(TDatenManager<TDatenStruktur> &store);
     HWND MainHandle() const;
     // The running program's folder, with its trailing slash (empty when unknown).
     AnsiString ProgrammOrdner() const;
@@ -337,6 +362,8 @@ protected:
                           bool pruefen, bool baumNeuLesen);
     // The records of a data block's "DB" section; null, after the box, when one does not read.
     std::unique_ptr<TDatenManager<TDatenStruktur>> DBAbschnittLesen(TMemoryStream &block);
+    // The box of a data block whose records do not read, with the store's message.
+    void DatenFehlerBox(const AnsiString &message);
     // The object's record written from the object.
     void SchreibeDatensatz(TDataBasis *object);
     // The object's node in the device's project window takes the object's icon.

@@ -42,7 +42,3 @@ void TDeviceInstanzAz::LeereListenUndFlaggen() {
     FAlarmierungUeg.fill(false);
 }
 
-int TDeviceInstanzAz::VumaImport(TMemoryStream *, bool) {
-    LOG_FKT("DeviceInstanzAz::VumaImport");
-    return 0;
-}

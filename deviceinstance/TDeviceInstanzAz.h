@@ -10,14 +10,14 @@
 // The event-memory read-out is TDeviceInstanzAzEreignis.cpp, the clock download
 // TDeviceInstanzAzUhr.cpp (both over TEibZugriff), the panel's link rules
 // TDeviceInstanzAzLinks.cpp, the project's devices by physical address
-// TDeviceInstanzAzPhysAdr.cpp, the checks before leaving TDeviceInstanzAzPruefung.cpp.
-// Operations whose work belongs to the panel's later features (its imports) answer a neutral
-// value here. The resource check before every link is the panel's
-// (TDeviceInstanzAzRessourcen.cpp).
+// TDeviceInstanzAzPhysAdr.cpp, the checks before leaving TDeviceInstanzAzPruefung.cpp, the
+// import of exported project data TDeviceInstanzAzImport.cpp. The resource check before every
+// link is the panel's (TDeviceInstanzAzRessourcen.cpp).
 #pragma once
 
 #include "deviceinstance/RPhysAdr.h"
 #include "deviceinstance/TDeviceInstanz.h"
+#include "deviceinstance/TRecGroupAddrInfo.h"
 #include "platform/busobjects/TObjektBasis.h"
 
 #include <array>
@@ -97,6 +97,17 @@ public:
     // group); word 0 gives 0/0/0.
     static void GetMainMiddleAndSubGroupAddr(int wort, bool dreiStufig, uint16_t &main,
                                              uint16_t &middle, uint16_t &sub);
+    // The group addresses the check asked for, made in the project; false after a box at the
+    // first that cannot be made.
+    bool ImportCreateNewGroupAddresses(const std::vector<RecNewGroupAddr> &list);
+    // The words of the check's map taken into the communication objects' records and the
+    // records under them: each record's new word from its imported word, in one pass (wanted
+    // word 0: Param14 and Param15 cleared).
+    static void GruppenAdressWorteUmsetzen(TDatenManager<TDatenStruktur> &store,
+                                           const std::map<int, TRecGroupAddrInfo> &map);
+    // The bus tool's side rebuilt from the imported records and the records loaded as the
+    // device's tree; false when a step failed (the others still ran).
+    bool VumaImportAbgleich(TDatenManager<TDatenStruktur> *store, bool check);
 
     // The standard tree name of an object; true exactly when a name was set.
     bool GetDefaultName(TDataBasis *object, AnsiString *name);
@@ -243,6 +254,14 @@ private:
     // The used-number, detector group-address, sabotage and used-address lists and the eight
     // transmission-device flags, all empty.
     void LeereListenUndFlaggen();
+    // The lines around the records of a data block (the "Version" section, the "DB" tags).
+    void DatenBlockRahmen(TStringList &before, TStringList &after);
+    // The import's group-address check, the addresses it asked for made and the words taken
+    // into the records; false when the user cancelled.
+    bool GruppenAdressenPruefen(TDatenManager<TDatenStruktur> &store);
+    // The links of an imported communication object's record and its chain made in the bus
+    // tool; a link that cannot be made is cleared in its record (false).
+    bool ImportVerbindungen(TDatenManager<TDatenStruktur> &store, TDatenStruktur &record);
     // A new object of that type under the parent, with its default name, or null after a box.
     std::unique_ptr<TDataBasis> NeuesObjekt(HWND window, TDataBasis *parent, int typ,
                                             const AnsiString &name);

@@ -56,12 +56,7 @@ bool TDeviceInstanzAz::CopyDBDatenToStruktur(std::list<int> &handles) {
         return false;
     }
     if (FDatenStream->Size() > 0) {
-        TMemoryStream section;
-        ParseData(*FDatenStream, section, FSecVersion);
-        TStringList lines;
-        lines.SetText(std::string_view(reinterpret_cast<const char *>(section.Memory()),
-                                       static_cast<size_t>(section.Size())));
-        const AnsiString version = lines.Values("Version");
+        const AnsiString version = GetBlockVersion(*FDatenStream);
         if (version.empty())
             return false;
         if (!VersionCheck(version, true) && !KonvertiereVersion(FDatenStream.get(), version)) {
@@ -91,16 +86,21 @@ bool TDeviceInstanzAz::CopyDBDatenToStruktur(std::list<int> &handles) {
     return true;
 }
 
-void TDeviceInstanzAz::CopyStrukturDatenToDB(TDatenManager<TDatenStruktur> *store,
-                                             TMemoryStream *stream) {
-    LOG_FKT("DeviceInstanzAz::CopyStrukturDatenToDB");
-    TStringList before;
+void TDeviceInstanzAz::DatenBlockRahmen(TStringList &before, TStringList &after) {
+    LOG_FKT("DeviceInstanzAz::DatenBlockRahmen");
     before.Add(FTagVersionOpen);
     before.Add("Version=" + GetVersion());
     before.Add(FTagVersionClose);
     before.Add(FTagDBOpen);
-    TStringList after;
     after.Add(FTagDBClose);
+}
+
+void TDeviceInstanzAz::CopyStrukturDatenToDB(TDatenManager<TDatenStruktur> *store,
+                                             TMemoryStream *stream) {
+    LOG_FKT("DeviceInstanzAz::CopyStrukturDatenToDB");
+    TStringList before;
+    TStringList after;
+    DatenBlockRahmen(before, after);
 
     TMemoryStream empty;
     std::unique_ptr<TDatenManager<TDatenStruktur>> own;

@@ -10,6 +10,7 @@
 #include "platform/busobjects/TVumaEtsDevice.h"
 #include "platform/bustool/TEts2Cdi.h"
 #include "platform/log/Log.h"
+#include "platform/vcl/TStringList.h"
 #include "platform/win/MessageBox.h"
 
 #include <string_view>
@@ -82,6 +83,15 @@ void TDeviceInstanz::RootPhysAdrSchreiben() {
     FRoot->Write(*GetDatenSatz(FRoot));
 }
 
+void TDeviceInstanz::KonfigurationInStore(TDatenManager<TDatenStruktur> &store) {
+    LOG_FKT("DeviceInstanz::KonfigurationInStore");
+    TMemoryStream stream;
+    const uint8_t quelle = FDataSrc;
+    FDataSrc = dsStream;
+    CopyStrukturDatenToDB(&store, &stream);
+    FDataSrc = quelle;
+}
+
 bool TDeviceInstanz::WriteBlob() {
     LOG_FKT("DeviceInstanz::WriteBlob");
     if (FRoot)
@@ -140,6 +150,16 @@ void TDeviceInstanz::ParseData(TMemoryStream &input, TMemoryStream &output,
         output.WriteBuffer(data.data() + begin, static_cast<long long>(end - begin));
 }
 
+AnsiString TDeviceInstanz::GetBlockVersion(TMemoryStream &block) {
+    LOG_FKT("DeviceInstanz::GetBlockVersion");
+    TMemoryStream section;
+    ParseData(block, section, FSecVersion);
+    TStringList lines;
+    lines.SetText(std::string_view(reinterpret_cast<const char *>(section.Memory()),
+                                   static_cast<size_t>(section.Size())));
+    return lines.Values("Version");
+}
+
 std::unique_ptr<TDatenManager<TDatenStruktur>>
 TDeviceInstanz::DBAbschnittLesen(TMemoryStream &block) {
     LOG_FKT("DeviceInstanz::DBAbschnittLesen");
@@ -149,12 +169,16 @@ TDeviceInstanz::DBAbschnittLesen(TMemoryStream &block) {
     try {
         return std::make_unique<TDatenManager<TDatenStruktur>>(&db);
     } catch (const E_DatenManager &e) {
-        MessageBox(MainHandle(), SprText(9121) + FDataFileName + "\n" + e.Message, SprText(9041),
-                   MB_OK);
+        DatenFehlerBox(e.Message);
     } catch (...) {
         MessageBox(MainHandle(), "Unknown Error occured", SprText(9041), MB_OK);
     }
     return nullptr;
+}
+
+void TDeviceInstanz::DatenFehlerBox(const AnsiString &message) {
+    LOG_FKT("DeviceInstanz::DatenFehlerBox");
+    MessageBox(MainHandle(), SprText(9121) + FDataFileName + "\n" + message, SprText(9041), MB_OK);
 }
 
 void TDeviceInstanz::ClearDatenStream() {

@@ -13,15 +13,21 @@
 #include "platform/bustool/RecordText.h"
 #include "platform/bustool/TEts2Cdi.h"
 #include "platform/bustool/TEtsDeviceParam.h"
+#include "platform/dialogs/DlgProgressGuard.h"
 #include "platform/log/Log.h"
 #include "platform/objectbase/E_Basis.h"
 #include "platform/win/CursorHourGlass.h"
 #include "platform/win/MessageBox.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 
 namespace {
+// The bus tool's object types run from 0 (1 bit) to 15 (variable data).
+constexpr int kHoechsterObjektTyp = 15;
+
 // The tree name of a communication object: its name, and its function in brackets.
 AnsiString TreeName(const tagDAL_OBJECT_INFO &entry) {
     const AnsiString name = GetRecordText(entry.name);
@@ -146,15 +152,9 @@ int TDeviceInstanz::DeleteObjektInstanzen(const std::vector<tagDAL_OBJECT_INFO> 
 
 std::vector<TDatenStruktur> TDeviceInstanz::BusObjektDatensaetze() {
     LOG_FKT("DeviceInstanz::BusObjektDatensaetze");
-    TMemoryStream stream;
     TMemoryStream leer;
     TDatenManager<TDatenStruktur> store(&leer);
-    // The records go into the store whatever the data source: the stream form is the one
-    // that writes no file.
-    const uint8_t quelle = FDataSrc;
-    FDataSrc = dsStream;
-    CopyStrukturDatenToDB(&store, &stream);
-    FDataSrc = quelle;
+    KonfigurationInStore(store);
     std::vector<TDatenStruktur> out;
     const std::unique_ptr<TDatenManager<TDatenStruktur>> view(
         store.Filter("Typ", static_cast<int32_t>(TEtsObjekt::Typ)));
@@ -245,5 +245,76 @@ bool TDeviceInstanz::GetObjectNrFromParameterId(long reference, long,
 
 int TDeviceInstanz::EtsObjektCheck() {
     LOG_FKT("DeviceInstanz::EtsObjektCheck");
+    TDlgProgressGuard fortschritt(SprText(9045), SprText(9153), 3, MainHandle());
+    fortschritt.Set(1, SprText(9155));
+
+    std::vector<int> nummern;
+    for (const TDatenStruktur &r : BusObjektDatensaetze())
+        nummern.push_back(r.Param4);
+    std::sort(nummern.begin(), nummern.end());
+    nummern.erase(std::unique(nummern.begin(), nummern.end()), nummern.end());
+
+    std::vector<DAL_DEVICE_PARAM> params;
+    std::vector<DAL_DEVICE_OBJECT> objects;
+    CreateEtsDBList(params, objects);
+    fortschritt.SetMax(3 + static_cast<int>(nummern.size()));
+    fortschritt.Set(2, SprText(9015));
+
+    // A failure stays a failure: a correction found after it does not make the check succeed.
+    enum class TErgebnis { Keins, Korrigiert, Fehler } ergebnis = TErgebnis::Keins;
+    auto wert = [&params](long parameterId) {
+        for (const DAL_DEVICE_PARAM &p : params)
+            if (p.parameterId == parameterId)
+                return static_cast<int32_t>(p.value);
+        return int32_t{0};
+    };
+    for (const int nummer : nummern) {
+        bool vorhanden = false;
+        for (int typ = 0; typ <= kHoechsterObjektTyp && !vorhanden; ++typ) {
+            long commObjectId = 0, deviceObjectId = 0, parameterId = 0;
+            vorhanden = GetEtsIdFromObjNr(params, objects, nummer, typ, commObjectId,
+                                          deviceObjectId, parameterId) &&
+                        wert(parameterId) > 0;
+        }
+        if (!vorhanden) {
+            MessageBox(MainHandle(),
+                       SprText(9104) + std::to_string(nummer) + "\n\n" + SprText(9098),
+                       SprText(9041), MB_ICONERROR);
+            ergebnis = TErgebnis::Fehler;
+        }
+    }
+
+    fortschritt.Set(3, SprText(9015));
+    TEts2Cdi *cdi = Cdi();
+    for (const DAL_DEVICE_PARAM &p : params) {
+        int nummer = 0;
+        if (p.value <= 0 || !GetObjectNrFromParameterId(p.reference, p.value, objects, nummer) ||
+            GetObjectFromObjectNr(nummer))
+            continue;
+        AnsiString text = SprText(9103) + std::to_string(nummer);
+        const int antwort =
+            cdi ? cdi->CoSetDeviceParameterValueLong(p.parameterId, 0, false, false) : 0;
+        if (antwort == 1 || antwort == 2) {
+            MessageBox(MainHandle(), text + "\n\n" + SprText(9023), SprText(9045), MB_ICONWARNING);
+            if (ergebnis == TErgebnis::Keins)
+                ergebnis = TErgebnis::Korrigiert;
+        } else {
+            MessageBox(MainHandle(), text + "\n\n" + SprText(9098), SprText(9041), MB_ICONERROR);
+            ergebnis = TErgebnis::Fehler;
+        }
+    }
+
+    fortschritt.Stop();
+    switch (ergebnis) {
+    case TErgebnis::Keins:
+        MessageBox(MainHandle(), SprText(9021), SprText(9045), MB_OK);
+        break;
+    case TErgebnis::Korrigiert:
+        MessageBox(MainHandle(), SprText(9022), SprText(9045), MB_ICONWARNING);
+        break;
+    case TErgebnis::Fehler:
+        MessageBox(MainHandle(), SprText(9098), SprText(9045), MB_ICONERROR);
+        break;
+    }
     return 1;
 }

@@ -32,6 +32,8 @@ public:
     virtual void InitGrpAdr(HWND mainWindow, TDataBasis *folder, const TObjektMap &mainGroups,
                             const TObjektMap &midSubGroups) = 0;
 
+    // Removes every node of the tree.
+    virtual void DeleteAllNodes() = 0;
     // The node of a new object under the first node of its parent object (made visible when
     // asked), or null when the parent has no node.
     virtual TTreeNode *AddChildNode2Data(TDataBasis *parent, TDataBasis *object,

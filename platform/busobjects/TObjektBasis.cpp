@@ -1,6 +1,7 @@
 #include "platform/busobjects/TObjektBasis.h"
 
 #include "platform/log/Log.h"
+#include "platform/objectbase/MainWindowMessages.h"
 #include "platform/win/MessageBox.h"
 
 #include <algorithm>
@@ -115,4 +116,19 @@ int TObjektBasis::GetNumberSelectableGrpAdr() const {
 void TObjektBasis::SetNumberSelectableGrpAdr(int number) {
     LOG_FKT("TObjektBasis::SetNumberSelectableGrpAdr");
     FNumberSelectableGrpAdr = number;
+}
+
+bool TObjektBasis::UpdateAssociatedAddress(AnsiString &detail) {
+    LOG_FKT("TObjektBasis::UpdateAssociatedAddress");
+    bool ok = true;
+    for (RecGrpAdrId &link : FLinks) {
+        int word = 0;
+        if (AzMsg::Send(FWindow, AzMsg::GetGrpAdrNrAsZahl{link.SubGroupId, &word}) != 0) {
+            link.GrpAdr = static_cast<uint16_t>(word);
+        } else {
+            detail += "\nSubGroupId not found: " + std::to_string(link.SubGroupId);
+            ok = false;
+        }
+    }
+    return ok;
 }

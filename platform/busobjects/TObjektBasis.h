@@ -40,6 +40,10 @@ public:
     bool ExistSubGroupId(long subGroupId) const;
     // The links in link order.
     const std::vector<RecGrpAdrId> &GetSubGroupLinks() const { return FLinks; }
+    // Each link takes its sub group's word anew from the main window (message 1149). A sub
+    // group the main window does not know keeps its link and old word, is named in the detail
+    // ("\nSubGroupId not found: " and its id) and makes the answer false.
+    bool UpdateAssociatedAddress(AnsiString &detail);
 
     int GetNumberSelectableGrpAdr() const;
     void SetNumberSelectableGrpAdr(int number);

@@ -34,6 +34,11 @@ public:
         if (FOffen)
             _SetDlgProgress(position, FDaten);
     }
+    // A new end of the range (shown with the next position).
+    void SetMax(int max) {
+        LOG_FKT("TDlgProgressGuard::SetMax");
+        FDaten.Max = max;
+    }
     // One step further, with the text as it is.
     void Next() {
         LOG_FKT("TDlgProgressGuard::Next");

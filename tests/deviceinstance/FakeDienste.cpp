@@ -59,6 +59,11 @@ void TFakeDienste::DeleteGrpAdr() {
     FCalls.push_back("DeleteGrpAdr");
 }
 
+void TFakeDienste::DeleteAllNodes() {
+    FCalls.push_back("DeleteAllNodes");
+    FKnoten.clear();
+}
+
 void TFakeDienste::InitData(const TObjektMap &objects, HWND) {
     FCalls.push_back("InitData " + std::to_string(objects.size()));
 }

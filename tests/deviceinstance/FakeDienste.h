@@ -124,6 +124,7 @@ public:
     bool GetSonderzustand() override { return Sonderzustand; }
     // TFormVerwDienste
     void DeleteGrpAdr() override;
+    void DeleteAllNodes() override;
     void InitData(const TObjektMap &objects, HWND mainWindow) override;
     void InitGrpAdr(HWND mainWindow, TDataBasis *folder, const TObjektMap &mainGroups,
                     const TObjektMap &midSubGroups) override;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <tuple>
 #include <vector>
 
@@ -198,6 +199,56 @@ TEST(TEtsObjekt, TheLinksAreReadFromTheRecordChain) {
         o.InitFromDB(records.front());
         EXPECT_EQ(o.GetSubGroupLinks(), f.Links);
     }
+}
+
+// A main window that knows the words of some sub groups (message 1149) and answers 0 for
+// every other sub group.
+class TWortFenster : public TMessageTarget {
+public:
+    std::map<long, int> Worte;
+    std::vector<long> Gefragt;
+    HWND Handle() const { return FRegistration.Handle(); }
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg != AzMsg::GetGrpAdrNrAsZahl::Id)
+            return 0;
+        return AzMsg::Answer<AzMsg::GetGrpAdrNrAsZahl>(wParam, lParam, [&](const auto &m) {
+            Gefragt.push_back(m.Wert);
+            const auto it = Worte.find(m.Wert);
+            if (it == Worte.end() || !m.Out)
+                return LRESULT{0};
+            *m.Out = it->second;
+            return LRESULT{1};
+        });
+    }
+
+private:
+    TMessageTargetRegistration FRegistration{this};
+};
+
+TEST(TObjektBasis, EachLinkTakesItsWordAnewFromTheMainWindow) {
+    TWortFenster fenster;
+    fenster.Worte = {{7, 0x0A05}, {9, 0x0102}};
+    TEtsObjekt o(fenster.Handle(), 1, 2, "Objekt", 11, 22, 33, 44, 55, 66, 0, 1, 2, 0, 5);
+    o.AddSubGroupLink(7, 0x0801, false);
+    o.AddSubGroupLink(9, 0x0802, false);
+    AnsiString detail = "vorher";
+    EXPECT_TRUE(o.UpdateAssociatedAddress(detail));
+    EXPECT_EQ(o.GetSubGroupLinks(), (std::vector<Link>{{7, 0x0A05}, {9, 0x0102}}));
+    EXPECT_EQ(detail, "vorher");
+    EXPECT_EQ(fenster.Gefragt, (std::vector<long>{7, 9}));
+}
+
+TEST(TObjektBasis, AnUnknownSubGroupKeepsItsWordAndIsNamedInTheDetail) {
+    TWortFenster fenster;
+    fenster.Worte = {{9, 0x0102}};
+    TEtsObjekt o(fenster.Handle(), 1, 2, "Objekt", 11, 22, 33, 44, 55, 66, 0, 1, 2, 0, 5);
+    o.AddSubGroupLink(7, 0x0801, false);
+    o.AddSubGroupLink(9, 0x0802, false);
+    AnsiString detail;
+    EXPECT_FALSE(o.UpdateAssociatedAddress(detail));
+    EXPECT_EQ(o.GetSubGroupLinks(), (std::vector<Link>{{7, 0x0801}, {9, 0x0102}}))
+        << "the unknown link stays as it was, the next one is still renewed";
+    EXPECT_EQ(detail, "\nSubGroupId not found: 7");
 }
 
 } // namespace

@@ -1,0 +1,144 @@
+// The refresh of the communication objects' links from the bus tool: each object's table of
+// sub groups (the sending one first) read from the bus tool's links, and the links' words
+// renewed from the group-address tree. Failures are collected into one detail text and shown
+// in one box at the end.
+#include "deviceinstance/TDeviceInstanz.h"
+
+#include "foundation/SprTexte.h"
+#include "platform/busobjects/TEtsObjekt.h"
+#include "platform/bustool/TEts2Cdi.h"
+#include "platform/dialogs/ShowDetailMessageBox.h"
+#include "platform/log/Log.h"
+#include "platform/win/MessageBox.h"
+
+#include <string>
+
+namespace {
+constexpr int kDetektor = 6124;
+constexpr int kBusObjekt2 = 807; // the bus-object library's second kind of linked object
+constexpr char kBoxCaption[] = "Az";
+
+// One record of a group level by id; false, with the level's error text, when it fails.
+template <class R, class F>
+bool GruppeLesen(R &record, long id, const char *text, AnsiString &error, F read) {
+    record = R{};
+    record.size = sizeof(record);
+    if (read(record) == DAL_OK)
+        return true;
+    error += AnsiString(text) + std::to_string(id);
+    return false;
+}
+} // namespace
+
+bool TDeviceInstanz::GetSubGroupAddressInfo(int subGroupId, TSubGroupInfo &out, AnsiString &error) {
+    LOG_FKT("DeviceInstanz::GetSubGroupAddressInfo");
+    if (const auto it = FSubGroupInfo.find(subGroupId); it != FSubGroupInfo.end()) {
+        out = it->second;
+        return true;
+    }
+    TEts2Cdi *cdi = Cdi();
+    if (!cdi) {
+        error += "\nSubGroupId not found: " + std::to_string(subGroupId);
+        return false;
+    }
+    DAL_SUBGROUP sub{};
+    DAL_MIDDLEGROUP middle{};
+    DAL_MAINGROUP main{};
+    if (!GruppeLesen(sub, subGroupId, "\nSubGroupId not found: ", error, [&](auto &r) {
+            return cdi->DalGetSubgroupData(DAL_BY_ID, subGroupId, &r, -1);
+        }))
+        return false;
+    const long middleId = sub.middleGroupId;
+    if (!GruppeLesen(middle, middleId, "\nMiddleGroupId not found: ", error, [&](auto &r) {
+            return cdi->DalGetMiddlegroupData(DAL_BY_ID, middleId, &r, -1);
+        }))
+        return false;
+    const long mainId = middle.mainGroupId;
+    if (!GruppeLesen(main, mainId, "\nMainGroupId not found: ", error,
+                     [&](auto &r) { return cdi->DalGetMaingroupData(DAL_BY_ID, mainId, &r, -1); }))
+        return false;
+    const int wort = main.number * 2048 + middle.number * 256 + sub.number;
+    out = {subGroupId, static_cast<uint16_t>(wort)};
+    FSubGroupInfo[subGroupId] = out;
+    return true;
+}
+
+bool TDeviceInstanz::GetEtsAssociationTable(int objectId, std::list<TSubGroupInfo> &out,
+                                            AnsiString &error) {
+    LOG_FKT("DeviceInstanz::GetEtsAssociationTable");
+    TEts2Cdi *cdi = Cdi();
+    if (!cdi)
+        return false;
+    // The links are collected first: the sub-group reads in between use cursors of their own,
+    // but the walk is kept apart from them all the same.
+    std::vector<DAL_SUB_TO_OBJECT> links;
+    DAL_SUB_TO_OBJECT link{};
+    link.size = sizeof(link);
+    for (int mode = DAL_FIRST;
+         cdi->DalGetSubgroupToObjectData(mode, -1, -1, objectId, &link) == DAL_OK; mode = DAL_NEXT)
+        links.push_back(link);
+    bool ok = true;
+    for (const DAL_SUB_TO_OBJECT &l : links) {
+        TSubGroupInfo info;
+        if (!GetSubGroupAddressInfo(l.subGroupId, info, error)) {
+            ok = false;
+            continue;
+        }
+        if (l.sendFlag >= 1)
+            out.push_front(info);
+        else
+            out.push_back(info);
+    }
+    return ok;
+}
+
+bool TDeviceInstanz::UpdateObjectAssociations() {
+    LOG_FKT("DeviceInstanz::UpdateObjectAssociations");
+    ClearListGrpAdrUsedFromMelder();
+    AnsiString error;
+    bool ok = true;
+    for (const auto &[handle, owned] : FObjekte) {
+        auto *object = dynamic_cast<TEtsObjekt *>(owned.get());
+        if (!object || object->GetTyp() != TEtsObjekt::Typ)
+            continue;
+        const TDataBasis *parent = FindHandle(object->GetParent());
+        const bool melder = parent && parent->GetTyp() == kDetektor;
+        std::list<TSubGroupInfo> table;
+        if (!GetEtsAssociationTable(static_cast<int>(object->GetDeviceObjectId()), table, error))
+            ok = false;
+        object->ClearAllSubGroupLink();
+        for (const TSubGroupInfo &entry : table) {
+            object->AddSubGroupLink(entry.first, entry.second, false);
+            if (melder)
+                SetMelderGrpAdrToList(entry.first);
+        }
+        SchreibeDatensatz(object);
+    }
+    SortiereListGrpAdrUsedFromMelder();
+    if (!ok)
+        _ShowDetailMessageBox(SprText(9109), kBoxCaption, error,
+                              "TDeviceInstanz::UpdateObjectAssociations", MB_ICONSTOP);
+    return ok;
+}
+
+bool TDeviceInstanz::UpdateGroupAddressFromId() {
+    LOG_FKT("DeviceInstanz::UpdateGroupAddressFromId");
+    AnsiString detail;
+    bool ok = true;
+    for (const auto &[handle, owned] : FObjekte) {
+        const int typ = owned->GetTyp();
+        auto *object = dynamic_cast<TObjektBasis *>(owned.get());
+        if (!object || (typ != TEtsObjekt::Typ && typ != kBusObjekt2))
+            continue;
+        if (!object->UpdateAssociatedAddress(detail)) {
+            const auto *bus = dynamic_cast<const TEtsObjekt *>(object);
+            detail += "\n Object No. " + std::to_string(bus ? bus->GetObjectNumber() : handle);
+            ok = false;
+        }
+        SchreibeDatensatz(object);
+    }
+    if (!ok)
+        _ShowDetailMessageBox(SprText(9109), kBoxCaption, detail,
+                              "TDeviceInstanz::UpdateGroupAddressFromId", MB_ICONSTOP);
+    return ok;
+}
