@@ -12,6 +12,9 @@
 #include "platform/win/MessageBox.h"
 
 #include <QLabel>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -186,6 +189,64 @@ TEST(EreignisspeicherDruck, LayoutBreaksPagesAndStartsEachBelowItsHeading) {
     // A page too short for even one row below its heading: one row a page, never a hang.
     const auto eng = TDlgEreignisspeicher::DruckLayout(3, 500, 50);
     EXPECT_EQ(eng, (std::vector<TDruckZeile>{{1, 570}, {2, 570}, {3, 570}}));
+}
+
+// A page that keeps the texts drawn on it, in order.
+class TTextSeite : public QPaintDevice {
+public:
+    std::vector<std::string> Texte;
+    QPaintEngine *paintEngine() const override { return &FEngine; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth: return 3508;
+        case PdmHeight: return 2480;
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 300;
+        case PdmWidthMM: return 297;
+        case PdmHeightMM: return 210;
+        case PdmDepth: return 32;
+        case PdmNumColors: return 1 << 24;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+private:
+    class TEngine : public QPaintEngine {
+    public:
+        explicit TEngine(TTextSeite &page) : FPage(page) {}
+        bool begin(QPaintDevice *) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState &) override {}
+        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+        void drawPath(const QPainterPath &) override {}
+        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+        void drawTextItem(const QPointF &, const QTextItem &item) override {
+            FPage.Texte.push_back(item.text().toStdString());
+        }
+        Type type() const override { return User; }
+
+    private:
+        TTextSeite &FPage;
+    };
+    mutable TEngine FEngine{*this};
+};
+
+TEST_F(Ereignisspeicher, EachPagesHeadingCarriesItsNumber) {
+    auto dialog = Dialog(kZeilen);
+    for (const int seite : {1, 2, 7}) {
+        TTextSeite page;
+        QPainter painter(&page);
+        dialog->PrintPageHeading(painter, 3508, 2480, 40, seite);
+        painter.end();
+        EXPECT_EQ(page.Texte,
+                  (std::vector<std::string>{
+                      "Projekt: Test, Zentrale: AZ[01.01.001]" + std::string(8 + 25, ' '),
+                      " Seite " + std::to_string(seite), std::string(dialog->GetHeading()),
+                      "Nr.", "Bereich", "Ereignis", "Teilnehmer", "Datum", "Uhrzeit"}));
+    }
 }
 
 TEST_F(Ereignisspeicher, PrintsOnlyWhenThePrintDialogIsAccepted) {
