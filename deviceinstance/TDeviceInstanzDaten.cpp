@@ -49,6 +49,7 @@ bool TDeviceInstanz::GetDataFromServer(int creation, bool refresh) {
 
     if (!InitData())
         return false;
+    GetGrpAdrFromServer();
     if (!DatenAbgleich(true, false)) {
         MessageBox(MainHandle(), SprText(9091), SprText(9041), MB_ICONWARNING);
         return false;

@@ -10,7 +10,7 @@
 #include "platform/bustool/TEtsGruppenAdressen.h"
 #include "platform/log/Log.h"
 #include "platform/vcl/Cp1252.h"
-#include "platform/win/Help.h"
+#include "platform/win/WinHelp.h"
 #include "platform/win/MessageBox.h"
 #include "platform/win/System.h"
 

@@ -14,10 +14,19 @@ TDrawGridSE::~TDrawGridSE() {
     LOG_FKT("TDrawGridSE::~TDrawGridSE");
 }
 
+void TDrawGridSE::LeereZeilen() {
+    LOG_FKT("TDrawGridSE::LeereZeilen");
+    // The first row is kept and emptied: a grid is refilled on every selection.
+    FRows.resize(1);
+    FRows[0].resize(static_cast<size_t>(FColCount));
+    for (TCell &cell : FRows[0])
+        cell.Clear();
+}
+
 void TDrawGridSE::InitGrid(int colCount) {
     LOG_FKT("TDrawGridSE::InitGrid");
     FColCount = std::max(colCount, 1);
-    FRows.assign(1, std::vector<TCell>(static_cast<size_t>(FColCount)));
+    LeereZeilen();
     FCol = FRow = -1;
     FEditor = nullptr;
     Tag = 0;
@@ -30,6 +39,96 @@ void TDrawGridSE::InitGrid(int colCount) {
     OnExit = nullptr;
     OnEllipseClick = nullptr;
     OnGroupTitleClick = nullptr;
+    Repaint();
+    EditorMelden();
+}
+
+void TDrawGridSE::SetFixedCols(int count) {
+    LOG_FKT("TDrawGridSE::SetFixedCols");
+    FFixedCols = std::max(count, 0);
+    Repaint();
+}
+
+void TDrawGridSE::SetFixedRows(int count) {
+    LOG_FKT("TDrawGridSE::SetFixedRows");
+    FFixedRows = std::max(count, 0);
+    Repaint();
+}
+
+void TDrawGridSE::BeginUpdate() {
+    LOG_FKT("TDrawGridSE::BeginUpdate");
+    ++FUpdateCount;
+}
+
+void TDrawGridSE::EndUpdate() {
+    LOG_FKT("TDrawGridSE::EndUpdate");
+    if (FUpdateCount == 0 || --FUpdateCount > 0)
+        return;
+    if (FGeaendert)
+        Repaint();
+    if (FEditorGeaendert)
+        EditorMelden();
+}
+
+void TDrawGridSE::Repaint() {
+    LOG_FKT("TDrawGridSE::Repaint");
+    FGeaendert = true;
+    if (FUpdateCount > 0 || !FBeobachter)
+        return;
+    FGeaendert = false;
+    FBeobachter->GridGeaendert();
+}
+
+void TDrawGridSE::EditorMelden() {
+    LOG_FKT("TDrawGridSE::EditorMelden");
+    FEditorGeaendert = true;
+    if (FUpdateCount > 0 || !FBeobachter)
+        return;
+    FEditorGeaendert = false;
+    FBeobachter->EditorGeaendert();
+}
+
+void TDrawGridSE::Clear() {
+    LOG_FKT("TDrawGridSE::Clear");
+    LeereZeilen();
+    FCol = FRow = -1;
+    FEditor = nullptr;
+    Repaint();
+    EditorMelden();
+}
+
+void TDrawGridSE::DeleteZellenKomponente() {
+    LOG_FKT("TDrawGridSE::DeleteZellenKomponente");
+    if (!FEditor)
+        return;
+    LeaveCell();
+    FCol = FRow = -1;
+    EditorMelden();
+}
+
+int TDrawGridSE::GetActiveCell(int &col, int &row) const {
+    LOG_FKT("TDrawGridSE::GetActiveCell");
+    if (!FEditor)
+        return 0;
+    col = FCol;
+    row = FRow;
+    return 1;
+}
+
+void TDrawGridSE::SetActiveCell(int col, int row) {
+    LOG_FKT("TDrawGridSE::SetActiveCell");
+    if (row < 0 || row >= RowCount() || col < 0 || col >= FColCount)
+        return;
+    if (FEditor && (col != FCol || row != FRow))
+        LeaveCell();
+    ActivateCell(col, row);
+    if (OnEnterCell)
+        OnEnterCell(this, col, row);
+}
+
+void TDrawGridSE::ResizeAktivFeld() {
+    LOG_FKT("TDrawGridSE::ResizeAktivFeld");
+    EditorMelden();
 }
 
 void TDrawGridSE::SetRowCount(int rowCount) {
@@ -39,12 +138,15 @@ void TDrawGridSE::SetRowCount(int rowCount) {
     if (FRow >= RowCount()) {
         FCol = FRow = -1;
         FEditor = nullptr;
+        EditorMelden();
     }
+    Repaint();
 }
 
 int TDrawGridSE::AddRow() {
     LOG_FKT("TDrawGridSE::AddRow");
     FRows.emplace_back(static_cast<size_t>(FColCount));
+    Repaint();
     return RowCount() - 1;
 }
 
@@ -90,6 +192,7 @@ TObject *TDrawGridSE::ActivateCell(int col, int row) {
         FEditor = nullptr;
         break;
     }
+    EditorMelden();
     return FEditor;
 }
 
@@ -178,9 +281,11 @@ void TDrawGridSE::LeaveCell() {
     TObject *editor = FEditor;
     const int col = FCol;
     const int row = FRow;
+    FEditor = nullptr;
     if (OnExitCell)
         OnExitCell(this, editor, *cell, col, row);
-    FEditor = nullptr;
+    Repaint();
+    EditorMelden();
 }
 
 void TDrawGridSE::LeaveGrid() {

@@ -13,6 +13,7 @@
 #include "platform/grid/TDrawGridSEEditors.h"
 #include "platform/vcl/TObject.h"
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -27,6 +28,17 @@ using TGridExitEvent =
 // Spin-edit overflow and underflow: as exit, plus the number that left the limits.
 using TGridSpinLimitEvent = std::function<void(TDrawGridSE *grid, TObject *editor, TCell &cell,
                                                int col, int row, double value)>;
+// Enter cell: (grid, column, row); the project window's, kept by InitGrid.
+using TGridEnterCellEvent = std::function<void(TDrawGridSE *grid, int col, int row)>;
+
+// What the view of a grid is told: the rows or colours changed (repaint), the active cell or its
+// editor changed (open, close or refit the in-place editor).
+class TDrawGridSEBeobachter {
+public:
+    virtual ~TDrawGridSEBeobachter() = default;
+    virtual void GridGeaendert() = 0;
+    virtual void EditorGeaendert() = 0;
+};
 
 class TDrawGridSE : public TObject {
 public:
@@ -36,8 +48,47 @@ public:
     TDrawGridSE &operator=(const TDrawGridSE &) = delete;
 
     // The preparatory call of every BuildInfoWindow: colCount columns, one empty row, no
-    // active cell or editor, Tag 0, every event closure cleared.
+    // active cell or editor, Tag 0, every event closure cleared but the window's enter-cell
+    // closure.
     void InitGrid(int colCount);
+    // The other two setup operations: how many leading columns and rows are fixed (titles).
+    void SetFixedCols(int count);
+    void SetFixedRows(int count);
+    int FixedCols() const { return FFixedCols; }
+    int FixedRows() const { return FFixedRows; }
+
+    // Changes between BeginUpdate and the matching EndUpdate reach the view once, at the end.
+    void BeginUpdate();
+    void EndUpdate();
+    bool IsUpdating() const { return FUpdateCount > 0; }
+    // Back to one empty row without an active cell; the closures stay bound.
+    void Clear();
+    // Drops the in-place editor: the active cell is left (its value goes into the cell and
+    // OnExitCell runs), then no cell is active. Nothing without an open editor.
+    void DeleteZellenKomponente();
+    // Non-zero while a cell has its in-place editor open; col and row are then that cell.
+    int GetActiveCell(int &col, int &row) const;
+    // Activates the cell (a cell outside the grid: nothing) and raises OnEnterCell.
+    void SetActiveCell(int col, int row);
+    // Lets the view fit the active cell's editor to the cell again.
+    void ResizeAktivFeld();
+
+    // The view that draws the grid (not owned; null: none).
+    void SetBeobachter(TDrawGridSEBeobachter *beobachter) { FBeobachter = beobachter; }
+
+    // Colours as the operating system's colour values (0x00BBGGRR; the high bit marks a system
+    // colour index): background, fixed (title) cells, value cells, read-only cells.
+    uint32_t Color = 0x8000000F;
+    uint32_t FixedColor = 0x8000000F;
+    uint32_t CellColor = 0x00FFFFFF;
+    uint32_t ReadOnlyCellColor = 0x8000000F;
+    int GridLineWidth = 1;
+    // The grid sizes its columns to their contents; else every column starts DefaultColWidth
+    // pixels wide.
+    bool AutoSize = true;
+    int DefaultColWidth = 150;
+    // Tells the view that rows or colours changed (nothing during an update).
+    void Repaint();
 
     int ColCount() const { return FColCount; }
     int RowCount() const { return static_cast<int>(FRows.size()); }
@@ -61,6 +112,7 @@ public:
     TGridExitEvent OnExit;
     TGridChangeEvent OnEllipseClick;
     TGridChangeEvent OnGroupTitleClick;
+    TGridEnterCellEvent OnEnterCell;
 
     // The in-place editors, owned by the grid.
     TDrawGridSEEdit *EditField() { return &FEdit; }
@@ -99,6 +151,15 @@ public:
 
 private:
     TCell *ActiveCell();
+    void EditorMelden();
+    void LeereZeilen();
+
+    int FFixedCols = 0;
+    int FFixedRows = 0;
+    int FUpdateCount = 0;
+    bool FGeaendert = false;
+    bool FEditorGeaendert = false;
+    TDrawGridSEBeobachter *FBeobachter = nullptr;
 
     int FColCount = 2;
     std::vector<std::vector<TCell>> FRows;

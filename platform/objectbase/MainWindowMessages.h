@@ -25,8 +25,10 @@
 #include <cstdint>
 #include <type_traits>
 
+class QWidget;
 class TDataBasis;
 struct TDatenStruktur;
+class TFormVerw;
 class TEtsDeviceParam;
 struct RDeviceRequest;
 struct RObjektFlag;
@@ -51,20 +53,27 @@ enum : UINT {
     WM_AZ_GRP_ADR_NICHT_SENDEND = WM_USER + 127,  // 1151
     WM_AZ_OBJEKT_FLAG = WM_USER + 128,            // 1152
     WM_AZ_DLG_GRP_ADR_TO_OBJECT = WM_USER + 129,  // 1153
+    WM_AZ_REGISTER_FORMVERW = WM_USER + 130,      // 1154
+    WM_AZ_UNREGISTER_FORMVERW = WM_USER + 131,    // 1155
+    WM_AZ_ACTIVATE_FORMVERW = WM_USER + 132,      // 1156
     WM_AZ_ABGLEICH_FORMVERW = WM_USER + 133,      // 1157
     WM_AZ_GET_PHYS_ADR = WM_USER + 134,           // 1158
     WM_AZ_SET_OBJ_FKT_TO_DATA = WM_USER + 135,    // 1159
     WM_AZ_ETS_OBJEKT_CHECK = WM_USER + 136,       // 1160
     WM_AZ_DEVICE_REQUEST_2 = WM_USER + 137,       // 1161
+    WM_AZ_DROP_CELL_EDITOR = WM_USER + 138,       // 1162
     WM_AZ_REFRESH_OTHER_WINDOWS = WM_USER + 139,  // 1163
     WM_AZ_GET_DATENSATZ_SYSTEM = WM_USER + 140,   // 1164
+    WM_AZ_CHECK_GRP_ADR_ORDNER = WM_USER + 143,   // 1167
     WM_AZ_GET_DEVICE_PARAM = WM_USER + 146,       // 1170
+    WM_AZ_SET_FOCUS_CONTROL = WM_USER + 159,      // 1183
     WM_AZ_GET_GA_ID_FROM_GA_WORD = WM_USER + 187, // 1211
 };
 
 namespace AzMsg {
 
-enum class TArt { Send, Post };
+// SendOrPost: the message is sent by some senders and posted by others.
+enum class TArt { Send, Post, SendOrPost };
 
 // One message of the catalogue: how it travels, what wParam and lParam carry, what the
 // sender gets back (posted messages get nothing).
@@ -78,7 +87,7 @@ struct TInfo {
 };
 
 // clang-format off
-inline constexpr std::array<TInfo, 27> Katalog = {{
+inline constexpr std::array<TInfo, 33> Katalog = {{
     {WM_AZ_GET_DATA_POINTER, "GetDataPointer", TArt::Send,
      "record handle", "0", "the object of that handle (TDataBasis*), or 0"},
     {WM_AZ_AKTUALISIERE_ANSICHT, "AktualisiereAnsicht", TArt::Post,
@@ -137,11 +146,23 @@ inline constexpr std::array<TInfo, 27> Katalog = {{
      "0", "the request (RDeviceRequest*)", "non-zero = done; result fields filled"},
     {WM_AZ_REFRESH_OTHER_WINDOWS, "RefreshOtherWindows", TArt::Post,
      "0", "0", "every project window but the active one refreshes"},
+    {WM_AZ_REGISTER_FORMVERW, "RegisterFormVerw", TArt::Post,
+     "0", "the project window (TFormVerw*)", "the main window lists the project window"},
+    {WM_AZ_UNREGISTER_FORMVERW, "UnregisterFormVerw", TArt::Send,
+     "0", "the project window (TFormVerw*)", "ignored; the main window has dropped the window"},
+    {WM_AZ_ACTIVATE_FORMVERW, "ActivateFormVerw", TArt::Post,
+     "0", "the project window (TFormVerw*)", "the window becomes the active project window"},
+    {WM_AZ_DROP_CELL_EDITOR, "DeleteZellenKomponente", TArt::SendOrPost,
+     "0", "0", "ignored; the project window's grid drops its in-place editor"},
     {WM_AZ_GET_DATENSATZ_SYSTEM, "GetDatenSatzSystem", TArt::Send,
      "system", "record handle",
      "the record with that handle under any parent (TDatenStruktur*), made when missing, or 0"},
     {WM_AZ_GET_DEVICE_PARAM, "GetDeviceParam", TArt::Send,
      "0", "0", "the device's parameter writer (TEtsDeviceParam*), or 0"},
+    {WM_AZ_CHECK_GRP_ADR_ORDNER, "CheckGrpAdrOrdner", TArt::Send,
+     "0", "0", "non-zero once the device has read the bus tool's group-address tree"},
+    {WM_AZ_SET_FOCUS_CONTROL, "SetFocusControl", TArt::SendOrPost,
+     "0", "the control (QWidget*)", "ignored; the control takes the focus when visible"},
     {WM_AZ_GET_GA_ID_FROM_GA_WORD, "GetGaIdFromGaWord", TArt::Send,
      "group-address word (16 bits)", "the id to fill (int*)",
      "non-zero = the sub group's id was written"},
@@ -401,13 +422,33 @@ using EtsObjektCheck = TLeer<WM_AZ_ETS_OBJEKT_CHECK, void>;              // 1160
 using DeviceRequest2 = TAnfrage<WM_AZ_DEVICE_REQUEST_2>;                 // 1161
 using RefreshOtherWindows = TLeer<WM_AZ_REFRESH_OTHER_WINDOWS, void>;    // 1163
 using GetDeviceParam = TLeer<WM_AZ_GET_DEVICE_PARAM, TEtsDeviceParam *>; // 1170
+using DeleteZellenKomponente = TLeer<WM_AZ_DROP_CELL_EDITOR, void>;      // 1162
+using CheckGrpAdrOrdner = TLeer<WM_AZ_CHECK_GRP_ADR_ORDNER, LRESULT>;    // 1167
+
+// A pointer in lParam (wParam 0).
+template <UINT MsgId, class T, class R> struct TZeiger : TMessage<MsgId, R> {
+    TZeiger(T *pointer = nullptr) : Pointer(pointer) { LOG_FKT("AzMsg::TZeiger::TZeiger"); }
+    T *Pointer;
+    TWire Encode() const {
+        LOG_FKT("AzMsg::TZeiger::Encode");
+        return {0, PointerToValue(Pointer)};
+    }
+    static TZeiger Decode(WPARAM, LPARAM lParam) {
+        LOG_FKT("AzMsg::TZeiger::Decode");
+        return {ValueToPointer<T>(lParam)};
+    }
+};
+using RegisterFormVerw = TZeiger<WM_AZ_REGISTER_FORMVERW, TFormVerw, void>;     // 1154
+using UnregisterFormVerw = TZeiger<WM_AZ_UNREGISTER_FORMVERW, TFormVerw, void>; // 1155
+using ActivateFormVerw = TZeiger<WM_AZ_ACTIVATE_FORMVERW, TFormVerw, void>;     // 1156
+using SetFocusControl = TZeiger<WM_AZ_SET_FOCUS_CONTROL, QWidget, void>;        // 1183
 // 1211: Wert the group-address word (16 bits), Out the sub group's id.
 using GetGaIdFromGaWord = TAusgabe<WM_AZ_GET_GA_ID_FROM_GA_WORD, int, LRESULT>;
 
 // Sends the message and answers its decoded result (nothing for a result-less message).
 template <class M> typename M::Result Send(HWND window, const M &message) {
     LOG_FKT("AzMsg::Send");
-    static_assert(M::Art == TArt::Send, "this message is posted");
+    static_assert(M::Art != TArt::Post, "this message is posted");
     const TWire wire = message.Encode();
     const LRESULT result = SendMessage(window, M::Id, wire.WParam, wire.LParam);
     if constexpr (!std::is_void_v<typename M::Result>)
@@ -417,7 +458,7 @@ template <class M> typename M::Result Send(HWND window, const M &message) {
 // Queues the message; false for an unknown window.
 template <class M> BOOL Post(HWND window, const M &message) {
     LOG_FKT("AzMsg::Post");
-    static_assert(M::Art == TArt::Post, "this message is sent");
+    static_assert(M::Art != TArt::Send, "this message is sent");
     const TWire wire = message.Encode();
     return PostMessage(window, M::Id, wire.WParam, wire.LParam);
 }

@@ -16,6 +16,9 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
 constexpr UINT WM_USER = 0x0400;
+// A key pressed, with the key's virtual-key code in wParam.
+constexpr UINT WM_KEYDOWN = 0x0100;
+enum : WPARAM { VK_TAB = 0x09, VK_F1 = 0x70, VK_F6 = 0x75 };
 
 // Anything that answers window messages: the main window, a project window, a test fake.
 class TMessageTarget {

@@ -1,7 +1,7 @@
 #include "AzVollesPanel.h"
 
-#include "FakeDienste.h"
 #include "deviceinstance/TDeviceInstanzAz.h"
+#include "deviceinstance/TFormMainDienste.h"
 #include "objectmodel/TAzAlarmdauer.h"
 #include "objectmodel/TAzAlarmierung.h"
 #include "objectmodel/TAzAnzeige.h"
@@ -77,11 +77,12 @@ private:
 
 } // namespace
 
-AnsiString VollesPanelBlock(TFakeDienste &dienste) {
-    const DAL_DEVICE record = dienste.PanelRecord();
-    TDeviceInstanzAz device(&dienste, &record, &dienste);
-    dienste.SetDevice(&device);
-    TAufbau a(device, dienste.GetHandle());
+AnsiString VollesPanelBlock(TFormMainDienste &main, TFormVerwDienste *verw,
+                            const DAL_DEVICE &record,
+                            const std::function<void(TDeviceInstanz *)> &setDevice) {
+    TDeviceInstanzAz device(&main, &record, verw);
+    setDevice(&device);
+    TAufbau a(device, main.GetHandle());
 
     TAzSystem *root = a.Root();
     a.Neu<TAzEditierbareTexte>(root, "Texte");
@@ -135,7 +136,7 @@ AnsiString VollesPanelBlock(TFakeDienste &dienste) {
 
     TMemoryStream block;
     device.CopyStrukturDatenToDB(nullptr, &block);
-    dienste.SetDevice(nullptr);
+    setDevice(nullptr);
     return AnsiString(reinterpret_cast<const char *>(block.Memory()),
                       static_cast<size_t>(block.Size()));
 }

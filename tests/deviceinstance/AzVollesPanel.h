@@ -7,9 +7,21 @@
 // and date and time.
 #pragma once
 
+#include "platform/bustool/DalRecords.h"
 #include "platform/vcl/AnsiString.h"
 
+#include <functional>
+
+class TDeviceInstanz;
 class TFakeDienste;
+class TFormMainDienste;
+class TFormVerwDienste;
 
 // The block as the device instance writes it (CopyStrukturDatenToDB) for the fake's panel.
 AnsiString VollesPanelBlock(TFakeDienste &dienste);
+// The same for the panel device of a record, built by an instance on the given main and project
+// window; setDevice makes the instance the one the main window's messages go to (and, with null,
+// none again).
+AnsiString VollesPanelBlock(TFormMainDienste &main, TFormVerwDienste *verw,
+                            const DAL_DEVICE &record,
+                            const std::function<void(TDeviceInstanz *)> &setDevice);

@@ -1,5 +1,7 @@
 #include "FakeDienste.h"
 
+#include "AzVollesPanel.h"
+
 #include "deviceinstance/DeviceMessages.h"
 #include "platform/bustool/TEts2Cdi.h"
 #include "platform/objectbase/TDataBasis.h"
@@ -234,4 +236,10 @@ LRESULT TFakeDienste::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     FCalls.push_back(std::to_string(msg));
     return 0;
+}
+
+AnsiString VollesPanelBlock(TFakeDienste &dienste) {
+    const DAL_DEVICE record = dienste.PanelRecord();
+    return VollesPanelBlock(dienste, &dienste, record,
+                            [&](TDeviceInstanz *device) { dienste.SetDevice(device); });
 }

@@ -7,7 +7,7 @@
 #include "deviceinstance/dialogs/TDlgSelGrpAddr.h"
 #include "foundation/SprTexte.h"
 #include "platform/vcl/Cp1252.h"
-#include "platform/win/Help.h"
+#include "platform/win/WinHelp.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -365,19 +365,13 @@ TEST_F(SelGrpAddr, TheAddressFieldTakesDigitsSeparatorsAndBackspaceAndSearchesOn
 }
 
 TEST_F(SelGrpAddr, HelpOpensTheHelpFileAtItsContext) {
-    std::vector<std::pair<unsigned, unsigned long>> calls;
-    AnsiString file;
-    TWinHelpHandler previous =
-        SetWinHelpHandler([&](HWND, const AnsiString &f, unsigned command, unsigned long data) {
-            file = f;
-            calls.emplace_back(command, data);
-            return true;
-        });
+    TWinHelpRecorder help;
     auto dialog = Dialog();
     dialog->ButtonHelpClick();
-    SetWinHelpHandler(previous);
-    EXPECT_EQ(calls, (std::vector<std::pair<unsigned, unsigned long>>{{HELP_CONTEXT, 5110}}));
-    EXPECT_TRUE(file.ends_with("az_deu.hlp")) << file;
+    ASSERT_EQ(help.Calls().size(), 1u);
+    EXPECT_EQ(help.Calls()[0].command, static_cast<UINT>(HELP_CONTEXT));
+    EXPECT_EQ(help.Calls()[0].data, 5110u);
+    EXPECT_TRUE(help.Calls()[0].file.ends_with("az_deu.hlp")) << help.Calls()[0].file;
 }
 
 // The device opens the dialog for its object, the driver answers it, and the links change in

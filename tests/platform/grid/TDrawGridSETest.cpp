@@ -217,4 +217,100 @@ TEST_F(GridTest, OperationsWithoutTheirEditorDoNothing) {
     EXPECT_EQ(rec.calls, std::vector<std::string>{"Exit(1,0)"});
 }
 
+// Counts what the view is told.
+struct TBeobachter : TDrawGridSEBeobachter {
+    int Grid = 0;
+    int Editor = 0;
+    void GridGeaendert() override { ++Grid; }
+    void EditorGeaendert() override { ++Editor; }
+};
+
+TEST_F(GridTest, DeleteZellenKomponenteLeavesTheCellWithItsValue) {
+    int col = -1, row = -1;
+    EXPECT_EQ(grid.GetActiveCell(col, row), 0);
+    grid.ActivateCell(1, 2);
+    grid.EditText("neu");
+    EXPECT_NE(grid.GetActiveCell(col, row), 0);
+    EXPECT_EQ(col, 1);
+    EXPECT_EQ(row, 2);
+    grid.DeleteZellenKomponente();
+    EXPECT_EQ(grid.Cells(1, 2).Text, "neu");
+    EXPECT_EQ(rec.calls.back(), "ExitCell(1,2)");
+    EXPECT_EQ(grid.GetActiveCell(col, row), 0);
+    EXPECT_EQ(grid.ActiveEditor(), nullptr);
+    const size_t calls = rec.calls.size();
+    grid.DeleteZellenKomponente(); // no editor: nothing
+    EXPECT_EQ(rec.calls.size(), calls);
+}
+
+TEST_F(GridTest, SetActiveCellLeavesTheOldCellAndEntersTheNew) {
+    std::vector<std::string> entered;
+    grid.OnEnterCell = [&](TDrawGridSE *, int col, int row) {
+        entered.push_back(std::to_string(col) + "," + std::to_string(row));
+    };
+    grid.SetActiveCell(1, 2);
+    grid.EditText("ab");
+    grid.SetActiveCell(1, 1);
+    EXPECT_EQ(grid.Cells(1, 2).Text, "ab");
+    EXPECT_EQ(entered, (std::vector<std::string>{"1,2", "1,1"}));
+    EXPECT_EQ(grid.ActiveEditor(), grid.SpinEdit());
+    grid.SetActiveCell(5, 9); // outside: nothing
+    EXPECT_EQ(grid.Row(), 1);
+    // The window's enter-cell closure outlives the preparation of a grid.
+    grid.InitGrid(2);
+    EXPECT_TRUE(grid.OnEnterCell);
+    EXPECT_FALSE(grid.OnExitCell);
+}
+
+TEST_F(GridTest, ClearKeepsTheClosuresAndDropsTheRows) {
+    grid.ActivateCell(1, 2);
+    grid.Clear();
+    EXPECT_EQ(grid.RowCount(), 1);
+    EXPECT_EQ(grid.Cells(1, 0).Kind, TCell::ckEmpty);
+    EXPECT_EQ(grid.ActiveEditor(), nullptr);
+    EXPECT_TRUE(grid.OnExitCell);
+    EXPECT_TRUE(grid.OnComboBoxChange);
+}
+
+TEST_F(GridTest, TheViewHearsOfChangesOnceAnUpdateEnds) {
+    TBeobachter b;
+    grid.SetBeobachter(&b);
+    grid.AddRow();
+    EXPECT_EQ(b.Grid, 1);
+    grid.BeginUpdate();
+    grid.BeginUpdate();
+    grid.AddRow();
+    grid.Clear();
+    grid.SetFixedCols(0);
+    grid.EndUpdate();
+    EXPECT_EQ(b.Grid, 1);
+    EXPECT_TRUE(grid.IsUpdating());
+    grid.EndUpdate();
+    EXPECT_EQ(b.Grid, 2);
+    EXPECT_EQ(b.Editor, 1);
+    grid.EndUpdate(); // unbalanced: nothing
+    EXPECT_EQ(b.Grid, 2);
+    grid.SetRowCount(5);
+    grid.Cells(1, 2).Kind = TCell::ckEdit;
+    const int editor = b.Editor;
+    grid.SetActiveCell(1, 2);
+    EXPECT_GT(b.Editor, editor);
+    const int vorher = b.Editor;
+    grid.ResizeAktivFeld();
+    EXPECT_EQ(b.Editor, vorher + 1);
+    grid.SetBeobachter(nullptr);
+}
+
+TEST_F(GridTest, SetupCountsAndOptions) {
+    grid.SetFixedCols(1);
+    grid.SetFixedRows(2);
+    EXPECT_EQ(grid.FixedCols(), 1);
+    EXPECT_EQ(grid.FixedRows(), 2);
+    grid.SetFixedRows(-3);
+    EXPECT_EQ(grid.FixedRows(), 0);
+    TDrawGridSE neu;
+    EXPECT_TRUE(neu.AutoSize);
+    EXPECT_EQ(neu.GridLineWidth, 1);
+}
+
 } // namespace

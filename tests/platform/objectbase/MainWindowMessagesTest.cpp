@@ -45,8 +45,14 @@ TEST(MainWindowMessages, CatalogueHoldsEachIdOnceWithItsWay) {
         {AzMsg::EtsObjektCheck::Id, 1160, TArt::Send},
         {AzMsg::DeviceRequest2::Id, 1161, TArt::Send},
         {AzMsg::RefreshOtherWindows::Id, 1163, TArt::Post},
+        {AzMsg::RegisterFormVerw::Id, 1154, TArt::Post},
+        {AzMsg::UnregisterFormVerw::Id, 1155, TArt::Send},
+        {AzMsg::ActivateFormVerw::Id, 1156, TArt::Post},
+        {AzMsg::DeleteZellenKomponente::Id, 1162, TArt::SendOrPost},
         {AzMsg::GetDatenSatzSystem::Id, 1164, TArt::Send},
         {AzMsg::GetDeviceParam::Id, 1170, TArt::Send},
+        {AzMsg::CheckGrpAdrOrdner::Id, 1167, TArt::Send},
+        {AzMsg::SetFocusControl::Id, 1183, TArt::SendOrPost},
         {AzMsg::GetGaIdFromGaWord::Id, 1211, TArt::Send},
     };
     ASSERT_EQ(std::size(soll), AzMsg::Katalog.size());
