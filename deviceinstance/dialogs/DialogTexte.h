@@ -12,3 +12,12 @@ inline AnsiString Einsetzen(AnsiString pattern, const AnsiString &value) {
         pattern.replace(at, 2, value);
     return pattern;
 }
+
+// A label's text with "\r\n" and "\n\r" each made one line break ("\n").
+inline AnsiString LabelText(AnsiString text) {
+    LOG_FKT("DialogTexte::LabelText");
+    for (const char *pair : {"\r\n", "\n\r"})
+        for (size_t at = text.find(pair); at != AnsiString::npos; at = text.find(pair, at + 1))
+            text.replace(at, 2, "\n");
+    return text;
+}

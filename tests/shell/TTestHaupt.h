@@ -27,8 +27,7 @@ public:
         return 2;
     }
     int DefinitionAlarmzentrale(uint32_t &, const AnsiString &) override { return 2; }
-    int SelPhysAdrSe(AnsiString &, int32_t &, const std::list<int> &,
-                     const std::list<int> &) override {
+    int SelPhysAdrSe(RPhysAdr &, const std::vector<RPhysAdr> &, const std::list<int> &) override {
         return 2;
     }
     int Anzeige(int32_t &, uint32_t, const AnsiString &, const AnsiString &) override { return 2; }

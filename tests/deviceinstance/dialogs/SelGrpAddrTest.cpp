@@ -365,13 +365,13 @@ TEST_F(SelGrpAddr, TheAddressFieldTakesDigitsSeparatorsAndBackspaceAndSearchesOn
 }
 
 TEST_F(SelGrpAddr, HelpOpensTheHelpFileAtItsContext) {
-    TWinHelpRecorder recorder;
+    TWinHelpRecorder help;
     auto dialog = Dialog();
     dialog->ButtonHelpClick();
-    ASSERT_EQ(recorder.Calls().size(), 1u);
-    EXPECT_EQ(recorder.Calls()[0].command, HELP_CONTEXT);
-    EXPECT_EQ(recorder.Calls()[0].data, 5110u);
-    EXPECT_TRUE(recorder.Calls()[0].file.ends_with("az_deu.hlp")) << recorder.Calls()[0].file;
+    ASSERT_EQ(help.Calls().size(), 1u);
+    EXPECT_EQ(help.Calls()[0].command, static_cast<UINT>(HELP_CONTEXT));
+    EXPECT_EQ(help.Calls()[0].data, 5110u);
+    EXPECT_TRUE(help.Calls()[0].file.ends_with("az_deu.hlp")) << help.Calls()[0].file;
 }
 
 // The device opens the dialog for its object, the driver answers it, and the links change in
