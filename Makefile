@@ -5,7 +5,7 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Debian packages for building, testing and running (see README).
 PACKAGES := cmake ninja-build g++ make libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev libsqlite3-dev sqlite3 srecord binutils
+            qt6-base-dev libsqlite3-dev sqlite3 srecord binutils poppler-utils
 
 .PHONY: deps configure build test sanitize demo bench clean
 

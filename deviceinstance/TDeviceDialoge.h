@@ -4,6 +4,7 @@
 // and answers its modal result (1 for OK).
 #pragma once
 
+#include "deviceinstance/RPhysAdr.h"
 #include "deviceinstance/TFormVerwDienste.h"
 #include "deviceinstance/TRecGroupAddrInfo.h"
 #include "foundation/TDatenManager.h"
@@ -33,9 +34,9 @@ public:
                            TEtsGruppenAdressen *reader) = 0;
     // The panel's configuration variant word (in; out on OK) with the panel description file.
     virtual int DefinitionAlarmzentrale(uint32_t &variante, const AnsiString &descriptionFile) = 0;
-    // A switching device's physical address: its text and address (in; out on OK), the
-    // candidate addresses and those the arming area uses already.
-    virtual int SelPhysAdrSe(AnsiString &text, int32_t &physAdr, const std::list<int> &candidates,
+    // A switching device's physical address: the current device (in; out on OK, number 0 for
+    // none), the project's devices to offer and the numbers the arming area uses already.
+    virtual int SelPhysAdrSe(RPhysAdr &current, const std::vector<RPhysAdr> &candidates,
                              const std::list<int> &used) = 0;
     // A display's area mask (in; out on OK) under the configuration variant, with the
     // dialog's caption and label.

@@ -234,20 +234,17 @@ int TDeviceInstanzAz::PhysAdrSeDialog(RDeviceRequest &r) {
         return 0;
     const auto &links = eingang->GetSubGroupLinks();
     if (!links.empty()) {
-        std::list<int> candidates;
-        for (const RPhysAdr &device : GetDevicePhysAdrLinkedWithGrpAdr(links))
-            candidates.push_back(device.PhysAdr);
+        const std::vector<RPhysAdr> candidates = GetDevicePhysAdrLinkedWithGrpAdr(links);
         hourGlass.Release();
         if (candidates.empty()) {
             MessageBox(MainHandle(), SprText(11377), SprText(11378), MB_OK);
             return 0;
         }
-        AnsiString text = r.Text2;
-        int32_t adr = r.Wert2;
+        RPhysAdr current{r.Wert2, r.Text2, {}};
         TFlagFuerEinenAufruf offen(FDialogPhysAdr, true, false);
-        if (dialoge->SelPhysAdrSe(text, adr, candidates, used) == 1) {
-            r.Text2 = text;
-            r.Wert2 = adr;
+        if (dialoge->SelPhysAdrSe(current, candidates, used) == 1) {
+            r.Text2 = current.Text;
+            r.Wert2 = current.PhysAdr;
         }
         return 0;
     }

@@ -13,11 +13,11 @@ inline AnsiString Einsetzen(AnsiString pattern, const AnsiString &value) {
     return pattern;
 }
 
-// A label's text with "\n\r" and "\r\n" each as one line break.
-inline AnsiString EinUmbruch(AnsiString text) {
-    LOG_FKT("DialogTexte::EinUmbruch");
-    for (const char *paar : {"\r\n", "\n\r"})
-        for (size_t at = text.find(paar); at != AnsiString::npos; at = text.find(paar, at + 1))
+// A label's text with "\r\n" and "\n\r" each made one line break ("\n").
+inline AnsiString LabelText(AnsiString text) {
+    LOG_FKT("DialogTexte::LabelText");
+    for (const char *pair : {"\r\n", "\n\r"})
+        for (size_t at = text.find(pair); at != AnsiString::npos; at = text.find(pair, at + 1))
             text.replace(at, 2, "\n");
     return text;
 }

@@ -3,11 +3,15 @@
 #include "deviceinstance/dialogs/TDlgAnzeige.h"
 #include "deviceinstance/dialogs/TDlgDefinitionAlarmzentrale.h"
 #include "deviceinstance/dialogs/TDlgMelderHinzufuegen.h"
+#include "deviceinstance/dialogs/TDlgEreignisspeicher.h"
+#include "deviceinstance/dialogs/TDlgInfoEreignisspeicher.h"
 #include "deviceinstance/dialogs/TDlgSelGrpAddr.h"
+#include "deviceinstance/dialogs/TDlgSelPhysAdrSe.h"
 #include "deviceinstance/dialogs/TFDlgGaCheck.h"
 #include "platform/log/Log.h"
 
 #include <QLabel>
+#include <QApplication>
 
 TDeviceDialogeQt::TDeviceDialogeQt(QWidget *owner) : FOwner(owner) {
     LOG_FKT("TDeviceDialogeQt::TDeviceDialogeQt");
@@ -33,10 +37,11 @@ int TDeviceDialogeQt::DefinitionAlarmzentrale(uint32_t &variante,
     return dialog.ShowModal();
 }
 
-int TDeviceDialogeQt::SelPhysAdrSe(AnsiString &, int32_t &, const std::list<int> &,
-                                   const std::list<int> &) {
+int TDeviceDialogeQt::SelPhysAdrSe(RPhysAdr &current, const std::vector<RPhysAdr> &candidates,
+                                   const std::list<int> &used) {
     LOG_FKT("TDeviceDialogeQt::SelPhysAdrSe");
-    return 2; // the physical-address dialog comes with the device's second set of dialogs
+    TDlgSelPhysAdrSe dialog(FOwner, current, candidates, used);
+    return dialog.ShowModal();
 }
 
 int TDeviceDialogeQt::Anzeige(int32_t &mask, uint32_t variante, const AnsiString &caption,
@@ -64,13 +69,23 @@ int TDeviceDialogeQt::GaCheck(TDatenManager<TDatenStruktur> *store,
     return dialog.CheckGaConsistence(store);
 }
 
-bool TDeviceDialogeQt::InfoEreignisspeicher(bool) {
+bool TDeviceDialogeQt::InfoEreignisspeicher(bool zeigen) {
     LOG_FKT("TDeviceDialogeQt::InfoEreignisspeicher");
-    return false; // the event-memory dialogs come with the device's second set of dialogs
+    // The notice must paint before the bus access blocks, and vanish before the result shows.
+    QApplication::processEvents();
+    FInfo.reset();
+    if (zeigen) {
+        FInfo = std::make_unique<TDlgInfoEreignisspeicher>(FOwner);
+        FInfo->show();
+        QApplication::processEvents();
+    }
+    return !zeigen || FInfo != nullptr;
 }
 
-int TDeviceDialogeQt::Ereignisspeicher(const TStringList &, const AnsiString &, const AnsiString &,
-                                       const AnsiString &, const AnsiString &) {
+int TDeviceDialogeQt::Ereignisspeicher(const TStringList &lines, const AnsiString &title,
+                                       const AnsiString &label, const AnsiString &pcTime,
+                                       const AnsiString &panelTime) {
     LOG_FKT("TDeviceDialogeQt::Ereignisspeicher");
-    return 2; // the event-memory dialogs come with the device's second set of dialogs
+    TDlgEreignisspeicher dialog(FOwner, lines, title, label, pcTime, panelTime);
+    return dialog.ShowModal();
 }

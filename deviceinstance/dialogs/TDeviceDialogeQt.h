@@ -5,7 +5,10 @@
 
 #include "deviceinstance/TDeviceDialoge.h"
 
+#include <memory>
+
 class QWidget;
+class TDlgInfoEreignisspeicher;
 
 class TDeviceDialogeQt : public TDeviceDialoge {
 public:
@@ -18,7 +21,7 @@ public:
                    const std::map<long, TVumaGrpAdrSub *> &offered,
                    TEtsGruppenAdressen *reader) override;
     int DefinitionAlarmzentrale(uint32_t &variante, const AnsiString &descriptionFile) override;
-    int SelPhysAdrSe(AnsiString &text, int32_t &physAdr, const std::list<int> &candidates,
+    int SelPhysAdrSe(RPhysAdr &current, const std::vector<RPhysAdr> &candidates,
                      const std::list<int> &used) override;
     int Anzeige(int32_t &mask, uint32_t variante, const AnsiString &caption,
                 const AnsiString &label) override;
@@ -32,4 +35,6 @@ public:
 
 private:
     QWidget *FOwner;
+    // The read-out's notice while it shows.
+    std::unique_ptr<TDlgInfoEreignisspeicher> FInfo;
 };

@@ -187,7 +187,7 @@ TDlgDefinitionAlarmzentrale::TDlgDefinitionAlarmzentrale(QWidget *owner, uint32_
     for (QLabel *area : Bereiche[0])
         Aktiv(area, true);
     LabelHinweis = new QLabel(
-        QtText(EinUmbruch(Utf8ToAnsi("Die Bereiche Feuermelder und\n\rÜberfallmelder sind "
+        QtText(LabelText(Utf8ToAnsi("Die Bereiche Feuermelder und\n\rÜberfallmelder sind "
                                      "immer aktiviert!"))),
         this);
     RichEditFeld = new QTextEdit(this);
@@ -285,7 +285,7 @@ void TDlgDefinitionAlarmzentrale::ShowDescription(int abschnitt) {
             // A file outside the reader's subset says so in the field instead of a section.
             RichEditFeld->setPlainText(
                 QtText(RtfZuText(rtf, text, &fehler)
-                           ? EinUmbruch(RtfAbschnitt(text, abschnitt))
+                           ? LabelText(RtfAbschnitt(text, abschnitt))
                            : Utf8ToAnsi("Die Beschreibungsdatei ist fehlerhaft: ") + fehler));
             RichEditFeld->show();
             QApplication::restoreOverrideCursor();

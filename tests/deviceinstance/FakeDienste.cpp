@@ -98,11 +98,12 @@ int TFakeDialoge::DefinitionAlarmzentrale(uint32_t &variante, const AnsiString &
     return VarianteSkript ? VarianteSkript(variante) : 2;
 }
 
-int TFakeDialoge::SelPhysAdrSe(AnsiString &text, int32_t &physAdr, const std::list<int> &candidates,
+int TFakeDialoge::SelPhysAdrSe(RPhysAdr &current, const std::vector<RPhysAdr> &candidates,
                                const std::list<int> &used) {
-    Aufrufe.push_back("SelPhysAdrSe " + text + " " + std::to_string(physAdr) + " " +
-                      std::to_string(candidates.size()) + " " + std::to_string(used.size()));
-    return PhysAdrSkript ? PhysAdrSkript(text, physAdr) : 2;
+    Aufrufe.push_back("SelPhysAdrSe " + current.Text + " " + std::to_string(current.PhysAdr) +
+                      " " + std::to_string(candidates.size()) + " " + std::to_string(used.size()));
+    PhysAdrKandidaten = candidates;
+    return PhysAdrSkript ? PhysAdrSkript(current.Text, current.PhysAdr) : 2;
 }
 
 int TFakeDialoge::Anzeige(int32_t &mask, uint32_t variante, const AnsiString &caption,

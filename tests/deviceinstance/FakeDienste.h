@@ -54,7 +54,7 @@ public:
     std::vector<TSelGrpAddr> SelGrpAddrAufrufe;
 
     int DefinitionAlarmzentrale(uint32_t &variante, const AnsiString &descriptionFile) override;
-    int SelPhysAdrSe(AnsiString &text, int32_t &physAdr, const std::list<int> &candidates,
+    int SelPhysAdrSe(RPhysAdr &current, const std::vector<RPhysAdr> &candidates,
                      const std::list<int> &used) override;
     int Anzeige(int32_t &mask, uint32_t variante, const AnsiString &caption,
                 const AnsiString &label) override;
@@ -68,6 +68,8 @@ public:
     // values in ("Anzeige 15 0x11330000 Anzeige 1 ...").
     std::function<int(uint32_t &variante)> VarianteSkript;
     std::function<int(AnsiString &text, int32_t &physAdr)> PhysAdrSkript;
+    // The devices the last physical-address dialog was offered.
+    std::vector<RPhysAdr> PhysAdrKandidaten;
     std::function<int(int32_t &mask)> AnzeigeSkript;
     std::function<int(int &count, int maximum)> MelderSkript;
     // The import's check: without a script every address fits (1, nothing to create).

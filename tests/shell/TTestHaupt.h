@@ -22,14 +22,12 @@
 // notice shows.
 class TTestDialoge : public TDeviceDialoge {
 public:
-    int SelGrpAddr(TDeviceInstanz *, int, TObjektBasis *,
-                   std::vector<TObjektBasis::RecGrpAdrId> &,
+    int SelGrpAddr(TDeviceInstanz *, int, TObjektBasis *, std::vector<TObjektBasis::RecGrpAdrId> &,
                    const std::map<long, TVumaGrpAdrSub *> &, TEtsGruppenAdressen *) override {
         return 2;
     }
     int DefinitionAlarmzentrale(uint32_t &, const AnsiString &) override { return 2; }
-    int SelPhysAdrSe(AnsiString &, int32_t &, const std::list<int> &,
-                     const std::list<int> &) override {
+    int SelPhysAdrSe(RPhysAdr &, const std::vector<RPhysAdr> &, const std::list<int> &) override {
         return 2;
     }
     int Anzeige(int32_t &, uint32_t, const AnsiString &, const AnsiString &) override { return 2; }

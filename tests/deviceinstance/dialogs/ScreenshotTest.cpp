@@ -7,6 +7,11 @@
 #include "deviceinstance/dialogs/TDlgMelderHinzufuegen.h"
 #include "deviceinstance/dialogs/TDlgNewGrpAddrName.h"
 #include "foundation/SprTexte.h"
+#include "deviceinstance/dialogs/TDlgEreignisspeicher.h"
+#include "deviceinstance/dialogs/TDlgInfoEreignisspeicher.h"
+#include "deviceinstance/dialogs/TDlgLinkToGrpAdr.h"
+#include "deviceinstance/dialogs/TDlgNewGrpAddrName.h"
+#include "deviceinstance/dialogs/TDlgSelPhysAdrSe.h"
 #include "deviceinstance/dialogs/TDlgSelGrpAddr.h"
 #include "deviceinstance/dialogs/TFDlgGaCheck.h"
 #include "deviceinstance/dialogs/TFDlgGrpAddrChange.h"
@@ -96,6 +101,51 @@ TEST_F(Screenshot, Anzeige) {
     dialog.LabelAnzeigeText->setText(QtText(SprText(11084)));
     Vorbereiten(dialog);
     EXPECT_TRUE(Bildschirmfoto(dialog, "TDlgAnzeige"));
+}
+
+TEST_F(Screenshot, SelPhysAdrSe) {
+    RPhysAdr current{0x110B, "01.01.011", Utf8ToAnsi("Schalteinrichtung Lager")};
+    const std::vector<RPhysAdr> devices = {
+        {0x110C, "01.01.012", "Schalteinrichtung Reserve"},
+        {0x110A, "01.01.010", "Schalteinrichtung Eingang"},
+        {0x110B, "01.01.011", "Schalteinrichtung Lager"},
+        {0x1203, "01.02.003", Utf8ToAnsi("Schlüsselschalter Büro")}};
+    TDlgSelPhysAdrSe dialog(nullptr, current, devices, {0x110C});
+    EXPECT_TRUE(Bildschirmfoto(dialog, "TDlgSelPhysAdrSe"));
+}
+
+TEST_F(Screenshot, LinkToGrpAdr) {
+    AnsiString name;
+    uint16_t sub = 0, middle = 0, main = 0;
+    TDlgLinkToGrpAdr dialog(nullptr, "2/0/9", name, sub, middle, main, true);
+    dialog.EditGrpAdrName->setText(QtText(Utf8ToAnsi("Tür Süd Störung")));
+    EXPECT_TRUE(Bildschirmfoto(dialog, "TDlgLinkToGrpAdr"));
+}
+
+TEST_F(Screenshot, InfoEreignisspeicher) {
+    TDlgInfoEreignisspeicher dialog(nullptr);
+    EXPECT_TRUE(Bildschirmfoto(dialog, "TDlgInfoEreignisspeicher"));
+}
+
+TEST_F(Screenshot, Ereignisspeicher) {
+    TStringList lines;
+    for (const std::vector<const char *> &row : std::vector<std::vector<const char *>>{
+             {"1", "Scharfschaltbereich 1", "Einbruchalarm", "Melder 3 Eingang", "24.05.26",
+              "12:30:05"},
+             {"2", "Scharfschaltbereich 1", "Extern scharf", "Schalteinrichtung 1", "24.05.26",
+              "12:31:10"},
+             {"3", "Scharfschaltbereich 2", "Sabotage", "Melder 5 Küche", "24.05.26", "12:32:44"},
+             {"4", "Scharfschaltbereich 2", "Störung", "Netzteil", "24.05.26", "12:33:00"},
+             {"5", "Zentrale", "Netzausfall", "", "24.05.26", "12:34:56"}}) {
+        TStringList items;
+        for (const char *item : row)
+            items.Add(Utf8ToAnsi(item));
+        lines.Add(items.CommaText());
+    }
+    TDlgEreignisspeicher dialog(nullptr, lines, "Projekt: Testprojekt, Zentrale: AZ[01.01.001]",
+                                "AZ[01.01.001]", "31.12.26 / 23:59:59 Uhr",
+                                "24.05.26 / 12:34:56 Uhr");
+    EXPECT_TRUE(Bildschirmfoto(dialog, "TDlgEreignisspeicher"));
 }
 
 } // namespace
