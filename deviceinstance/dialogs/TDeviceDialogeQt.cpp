@@ -1,5 +1,8 @@
 #include "deviceinstance/dialogs/TDeviceDialogeQt.h"
 
+#include "deviceinstance/dialogs/TDlgAnzeige.h"
+#include "deviceinstance/dialogs/TDlgDefinitionAlarmzentrale.h"
+#include "deviceinstance/dialogs/TDlgMelderHinzufuegen.h"
 #include "deviceinstance/dialogs/TDlgEreignisspeicher.h"
 #include "deviceinstance/dialogs/TDlgInfoEreignisspeicher.h"
 #include "deviceinstance/dialogs/TDlgSelGrpAddr.h"
@@ -7,6 +10,7 @@
 #include "deviceinstance/dialogs/TFDlgGaCheck.h"
 #include "platform/log/Log.h"
 
+#include <QLabel>
 #include <QApplication>
 
 TDeviceDialogeQt::TDeviceDialogeQt(QWidget *owner) : FOwner(owner) {
@@ -26,9 +30,11 @@ int TDeviceDialogeQt::SelGrpAddr(TDeviceInstanz *device, int levels, TObjektBasi
     return dialog.ShowModal();
 }
 
-int TDeviceDialogeQt::DefinitionAlarmzentrale(uint32_t &, const AnsiString &) {
+int TDeviceDialogeQt::DefinitionAlarmzentrale(uint32_t &variante,
+                                              const AnsiString &descriptionFile) {
     LOG_FKT("TDeviceDialogeQt::DefinitionAlarmzentrale");
-    return 2; // the panel definition dialog comes with the device's second set of dialogs
+    TDlgDefinitionAlarmzentrale dialog(FOwner, variante, descriptionFile);
+    return dialog.ShowModal();
 }
 
 int TDeviceDialogeQt::SelPhysAdrSe(RPhysAdr &current, const std::vector<RPhysAdr> &candidates,
@@ -38,14 +44,20 @@ int TDeviceDialogeQt::SelPhysAdrSe(RPhysAdr &current, const std::vector<RPhysAdr
     return dialog.ShowModal();
 }
 
-int TDeviceDialogeQt::Anzeige(int32_t &, uint32_t, const AnsiString &, const AnsiString &) {
+int TDeviceDialogeQt::Anzeige(int32_t &mask, uint32_t variante, const AnsiString &caption,
+                              const AnsiString &label) {
     LOG_FKT("TDeviceDialogeQt::Anzeige");
-    return 2; // the display-areas dialog comes with the device's second set of dialogs
+    TDlgAnzeige dialog(FOwner, mask, variante);
+    dialog.setWindowTitle(QtText(caption));
+    dialog.LabelAnzeigeText->setText(QtText(label));
+    return dialog.ShowModal();
 }
 
-int TDeviceDialogeQt::MelderHinzufuegen(int &, int, const AnsiString &) {
+int TDeviceDialogeQt::MelderHinzufuegen(int &count, int maximum, const AnsiString &caption) {
     LOG_FKT("TDeviceDialogeQt::MelderHinzufuegen");
-    return 2; // the detector-count dialog comes with the device's second set of dialogs
+    TDlgMelderHinzufuegen dialog(FOwner, maximum, count);
+    dialog.setWindowTitle(QtText(caption));
+    return dialog.ShowModal();
 }
 
 int TDeviceDialogeQt::GaCheck(TDatenManager<TDatenStruktur> *store,

@@ -1,5 +1,6 @@
 #include "deviceinstance/dialogs/TDlgNewGrpAddrName.h"
 
+#include "deviceinstance/dialogs/DialogKnoepfe.h"
 #include "foundation/SprTexte.h"
 #include "platform/log/Log.h"
 
@@ -17,20 +18,14 @@ TDlgNewGrpAddrName::TDlgNewGrpAddrName(QWidget *owner, const AnsiString &caption
     LabelPrompt = new QLabel(QtText(prompt), this);
     EditName = new QLineEdit(this);
     EditName->setMinimumWidth(300);
-    ButtonOk = new QPushButton(QtText(SprText(9009)), this);
-    ButtonCancel = new QPushButton(QtText(SprText(9007)), this);
+    QHBoxLayout *buttons = OkAbbrechenZeile(this, ButtonOk, ButtonCancel,
+                                            [this] { ButtonOkClick(); },
+                                            [this] { ButtonCancelClick(); });
     ButtonOk->setDefault(true);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->setSpacing(10);
-    buttons->addWidget(ButtonOk);
-    buttons->addWidget(ButtonCancel);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(LabelPrompt);
     layout->addWidget(EditName);
     layout->addLayout(buttons);
-    connect(ButtonOk, &QPushButton::clicked, this, [this] { ButtonOkClick(); });
-    connect(ButtonCancel, &QPushButton::clicked, this, [this] { ButtonCancelClick(); });
 }
 
 TDlgNewGrpAddrName::~TDlgNewGrpAddrName() {

@@ -247,7 +247,10 @@ TEST_F(GaCheck, TheSeamRunsTheCheck) {
     TDeviceDialogeQt qt;
     auto store = Import();
     TModalDriverScope driver([](TModalDialog &d) {
-        dynamic_cast<TFDlgGaCheck &>(d).ButtonCancelClick();
+        if (auto *check = dynamic_cast<TFDlgGaCheck *>(&d))
+            check->ButtonCancelClick();
+        else
+            static_cast<QDialog &>(d).reject(); // the other dialogs of the seam: closed
         return d.ModalResult();
     });
     EXPECT_EQ(qt.GaCheck(store.get(), NewAddresses, Map, true, Device->GetMainGroups(),
@@ -258,6 +261,8 @@ TEST_F(GaCheck, TheSeamRunsTheCheck) {
     uint32_t variante = 0;
     EXPECT_EQ(qt.DefinitionAlarmzentrale(variante, ""), 2);
     EXPECT_EQ(qt.MelderHinzufuegen(count, 5, ""), 2);
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(driver.Count(), 3);
 }
 
 } // namespace

@@ -2,6 +2,11 @@
 // looking at (labels fit, German texts right).
 #include "DialogTestHilfen.h"
 
+#include "deviceinstance/dialogs/TDlgAnzeige.h"
+#include "deviceinstance/dialogs/TDlgDefinitionAlarmzentrale.h"
+#include "deviceinstance/dialogs/TDlgMelderHinzufuegen.h"
+#include "deviceinstance/dialogs/TDlgNewGrpAddrName.h"
+#include "foundation/SprTexte.h"
 #include "deviceinstance/dialogs/TDlgEreignisspeicher.h"
 #include "deviceinstance/dialogs/TDlgInfoEreignisspeicher.h"
 #include "deviceinstance/dialogs/TDlgLinkToGrpAdr.h"
@@ -12,7 +17,9 @@
 #include "deviceinstance/dialogs/TFDlgGrpAddrChange.h"
 #include "platform/vcl/Cp1252.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 
 namespace {
 
@@ -63,6 +70,37 @@ TEST_F(Screenshot, GaCheck) {
     dialog.InitListView();
     dialog.FillListView();
     EXPECT_TRUE(Bildschirmfoto(dialog, "TFDlgGaCheck"));
+}
+
+// Shown for the driver's way first, so that FormShow has set the controls.
+void Vorbereiten(TModalDialog &dialog) {
+    TModalDriverScope driver([](TModalDialog &) { return 0; });
+    dialog.ShowModal();
+}
+
+TEST_F(Screenshot, DefinitionAlarmzentrale) {
+    uint32_t wort = 0x11224400;
+    TDlgDefinitionAlarmzentrale dialog(nullptr, wort,
+                                       (std::filesystem::path(AZ_BIN_DIR) / SprText(11347)).string());
+    Vorbereiten(dialog);
+    EXPECT_TRUE(Bildschirmfoto(dialog, "TDlgDefinitionAlarmzentrale"));
+}
+
+TEST_F(Screenshot, MelderHinzufuegen) {
+    int count = 0;
+    TDlgMelderHinzufuegen dialog(nullptr, 150, count);
+    Vorbereiten(dialog);
+    dialog.SpinEditAnzahlMelder->setValue(12);
+    EXPECT_TRUE(Bildschirmfoto(dialog, "TDlgMelderHinzufuegen"));
+}
+
+TEST_F(Screenshot, Anzeige) {
+    int32_t mask = 0x13;
+    TDlgAnzeige dialog(nullptr, mask, 0x11220000);
+    dialog.setWindowTitle(QtText(Utf8ToAnsi("Anzeige Eingangstür")));
+    dialog.LabelAnzeigeText->setText(QtText(SprText(11084)));
+    Vorbereiten(dialog);
+    EXPECT_TRUE(Bildschirmfoto(dialog, "TDlgAnzeige"));
 }
 
 TEST_F(Screenshot, SelPhysAdrSe) {
