@@ -41,7 +41,9 @@ enum : UINT {
     WM_AZ_DELETE_NEXT_DATENSATZ = WM_USER + 105,  // 1129
     WM_AZ_SET_MODIFIED = WM_USER + 106,           // 1130
     WM_AZ_DEVICE_REQUEST = WM_USER + 109,         // 1133
+    WM_AZ_LOAD_COLOR = WM_USER + 111,             // 1135
     WM_AZ_ACTIVATE_CELL = WM_USER + 112,          // 1136
+    WM_AZ_LOAD_SIZE = WM_USER + 113,              // 1137
     WM_AZ_UPDATE_TREE_NAMES = WM_USER + 114,      // 1138
     WM_AZ_USER_OBJECT_MESSAGE = WM_USER + 120,    // 1144
     WM_AZ_LINK_TO_SUB_GROUP = WM_USER + 121,      // 1145
@@ -87,7 +89,7 @@ struct TInfo {
 };
 
 // clang-format off
-inline constexpr std::array<TInfo, 33> Katalog = {{
+inline constexpr std::array<TInfo, 35> Katalog = {{
     {WM_AZ_GET_DATA_POINTER, "GetDataPointer", TArt::Send,
      "record handle", "0", "the object of that handle (TDataBasis*), or 0"},
     {WM_AZ_AKTUALISIERE_ANSICHT, "AktualisiereAnsicht", TArt::Post,
@@ -102,8 +104,13 @@ inline constexpr std::array<TInfo, 33> Katalog = {{
      "0", "0", "ignored; the device's data are marked modified"},
     {WM_AZ_DEVICE_REQUEST, "DeviceRequest", TArt::Send,
      "0", "the request (RDeviceRequest*)", "non-zero = done; result fields filled"},
+    {WM_AZ_LOAD_COLOR, "LoadColor", TArt::Send,
+     "0", "0", "ignored; every project window takes the grid colours and grid lines of the data "
+     "module, the main window comes to the front"},
     {WM_AZ_ACTIVATE_CELL, "ActivateCell", TArt::Post,
      "column", "row", "the active grid activates that cell"},
+    {WM_AZ_LOAD_SIZE, "LoadSize", TArt::Send,
+     "0", "0", "ignored; every project window takes the column sizing of the data module"},
     {WM_AZ_UPDATE_TREE_NAMES, "UpdateTreeNames", TArt::Post,
      "0", "0", "tree names and icons are refreshed"},
     {WM_AZ_USER_OBJECT_MESSAGE, "UserObjectMessage", TArt::Send,
@@ -407,7 +414,9 @@ struct SetObjFktToData : TMessage<WM_AZ_SET_OBJ_FKT_TO_DATA, LRESULT> {
 using AktualisiereAnsicht = TZelle<WM_AZ_AKTUALISIERE_ANSICHT>;              // 1126
 using SetModified = TLeer<WM_AZ_SET_MODIFIED, void>;                         // 1130
 using DeviceRequest = TAnfrage<WM_AZ_DEVICE_REQUEST>;                        // 1133
+using LoadColor = TLeer<WM_AZ_LOAD_COLOR, void>;                             // 1135
 using ActivateCell = TZelle<WM_AZ_ACTIVATE_CELL>;                            // 1136
+using LoadSize = TLeer<WM_AZ_LOAD_SIZE, void>;                               // 1137
 using UpdateTreeNames = TLeer<WM_AZ_UPDATE_TREE_NAMES, void>;                // 1138
 using UserObjectMessage = TWertPaar<WM_AZ_USER_OBJECT_MESSAGE>;              // 1144
 using ProgressAbbruch = TWertPaar<WM_AZ_PROGRESS_ABBRUCH>;                   // 1147
