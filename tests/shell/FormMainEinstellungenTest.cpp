@@ -94,6 +94,8 @@ TEST(FormMainEinstellungen, ANegativeRowNumberIsReadAsZero) {
 // What SetRegData writes, GetRegData of the next start reads.
 TEST(FormMainEinstellungen, RoundTrip) {
     TTestFormMain f;
+    // The program starts minimized; only a normal window's geometry is kept.
+    f.Main->setWindowState(Qt::WindowNoState);
     f.Main->setGeometry(30, 40, 700, 500);
     f.DM->ColorGridCommon = 0x00123456;
     f.DM->ColorGridTitle = 0x80000005;

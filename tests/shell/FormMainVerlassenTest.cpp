@@ -109,13 +109,14 @@ TEST_F(FormMainVerlassen, AFailedWriteBlobKeepsTheIdOnNotClosed) {
 }
 
 TEST_F(FormMainVerlassen, DiscardHandsBackWithoutTheBlockAndEndsTheProgram) {
-    F.DM->Execute(TDM::AVerwerfen);
+    F.Main->ApplCloseOrHide(true, true);
     EXPECT_EQ(F.Zeilen.back(), "ReturnToEts 0");
     EXPECT_EQ(F.Block(), BlockVorher);
     EXPECT_TRUE(fs::exists(F.AutoSaveDatei()));
     EXPECT_EQ(F.Ini(RegSecOptions, RegKeyNotClosed), "");
     EXPECT_TRUE(F.Main->Beendet());
     EXPECT_TRUE(F.Main->DeviceInstanzen().empty());
+    EXPECT_EQ(F.Main->AktDevInst(), nullptr);
 }
 
 TEST_F(FormMainVerlassen, CloseInsteadOfHideEndsTheProgramAfterWritingBack) {
