@@ -110,6 +110,8 @@ public:
     bool OpenVumaVisible(long deviceId);
     bool SetParamDeviceIdToEts(long deviceId);
     void BindEvents();
+    // A project window made for the main window, listed and active.
+    TFormVerw *NewFormVerw();
 
     // The bus-tool events.
     void OnCdiEditParameters(bool *done, int *result, TEts2Cdi_Extended1 *sender, long deviceId);
@@ -235,8 +237,6 @@ private:
     // Finds the device's instance in the map or makes it; it becomes current. False when
     // none could be had.
     bool FindOrCreateDevice(const DAL_DEVICE &record);
-    // A project window made for the main window, listed and active.
-    TFormVerw *NewFormVerw();
     // The frame's end of an event that hands control back.
     void EventEnd(bool *done);
     void OpenEventLog();
