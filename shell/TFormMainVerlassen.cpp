@@ -8,6 +8,7 @@
 #include "foundation/SprTexte.h"
 #include "foundation/TRegIni.h"
 #include "platform/bustool/TEts2Cdi_Extended1.h"
+#include "platform/dialogs/DlgProgressGuard.h"
 #include "platform/log/Log.h"
 #include "platform/objectbase/MainWindowMessages.h"
 #include "platform/win/CursorHourGlass.h"
@@ -17,7 +18,6 @@
 #include "shell/TDM.h"
 #include "shell/TDrawGridSEView.h"
 #include "shell/TFormVerw.h"
-#include "shell/TFortschrittDialog.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
@@ -107,58 +107,68 @@ void TFormMain::ApplCloseOrHide(bool close, bool discard) {
     try {
         TCursorHourGlass hourGlass;
         FProgressAbbruch = false;
-        TFortschrittDialog progress(9016, 9203, 9, this);
+        int max = 9;
+        int position = 0;
+        TDlgProgressGuard progress(SprText(9016), SprText(9203), max, this);
+        // With the device parameters written there is one step more than the range holds:
+        // the bar stops at its end.
+        auto schritt = [&] {
+            if (position < max)
+                progress.Set(++position, SprText(9203));
+        };
 
-        progress.Schritt();
+        schritt();
         if (FAktivFormVerw && FAktivFormVerw->GridView) {
             const QWidget *fokus = QApplication::focusWidget();
             if (fokus && (fokus == FAktivFormVerw->GridView ||
                           FAktivFormVerw->GridView->isAncestorOf(fokus)))
                 AzMsg::Send(FAktivFormVerw->Handle(), AzMsg::DeleteZellenKomponente{});
         }
-        progress.Schritt();
+        schritt();
         if (FAktivFormVerw)
             FAktivFormVerw->Grid.DeleteZellenKomponente();
         if (FDM.Modified && FAktDevInst) {
-            progress.Schritt();
+            schritt();
             FAktDevInst->WriteDataToDb();
         }
         FMainState = Fensterzustand(this);
-        progress.Schritt();
+        schritt();
         if (FAktivFormVerw)
             FAktivFormVerw->SetRegData();
-        progress.Schritt();
+        schritt();
         if (close) {
             if (!FCdi || !FCdi->ReturnToEts(discard ? 0 : 1))
                 ShowMessageBox("Error return to ETS", "Close", MB_OK);
             schliessen = true;
-            progress.SetMax(5);
-            progress.Schritt();
+            max = 5;
+            position = 0;
+            progress.SetMax(max);
+            schritt();
             SaveToFile("0");
             FAktDevInst = nullptr;
-            progress.Schritt();
+            schritt();
             geordnet = true;
         } else {
             if (FAktDevInst) {
-                progress.Schritt();
+                schritt();
                 geordnet = FAktDevInst->WriteBlob();
             }
-            progress.Schritt();
+            schritt();
             SaveToFile("0");
             for (TFormVerw *w : FFormVerwList) {
                 w->DeleteAllNodes();
                 w->SetDeviceInstanz(nullptr);
             }
-            progress.Schritt();
+            schritt();
             if (FAktDevInst) {
                 FDeviceInstanzen.erase(FAktDevInst->GetDeviceRecord().deviceId);
                 FAktDevInst = nullptr;
             }
-            progress.Schritt();
+            schritt();
             SetRegData();
             if (!FCdi || !FCdi->ReturnToEts(1))
                 ShowMessageBox("return fehlgeschlagen", "Close", MB_OK);
-            progress.Schritt();
+            schritt();
         }
         if (FDM.CloseInsteadOfHide)
             schliessen = true;
@@ -340,7 +350,6 @@ void TFormMain::BindVerlassen() {
                 ApplCloseOrHide(false, false);
         });
     });
-    FDM.Bind(TDM::AVerwerfen, [this] {
-        Bewacht("TFormMain::AVerwerfen", [this] { ApplCloseOrHide(true, true); });
-    });
+    FDM.Bind(TDM::AVerwerfen,
+             [this] { Bewacht("TFormMain::AVerwerfen", [this] { ApplCloseOrHide(true, true); }); });
 }

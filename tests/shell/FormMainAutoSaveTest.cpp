@@ -121,18 +121,17 @@ TEST(FormMainRecovery, TheListCases) {
         {"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16", true, 17,
          "2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17", 0},
         // The id being opened stays listed although it is the oldest: the next one goes.
-        {"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16", true, 1,
-         "1,3,4,5,6,7,8,9,10,11,12,13,14,15,16", 1},
-        {"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15", true, 16,
-         "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16", 0},
+        {"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16", true, 1, "1,3,4,5,6,7,8,9,10,11,12,13,14,15,16",
+         1},
+        {"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15", true, 16, "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16",
+         0},
     };
     for (const TFall &fall : faelle) {
-        SCOPED_TRACE(std::string(fall.vorher ? fall.vorher : "-") + " " +
-                     std::to_string(fall.id));
+        SCOPED_TRACE(std::string(fall.vorher ? fall.vorher : "-") + " " + std::to_string(fall.id));
         TTestFormMain f;
         if (fall.vorher) {
-            ASSERT_TRUE(TRegIni().WriteString(f.DM->IniFile, RegSecOptions, RegKeyNotClosed,
-                                              fall.vorher));
+            ASSERT_TRUE(
+                TRegIni().WriteString(f.DM->IniFile, RegSecOptions, RegKeyNotClosed, fall.vorher));
         }
         f.Main->RecoveryCheck(fall.opening, fall.id);
         EXPECT_EQ(f.Ini(RegSecOptions, RegKeyNotClosed), fall.nachher);

@@ -4,10 +4,11 @@
 #include "foundation/RegIniNamen.h"
 #include "foundation/SprTexte.h"
 #include "platform/bustool/TEts2Cdi_Extended1.h"
+#include "platform/dialogs/DlgProgress.h"
+#include "platform/win/CursorHourGlass.h"
 #include "shell/TDM.h"
 #include "shell/TFormVerw.h"
 #include "shell/TTreeView.h"
-#include "platform/win/CursorHourGlass.h"
 
 #include <QApplication>
 
@@ -168,4 +169,37 @@ TEST(FormMainBearbeiten, AFailedEditReArmsTheCloseTimeOut) {
     ASSERT_FALSE(f.Zeilen.empty());
     EXPECT_EQ(f.Zeilen.back(), "Answer 1 0");
     EXPECT_TRUE(f.Main->TimerTimeoutClose.isActive());
+}
+
+// The progress of leaving: its caption, text and range, a step a stage, closed at the end.
+TEST_F(FormMainVerlassen, TheProgressShowsTheStepsAndCloses) {
+    for (bool close : {false, true}) {
+        SCOPED_TRACE(close);
+        TTestFormMain f;
+        ASSERT_TRUE(f.Oeffne());
+        f.DM->Modified = true;
+        TDlgProgressRecorder progress;
+        f.Main->ApplCloseOrHide(close, close);
+        ASSERT_FALSE(progress.Aufrufe().empty());
+        const auto &start = progress.Aufrufe().front();
+        EXPECT_EQ(start.Aktion, TDlgProgressAktion::Start);
+        EXPECT_EQ(start.Daten.Caption, SprText(9016));
+        EXPECT_EQ(start.Daten.Text, SprText(9203));
+        EXPECT_EQ(start.Daten.Max, 9);
+        int hoechste = 0;
+        for (const auto &a : progress.Aufrufe())
+            if (a.Aktion == TDlgProgressAktion::Set) {
+                EXPECT_LE(a.Position, a.Daten.Max);
+                hoechste = std::max(hoechste, a.Position);
+            }
+        // Modified: the device parameters are a step of their own, one more than the range
+        // holds; the bar stays at its end. Closing goes on in a range of 5.
+        EXPECT_EQ(hoechste, close ? 5 : 9);
+        if (close) {
+            EXPECT_EQ(progress.Aufrufe()[progress.Aufrufe().size() - 2].Position, 2);
+            EXPECT_EQ(progress.Aufrufe()[progress.Aufrufe().size() - 2].Daten.Max, 5);
+        }
+        EXPECT_EQ(progress.Aufrufe().back().Aktion, TDlgProgressAktion::Stop);
+        EXPECT_EQ(progress.Offen(), 0);
+    }
 }

@@ -33,9 +33,9 @@ protected:
     fs::path Skript(const std::string &name) {
         const fs::path p = Dir / name;
         std::ofstream(p) << "#!/bin/sh\n"
-                         << "{ pwd; for a in \"$@\"; do echo \"$a\"; done; } > '" << Ausgabe.string()
-                         << ".tmp'\n/bin/mv '" << Ausgabe.string() << ".tmp' '" << Ausgabe.string()
-                         << "'\n";
+                         << "{ pwd; for a in \"$@\"; do echo \"$a\"; done; } > '"
+                         << Ausgabe.string() << ".tmp'\n/bin/mv '" << Ausgabe.string() << ".tmp' '"
+                         << Ausgabe.string() << "'\n";
         fs::permissions(p, fs::perms::owner_all);
         return p;
     }
@@ -119,9 +119,9 @@ TEST_F(ShellExecuteTest, WhatCannotBeOpenedAnswersAnError) {
     EXPECT_EQ(ShellExecute(nullptr, "print", doc.string(), "", "", SW_SHOWNORMAL), SE_ERR_FNF);
     // A program whose folder does not exist does not start.
     const fs::path p = Skript("werkzeug");
-    EXPECT_EQ(ShellExecute(nullptr, "open", p.string(), "", (Dir / "nirgends").string(),
-                           SW_SHOWNORMAL),
-              SE_ERR_FNF);
+    EXPECT_EQ(
+        ShellExecute(nullptr, "open", p.string(), "", (Dir / "nirgends").string(), SW_SHOWNORMAL),
+        SE_ERR_FNF);
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_FALSE(fs::exists(Ausgabe));
 }
