@@ -161,7 +161,9 @@ void TFormMain::ApplCloseOrHide(bool close, bool discard) {
             }
             schritt();
             if (FAktDevInst) {
-                FDeviceInstanzen.erase(FAktDevInst->GetDeviceRecord().deviceId);
+                // A copy: the record is packed, its id not aligned for a reference.
+                const long id = FAktDevInst->GetDeviceRecord().deviceId;
+                FDeviceInstanzen.erase(id);
                 FAktDevInst = nullptr;
             }
             schritt();

@@ -4,6 +4,18 @@
 #include "platform/win/Profile.h"
 
 #include <fstream>
+
+namespace {
+// The interface object with the decoder that the host's connection would feed; the decoder
+// goes before the object it is registered on.
+class TTestCdi : public TEts2Cdi_Extended1 {
+public:
+    TTestCdi(const std::filesystem::path &file, const AnsiString &module, int32_t panel,
+             TEtsEventDecoder::TWriter writer)
+        : TEts2Cdi_Extended1(file, module, panel), Decoder(*this, std::move(writer)) {}
+    TEtsEventDecoder Decoder;
+};
+} // namespace
 #include <sstream>
 
 TTestFormMain::TTestFormMain() {
@@ -11,18 +23,22 @@ TTestFormMain::TTestFormMain() {
     const std::filesystem::path file = Project.File();
     const int32_t panel = Project.PanelId();
     Main = std::make_unique<TFormMain>(
-        *DM, PanelProductData().moduleName, [file, panel](HWND, const AnsiString &module) {
-            return std::make_unique<TEts2Cdi_Extended1>(file, module, panel);
+        *DM, PanelProductData().moduleName,
+        [this, file, panel](HWND, const AnsiString &module) -> std::unique_ptr<TEts2Cdi_Extended1> {
+            return std::make_unique<TTestCdi>(file, module, panel, [this](const std::string &line) {
+                Zeilen.push_back(line);
+                return true;
+            });
         });
     Main->SetDeviceDialoge(std::make_unique<TTestDialoge>());
-    Decoder = std::make_unique<TEtsEventDecoder>(*Main->Cdi(), [this](const std::string &line) {
-        Zeilen.push_back(line);
-        return true;
-    });
+}
+
+TEtsEventDecoder *TTestFormMain::Decoder() const {
+    auto *cdi = dynamic_cast<TTestCdi *>(Main->Cdi());
+    return cdi ? &cdi->Decoder : nullptr;
 }
 
 TTestFormMain::~TTestFormMain() {
-    Decoder.reset();
     Main.reset();
     DeliverPostedMessages();
     DM.reset();
@@ -35,7 +51,8 @@ bool TTestFormMain::Oeffne() {
 }
 
 void TTestFormMain::Ereignis(const std::string &line) {
-    Decoder->Feed(line + "\n");
+    if (TEtsEventDecoder *decoder = Decoder())
+        decoder->Feed(line + "\n");
     DeliverPostedMessages();
 }
 

@@ -25,7 +25,7 @@ public:
 
     // Raises the edit event for the panel; true when the editor opened (done 0, result 1).
     bool Oeffne();
-    // Sends one event line to the editor.
+    // Sends one event line to the editor (nothing once the program has closed).
     void Ereignis(const std::string &line);
     // The settings file's value (empty when missing).
     std::string Ini(const char *section, const char *key) const;
@@ -40,7 +40,9 @@ public:
     TTempProject Project;
     std::unique_ptr<TDM> DM;
     std::unique_ptr<TFormMain> Main;
-    std::unique_ptr<TEtsEventDecoder> Decoder;
+    // The decoder lives in the main window's interface object (it goes when the program
+    // closes); null then.
+    TEtsEventDecoder *Decoder() const;
     // The lines the editor sent to the host, in order.
     std::vector<std::string> Zeilen;
 };
