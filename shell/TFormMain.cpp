@@ -205,6 +205,7 @@ void TFormMain::FormDestroy() {
     if (FNotifier)
         FNotifier->setEnabled(false);
     FAktDevInst = nullptr;
+    FensterLoesen();
     FDeviceInstanzen.clear();
     FCdi.reset();
     FReport.reset();

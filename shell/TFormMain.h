@@ -237,6 +237,8 @@ private:
     // Finds the device's instance in the map or makes it; it becomes current. False when
     // none could be had.
     bool FindOrCreateDevice(const DAL_DEVICE &record);
+    // Every project window lets go of the device's objects before the device goes.
+    void FensterLoesen();
     // The frame's end of an event that hands control back.
     void EventEnd(bool *done);
     void OpenEventLog();

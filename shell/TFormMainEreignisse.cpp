@@ -122,6 +122,14 @@ TFormVerw *TFormMain::NewFormVerw() {
     return window;
 }
 
+void TFormMain::FensterLoesen() {
+    LOG_FKT("TFormMain::FensterLoesen");
+    for (TFormVerw *w : FFormVerwList) {
+        w->DeleteAllNodes();
+        w->SetDeviceInstanz(nullptr);
+    }
+}
+
 bool TFormMain::FindOrCreateDevice(const DAL_DEVICE &record) {
     LOG_FKT("TFormMain::FindOrCreateDevice");
     if (auto it = FDeviceInstanzen.find(record.deviceId); it != FDeviceInstanzen.end()) {
@@ -220,8 +228,7 @@ bool TFormMain::DeleteDevice(const DAL_DEVICE &deviceRecord) {
     if (it == FDeviceInstanzen.end())
         return false;
     FAktDevInst = it->second.get();
-    for (TFormVerw *w : FFormVerwList)
-        w->SetDeviceInstanz(nullptr);
+    FensterLoesen();
     it->second.reset();
     FAktDevInst = nullptr;
     FDeviceInstanzen.erase(it);
