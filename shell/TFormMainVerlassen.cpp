@@ -155,10 +155,7 @@ void TFormMain::ApplCloseOrHide(bool close, bool discard) {
             }
             schritt();
             SaveToFile("0");
-            for (TFormVerw *w : FFormVerwList) {
-                w->DeleteAllNodes();
-                w->SetDeviceInstanz(nullptr);
-            }
+            FensterLoesen();
             schritt();
             if (FAktDevInst) {
                 // A copy: the record is packed, its id not aligned for a reference.
