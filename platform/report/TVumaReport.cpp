@@ -191,6 +191,8 @@ bool TVumaReport::Paint(QPrinter &printer) {
     }
     QFont font = painter.font();
     font.setPointSize(9);
+    // No ligatures: the PDF's text reads as the system's, letter by letter.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     QFont fett = font;
     fett.setBold(true);
     painter.setFont(font);

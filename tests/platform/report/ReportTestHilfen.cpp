@@ -5,8 +5,6 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
