@@ -8,7 +8,6 @@
 #include "platform/win/CursorHourGlass.h"
 #include "shell/TDrucken.h"
 
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include <chrono>
@@ -174,22 +173,12 @@ TEST_F(Drucken, TheFullPanelPageByPage) {
 TEST_F(Drucken, ThePreviewOfTheFullPanel) {
     const auto folder = TestOrdner("vorschau");
     TDrucken drucken;
-    int shown = 0;
-    const TReportVorschauHandler previous =
-        SetReportVorschauHandler([&](QPrintPreviewDialog &dialog) {
-            ++shown;
-            dialog.resize(900, 1000);
-            dialog.show();
-            QApplication::processEvents();
-            EXPECT_TRUE(
-                dialog.grab().save(QString::fromStdString((folder / "vorschau.png").string())));
-            dialog.close();
-        });
+    TVorschauFoto foto(folder / "vorschau.png");
     TPdfDrucker drucker(folder / "nie.pdf");
     EXPECT_TRUE(drucken.MakeDrucken(TDrucken::ReportInfo(true), H.Device.get(), W, H.GetHandle(),
                                     H.DM->ImageList1));
-    SetReportVorschauHandler(previous);
-    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(foto.Gezeigt, 1);
+    EXPECT_TRUE(foto.Gespeichert);
     EXPECT_EQ(drucker.Aufrufe, 0);
     ASSERT_NE(drucken.Report(), nullptr);
     EXPECT_TRUE(drucken.Report()->Info().Vorschau);

@@ -4,10 +4,10 @@
 #include "shell/TSprachwahl.h"
 
 #include "foundation/SprTexte.h"
-#include "platform/dialogs/DlgInfo.h"
 #include "platform/win/MessageBox.h"
 #include "platform/win/Profile.h"
 #include "shell/TDM.h"
+#include "tests/platform/dialogs/InfoTreiber.h"
 
 #include <QImage>
 #include <QLabel>
@@ -118,23 +118,14 @@ TEST_F(Sprachwahl, AboutWithAndWithoutTheImage) {
             image.fill(Qt::darkGreen);
             ASSERT_TRUE(image.save(QString::fromStdString(InfoBild(*DM)), "BMP"));
         }
-        int shown = 0;
-        TModalDriverScope driver([&](TModalDialog &d) {
-            auto *info = dynamic_cast<TDlgInfo *>(&d);
-            EXPECT_NE(info, nullptr);
-            if (!info)
-                return 0;
-            ++shown;
-            EXPECT_EQ(info->windowTitle().toStdString(), "Info");
-            EXPECT_EQ(AnsiText(info->LabelVersion->text()),
-                      SprText(9208) + " " + ProgrammVersion());
-            EXPECT_EQ(info->HatBild(), bild);
-            EXPECT_FALSE(info->LabelText->isVisibleTo(info)) << "no further text";
-            info->BtnOk->click();
-            return info->ModalResult();
-        });
+        TInfoTreiber treiber;
         InfoZeigen(*DM);
-        EXPECT_EQ(shown, 1);
+        const TInfoGesehen &g = treiber.Gesehen;
+        EXPECT_EQ(g.Anzahl, 1);
+        EXPECT_EQ(g.Titel, "Info");
+        EXPECT_EQ(g.Version, SprText(9208) + " " + ProgrammVersion());
+        EXPECT_EQ(g.Bild, bild);
+        EXPECT_FALSE(g.TextSichtbar) << "no further text";
     }
 }
 

@@ -1,28 +1,17 @@
-// The one application object of the dialogs' test program, made on first use.
+// The one application object of a test program without one of its own, made on first use;
+// never a real window, also when the tests run outside CTest.
 #pragma once
 
-#include <QApplication>
-#include <QPixmap>
-#include <QWidget>
+#include "tests/platform/dialogs/Bildschirmfoto.h"
 
-#include <filesystem>
-#include <string>
+#include <QApplication>
 
 inline QApplication &Anwendung() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "test_dialogs";
     static char *argv[] = {name, nullptr};
     static QApplication application(argc, argv);
     return application;
-}
-
-// Grabs the widget, shown offscreen, into screenshots/<name>.png for looking at.
-inline bool Bildschirmfoto(QWidget &widget, const std::string &name) {
-    const std::filesystem::path folder = std::filesystem::current_path() / "screenshots";
-    std::filesystem::create_directories(folder);
-    widget.show();
-    QApplication::processEvents();
-    const bool ok = widget.grab().save(QString::fromStdString((folder / (name + ".png")).string()));
-    widget.hide();
-    return ok;
 }

@@ -2,11 +2,9 @@
 // file exists, closed through the modal driver.
 #include "DialogAnwendung.h"
 
-#include "platform/dialogs/DlgInfo.h"
+#include "InfoTreiber.h"
 
 #include <QImage>
-#include <QLabel>
-#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -37,27 +35,17 @@ TEST(DlgInfo, CaptionVersionAndImageAsGivenThroughTheDriver) {
         const std::string image =
             c.bild ? Bilddatei().string()
                    : (std::filesystem::current_path() / "out" / "fehlt" / "Az.bmp").string();
-        int shown = 0;
-        TModalDriverScope driver([&](TModalDialog &d) {
-            auto *info = dynamic_cast<TDlgInfo *>(&d);
-            EXPECT_NE(info, nullptr);
-            if (!info)
-                return 0;
-            ++shown;
-            EXPECT_EQ(info->windowTitle().toStdString(), "Info");
-            EXPECT_EQ(info->LabelVersion->text().toStdString(),
-                      std::string("Version: ") + TEST_PROGRAMM_VERSION);
-            EXPECT_EQ(info->HatBild(), c.bild);
-            EXPECT_EQ(info->LabelBild->isVisibleTo(info), c.bild);
-            EXPECT_EQ(info->LabelBild->pixmap().isNull(), !c.bild);
-            EXPECT_EQ(info->LabelText->isVisibleTo(info), !c.text.empty());
-            EXPECT_EQ(AnsiText(info->LabelText->text()), c.text);
-            EXPECT_TRUE(Bildschirmfoto(*info, c.bild ? "DlgInfo" : "DlgInfoOhneBild"));
-            info->BtnOk->click();
-            return info->ModalResult();
-        });
+        TInfoTreiber treiber(c.bild ? (c.text.empty() ? "DlgInfo" : "DlgInfoText")
+                                    : "DlgInfoOhneBild");
         _StartDlgInfo("Info", "Version:", c.text, image);
-        EXPECT_EQ(shown, 1);
+        const TInfoGesehen &g = treiber.Gesehen;
+        EXPECT_EQ(g.Anzahl, 1);
+        EXPECT_EQ(g.Titel, "Info");
+        EXPECT_EQ(g.Version, std::string("Version: ") + TEST_PROGRAMM_VERSION);
+        EXPECT_EQ(g.Bild, c.bild);
+        EXPECT_EQ(g.BildSichtbar, c.bild);
+        EXPECT_EQ(g.TextSichtbar, !c.text.empty());
+        EXPECT_EQ(g.Text, c.text);
     }
 }
 

@@ -5,8 +5,8 @@
 
 #include "platform/win/MessageBox.h"
 
-#include <QApplication>
-#include <QPrintPreviewDialog>
+#include "tests/platform/dialogs/DialogAnwendung.h"
+
 #include <QPrinter>
 
 #include <gtest/gtest.h>
@@ -22,6 +22,7 @@ namespace {
 class ReportPdf : public ::testing::Test {
 protected:
     ReportPdf() {
+        Anwendung();
         for (int i = 1; i <= 40; ++i) {
             Objekte.push_back(
                 std::make_unique<TRowObjekt>(std::vector<std::pair<AnsiString, AnsiString>>{
@@ -168,23 +169,13 @@ TEST_F(ReportPdf, APrinterThatCannotBeOpenedGivesABox) {
 
 TEST_F(ReportPdf, ThePreviewShowsThePages) {
     const auto folder = TestOrdner("vorschau");
-    int shown = 0;
     auto report = Report(true);
-    const TReportVorschauHandler previous =
-        SetReportVorschauHandler([&](QPrintPreviewDialog &dialog) {
-            ++shown;
-            EXPECT_EQ(dialog.windowTitle().toStdString(), "Zentrale");
-            dialog.resize(900, 1000);
-            dialog.show();
-            QApplication::processEvents();
-            EXPECT_TRUE(
-                dialog.grab().save(QString::fromStdString((folder / "vorschau.png").string())));
-            dialog.close();
-        });
+    TVorschauFoto foto(folder / "vorschau.png");
     TPdfDrucker drucker(folder / "nie.pdf");
     EXPECT_TRUE(report->Start());
-    SetReportVorschauHandler(previous);
-    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(foto.Gezeigt, 1);
+    EXPECT_EQ(foto.Titel, "Zentrale");
+    EXPECT_TRUE(foto.Gespeichert);
     EXPECT_EQ(drucker.Aufrufe, 0) << "the preview chooses no printer";
     EXPECT_GE(report->Seiten(), 2) << "the preview painted the pages";
 }

@@ -2,7 +2,9 @@
 
 #include "platform/vcl/Cp1252.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include <cstdio>
@@ -73,6 +75,22 @@ TPdfDrucker::TPdfDrucker(std::filesystem::path pdf) {
 
 TPdfDrucker::~TPdfDrucker() {
     SetReportDruckerHandler(std::move(FPrevious));
+}
+
+TVorschauFoto::TVorschauFoto(std::filesystem::path png) {
+    FPrevious = SetReportVorschauHandler([this, png](QPrintPreviewDialog &dialog) {
+        ++Gezeigt;
+        Titel = dialog.windowTitle().toStdString();
+        dialog.resize(900, 1000);
+        dialog.show();
+        QApplication::processEvents();
+        Gespeichert = dialog.grab().save(QString::fromStdString(png.string()));
+        dialog.close();
+    });
+}
+
+TVorschauFoto::~TVorschauFoto() {
+    SetReportVorschauHandler(std::move(FPrevious));
 }
 
 namespace {

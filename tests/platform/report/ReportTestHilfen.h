@@ -61,6 +61,19 @@ public:
 private:
     TReportDruckerHandler FPrevious;
 };
+// Installs a preview handler for its lifetime that shows the preview offscreen, grabs it into
+// the PNG file and closes it; notes how often and with which title (UTF-8) it was shown.
+class TVorschauFoto {
+public:
+    explicit TVorschauFoto(std::filesystem::path png);
+    ~TVorschauFoto();
+    int Gezeigt = 0;
+    std::string Titel;
+    bool Gespeichert = false;
+
+private:
+    TReportVorschauHandler FPrevious;
+};
 // The page count pdfinfo reads; -1 when it cannot.
 int PdfSeiten(const std::filesystem::path &pdf);
 // The text of one page (from 1), laid out, as pdftotext gives it (UTF-8).
