@@ -5,8 +5,7 @@
 
 #include "platform/win/MessageBox.h"
 
-#include "tests/platform/dialogs/DialogAnwendung.h"
-
+#include <QApplication>
 #include <QPrinter>
 
 #include <gtest/gtest.h>
@@ -22,7 +21,6 @@ namespace {
 class ReportPdf : public ::testing::Test {
 protected:
     ReportPdf() {
-        Anwendung();
         for (int i = 1; i <= 40; ++i) {
             Objekte.push_back(
                 std::make_unique<TRowObjekt>(std::vector<std::pair<AnsiString, AnsiString>>{
