@@ -6,7 +6,9 @@
 #include "platform/win/MessageBox.h"
 
 #include <QApplication>
+
 #include <QPrinter>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -144,6 +146,34 @@ TEST_F(ReportPdf, IndentFollowsTheTreeDepth) {
     ASSERT_GE(zentrale, 0);
     EXPECT_GT(bereich, zentrale + 5);
     EXPECT_NEAR(melder - bereich, bereich - zentrale, 0.5) << "one indent per level";
+}
+
+TEST(ReportUmbruch, ALongValueWrapsInItsColumnAndTheNextRowFollowsBelow) {
+    AnsiString lang;
+    for (int i = 0; i < 40; ++i)
+        lang += "lang" + std::to_string(i) + " ";
+    TRowObjekt objekt(TRows{{"Bezeichnung", lang}, {"Danach", "ende"}});
+    TDrawGridSE grid;
+    const auto pdf = TestOrdner("umbruch") / "report.pdf";
+    TPdfDrucker drucker(pdf);
+    TVumaReport report({{0, "Objekt", -1, &objekt}}, &grid, nullptr, {}, nullptr, nullptr, {});
+    ASSERT_TRUE(report.Start());
+    std::set<long> zeilen;
+    double unten = 0, danach = -1, tab = -1, links = 1e9;
+    for (const TPdfWort &w : PdfWoerter(pdf)) {
+        if (w.Text.rfind("lang", 0) == 0) {
+            zeilen.insert(std::lround(w.Y));
+            unten = std::max(unten, w.Y);
+            links = std::min(links, w.X);
+        }
+        if (w.Text == "Danach")
+            danach = w.Y;
+        if (w.Text == "lang0")
+            tab = w.X;
+    }
+    EXPECT_GE(zeilen.size(), 2u) << "the value wraps";
+    EXPECT_NEAR(links, tab, 0.5) << "every line of the value starts at the tab stop";
+    EXPECT_GT(danach, unten) << "the next row below the value's last line";
 }
 
 TEST_F(ReportPdf, NoPrinterChosenPrintsNothing) {
