@@ -56,10 +56,12 @@ void Einrichten(QPrinter &printer) {
 class TDruckMarke {
 public:
     explicit TDruckMarke(TDataBasis &object) : FObject(object), FWar(object.GetFlagA()) {
+        LOG_FKT("TDruckMarke::TDruckMarke");
         if (!FWar)
             FObject.SetFlagA();
     }
     ~TDruckMarke() {
+        LOG_FKT("TDruckMarke::~TDruckMarke");
         if (!FWar)
             FObject.ClearFlagA();
     }
@@ -78,8 +80,14 @@ struct TSpalten {
     int Abstand; // icon to caption, caption to value
     int Tab;     // the rows' value column
     int Breite;
-    int TextX(int level) const { return level * Einzug + Bild + Abstand; }
-    int ZeileX(int level) const { return TextX(level) + Einzug; }
+    int TextX(int level) const {
+        LOG_FKT("TSpalten::TextX");
+        return level * Einzug + Bild + Abstand;
+    }
+    int ZeileX(int level) const {
+        LOG_FKT("TSpalten::ZeileX");
+        return TextX(level) + Einzug;
+    }
 };
 
 } // namespace
