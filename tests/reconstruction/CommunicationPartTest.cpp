@@ -239,14 +239,8 @@ TEST_F(Report, AReaderThatCannotBeMadeShowsTheDetailBox) {
         Schreibe(c.fehler, c.block);
         TRecoAz reco(Image.string());
         EXPECT_FALSE(reco.CreateCommunicationPart(Datei.string()));
-        ASSERT_EQ(Details.Boxes().size(), 1u);
-        const TDetailMessageBox &box = Details.Boxes()[0];
-        EXPECT_EQ(box.Text, SprText(c.text));
-        EXPECT_EQ(box.Caption, SprText(11384));
-        EXPECT_EQ(box.Detail, "");
-        EXPECT_EQ(box.Methode, "TRecoAz::CreateCommunicationPart");
-        EXPECT_EQ(box.Icon, 16);
-        EXPECT_EQ(box.Datei, "TRecoAzCommunication.cpp");
+        PruefeFehlerbox(Details.Boxes(), SprText(c.text), "TRecoAz::CreateCommunicationPart",
+                        "TRecoAzCommunication.cpp");
         EXPECT_FALSE(fs::exists(Datei));
     }
 }

@@ -242,9 +242,11 @@ TEST_F(RoundTrip, TheRebuiltPanelsRecordsAreTheKeptOnes) {
     }
     // The reconstruction makes every bus object the panel's memory has; the new tree holds
     // some of them only once they are switched on. Every configuration record comes back.
-    for (const auto &[ort, r] : nachher)
-        if (r->Typ != 806 && r->Typ != 2 && ort.find("/6124#162/") == std::string::npos)
+    for (const auto &[ort, r] : nachher) {
+        if (r->Typ != 806 && r->Typ != 2 && ort.find("/6124#162/") == std::string::npos) {
             EXPECT_TRUE(vorher.count(ort)) << "rebuilt but not kept: " << ort;
+        }
+    }
     EXPECT_GT(vorher.size(), 100u);
 }
 

@@ -104,15 +104,8 @@ TEST_F(Driver, EachFailingStepShowsItsBoxAndLeavesTheOutputAsItWas) {
         if (!c.volleStream)
             out.WriteBuffer(vorher.data(), static_cast<long long>(vorher.size()));
         EXPECT_FALSE(reco.RecoDeviceImage(&out, true, Azr.string()));
-        ASSERT_EQ(Details.Boxes().size(), 1u);
-        const TDetailMessageBox &box = Details.Boxes()[0];
-        EXPECT_EQ(box.Text, SprText(c.text));
-        EXPECT_EQ(box.Caption, SprText(11384));
-        EXPECT_EQ(box.Detail, "");
-        EXPECT_EQ(box.Methode, "TRecoAz::RecoDeviceImage");
-        EXPECT_EQ(box.Icon, 16);
-        EXPECT_EQ(box.Datei, "TRecoAz.cpp");
-        EXPECT_GT(std::stoi(box.Zeile), 0);
+        PruefeFehlerbox(Details.Boxes(), SprText(c.text), "TRecoAz::RecoDeviceImage",
+                        "TRecoAz.cpp");
         EXPECT_EQ(StreamBytes(out), c.volleStream ? "" : vorher);
         EXPECT_FALSE(fs::exists(Azr));
         EXPECT_TRUE(Meldungen.Anzeigen().empty()) << "replaced values shown after a failure";

@@ -5,6 +5,7 @@
 
 #include "TPanelImageFixture.h"
 #include "TempProject.h"
+#include "foundation/SprTexte.h"
 #include "platform/dialogs/ShowDetailMessageBox.h"
 #include "platform/dialogs/ShowRecoErrors.h"
 #include "platform/vcl/Streams.h"
@@ -12,10 +13,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 inline std::string DateiText(const std::filesystem::path &file) {
     std::ifstream in(file, std::ios::binary);
@@ -24,6 +27,21 @@ inline std::string DateiText(const std::filesystem::path &file) {
 
 inline std::string StreamBytes(const TMemoryStream &stream) {
     return {reinterpret_cast<const char *>(stream.Memory()), static_cast<size_t>(stream.Size())};
+}
+
+// The one detailed error box a failed step shows: its text, the panel's caption, no detail, the
+// source file and a line, the failing method and the stop icon.
+inline void PruefeFehlerbox(const std::vector<TDetailMessageBox> &boxes, const AnsiString &text,
+                            const char *methode, const char *datei) {
+    ASSERT_EQ(boxes.size(), 1u);
+    const TDetailMessageBox &box = boxes[0];
+    EXPECT_EQ(box.Text, text);
+    EXPECT_EQ(box.Caption, SprText(11384));
+    EXPECT_EQ(box.Detail, "");
+    EXPECT_EQ(box.Methode, methode);
+    EXPECT_EQ(box.Icon, 16);
+    EXPECT_EQ(box.Datei, datei);
+    EXPECT_GT(std::atoi(box.Zeile.c_str()), 0);
 }
 
 // How the image file is spoiled.
