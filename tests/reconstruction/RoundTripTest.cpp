@@ -8,6 +8,10 @@
 #include "TPanelImageFixture.h"
 #include "TRecoAzTestHilfen.h"
 #include "foundation/TDatenManager.h"
+#include "objectmodel/RDeviceRequest.h"
+#include "objectmodel/TAzMelder.h"
+#include "objectmodel/TAzSystem.h"
+#include "platform/vcl/Cp1252.h"
 #include "platform/dialogs/ShowDetailMessageBox.h"
 #include "platform/dialogs/ShowRecoErrors.h"
 #include "platform/vcl/TStringList.h"
@@ -142,6 +146,14 @@ protected:
             return 1;
         };
         ASSERT_EQ(Device->CreateNewDevice(0), 1);
+        // Four security areas, as the root's grid applies a new variant.
+        auto *root = dynamic_cast<TAzSystem *>(Device->GetDevice());
+        ASSERT_NE(root, nullptr);
+        root->SetParamVarianteAz(0x113344CC);
+        RDeviceRequest anwenden(*root, AzRequest::VarianteAnwenden);
+        anwenden.Variante = 0x113344CC;
+        ASSERT_EQ(Device->UserDeviceMessage(0, &anwenden), 1);
+        root->WriteDatensatz();
         const std::pair<int, int> bereiche[] = {{0, 6123}, {1, 6125}, {3, 6127},
                                                 {4, 6128}, {5, 6129}, {6, 6130}};
         for (const auto &[art, typ] : bereiche) {
