@@ -7,13 +7,14 @@
 #include "DeviceTestHilfen.h"
 #include "TPanelImageFixture.h"
 #include "TRecoAzTestHilfen.h"
+#include "foundation/SprTexte.h"
 #include "foundation/TDatenManager.h"
 #include "objectmodel/RDeviceRequest.h"
 #include "objectmodel/TAzMelder.h"
 #include "objectmodel/TAzSystem.h"
-#include "platform/vcl/Cp1252.h"
 #include "platform/dialogs/ShowDetailMessageBox.h"
 #include "platform/dialogs/ShowRecoErrors.h"
+#include "platform/vcl/Cp1252.h"
 #include "platform/vcl/TStringList.h"
 #include "reconstruction/TRecoAz.h"
 #include "reconstruction/TRecoAzZielsystem.h"
@@ -179,42 +180,61 @@ protected:
         ASSERT_TRUE(Device->LinkToSubGroup(ids[2], zweiter->GetHandle(), true));
     }
 
+    // The records the panel's configuration is kept in, its device parameters written.
+    std::map<int, TDatenStruktur> Behalte() {
+        // As in the fixture's own check: the objects whose ids an area or type picks write
+        // nothing until the instance chose their ids after the load; the others write theirs.
+        Device->WriteDataToDb();
+        return Datensaetze(Schreiben());
+    }
+    // The panel as the bus tool programs it from the project.
+    TPanelImageFixture Programmiert() {
+        TTempProject &project = Dienste.Project();
+        return TPanelImageFixture::FromProject(project.Database(), project.PanelId());
+    }
+    // The panel's memory read out over the bus, rebuilt and imported by a fresh instance:
+    // its records.
+    std::map<int, TDatenStruktur> Rekonstruiere(const TPanelImageFixture &panel) {
+        TTempProject &project = Dienste.Project();
+        EXPECT_TRUE(project.Database().SetMemoryImage(project.PanelId(), panel.Image()));
+        AnsiString image =
+            (project.Dir() / "Az" / "Reconstruction" / (std::to_string(project.PanelId()) + ".x19"))
+                .string();
+        {
+            TRecoAzZielsystem readOut(&project.Cdi(), 0x1101, Dienste.GetHandle(), false, image,
+                                      false);
+            EXPECT_TRUE(readOut.ReadoutDeviceImage());
+        }
+        TMemoryStream stream;
+        const fs::path azr = fs::path(image).replace_extension("azr");
+        {
+            TRecoAz reco(image);
+            EXPECT_TRUE(reco.RecoDeviceImage(&stream, true, azr.string()));
+        }
+        EXPECT_TRUE(Details.Boxes().empty());
+        EXPECT_EQ(DateiText(azr), StreamBytes(stream));
+        stream.SetPosition(0);
+        Device = NeueInstanz();
+        EXPECT_EQ(Device->VumaImport(&stream, true), 1);
+        return Datensaetze(Schreiben());
+    }
+    static const TDatenStruktur *Einer(const std::map<int, TDatenStruktur> &records, int typ) {
+        const TDatenStruktur *found = nullptr;
+        for (const auto &[handle, r] : records)
+            if (r.Typ == typ)
+                found = found ? nullptr : &r;
+        return found;
+    }
+
     TShowDetailMessageBoxRecorder Details;
     TShowRecoErrorsRecorder Meldungen;
 };
 
 TEST_F(RoundTrip, TheRebuiltPanelsRecordsAreTheKeptOnes) {
-    TTempProject &project = Dienste.Project();
     Baue();
-    // As in the fixture's own check: the objects whose ids an area or type picks write nothing
-    // until the instance chose their ids after the load; the others write theirs.
-    Device->WriteDataToDb();
-    const std::map<int, TDatenStruktur> kept = Datensaetze(Schreiben());
-
-    // The bus tool programs the panel from the project; the read-out takes its memory.
-    const TPanelImageFixture panel =
-        TPanelImageFixture::FromProject(project.Database(), project.PanelId());
-    ASSERT_TRUE(project.Database().SetMemoryImage(project.PanelId(), panel.Image()));
-    AnsiString image =
-        (project.Dir() / "Az" / "Reconstruction" / (std::to_string(project.PanelId()) + ".x19"))
-            .string();
-    {
-        TRecoAzZielsystem readOut(&project.Cdi(), 0x1101, Dienste.GetHandle(), false, image, false);
-        ASSERT_TRUE(readOut.ReadoutDeviceImage());
-    }
-    TMemoryStream stream;
-    const fs::path azr = fs::path(image).replace_extension("azr");
-    {
-        TRecoAz reco(image);
-        ASSERT_TRUE(reco.RecoDeviceImage(&stream, true, azr.string()));
-    }
-    EXPECT_TRUE(Details.Boxes().empty());
-    EXPECT_EQ(DateiText(azr), StreamBytes(stream));
-    stream.SetPosition(0);
-
-    Device = NeueInstanz();
-    ASSERT_EQ(Device->VumaImport(&stream, true), 1);
-    const std::map<int, TDatenStruktur> rebuilt = Datensaetze(Schreiben());
+    const std::map<int, TDatenStruktur> kept = Behalte();
+    const std::map<int, TDatenStruktur> rebuilt = Rekonstruiere(Programmiert());
+    EXPECT_TRUE(Meldungen.Anzeigen().empty()) << "nothing to replace";
 
     const TOrte keptOrte(kept);
     const TOrte rebuiltOrte(rebuilt);
@@ -260,6 +280,35 @@ TEST_F(RoundTrip, TheRebuiltPanelsRecordsAreTheKeptOnes) {
         }
     }
     EXPECT_GT(vorher.size(), 100u);
+}
+
+TEST_F(RoundTrip, CellsOutsideTheirSetsComeBackAsTheirDefaultsAndAreReported) {
+    Baue();
+    const std::map<int, TDatenStruktur> kept = Behalte();
+    TPanelImageFixture panel = Programmiert();
+    panel.SetEreignisspeichertiefe(100);
+    panel.SetImpulsScharfUnscharf(1);
+    panel.SetAbfrageIntervall(1);
+    const std::map<int, TDatenStruktur> rebuilt = Rekonstruiere(panel);
+
+    const TDatenStruktur *root = Einer(rebuilt, 105);
+    const TDatenStruktur *ueberwachung = Einer(rebuilt, 6145);
+    ASSERT_NE(root, nullptr);
+    ASSERT_NE(ueberwachung, nullptr);
+    EXPECT_EQ(root->Param12, 80);
+    EXPECT_EQ(root->Param9, 5);
+    EXPECT_EQ(ueberwachung->Param3, 10);
+    // What was in its set came back as it was kept.
+    EXPECT_EQ(root->Param10, Einer(kept, 105)->Param10);
+    EXPECT_EQ(root->Param7, Einer(kept, 105)->Param7);
+    ASSERT_EQ(Meldungen.Anzeigen().size(), 1u);
+    std::vector<std::pair<AnsiString, AnsiString>> gemeldet;
+    for (const TRecoErrorEintrag &e : Meldungen.Anzeigen()[0].Liste)
+        gemeldet.emplace_back(e.Parameter, e.Standard);
+    EXPECT_EQ(gemeldet, (std::vector<std::pair<AnsiString, AnsiString>>{
+                            {"Interner Parameter: Ereignisspeichertiefe", "80"},
+                            {SprText(11054), "5"},
+                            {SprText(11032), "10"}}));
 }
 
 } // namespace
