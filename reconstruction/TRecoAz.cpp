@@ -131,7 +131,7 @@ bool TRecoAz::CreateDataManagement(const AnsiString &block, uint32_t first, uint
     if (!stream || !hexFile->ReadHexFile(stream, work, FImageFile, block, first, last, 0))
         return false;
     reader = std::make_unique<TRecoDataManagament>(stream, first, last, 0, FReadOnly);
-    return reader != nullptr;
+    return true;
 }
 
 bool TRecoAz::CreateDataManagementUserSoftware() {
@@ -179,7 +179,7 @@ bool TRecoAz::CreateObjektManagement() {
     FObjekte = std::make_unique<TRecoObjectManagement>(
         FObjektTabelle.get(), FAdressTabelle.get(), FAssoziationsTabelle.get(), FDatenbank.get(),
         FErrors.get(), S::kObjektTabelle, 3, 4, 2, 3, false, 0, 0, 0, 0, 0, FReadOnly, 1, 2, 1);
-    return FObjekte != nullptr;
+    return true;
 }
 
 template <class T, class... Args> bool TRecoAz::RecoOrdner(int nameId, Args &&...args) {
