@@ -5,9 +5,10 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Debian packages for building, testing and running (see README).
 PACKAGES := cmake ninja-build g++ make libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev libsqlite3-dev sqlite3 srecord binutils poppler-utils
+            qt6-base-dev libsqlite3-dev sqlite3 srecord binutils poppler-utils \
+            xvfb xdotool
 
-.PHONY: deps configure build test sanitize demo bench clean
+.PHONY: deps configure build test sanitize demo demo-display bench clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -42,13 +43,20 @@ sanitize: deps
 	LSAN_OPTIONS=suppressions=$(CURDIR)/cmake/lsan.supp \
 	    ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 
-# Until the editor exists: the demo project of the simulated bus tool, made anew and shown.
+# Both programs, the demo project made anew, the editor opened on the panel (the person leaves
+# it by Ctrl+Q or the close box), then the project as the bus tool keeps it.
 DEMO := $(BUILD)/demo
-demo: configure
-	cmake --build $(BUILD) -j $(JOBS) --target bustool
+demo: demo-display configure
+	cmake --build $(BUILD) -j $(JOBS) --target bustool pultor
 	rm -rf $(DEMO) && mkdir -p $(DEMO)
 	$(BUILD)/bin/bustool init --demo $(DEMO)/project.db
+	$(BUILD)/bin/bustool run $(DEMO)/project.db --timeout 600 "edit 1.1.1"
 	$(BUILD)/bin/bustool show $(DEMO)/project.db
+
+demo-display:
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	    echo "make demo shows the editor's window: no DISPLAY or WAYLAND_DISPLAY is set."; \
+	    exit 1; fi
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done

@@ -87,9 +87,20 @@ void TDeviceInstanz::RootPhysAdrSchreiben() {
 void TDeviceInstanz::KonfigurationInStore(TDatenManager<TDatenStruktur> &store) {
     LOG_FKT("DeviceInstanz::KonfigurationInStore");
     TMemoryStream stream;
+    KonfigurationInStream(store, stream);
+}
+
+void TDeviceInstanz::KonfigurationInStream(TDatenManager<TDatenStruktur> &store,
+                                           TMemoryStream &stream) {
+    LOG_FKT("DeviceInstanz::KonfigurationInStream");
     const uint8_t quelle = FDataSrc;
     FDataSrc = dsStream;
-    CopyStrukturDatenToDB(&store, &stream);
+    try {
+        CopyStrukturDatenToDB(&store, &stream);
+    } catch (...) {
+        FDataSrc = quelle;
+        throw;
+    }
     FDataSrc = quelle;
 }
 

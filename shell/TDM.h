@@ -120,6 +120,10 @@ public:
     bool AutoSave = false;
     int AutoSaveMinutes = 5;
     int GrpAdrLevels = 3;
+    // The bus tool's settings file and where in it the number of address levels stands.
+    AnsiString EtsIniFile;
+    AnsiString GrpAdrLevelSection = "Common";
+    AnsiString GrpAdrLevelName = "GroupAddressLevels";
     uint32_t ColorGridCommon = 0x8000000F;
     uint32_t ColorGridCell = 0x00FFFFFF;
     uint32_t ColorGridTitle = 0x00FFFFFF;

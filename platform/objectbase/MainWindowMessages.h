@@ -40,8 +40,13 @@ enum : UINT {
     WM_AZ_GET_DATENSATZ = WM_USER + 103,          // 1127
     WM_AZ_DELETE_NEXT_DATENSATZ = WM_USER + 105,  // 1129
     WM_AZ_SET_MODIFIED = WM_USER + 106,           // 1130
+    WM_AZ_GET_ROOT_DEVICE = WM_USER + 107,        // 1131
+    WM_AZ_TIME_OUT_START = WM_USER + 108,         // 1132
     WM_AZ_DEVICE_REQUEST = WM_USER + 109,         // 1133
+    WM_AZ_UPDATE_VIEWS = WM_USER + 110,           // 1134
+    WM_AZ_LOAD_COLOR = WM_USER + 111,             // 1135
     WM_AZ_ACTIVATE_CELL = WM_USER + 112,          // 1136
+    WM_AZ_LOAD_SIZE = WM_USER + 113,              // 1137
     WM_AZ_UPDATE_TREE_NAMES = WM_USER + 114,      // 1138
     WM_AZ_USER_OBJECT_MESSAGE = WM_USER + 120,    // 1144
     WM_AZ_LINK_TO_SUB_GROUP = WM_USER + 121,      // 1145
@@ -64,11 +69,18 @@ enum : UINT {
     WM_AZ_DROP_CELL_EDITOR = WM_USER + 138,       // 1162
     WM_AZ_REFRESH_OTHER_WINDOWS = WM_USER + 139,  // 1163
     WM_AZ_GET_DATENSATZ_SYSTEM = WM_USER + 140,   // 1164
+    WM_AZ_UPDATE_NODES = WM_USER + 142,           // 1166
     WM_AZ_CHECK_GRP_ADR_ORDNER = WM_USER + 143,   // 1167
     WM_AZ_GET_DEVICE_PARAM = WM_USER + 146,       // 1170
     WM_AZ_SET_FOCUS_CONTROL = WM_USER + 159,      // 1183
     WM_AZ_GET_GA_ID_FROM_GA_WORD = WM_USER + 187, // 1211
 };
+
+// Ids that the main window knows and ignores (the result stays 0), and one it leaves to the
+// window's default handling; no sender of ours uses them.
+inline constexpr UINT kAzMsgIgnoriert[] = {WM_USER + 100, WM_USER + 104, WM_USER + 116,
+                                           WM_USER + 117, WM_USER + 118, WM_USER + 119};
+inline constexpr UINT kAzMsgStandard = WM_USER + 115; // 1139
 
 namespace AzMsg {
 
@@ -87,7 +99,7 @@ struct TInfo {
 };
 
 // clang-format off
-inline constexpr std::array<TInfo, 33> Katalog = {{
+inline constexpr std::array<TInfo, 39> Katalog = {{
     {WM_AZ_GET_DATA_POINTER, "GetDataPointer", TArt::Send,
      "record handle", "0", "the object of that handle (TDataBasis*), or 0"},
     {WM_AZ_AKTUALISIERE_ANSICHT, "AktualisiereAnsicht", TArt::Post,
@@ -100,6 +112,20 @@ inline constexpr std::array<TInfo, 33> Katalog = {{
      "ignored; the chain from that handle is deleted"},
     {WM_AZ_SET_MODIFIED, "SetModified", TArt::Send,
      "0", "0", "ignored; the device's data are marked modified"},
+    {WM_AZ_GET_ROOT_DEVICE, "GetRootDevice", TArt::Send,
+     "0", "0", "the device's root object (TDataBasis*), or 0"},
+    {WM_AZ_TIME_OUT_START, "TimeOutStart", TArt::SendOrPost,
+     "code", "time in ms (<= 0: the default)", "ignored; the main window keeps the code"},
+    {WM_AZ_UPDATE_VIEWS, "UpdateViews", TArt::Send,
+     "0", "the object (TDataBasis*)",
+     "1 when an object was given; it updates the active window's grid and list"},
+    {WM_AZ_LOAD_COLOR, "LoadColor", TArt::SendOrPost,
+     "0", "0", "ignored; every project window reloads its grid colours"},
+    {WM_AZ_LOAD_SIZE, "LoadSize", TArt::SendOrPost,
+     "0", "0", "ignored; every project window reloads its column sizing"},
+    {WM_AZ_UPDATE_NODES, "UpdateNodes", TArt::Send,
+     "an object (TDataBasis*)", "an object (TDataBasis*)",
+     "ignored; every project window updates both objects' nodes"},
     {WM_AZ_DEVICE_REQUEST, "DeviceRequest", TArt::Send,
      "0", "the request (RDeviceRequest*)", "non-zero = done; result fields filled"},
     {WM_AZ_ACTIVATE_CELL, "ActivateCell", TArt::Post,
@@ -424,6 +450,30 @@ using RefreshOtherWindows = TLeer<WM_AZ_REFRESH_OTHER_WINDOWS, void>;    // 1163
 using GetDeviceParam = TLeer<WM_AZ_GET_DEVICE_PARAM, TEtsDeviceParam *>; // 1170
 using DeleteZellenKomponente = TLeer<WM_AZ_DROP_CELL_EDITOR, void>;      // 1162
 using CheckGrpAdrOrdner = TLeer<WM_AZ_CHECK_GRP_ADR_ORDNER, LRESULT>;    // 1167
+using GetRootDevice = TLeer<WM_AZ_GET_ROOT_DEVICE, TDataBasis *>;        // 1131
+// 1132: W the code, L the time.
+using TimeOutStart = TWertPaar<WM_AZ_TIME_OUT_START>;  // 1132
+using LoadColor = TLeer<WM_AZ_LOAD_COLOR, void>;       // 1135
+using LoadSize = TLeer<WM_AZ_LOAD_SIZE, void>;         // 1137
+
+// 1166: two objects whose nodes every project window updates.
+struct UpdateNodes : TMessage<WM_AZ_UPDATE_NODES, void> {
+    UpdateNodes(TDataBasis *first = nullptr, TDataBasis *second = nullptr)
+        : First(first), Second(second) {
+        LOG_FKT("AzMsg::UpdateNodes::UpdateNodes");
+    }
+    TDataBasis *First;
+    TDataBasis *Second;
+    TWire Encode() const {
+        LOG_FKT("AzMsg::UpdateNodes::Encode");
+        return {static_cast<WPARAM>(PointerToValue(First)), PointerToValue(Second)};
+    }
+    static UpdateNodes Decode(WPARAM wParam, LPARAM lParam) {
+        LOG_FKT("AzMsg::UpdateNodes::Decode");
+        return {ValueToPointer<TDataBasis>(static_cast<LPARAM>(wParam)),
+                ValueToPointer<TDataBasis>(lParam)};
+    }
+};
 
 // A pointer in lParam (wParam 0).
 template <UINT MsgId, class T, class R> struct TZeiger : TMessage<MsgId, R> {
@@ -442,6 +492,7 @@ using RegisterFormVerw = TZeiger<WM_AZ_REGISTER_FORMVERW, TFormVerw, void>;     
 using UnregisterFormVerw = TZeiger<WM_AZ_UNREGISTER_FORMVERW, TFormVerw, void>; // 1155
 using ActivateFormVerw = TZeiger<WM_AZ_ACTIVATE_FORMVERW, TFormVerw, void>;     // 1156
 using SetFocusControl = TZeiger<WM_AZ_SET_FOCUS_CONTROL, QWidget, void>;        // 1183
+using UpdateViews = TZeiger<WM_AZ_UPDATE_VIEWS, TDataBasis, LRESULT>;           // 1134
 // 1211: Wert the group-address word (16 bits), Out the sub group's id.
 using GetGaIdFromGaWord = TAusgabe<WM_AZ_GET_GA_ID_FROM_GA_WORD, int, LRESULT>;
 

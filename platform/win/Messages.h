@@ -16,6 +16,9 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
 constexpr UINT WM_USER = 0x0400;
+// The window system's close request and its question whether a minimized window may open.
+constexpr UINT WM_CLOSE = 0x0010;
+constexpr UINT WM_QUERYOPEN = 0x0013;
 // A key pressed, with the key's virtual-key code in wParam.
 constexpr UINT WM_KEYDOWN = 0x0100;
 enum : WPARAM { VK_TAB = 0x09, VK_F1 = 0x70, VK_F6 = 0x75 };

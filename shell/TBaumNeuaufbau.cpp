@@ -1,0 +1,35 @@
+#include "shell/TBaumNeuaufbau.h"
+
+#include "platform/log/Log.h"
+#include "shell/TCtrlTree.h"
+#include "shell/TFormMain.h"
+#include "shell/TFormVerw.h"
+
+#include <algorithm>
+
+TBaumNeuaufbau::TBaumNeuaufbau(TFormMain &main, TGitter gitter) : FMain(main) {
+    LOG_FKT("TBaumNeuaufbau::TBaumNeuaufbau");
+    TFormVerw *aktiv = FMain.GetActiveFormVerw();
+    if (!aktiv)
+        return;
+    for (TFormVerw *w : FMain.FormVerwList()) {
+        w->Grid.DeleteZellenKomponente();
+        if (gitter == GitterLeeren)
+            w->Grid.Clear();
+        w->BeginTreeUpdate();
+        FFenster.push_back(w);
+    }
+    aktiv->Grid.DeleteZellenKomponente();
+    aktiv->DeleteTreeViewNodes();
+}
+
+TBaumNeuaufbau::~TBaumNeuaufbau() {
+    LOG_FKT("TBaumNeuaufbau::~TBaumNeuaufbau");
+    const std::vector<TFormVerw *> &liste = FMain.FormVerwList();
+    for (TFormVerw *w : FFenster) {
+        if (std::find(liste.begin(), liste.end(), w) == liste.end())
+            continue;
+        w->EndTreeUpdate();
+        w->CtrlTree()->SortAll();
+    }
+}

@@ -1,0 +1,33 @@
+// The bracket around a command that rebuilds the trees (restore, reset, import, paste, the
+// reconstruction): while a project window is active, every project window drops its grid's
+// in-place editor (the value being typed goes into its record first), or clears its grid, and
+// begins an update of its tree with the sorting held back; then the active window's tree is
+// emptied. The end of the bracket, on every way out, ends each of those updates and sorts each
+// tree again. A window that left the main window's list meanwhile is not touched.
+#pragma once
+
+#include <vector>
+
+class TFormMain;
+class TFormVerw;
+
+class TBaumNeuaufbau {
+public:
+    enum TGitter {
+        EditorAbbrechen, // the grid's in-place editor goes
+        GitterLeeren     // the grid is cleared as well
+    };
+
+    TBaumNeuaufbau(TFormMain &main, TGitter gitter);
+    ~TBaumNeuaufbau();
+    TBaumNeuaufbau(const TBaumNeuaufbau &) = delete;
+    TBaumNeuaufbau &operator=(const TBaumNeuaufbau &) = delete;
+
+    // Whether the bracket began updates (there was an active project window).
+    bool Aktiv() const { return !FFenster.empty(); }
+
+private:
+    TFormMain &FMain;
+    // The windows whose update began here.
+    std::vector<TFormVerw *> FFenster;
+};
