@@ -175,18 +175,7 @@ void TFormMain::FormCreate() {
     FDM.OnAutoSave = [this] {
         AufTiefeNull("TFormMain::TimerAutoSaveTimer", [this] { TimerAutoSaveTimer(); });
     };
-    SetPostedMessageNotifier([this] {
-        if (FZustellungGeplant)
-            return;
-        FZustellungGeplant = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                FZustellungGeplant = false;
-                DeliverPosted();
-            },
-            Qt::QueuedConnection);
-    });
+    SetPostedMessageNotifier([this] { PlaneZustellung(); });
     FCloseTimeOut = 1800000;
     TimerTimeoutClose.setInterval(FCloseTimeOut);
     TimerTimeoutClose.start();
@@ -440,16 +429,23 @@ void TFormMain::GuardEnd() {
         FNachher.erase(FNachher.begin());
         Bewacht(name, work);
     }
-    if (FTiefe == 0 && !FBeendet && PostedMessageCount() > 0 && !FZustellungGeplant) {
-        FZustellungGeplant = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                FZustellungGeplant = false;
-                DeliverPosted();
-            },
-            Qt::QueuedConnection);
-    }
+    if (FTiefe == 0 && !FBeendet && PostedMessageCount() > 0)
+        PlaneZustellung();
+}
+
+void TFormMain::PlaneZustellung() {
+    LOG_FKT("TFormMain::PlaneZustellung");
+    // One queued delivery at a time: it takes everything that waits.
+    if (FZustellungGeplant)
+        return;
+    FZustellungGeplant = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            FZustellungGeplant = false;
+            DeliverPosted();
+        },
+        Qt::QueuedConnection);
 }
 
 void TFormMain::AufTiefeNull(const char *name, std::function<void()> work) {

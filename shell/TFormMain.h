@@ -244,6 +244,8 @@ private:
     void OpenEventLog();
     void ShowException(const char *name, const char *what);
     void GuardEnd();
+    // Queues one call that delivers the posted messages.
+    void PlaneZustellung();
 
     // Bus-tool version floor: major, minor, release, build.
     static constexpr std::array<uint16_t, 4> kEtsVersion = {1, 2, 0, 101};

@@ -132,12 +132,14 @@ void TFormMain::FensterLoesen() {
 
 bool TFormMain::FindOrCreateDevice(const DAL_DEVICE &record) {
     LOG_FKT("TFormMain::FindOrCreateDevice");
-    if (auto it = FDeviceInstanzen.find(record.deviceId); it != FDeviceInstanzen.end()) {
+    // The record is packed: its id is copied out before a reference can bind to it.
+    const int id = record.deviceId;
+    if (auto it = FDeviceInstanzen.find(id); it != FDeviceInstanzen.end()) {
         FAktDevInst = it->second.get();
         return FAktDevInst != nullptr;
     }
     auto device = std::make_unique<TDeviceInstanzAz>(this, &record, FAktivFormVerw);
-    auto [it, inserted] = FDeviceInstanzen.emplace(record.deviceId, std::move(device));
+    auto [it, inserted] = FDeviceInstanzen.emplace(id, std::move(device));
     if (!inserted)
         return false;
     FAktDevInst = it->second.get();
@@ -208,7 +210,8 @@ bool TFormMain::CreateDevice(const DAL_DEVICE &deviceRecord) {
     if (!FAktivFormVerw)
         NewFormVerw();
     auto device = std::make_unique<TDeviceInstanzAz>(this, &deviceRecord, FAktivFormVerw);
-    auto [it, inserted] = FDeviceInstanzen.try_emplace(deviceRecord.deviceId, std::move(device));
+    const int id = deviceRecord.deviceId;
+    auto [it, inserted] = FDeviceInstanzen.try_emplace(id, std::move(device));
     if (!inserted) {
         // The id has its instance already: that one and its data stay as they are; the new
         // one (still in device, never current) goes at once.
@@ -224,7 +227,8 @@ bool TFormMain::CreateDevice(const DAL_DEVICE &deviceRecord) {
 
 bool TFormMain::DeleteDevice(const DAL_DEVICE &deviceRecord) {
     LOG_FKT("TFormMain::DeleteDevice");
-    auto it = FDeviceInstanzen.find(deviceRecord.deviceId);
+    const int id = deviceRecord.deviceId;
+    auto it = FDeviceInstanzen.find(id);
     if (it == FDeviceInstanzen.end())
         return false;
     FAktDevInst = it->second.get();
