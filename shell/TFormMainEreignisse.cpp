@@ -443,4 +443,5 @@ void TFormMain::BindEvents() {
         frame("TFormMain::OnCdiDoReconstruct", done, result,
               [&] { OnCdiDoReconstruct(done, result, s, project, id, x, mode, file); });
     };
+    BindDatenEreignisse();
 }
