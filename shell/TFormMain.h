@@ -209,8 +209,14 @@ public:
                   uint16_t flags);
     // The device's parameter "DeviceId" (the id its last export was written under).
     bool GetParamDeviceIdFromEts(long deviceId, int &oldId);
-    // Binds the six data events' slots.
+    // Binds the six data events' slots and the template commands.
     void BindDatenEreignisse();
+    // Templates (TFormMainVorlage.cpp): AExport and AImport.
+    void Export();
+    void Import();
+    // The file into the current device; the device parameters are written whatever the result.
+    bool DatenImport(const AnsiString &file);
+    void BindVorlage();
 
     // ---- Options ------------------------------------------------------------------------
 

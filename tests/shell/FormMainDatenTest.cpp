@@ -102,8 +102,7 @@ TEST(FormMainDaten, AnImportWithoutItsFileAndACancelledDialogGivesTwoBoxes) {
     EXPECT_EQ(driver.Count(), 1);
     EXPECT_EQ(titel, SprText(9196));
     ASSERT_EQ(f.Boxen.Boxes().size(), 2u);
-    EXPECT_EQ(f.Boxen.Boxes()[0].text,
-              SprText(9106) + "\nDeviceId = " + std::to_string(panel));
+    EXPECT_EQ(f.Boxen.Boxes()[0].text, SprText(9106) + "\nDeviceId = " + std::to_string(panel));
     EXPECT_EQ(f.Boxen.Boxes()[1].text.rfind(SprText(9095), 0), 0u);
 }
 
@@ -120,4 +119,65 @@ TEST(FormMainDaten, CompilerAndDownloadAnswerFalse) {
     TTestFormMain f;
     EXPECT_FALSE(f.Main->Compiler(0, f.Project.PanelId(), 0));
     EXPECT_FALSE(f.Main->Download(0, f.Project.PanelId(), 0, 0, 0, 0, 0, 0));
+}
+
+namespace {
+// A driver that names the file in every file dialog (empty: cancels it).
+TModalDriver WaehleDatei(const std::string &file) {
+    return [file](TModalDialog &d) {
+        auto *fenster = dynamic_cast<TFileDialogFenster *>(&d);
+        if (!fenster || file.empty())
+            return 2;
+        fenster->Waehle(file);
+        return 1;
+    };
+}
+} // namespace
+
+TEST(FormMainVorlage, ACancelledExportShowsNoBox) {
+    TTestFormMain f;
+    ASSERT_TRUE(f.Oeffne());
+    const size_t vorher = f.Boxen.Boxes().size();
+    TModalDriverScope driver(WaehleDatei(""));
+    f.Main->Export();
+    EXPECT_EQ(driver.Count(), 1);
+    EXPECT_EQ(f.Boxen.Boxes().size(), vorher);
+}
+
+TEST(FormMainVorlage, ExportIntoAMissingFolderMakesItAndImportTakesTheFileBack) {
+    TTestFormMain f;
+    ASSERT_TRUE(f.Oeffne());
+    const fs::path datei = f.Project.Dir() / "neu" / "vorlage.azx";
+    {
+        TModalDriverScope driver(WaehleDatei(datei.string()));
+        f.Main->Export();
+    }
+    ASSERT_TRUE(fs::exists(datei));
+    ASSERT_FALSE(f.Boxen.Boxes().empty());
+    EXPECT_EQ(f.Boxen.Boxes().back().text, SprText(9130));
+    EXPECT_TRUE(f.Main->DatenImport(datei.string()));
+}
+
+TEST(FormMainVorlage, NoToTheImportQuestionOpensNoDialog) {
+    TTestFormMain f;
+    ASSERT_TRUE(f.Oeffne());
+    const size_t vorher = f.Boxen.Boxes().size();
+    f.Boxen.Answer(IDNO);
+    TModalDriverScope driver(WaehleDatei(""));
+    f.Main->Import();
+    EXPECT_EQ(driver.Count(), 0);
+    EXPECT_EQ(f.Boxen.Boxes().size(), vorher + 1);
+    EXPECT_EQ(f.Boxen.Boxes().back().text, SprText(9150));
+}
+
+TEST(FormMainVorlage, ABadFileGivesTheFailureBox) {
+    TTestFormMain f;
+    ASSERT_TRUE(f.Oeffne());
+    const fs::path datei = f.Project.Dir() / "kaputt.azx";
+    std::ofstream(datei) << "keine Vorlage\r\n";
+    f.Boxen.Answer(IDYES);
+    TModalDriverScope driver(WaehleDatei(datei.string()));
+    f.Main->Import();
+    ASSERT_FALSE(f.Boxen.Boxes().empty());
+    EXPECT_EQ(f.Boxen.Boxes().back().text, SprText(9149));
 }
