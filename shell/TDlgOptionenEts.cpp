@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -98,16 +99,16 @@ void TDlgOptionen::BaueCompDown() {
     GroupBoxCompiler = new QGroupBox(QStringLiteral("Compiler"), TabSheetCompDown);
     EditBcuFirm = new QLineEdit(GroupBoxCompiler);
     EditFileBcuFirm = new QLineEdit(GroupBoxCompiler);
-    ButtonBcuFile = new QPushButton(QStringLiteral("..."), GroupBoxCompiler);
+    ButtonBcuFile = new QToolButton(GroupBoxCompiler);
     EditIdFirm = new QLineEdit(GroupBoxCompiler);
     EditFileIdFirm = new QLineEdit(GroupBoxCompiler);
-    Button2 = new QPushButton(QStringLiteral("..."), GroupBoxCompiler);
+    Button2 = new QToolButton(GroupBoxCompiler);
     for (QLineEdit *e : {EditBcuFirm, EditIdFirm})
         e->setFixedWidth(60);
     for (QLineEdit *e : {EditFileBcuFirm, EditFileIdFirm})
         e->setMinimumWidth(220);
-    for (QPushButton *b : {ButtonBcuFile, Button2})
-        b->setFixedWidth(30);
+    for (QToolButton *b : {ButtonBcuFile, Button2})
+        b->setText(QStringLiteral("..."));
     auto *compiler = new QGridLayout(GroupBoxCompiler);
     compiler->addWidget(new QLabel(QStringLiteral("BCU Firmware Version"), GroupBoxCompiler), 0, 0);
     compiler->addWidget(EditBcuFirm, 0, 1);
@@ -142,8 +143,8 @@ void TDlgOptionen::BaueCompDown() {
 
     for (QLineEdit *e : {EditBcuFirm, EditFileBcuFirm, EditIdFirm, EditFileIdFirm, EditRepeat})
         e->installEventFilter(this);
-    connect(ButtonBcuFile, &QPushButton::clicked, this, [this] { ButtonBcuFileClick(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(ButtonBcuFile, &QToolButton::clicked, this, [this] { ButtonBcuFileClick(); });
+    connect(Button2, &QToolButton::clicked, this, [this] { Button2Click(); });
     connect(ButtonDefault, &QPushButton::clicked, this, [this] { ButtonDefaultClick(); });
     connect(CheckBoxAllTransfer, &QCheckBox::clicked, this,
             [this] { FEts[eAllTransfer].Gueltig = true; });
