@@ -65,7 +65,7 @@ void TFDockMeld::changeEvent(QEvent *event) {
 
 void TFDockMeld::MerkeLage() {
     LOG_FKT("TFDockMeld::MerkeLage");
-    if (!isFloating() && isVisible())
+    if (!isFloating())
         FDocked = QRect(mapToGlobal(QPoint(0, 0)), size());
 }
 
