@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -152,20 +153,18 @@ void TDlgOptionen::BaueCompDown() {
 
 void TDlgOptionen::FeldVerlassen(QObject *feld) {
     LOG_FKT("TDlgOptionen::FeldVerlassen");
-    if (feld == EditGridColDefSize)
-        EditGridColDefSizeExit();
-    else if (feld == EditAutoCellRow)
-        EditAutoCellRowExit();
-    else if (feld == EditBcuFirm)
-        EditBcuFirmExit();
-    else if (feld == EditIdFirm)
-        EditIdFirmExit();
-    else if (feld == EditRepeat)
-        EditRepeatExit();
-    else if (feld == EditFileBcuFirm)
-        EditFileBcuFirmExit();
-    else if (feld == EditFileIdFirm)
-        EditFileIdFirmExit();
+    const std::pair<QLineEdit *, void (TDlgOptionen::*)()> exits[] = {
+        {EditGridColDefSize, &TDlgOptionen::EditGridColDefSizeExit},
+        {EditAutoCellRow, &TDlgOptionen::EditAutoCellRowExit},
+        {EditBcuFirm, &TDlgOptionen::EditBcuFirmExit},
+        {EditIdFirm, &TDlgOptionen::EditIdFirmExit},
+        {EditRepeat, &TDlgOptionen::EditRepeatExit},
+        {EditFileBcuFirm, &TDlgOptionen::EditFileBcuFirmExit},
+        {EditFileIdFirm, &TDlgOptionen::EditFileIdFirmExit},
+    };
+    for (const auto &[f, exit] : exits)
+        if (f == feld)
+            (this->*exit)();
 }
 
 QLineEdit *TDlgOptionen::EtsFeld(TEtsWert w) const {
