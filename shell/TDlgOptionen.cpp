@@ -50,7 +50,7 @@ constexpr std::array<RFarbFeld, TDlgOptionen::FarbAnzahl> kFarbFelder = {{
 }};
 // The order in which OK writes them.
 constexpr TDlgOptionen::TFarbe kSchreibFolge[] = {TDlgOptionen::fCommon, TDlgOptionen::fTitle,
-                                                 TDlgOptionen::fCell, TDlgOptionen::fCellReadOnly};
+                                                  TDlgOptionen::fCell, TDlgOptionen::fCellReadOnly};
 
 // The custom colour "ColorA" of the colour dialog, and the system colour of tooltips.
 constexpr uint32_t kColorA = 0xE1FFFF;
@@ -224,8 +224,7 @@ void TDlgOptionen::FormCreate() {
     CBGridLine->setChecked(FDM.Gitternetzlinien > 0);
     FGespeichertLinien = FDM.Gitternetzlinien;
     FCustomColors[0] = "ColorA=" + Hex(kColorA);
-    FCustomColors[1] =
-        "ColorB=" + Hex(QColorToWinColor(WinColorToQColor(kInfoBk)));
+    FCustomColors[1] = "ColorB=" + Hex(QColorToWinColor(WinColorToQColor(kInfoBk)));
 }
 
 void TDlgOptionen::GetRegData() {
@@ -290,17 +289,25 @@ void TDlgOptionen::LadeTexte() {
     PageControl->setTabText(PageControl->indexOf(TabSheetTabelle), QtText(SprText(9083)));
     PageControl->setTabText(PageControl->indexOf(TabSheetOptionen), QtText(SprText(9084)));
     const std::pair<QWidget *, int> texte[] = {
-        {GroupBoxSpalten, 9081},     {CBGridAutoSize, 9080},
-        {LabelGridColDefSize, 9079}, {GroupBoxAutoCell, 9003},
-        {CheckBoxAutoCell, 9004},    {LabelAutoCellRow, 9005},
-        {GroupBoxFarben, 9073},      {SwatchLabel[fCommon], kFarbFelder[fCommon].TextId},
+        {GroupBoxSpalten, 9081},
+        {CBGridAutoSize, 9080},
+        {LabelGridColDefSize, 9079},
+        {GroupBoxAutoCell, 9003},
+        {CheckBoxAutoCell, 9004},
+        {LabelAutoCellRow, 9005},
+        {GroupBoxFarben, 9073},
+        {SwatchLabel[fCommon], kFarbFelder[fCommon].TextId},
         {SwatchLabel[fCell], kFarbFelder[fCell].TextId},
         {SwatchLabel[fTitle], kFarbFelder[fTitle].TextId},
         {SwatchLabel[fCellReadOnly], kFarbFelder[fCellReadOnly].TextId},
-        {CBGridLine, 9082},          {ButtonColorPreview, 9078},
-        {CBAutoSave, 9072},          {LabelMinuten, 9069},
-        {LabelDBCheck, 9071},        {ButtonDBCheck, 9204},
-        {BitBtn2, 9007},             {BitBtnHelp, 9008},
+        {CBGridLine, 9082},
+        {ButtonColorPreview, 9078},
+        {CBAutoSave, 9072},
+        {LabelMinuten, 9069},
+        {LabelDBCheck, 9071},
+        {ButtonDBCheck, 9204},
+        {BitBtn2, 9007},
+        {BitBtnHelp, 9008},
     };
     for (const auto &[w, id] : texte) {
         const QString text = QtText(SprText(id));

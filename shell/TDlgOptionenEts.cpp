@@ -45,8 +45,8 @@ struct REintrag {
 };
 
 constexpr std::array<REintrag, TDlgOptionen::EtsAnzahl> kEintraege = {{
-    {Zahl, "Compiler", "BcuFirmwareVersion", TDlgOptionen::eBcuVersion, 0, "",
-     "BcuFirmwareVersion", 0, "", "Can't write: BcuFirmwareVersion"},
+    {Zahl, "Compiler", "BcuFirmwareVersion", TDlgOptionen::eBcuVersion, 0, "", "BcuFirmwareVersion",
+     0, "", "Can't write: BcuFirmwareVersion"},
     {Text, "BcuFirmware", nullptr, TDlgOptionen::eBcuVersion, 0, " ", "BcuFirmware", 0, "",
      "Can't write: BcuFirmware"},
     {Zahl, "Compiler", "UserFirmwareVersion", TDlgOptionen::eIdVersion, 0, "",
@@ -55,8 +55,8 @@ constexpr std::array<REintrag, TDlgOptionen::EtsAnzahl> kEintraege = {{
      "Can't Write:UserFirmware"},
     {Zahl, "Download", "MaxRepeat", TDlgOptionen::eRepeat, 3, "", "MaxRepeat", 3, "",
      "Can't write: MaxRepeat"},
-    {Schalter, "Download", "UserMemAlles", TDlgOptionen::eAllTransfer, 0, "", "UserMemAlles", 0,
-     "", "Can't write: UserMemAlles"},
+    {Schalter, "Download", "UserMemAlles", TDlgOptionen::eAllTransfer, 0, "", "UserMemAlles", 0, "",
+     "Can't write: UserMemAlles"},
 }};
 
 constexpr char kDefault[] = "Default";
@@ -169,8 +169,8 @@ void TDlgOptionen::FeldVerlassen(QObject *feld) {
 
 QLineEdit *TDlgOptionen::EtsFeld(TEtsWert w) const {
     LOG_FKT("TDlgOptionen::EtsFeld");
-    const std::array<QLineEdit *, EtsAnzahl> felder = {
-        EditBcuFirm, EditFileBcuFirm, EditIdFirm, EditFileIdFirm, EditRepeat, nullptr};
+    const std::array<QLineEdit *, EtsAnzahl> felder = {EditBcuFirm,    EditFileBcuFirm, EditIdFirm,
+                                                       EditFileIdFirm, EditRepeat,      nullptr};
     return felder[w];
 }
 
@@ -196,8 +196,8 @@ AnsiString TDlgOptionen::FeldText(TEtsWert w) const {
 
 void TDlgOptionen::EtsFehler(const char *operation, const AnsiString &ersteZeile, int line) {
     LOG_FKT("TDlgOptionen::EtsFehler");
-    const AnsiString text = ersteZeile + "\n" + "File: " + "DlgOption" + "\n" + "Line: " +
-                            std::to_string(line) + "\n";
+    const AnsiString text =
+        ersteZeile + "\n" + "File: " + "DlgOption" + "\n" + "Line: " + std::to_string(line) + "\n";
     MessageBox(FDM.MainWindowHandle, text, AnsiString(operation) + "-Error", MB_OK | MB_ICONERROR);
 }
 
@@ -209,8 +209,7 @@ void TDlgOptionen::GetEtsRegData() {
         const TEtsWert w = static_cast<TEtsWert>(i);
         const AnsiString key = e.Schluessel ? AnsiString(e.Schluessel) : FeldText(e.Version);
         if (!Lies(profile, e.Art, e.Sektion, key, e.ZahlVorgabe, e.TextVorgabe, FEts[w])) {
-            EtsFehler("TDlgOptionen::GetEtsRegData", AnsiString("Can't read: ") + e.Name,
-                      __LINE__);
+            EtsFehler("TDlgOptionen::GetEtsRegData", AnsiString("Can't read: ") + e.Name, __LINE__);
             return;
         }
         FEts[w].Gueltig = true;

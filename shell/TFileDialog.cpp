@@ -61,7 +61,8 @@ std::vector<AnsiString> TFileDialogFenster::NameFilters(const AnsiString &filter
     size_t from = 0;
     while (from <= filter.size() && !filter.empty()) {
         const size_t bar = filter.find('|', from);
-        teile.push_back(filter.substr(from, bar == AnsiString::npos ? AnsiString::npos : bar - from));
+        teile.push_back(
+            filter.substr(from, bar == AnsiString::npos ? AnsiString::npos : bar - from));
         if (bar == AnsiString::npos)
             break;
         from = bar + 1;
@@ -93,7 +94,7 @@ TFileDialogFenster::TFileDialogFenster(QWidget *owner, const TFileDialog &settin
         Dialog->setFileMode(QFileDialog::ExistingFiles);
     else
         Dialog->setFileMode((settings.Options & ofFileMustExist) ? QFileDialog::ExistingFile
-                                                                  : QFileDialog::AnyFile);
+                                                                 : QFileDialog::AnyFile);
     Dialog->setOption(QFileDialog::DontConfirmOverwrite, !(settings.Options & ofOverwritePrompt));
     Dialog->setOption(QFileDialog::ReadOnly, (settings.Options & ofReadOnly) != 0);
     Dialog->setOption(QFileDialog::DontResolveSymlinks,

@@ -343,13 +343,20 @@ TEST_F(Optionen, OkWritesEveryOptionColoursInSignedDecimal) {
         const char *key;
         const char *soll;
     } faelle[] = {
-        {RegKeyAskOverwrite, "1"},          {RegKeyNoSysFile, "0"},
-        {RegKeyAutoSave, "1"},              {RegKeyShowDlgAbfrName, "1"},
-        {RegKeyGridAutoSize, "1"},          {RegKeyGridColDefSize, "150"},
-        {RegKeyTableAutoCellActivate, "1"}, {RegKeyTabelAutoCellActivateRowNumber, "0"},
-        {RegKeyColorGridCommmon, "-2147483632"}, {RegKeyColorGridTitle, "-2147483633"},
-        {RegKeyColorGridCell, "14811135"},  {RegKeyColorGridCellReadOnly, "1193046"},
-        {RegKeyGitternetzlinien, "1"},      {RegKeyAutoSaveMinuten, "60"},
+        {RegKeyAskOverwrite, "1"},
+        {RegKeyNoSysFile, "0"},
+        {RegKeyAutoSave, "1"},
+        {RegKeyShowDlgAbfrName, "1"},
+        {RegKeyGridAutoSize, "1"},
+        {RegKeyGridColDefSize, "150"},
+        {RegKeyTableAutoCellActivate, "1"},
+        {RegKeyTabelAutoCellActivateRowNumber, "0"},
+        {RegKeyColorGridCommmon, "-2147483632"},
+        {RegKeyColorGridTitle, "-2147483633"},
+        {RegKeyColorGridCell, "14811135"},
+        {RegKeyColorGridCellReadOnly, "1193046"},
+        {RegKeyGitternetzlinien, "1"},
+        {RegKeyAutoSaveMinuten, "60"},
     };
     for (const auto &f : faelle)
         EXPECT_EQ(Lies(f.key), f.soll) << f.key;

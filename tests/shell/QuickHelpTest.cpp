@@ -262,8 +262,8 @@ TEST_F(QuickHelp, PicturesOfThePaneDockedAndFloating) {
     W->Grid.SetActiveCell(1, 0);
     QCoreApplication::processEvents();
     const std::filesystem::path dir = std::filesystem::current_path();
-    EXPECT_TRUE(W->grab().save(QString::fromStdString((dir / "quickhelp_angedockt.png").string()),
-                               "PNG"));
+    EXPECT_TRUE(
+        W->grab().save(QString::fromStdString((dir / "quickhelp_angedockt.png").string()), "PNG"));
     W->QuickHelpPanel()->setFloating(true);
     QCoreApplication::processEvents();
     EXPECT_TRUE(W->QuickHelpPanel()->grab().save(
