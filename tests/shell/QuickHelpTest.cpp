@@ -304,4 +304,29 @@ TEST_F(QuickHelpPanel, TheEnteredRowOfADetectorShowsItsSection) {
         "PNG"));
 }
 
+TEST_F(QuickHelpPanel, AChildListClearsThePaneSoTheSameCellLoadsAgain) {
+    W->CreateMeldeFenster();
+    Zeige(W);
+    TTreeNode *melder = KnotenTyp(W->Tree, 6124);
+    W->Tree->setCurrentItem(melder);
+    H.Zustellen();
+    const int nummer = W->Grid.Cells(1, 1).HelpIndex;
+    ASSERT_GT(nummer, 0);
+    std::ofstream(H.DM->ProgramFolder + "az_deu.rtf", std::ios::binary)
+        << "{\\rtf1 #id" << nummer << "\\par erst\\par }";
+    W->Grid.SetActiveCell(1, 1);
+    ASSERT_EQ(W->QuickHelpRichEdit()->toPlainText().toStdString(), "erst\n");
+    // A folder shows its child list: the pane is emptied and forgets the number.
+    W->Tree->setCurrentItem(KnotenTyp(W->Tree, 6122));
+    H.Zustellen();
+    EXPECT_EQ(W->QuickHelpRichEdit()->toPlainText().toStdString(), "");
+    EXPECT_EQ(W->LastHelpNumber(), 0);
+    std::ofstream(H.DM->ProgramFolder + "az_deu.rtf", std::ios::binary)
+        << "{\\rtf1 #id" << nummer << "\\par wieder\\par }";
+    W->Tree->setCurrentItem(melder);
+    H.Zustellen();
+    W->Grid.SetActiveCell(1, 1);
+    EXPECT_EQ(W->QuickHelpRichEdit()->toPlainText().toStdString(), "wieder\n");
+}
+
 } // namespace
