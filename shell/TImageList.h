@@ -3,12 +3,14 @@
 // gives a null icon.
 #pragma once
 
+#include "platform/report/ReportInfo.h"
+
 #include <QIcon>
 #include <QPixmap>
 
 #include <map>
 
-class TImageList {
+class TImageList : public TReportBilder {
 public:
     static constexpr int Size = 18;
     // Images of the tool bar's actions, beside the tree's.
@@ -26,7 +28,7 @@ public:
 
     TImageList();
     QIcon Icon(int index) const;
-    QPixmap Pixmap(int index) const;
+    QPixmap Pixmap(int index) const override;
     bool Has(int index) const;
     int Count() const { return static_cast<int>(FImages.size()); }
 

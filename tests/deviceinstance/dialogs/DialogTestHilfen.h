@@ -9,6 +9,7 @@
 #include "platform/busobjects/TVumaGrpAdr.h"
 #include "platform/bustool/TEtsGruppenAdressen.h"
 #include "platform/dialogs/TModalDialog.h"
+#include "tests/platform/dialogs/Bildschirmfoto.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -87,14 +88,3 @@ inline std::vector<std::string> Zeilen(const QTreeWidget *list, int column = 0) 
     return out;
 }
 
-// Shows the dialog offscreen, grabs it into <test program's folder>/screenshots/<name>.png and
-// hides it again; true when the file was written.
-inline bool Bildschirmfoto(QWidget &dialog, const std::string &name) {
-    const std::filesystem::path folder = std::filesystem::current_path() / "screenshots";
-    std::filesystem::create_directories(folder);
-    dialog.show();
-    QApplication::processEvents();
-    const bool ok = dialog.grab().save(QString::fromStdString((folder / (name + ".png")).string()));
-    dialog.hide();
-    return ok;
-}

@@ -2,19 +2,11 @@
 // and the texts' conversion at the Qt boundary.
 #include "platform/dialogs/TModalDialog.h"
 
-#include <QApplication>
+#include "DialogAnwendung.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QApplication &Anwendung() {
-    static int argc = 1;
-    static char name[] = "test_dialogs";
-    static char *argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
-}
 
 class TZaehlDialog : public TModalDialog {
 public:

@@ -1,4 +1,4 @@
-// The test program of the device's dialogs: one application object for every test.
+// The main of the test programs of Qt windows: one application object for every test.
 #include <QApplication>
 
 #include <gtest/gtest.h>
