@@ -1,6 +1,7 @@
 #include "shell/TFileDialog.h"
 
 #include "platform/log/Log.h"
+#include "platform/vcl/TextLines.h"
 
 #include <QFileDialog>
 #include <QVBoxLayout>
@@ -57,16 +58,8 @@ TSaveDialog::TSaveDialog(QWidget *owner) : TFileDialog(Speichern, owner) {
 
 std::vector<AnsiString> TFileDialogFenster::NameFilters(const AnsiString &filter) {
     LOG_FKT("TFileDialogFenster::NameFilters");
-    std::vector<AnsiString> teile;
-    size_t from = 0;
-    while (from <= filter.size() && !filter.empty()) {
-        const size_t bar = filter.find('|', from);
-        teile.push_back(
-            filter.substr(from, bar == AnsiString::npos ? AnsiString::npos : bar - from));
-        if (bar == AnsiString::npos)
-            break;
-        from = bar + 1;
-    }
+    const std::vector<AnsiString> teile =
+        filter.empty() ? std::vector<AnsiString>() : SplitText(filter, '|');
     std::vector<AnsiString> out;
     for (size_t i = 0; i + 1 < teile.size(); i += 2) {
         AnsiString muster = teile[i + 1];
