@@ -1,15 +1,19 @@
 // The folder reconstructors over a full four-area panel (160 detectors and the wired input,
-// every bus object linked), into a fresh record database, beside loading the records they
-// produce into a record store, in the same run; the program prints the ratio (target: within
-// 2x).
+// every bus object linked), into a fresh record database, and the whole driver from the
+// panel's image file into a record stream, each beside loading the records they produce into
+// a record store, in the same run; the program prints the ratios (targets: within 2x for the
+// folders, 3x for the driver).
 #include "TRatioReporter.h"
 #include "TRecoUmgebung.h"
 #include "foundation/TDatenManager.h"
+#include "reconstruction/TRecoAz.h"
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <memory>
 #include <string_view>
+#include <unistd.h>
 
 namespace {
 
@@ -74,10 +78,68 @@ void BM_FolderReconstruction(benchmark::State &state) {
 }
 BENCHMARK(BM_FolderReconstruction)->Unit(benchmark::kMicrosecond);
 
+// The panel's image file as the read-out writes it, removed when the program ends.
+class TImageDatei {
+public:
+    TImageDatei()
+        : FPfad(std::filesystem::temp_directory_path() /
+                ("bench-recoaz-" + std::to_string(getpid()) + ".x19")) {
+        Panel().WriteX19(FPfad);
+    }
+    ~TImageDatei() {
+        std::error_code ec;
+        std::filesystem::remove(FPfad, ec);
+    }
+    const std::filesystem::path &Pfad() const { return FPfad; }
+
+private:
+    std::filesystem::path FPfad;
+};
+
+const TImageDatei &Image() {
+    static const TImageDatei image;
+    return image;
+}
+
+// The driver's stream holds the records the baseline loads, behind the same header.
+bool GleicherStream(const TMemoryStream &treiber) {
+    TRecoUmgebung u(Panel().Image());
+    uint32_t variante = 0;
+    TMemoryStream folders;
+    if (!u.Alle(variante) || !u.Datenbank.Write(&folders, TRecoAz::kHeader))
+        return false;
+    return folders.Size() == treiber.Size() &&
+           std::equal(folders.Memory(), folders.Memory() + folders.Size(), treiber.Memory());
+}
+
+void BM_RecoDeviceImage(benchmark::State &state) {
+    const AnsiString datei = Image().Pfad().string();
+    {
+        TRecoAz reco(datei);
+        TMemoryStream out;
+        if (!reco.RecoDeviceImage(&out, false, "") || !GleicherStream(out)) {
+            state.SkipWithError("the driver failed or its records differ from the baseline's");
+            return;
+        }
+        state.counters["bytes"] = static_cast<double>(out.Size());
+    }
+    // The caller's stream, emptied for each run: its growth is the caller's, not the driver's.
+    TMemoryStream out;
+    for (auto _ : state) {
+        out.Clear();
+        TRecoAz reco(datei);
+        benchmark::DoNotOptimize(reco.RecoDeviceImage(&out, false, ""));
+        benchmark::DoNotOptimize(out.Memory());
+    }
+}
+BENCHMARK(BM_RecoDeviceImage)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char **argv) {
     return TRatioReporter::RunAll(argc, argv,
                                   {{"folder reconstruction / record-store load",
-                                    "BM_FolderReconstruction", "BM_RecordStoreLoad", 2.0}});
+                                    "BM_FolderReconstruction", "BM_RecordStoreLoad", 2.0},
+                                   {"driver from the image file / record-store load",
+                                    "BM_RecoDeviceImage", "BM_RecordStoreLoad", 3.0}});
 }

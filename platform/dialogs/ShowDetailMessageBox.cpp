@@ -15,13 +15,22 @@ TShowDetailMessageBoxHandler &Handler() {
 void _ShowDetailMessageBox(const AnsiString &text, const AnsiString &caption,
                            const AnsiString &detail, const AnsiString &methode, int icon) {
     LOG_FKT("ShowDetailMessageBox::_ShowDetailMessageBox");
-    const TDetailMessageBox box{text, caption, detail, methode, icon};
+    _ShowDetailMessageBox(text, caption, detail, "", "", methode, icon);
+}
+
+void _ShowDetailMessageBox(const AnsiString &text, const AnsiString &caption,
+                           const AnsiString &detail, const AnsiString &datei,
+                           const AnsiString &zeile, const AnsiString &methode, int icon) {
+    LOG_FKT("ShowDetailMessageBox::_ShowDetailMessageBox");
+    const TDetailMessageBox box{text, caption, detail, methode, icon, datei, zeile};
     if (Handler()) {
         Handler()(box);
         return;
     }
     std::fprintf(stderr, "[%s] %s (%s)\n%s\n", AnsiToUtf8(caption).c_str(),
                  AnsiToUtf8(text).c_str(), AnsiToUtf8(methode).c_str(), AnsiToUtf8(detail).c_str());
+    if (!datei.empty())
+        std::fprintf(stderr, "File: %s Line: %s\n", datei.c_str(), zeile.c_str());
 }
 
 TShowDetailMessageBoxHandler SetShowDetailMessageBoxHandler(TShowDetailMessageBoxHandler handler) {

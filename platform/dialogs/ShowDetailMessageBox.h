@@ -1,7 +1,8 @@
 // The maker's detailed error box: a message, a caption, a longer detail text that the user
-// may unfold, the name of the method that failed and an icon (16 stop, 48 exclamation, 64
-// information). Shown through a replaceable handler, as message boxes are: the program
-// installs one that shows a window, tests install the recorder below. Without a handler the
+// may unfold, where the failure was raised (source file and line, as texts; empty when the
+// caller names none), the name of the method that failed and an icon (16 stop, 48
+// exclamation, 64 information). Shown through a replaceable handler, as message boxes are: the
+// program installs one that shows a window, tests install the recorder below. Without a handler the
 // box is written to standard error.
 #pragma once
 
@@ -17,6 +18,8 @@ struct TDetailMessageBox {
     AnsiString Detail;
     AnsiString Methode;
     int Icon = 0;
+    AnsiString Datei;
+    AnsiString Zeile;
     bool operator==(const TDetailMessageBox &) const = default;
 };
 
@@ -24,6 +27,9 @@ using TShowDetailMessageBoxHandler = std::function<void(const TDetailMessageBox 
 
 void _ShowDetailMessageBox(const AnsiString &text, const AnsiString &caption,
                            const AnsiString &detail, const AnsiString &methode, int icon);
+void _ShowDetailMessageBox(const AnsiString &text, const AnsiString &caption,
+                           const AnsiString &detail, const AnsiString &datei,
+                           const AnsiString &zeile, const AnsiString &methode, int icon);
 // Installs a handler and answers the previous one.
 TShowDetailMessageBoxHandler SetShowDetailMessageBoxHandler(TShowDetailMessageBoxHandler handler);
 

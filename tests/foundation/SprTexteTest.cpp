@@ -45,8 +45,18 @@ TEST(SprTexte, TextsBeyondAsciiAreWindows1252WithTheirLineBreaks) {
     EXPECT_EQ(SprText(11044), "Sabotage-Abschlu\xDF-Widerstand");
 }
 
+TEST(SprTexte, TheReconstructionLibrarysOwnTexts) {
+    EXPECT_EQ(SprText(200), "Nein");
+    EXPECT_EQ(SprText(201), "Ja");
+    EXPECT_EQ(SprText(209), "Es wurden keine g\xFCltigen Daten gefunden.");
+    EXPECT_EQ(SprText(210), "Gesuchter Datensatz nicht gefunden.\nHandle:");
+    EXPECT_EQ(SprText(212), "\xC4ndern");
+    EXPECT_EQ(SprText(213), "?");
+    EXPECT_EQ(SprText(214), "* ");
+}
+
 TEST(SprTexte, IdsWithoutTextGiveTheEmptyText) {
-    for (const int id : {11163, 11209, 11210, 0, -1, 1, 200, 214, 999, 1048, 11394, 24261}) {
+    for (const int id : {11163, 11209, 11210, 0, -1, 1, 199, 215, 999, 1048, 11394, 24261}) {
         SCOPED_TRACE(id);
         EXPECT_EQ(SprText(id), "");
     }
@@ -76,7 +86,7 @@ const TRoh kRoh[] = {
 };
 
 TEST(SprTexte, SourceTableIsSound) {
-    const std::pair<int, int> units[] = {{1, 12},      {1000, 1047},   {8000, 8020},
+    const std::pair<int, int> units[] = {{1, 12},      {200, 214},     {1000, 1047},  {8000, 8020},
                                          {9000, 9213}, {11000, 11393}, {24201, 24260}};
     std::set<int> seen;
     for (const auto &r : kRoh) {
@@ -90,7 +100,7 @@ TEST(SprTexte, SourceTableIsSound) {
         EXPECT_EQ(SprText(r.id), Utf8ToAnsi(r.utf8));
         EXPECT_EQ(AnsiToUtf8(SprText(r.id)), r.utf8);
     }
-    EXPECT_EQ(seen.size(), 515u);
+    EXPECT_EQ(seen.size(), 530u);
 }
 
 } // namespace

@@ -10,11 +10,23 @@ TEST(ShowDetailMessageBox, RecorderKeepsEveryPartOfEachBox) {
     _ShowDetailMessageBox("Fehler beim Laden", "Az", "\nSubGroupId not found: 7", "T::Methode", 16);
     _ShowDetailMessageBox("zweite", "Az", "", "T::Andere", 48);
     ASSERT_EQ(boxes.Boxes().size(), 2u);
-    EXPECT_EQ(boxes.Boxes()[0], (TDetailMessageBox{"Fehler beim Laden", "Az",
-                                                   "\nSubGroupId not found: 7", "T::Methode", 16}));
+    EXPECT_EQ(boxes.Boxes()[0],
+              (TDetailMessageBox{"Fehler beim Laden", "Az", "\nSubGroupId not found: 7",
+                                 "T::Methode", 16, "", ""}));
     EXPECT_EQ(boxes.Boxes()[1].Icon, 48);
     boxes.Clear();
     EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST(ShowDetailMessageBox, SourceFileAndLineTravelWithTheBox) {
+    TShowDetailMessageBoxRecorder boxes;
+    _ShowDetailMessageBox("Fehler", "Az", "", "TRecoAz.cpp", "120", "TRecoAz::Methode", 16);
+    _ShowDetailMessageBox("ohne", "Az", "", "T::Methode", 16);
+    ASSERT_EQ(boxes.Boxes().size(), 2u);
+    EXPECT_EQ(boxes.Boxes()[0], (TDetailMessageBox{"Fehler", "Az", "", "TRecoAz::Methode", 16,
+                                                   "TRecoAz.cpp", "120"}));
+    EXPECT_EQ(boxes.Boxes()[1].Datei, "");
+    EXPECT_EQ(boxes.Boxes()[1].Zeile, "");
 }
 
 TEST(ShowDetailMessageBox, InnerRecorderGivesTheHandlerBackWhenItEnds) {
