@@ -15,6 +15,7 @@
 #include "shell/TCtrlTree.h"
 #include "shell/TDM.h"
 #include "shell/TDrawGridSEView.h"
+#include "shell/TFDockMeld.h"
 #include "shell/TListView.h"
 #include "shell/TTreeNode.h"
 #include "shell/TTreeView.h"
@@ -26,6 +27,7 @@
 #include <QFontInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QSplitter>
@@ -85,9 +87,17 @@ TFormVerw::TFormVerw(TDM &dm, QWidget *parent)
     Splitter1->setStretchFactor(1, 1);
     auto *infoLayout = new QVBoxLayout(PanelInfoSeite);
     infoLayout->setContentsMargins(0, 0, 0, 0);
-    infoLayout->setSpacing(0);
-    ListView = new TListView(PanelInfoSeite);
-    infoLayout->addWidget(ListView);
+    InfoFenster = new QMainWindow(PanelInfoSeite);
+    InfoFenster->setWindowFlags(Qt::Widget);
+    InfoFenster->setDockOptions(QMainWindow::AnimatedDocks);
+    infoLayout->addWidget(InfoFenster);
+    InfoInhalt = new QWidget(InfoFenster);
+    InfoFenster->setCentralWidget(InfoInhalt);
+    auto *inhaltLayout = new QVBoxLayout(InfoInhalt);
+    inhaltLayout->setContentsMargins(0, 0, 0, 0);
+    inhaltLayout->setSpacing(0);
+    ListView = new TListView(InfoInhalt);
+    inhaltLayout->addWidget(ListView);
 
     PopupMenu1.addAction(FDM.Action(TDM::AMelderHinzufuegen));
     PopupMenu1.addAction(FDM.Action(TDM::AMelderLoeschen));
@@ -114,6 +124,9 @@ TFormVerw::~TFormVerw() {
     FDestroyed = true;
     Tree->blockSignals(true);
     ListView->blockSignals(true);
+    // The separator watches the dock site, which goes with the panels.
+    FQuickHelpSplitter.reset();
+    FQuickHelpRichEdit = nullptr;
     // The views borrow the window's grid model and controllers: they go first.
     delete Panel1;
     Panel1 = nullptr;
@@ -126,7 +139,7 @@ void TFormVerw::FormCreate() {
     FScrollDirection = 0;
     FQuickHelpPanel = nullptr;
     FQuickHelpRichEdit = nullptr;
-    FQuickHelpSplitter = nullptr;
+    FQuickHelpSplitter.reset();
     Init();
     InitTexte();
     GetRegData();
@@ -142,13 +155,12 @@ void TFormVerw::Init() {
     LOG_FKT("TFormVerw::Init");
     FCtrlTree = std::make_unique<TCtrlTree>(Tree, &FDM.ImageList1);
     FCtrlListView = std::make_unique<TCtrlListView>(ListView);
-    GridView = new TDrawGridSEView(&Grid, PanelInfoSeite); // the panel holds the view
-    PanelInfoSeite->layout()->addWidget(GridView);
+    GridView = new TDrawGridSEView(&Grid, InfoInhalt); // the pane holds the view
+    InfoInhalt->layout()->addWidget(GridView);
     GridView->hide();
-    Grid.OnEnterCell = [this](TDrawGridSE *, int col, int row) {
-        // The quick-help pane follows the entered cell (its pane is built separately).
+    Grid.OnEnterCell = [this](TDrawGridSE *sender, int col, int row) {
         if (col >= 0 && row >= 0 && row < Grid.RowCount() && col < Grid.ColCount())
-            FLastHelpNumber = Grid.Cells(col, row).HelpIndex;
+            GridEnterCell(sender, Grid.Cells(col, row));
     };
     FCtrlGrid = std::make_unique<TCtrlGrid>(&Grid, GridView);
 
@@ -230,8 +242,8 @@ void TFormVerw::GetRegData() {
         rahmen->setWindowState(Qt::WindowNoState);
         break;
     }
-    // The quick-help pane (ShowQuickHelp) is built by its own part of the window.
-    (void)quickHelp;
+    if (quickHelp)
+        CreateMeldeFenster();
     FQuickHelpFile = FDM.ProgramFolder + SprText(11347);
 }
 

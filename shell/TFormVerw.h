@@ -19,8 +19,12 @@
 #include <map>
 #include <memory>
 
+class QMainWindow;
 class QSplitter;
 class QTextEdit;
+class TFDockMeld;
+class TMeldeSplitter;
+struct TCell;
 class TCtrlGrid;
 class TCtrlListView;
 class TCtrlTree;
@@ -82,6 +86,31 @@ public:
     int TreeWidth() const;
     void SetTreeWidth(int width);
     void CheckActionList(TTreeNode *node);
+
+    // The quick-help pane below the right pane.
+    void CreateMeldeFenster();
+    void DockComponents();
+    void ShowOnlineHilfe(int number);
+    // The grid's cell entry: the pane shows the cell's help section.
+    void GridEnterCell(TDrawGridSE *sender, const TCell &cell);
+    void RichEditMeldEndDock();
+    // Every dock-over is accepted; the proposed rectangle is the window's docking rectangle.
+    bool FormDockOver(std::array<int, 4> &rect) const;
+    void SplitterMoved();
+    // The host's steps on this window: after it floated or docked again, and its close.
+    void MeldeFensterEndDock(bool floating);
+    void MeldeFensterSchliessen();
+    // What the main window does with the pane's host when the application is restored,
+    // activated or asked to open (show), minimized (hide) and restored (raise); nothing
+    // without a pane.
+    void ZeigeMeldeFenster();
+    void VerbergeMeldeFenster();
+    void HebeMeldeFenster();
+    TFDockMeld *QuickHelpPanel() const { return FQuickHelpPanel; }
+    QTextEdit *QuickHelpRichEdit() const { return FQuickHelpRichEdit; }
+    TMeldeSplitter *QuickHelpSplitter() const { return FQuickHelpSplitter.get(); }
+    int LastHelpNumber() const { return FLastHelpNumber; }
+    const std::array<int, 4> &DockRect() const { return FDockRect; }
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
     void LoadIcon();
 
@@ -122,6 +151,9 @@ public:
     TTreeView *Tree = nullptr;
     QSplitter *Splitter1 = nullptr;
     QWidget *PanelInfoSeite = nullptr;
+    // The right pane's dock site: list and grid in its centre, the quick-help pane below.
+    QMainWindow *InfoFenster = nullptr;
+    QWidget *InfoInhalt = nullptr;
     TListView *ListView = nullptr;
     QMenu PopupMenu1;
     QTimer TimerTreeScroll;
@@ -170,10 +202,11 @@ private:
     bool FScrollArmed = false;
     AnsiString FQuickHelpFile;
     std::array<int, 4> FDockRect{0, 0, 0, 0};
-    // The quick-help pane's parts; null until it is made.
-    QWidget *FQuickHelpPanel = nullptr;
+    // The quick-help pane's parts; null until it is made. The host stays once made; the rich
+    // edit (a child of the host) and the separator go when the pane is closed.
+    TFDockMeld *FQuickHelpPanel = nullptr;
     QTextEdit *FQuickHelpRichEdit = nullptr;
-    QWidget *FQuickHelpSplitter = nullptr;
+    std::unique_ptr<TMeldeSplitter> FQuickHelpSplitter;
     TDeviceInstanz *FDevice = nullptr;
     bool FDestroyed = false;
     int FTreeWidth = 200;

@@ -38,3 +38,9 @@ QColor WinColorToQColor(uint32_t color) {
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                   static_cast<int>((color >> 16) & 0xFF));
 }
+
+uint32_t QColorToWinColor(const QColor &color) {
+    LOG_FKT("QColorToWinColor");
+    return static_cast<uint32_t>(color.red()) | (static_cast<uint32_t>(color.green()) << 8) |
+           (static_cast<uint32_t>(color.blue()) << 16);
+}

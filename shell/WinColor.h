@@ -7,3 +7,5 @@
 #include <cstdint>
 
 QColor WinColorToQColor(uint32_t color);
+// The colour as a plain Windows value 0x00BBGGRR.
+uint32_t QColorToWinColor(const QColor &color);

@@ -4,6 +4,8 @@
 #include "platform/log/Log.h"
 #include "platform/vcl/AnsiString.h"
 
+#include <utility>
+
 // The pattern with its first "%s" replaced by the value.
 inline AnsiString Einsetzen(AnsiString pattern, const AnsiString &value) {
     LOG_FKT("DialogTexte::Einsetzen");
@@ -16,8 +18,15 @@ inline AnsiString Einsetzen(AnsiString pattern, const AnsiString &value) {
 // A label's text with "\r\n" and "\n\r" each made one line break ("\n").
 inline AnsiString LabelText(AnsiString text) {
     LOG_FKT("DialogTexte::LabelText");
-    for (const char *pair : {"\r\n", "\n\r"})
-        for (size_t at = text.find(pair); at != AnsiString::npos; at = text.find(pair, at + 1))
-            text.replace(at, 2, "\n");
+    for (const char *pair : {"\r\n", "\n\r"}) {
+        AnsiString out;
+        out.reserve(text.size());
+        for (size_t i = 0; i < text.size(); ++i) {
+            const bool paar = i + 1 < text.size() && text[i] == pair[0] && text[i + 1] == pair[1];
+            out += paar ? '\n' : text[i];
+            i += paar ? 1 : 0;
+        }
+        text = std::move(out);
+    }
     return text;
 }

@@ -1,12 +1,12 @@
 #include "deviceinstance/dialogs/TDlgDefinitionAlarmzentrale.h"
 
+#include "deviceinstance/TBeschreibungsDatei.h"
 #include "deviceinstance/dialogs/DialogFarben.h"
 #include "deviceinstance/dialogs/DialogKnoepfe.h"
 #include "deviceinstance/dialogs/DialogTexte.h"
 #include "foundation/SprTexte.h"
 #include "platform/log/Log.h"
 #include "platform/vcl/Cp1252.h"
-#include "platform/vcl/RtfText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,76 +18,6 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
-
-#include <cctype>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-
-namespace {
-
-// Whether the byte at `at` of the text starts the key in any case.
-bool KeyBei(const AnsiString &text, size_t at, const AnsiString &key) {
-    LOG_FKT("DlgDefinitionAlarmzentrale::KeyBei");
-    return at + key.size() <= text.size() &&
-           SameTextCp1252(std::string_view(text).substr(at, key.size()), key);
-}
-
-// The first place at or after `from` where the key stands; with ganz, only where no digit
-// follows it ("#id8" is not found inside "#id80").
-size_t Suche(const AnsiString &text, const AnsiString &key, size_t from, bool ganz) {
-    LOG_FKT("DlgDefinitionAlarmzentrale::Suche");
-    for (size_t at = from; at + key.size() <= text.size(); ++at)
-        if (KeyBei(text, at, key) &&
-            (!ganz || at + key.size() == text.size() ||
-             !std::isdigit(static_cast<unsigned char>(text[at + key.size()]))))
-            return at;
-    return AnsiString::npos;
-}
-
-AnsiString Key(int abschnitt) {
-    LOG_FKT("DlgDefinitionAlarmzentrale::Key");
-    return "#id" + std::to_string(abschnitt);
-}
-
-// The text of the rich-text section: it begins two characters (the line break) behind the key
-// and ends at the next "#id" or the end of the text.
-AnsiString RtfAbschnitt(const AnsiString &text, int abschnitt) {
-    LOG_FKT("DlgDefinitionAlarmzentrale::RtfAbschnitt");
-    const AnsiString key = Key(abschnitt);
-    const size_t at = Suche(text, key, 0, true);
-    const size_t anfang = at == AnsiString::npos ? text.size()
-                                                 : std::min(text.size(), at + key.size() + 2);
-    const size_t ende = std::min(text.size(), Suche(text, "#id", anfang, false));
-    return text.substr(anfang, ende - anfang);
-}
-
-// The lines of the text section: behind the first line equal to the key up to the next line
-// that begins with "#id".
-AnsiString TxtAbschnitt(std::istream &in, int abschnitt) {
-    LOG_FKT("DlgDefinitionAlarmzentrale::TxtAbschnitt");
-    const AnsiString key = Key(abschnitt);
-    AnsiString out;
-    AnsiString line;
-    bool drin = false;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!drin) {
-            drin = SameTextCp1252(line, key);
-            continue;
-        }
-        if (KeyBei(line, 0, "#id"))
-            break;
-        out += line + "\n";
-    }
-    if (!out.empty())
-        out.pop_back();
-    return out;
-}
-
-} // namespace
 
 const std::array<TDlgDefinitionAlarmzentrale::RZeile, 15> &TDlgDefinitionAlarmzentrale::Tabelle() {
     LOG_FKT("TDlgDefinitionAlarmzentrale::Tabelle");
@@ -188,7 +118,7 @@ TDlgDefinitionAlarmzentrale::TDlgDefinitionAlarmzentrale(QWidget *owner, uint32_
         Aktiv(area, true);
     LabelHinweis = new QLabel(
         QtText(LabelText(Utf8ToAnsi("Die Bereiche Feuermelder und\n\rÜberfallmelder sind "
-                                     "immer aktiviert!"))),
+                                    "immer aktiviert!"))),
         this);
     RichEditFeld = new QTextEdit(this);
     RichEditFeld->setReadOnly(true);
@@ -264,32 +194,30 @@ void TDlgDefinitionAlarmzentrale::RbnStatusChanged() {
 void TDlgDefinitionAlarmzentrale::ShowDescription(int abschnitt) {
     LOG_FKT("TDlgDefinitionAlarmzentrale::ShowDescription");
     RichEditFeld->setReadOnly(false);
-    std::error_code ec;
-    const std::filesystem::path datei(FDatei);
-    if (std::filesystem::is_regular_file(datei, ec)) {
-        AnsiString endung = datei.extension().string();
-        for (char &c : endung)
-            c = LowerCp1252(c);
-        std::ifstream in(datei, std::ios::binary);
-        if (endung == ".txt") {
-            RichEditFeld->clear();
-            RichEditFeld->setPlainText(QtText(TxtAbschnitt(in, abschnitt)));
-        } else if (endung == ".rtf") {
-            RichEditFeld->clear();
-            RichEditFeld->hide();
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            const AnsiString rtf{std::istreambuf_iterator<char>(in),
-                                 std::istreambuf_iterator<char>()};
-            AnsiString text;
-            AnsiString fehler;
-            // A file outside the reader's subset says so in the field instead of a section.
-            RichEditFeld->setPlainText(
-                QtText(RtfZuText(rtf, text, &fehler)
-                           ? LabelText(RtfAbschnitt(text, abschnitt))
-                           : Utf8ToAnsi("Die Beschreibungsdatei ist fehlerhaft: ") + fehler));
-            RichEditFeld->show();
-            QApplication::restoreOverrideCursor();
+    const TBeschreibungsDatei datei(FDatei, TBeschreibungsDatei::Dialog);
+    AnsiString text;
+    AnsiString fehler;
+    switch (datei.Art()) {
+    case TBeschreibungsDatei::Text:
+        RichEditFeld->clear();
+        datei.Abschnitt(abschnitt, text, fehler);
+        RichEditFeld->setPlainText(QtText(text));
+        break;
+    case TBeschreibungsDatei::Rtf:
+        RichEditFeld->clear();
+        RichEditFeld->hide();
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        // A file outside the reader's subset says so in the field instead of a section.
+        if (!datei.Abschnitt(abschnitt, text, fehler)) {
+            text = Utf8ToAnsi("Die Beschreibungsdatei ist fehlerhaft: ");
+            text.append(fehler);
         }
+        RichEditFeld->setPlainText(QtText(LabelText(text)));
+        RichEditFeld->show();
+        QApplication::restoreOverrideCursor();
+        break;
+    case TBeschreibungsDatei::Keine:
+        break;
     }
     RichEditFeld->setReadOnly(true);
 }
