@@ -22,8 +22,7 @@ bool KeyBei(const AnsiString &text, size_t at, const AnsiString &key, bool ohneF
 
 // The first place at or after `from` where the key stands; with ganz, only where no digit
 // follows it.
-size_t Suche(const AnsiString &text, const AnsiString &key, size_t from, bool ganz,
-             bool ohneFall) {
+size_t Suche(const AnsiString &text, const AnsiString &key, size_t from, bool ganz, bool ohneFall) {
     LOG_FKT("TBeschreibungsDatei::Suche");
     for (size_t at = from; at + key.size() <= text.size(); ++at)
         if (KeyBei(text, at, key, ohneFall) &&

@@ -32,6 +32,7 @@
 #include <QVBoxLayout>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -49,7 +50,7 @@ constexpr std::array<RFarbFeld, TDlgOptionen::FarbAnzahl> kFarbFelder = {{
 }};
 // The order in which OK writes them.
 constexpr TDlgOptionen::TFarbe kSchreibFolge[] = {TDlgOptionen::fCommon, TDlgOptionen::fTitle,
-                                                 TDlgOptionen::fCell, TDlgOptionen::fCellReadOnly};
+                                                  TDlgOptionen::fCell, TDlgOptionen::fCellReadOnly};
 
 // The custom colour "ColorA" of the colour dialog, and the system colour of tooltips.
 constexpr uint32_t kColorA = 0xE1FFFF;
@@ -60,6 +61,22 @@ AnsiString Hex(uint32_t value) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%03X", static_cast<unsigned>(value));
     return buffer;
+}
+
+// A group with a switch above a labelled number field.
+void SchalterGruppe(QWidget *page, QGroupBox *&group, QCheckBox *&box, QLabel *&label,
+                    QLineEdit *&field) {
+    LOG_FKT("DlgOptionen::SchalterGruppe");
+    group = new QGroupBox(page); // the page holds the group, the group its controls
+    box = new QCheckBox(group);
+    label = new QLabel(group);
+    field = new QLineEdit(group);
+    field->setFixedWidth(60);
+    auto *layout = new QGridLayout(group);
+    layout->addWidget(box, 0, 0, 1, 2);
+    layout->addWidget(label, 1, 0);
+    layout->addWidget(field, 1, 1);
+    layout->setColumnStretch(0, 1);
 }
 
 } // namespace
@@ -118,28 +135,11 @@ void TDlgOptionen::BaueTabelle() {
     TabSheetTabelle = new QWidget(PageControl);
     PageControl->addTab(TabSheetTabelle, QString());
 
-    GroupBoxSpalten = new QGroupBox(TabSheetTabelle);
-    CBGridAutoSize = new QCheckBox(GroupBoxSpalten);
-    LabelGridColDefSize = new QLabel(GroupBoxSpalten);
-    EditGridColDefSize = new QLineEdit(GroupBoxSpalten);
-    EditGridColDefSize->setFixedWidth(60);
-    auto *spalten = new QGridLayout(GroupBoxSpalten);
-    spalten->addWidget(CBGridAutoSize, 0, 0, 1, 2);
-    spalten->addWidget(LabelGridColDefSize, 1, 0);
-    spalten->addWidget(EditGridColDefSize, 1, 1);
-    spalten->setColumnStretch(0, 1);
+    SchalterGruppe(TabSheetTabelle, GroupBoxSpalten, CBGridAutoSize, LabelGridColDefSize,
+                   EditGridColDefSize);
     connect(CBGridAutoSize, &QCheckBox::clicked, this, [this] { CBGridAutoSizeClick(); });
-
-    GroupBoxAutoCell = new QGroupBox(TabSheetTabelle);
-    CheckBoxAutoCell = new QCheckBox(GroupBoxAutoCell);
-    LabelAutoCellRow = new QLabel(GroupBoxAutoCell);
-    EditAutoCellRow = new QLineEdit(GroupBoxAutoCell);
-    EditAutoCellRow->setFixedWidth(60);
-    auto *autoCell = new QGridLayout(GroupBoxAutoCell);
-    autoCell->addWidget(CheckBoxAutoCell, 0, 0, 1, 2);
-    autoCell->addWidget(LabelAutoCellRow, 1, 0);
-    autoCell->addWidget(EditAutoCellRow, 1, 1);
-    autoCell->setColumnStretch(0, 1);
+    SchalterGruppe(TabSheetTabelle, GroupBoxAutoCell, CheckBoxAutoCell, LabelAutoCellRow,
+                   EditAutoCellRow);
     connect(CheckBoxAutoCell, &QCheckBox::clicked, this, [this] { CheckBoxAutoCellClick(); });
 
     GroupBoxFarben = new QGroupBox(TabSheetTabelle);
@@ -224,8 +224,7 @@ void TDlgOptionen::FormCreate() {
     CBGridLine->setChecked(FDM.Gitternetzlinien > 0);
     FGespeichertLinien = FDM.Gitternetzlinien;
     FCustomColors[0] = "ColorA=" + Hex(kColorA);
-    FCustomColors[1] =
-        "ColorB=" + Hex(QColorToWinColor(WinColorToQColor(kInfoBk)));
+    FCustomColors[1] = "ColorB=" + Hex(QColorToWinColor(WinColorToQColor(kInfoBk)));
 }
 
 void TDlgOptionen::GetRegData() {
@@ -289,23 +288,36 @@ void TDlgOptionen::LadeTexte() {
     setWindowTitle(QtText(SprText(9070)));
     PageControl->setTabText(PageControl->indexOf(TabSheetTabelle), QtText(SprText(9083)));
     PageControl->setTabText(PageControl->indexOf(TabSheetOptionen), QtText(SprText(9084)));
-    GroupBoxSpalten->setTitle(QtText(SprText(9081)));
-    CBGridAutoSize->setText(QtText(SprText(9080)));
-    LabelGridColDefSize->setText(QtText(SprText(9079)));
-    GroupBoxAutoCell->setTitle(QtText(SprText(9003)));
-    CheckBoxAutoCell->setText(QtText(SprText(9004)));
-    LabelAutoCellRow->setText(QtText(SprText(9005)));
-    GroupBoxFarben->setTitle(QtText(SprText(9073)));
-    for (int i = 0; i < FarbAnzahl; ++i)
-        SwatchLabel[i]->setText(QtText(SprText(kFarbFelder[i].TextId)));
-    CBGridLine->setText(QtText(SprText(9082)));
-    ButtonColorPreview->setText(QtText(SprText(9078)));
-    CBAutoSave->setText(QtText(SprText(9072)));
-    LabelMinuten->setText(QtText(SprText(9069)));
-    LabelDBCheck->setText(QtText(SprText(9071)));
-    ButtonDBCheck->setText(QtText(SprText(9204)));
-    BitBtn2->setText(QtText(SprText(9007)));
-    BitBtnHelp->setText(QtText(SprText(9008)));
+    const std::pair<QWidget *, int> texte[] = {
+        {GroupBoxSpalten, 9081},
+        {CBGridAutoSize, 9080},
+        {LabelGridColDefSize, 9079},
+        {GroupBoxAutoCell, 9003},
+        {CheckBoxAutoCell, 9004},
+        {LabelAutoCellRow, 9005},
+        {GroupBoxFarben, 9073},
+        {SwatchLabel[fCommon], kFarbFelder[fCommon].TextId},
+        {SwatchLabel[fCell], kFarbFelder[fCell].TextId},
+        {SwatchLabel[fTitle], kFarbFelder[fTitle].TextId},
+        {SwatchLabel[fCellReadOnly], kFarbFelder[fCellReadOnly].TextId},
+        {CBGridLine, 9082},
+        {ButtonColorPreview, 9078},
+        {CBAutoSave, 9072},
+        {LabelMinuten, 9069},
+        {LabelDBCheck, 9071},
+        {ButtonDBCheck, 9204},
+        {BitBtn2, 9007},
+        {BitBtnHelp, 9008},
+    };
+    for (const auto &[w, id] : texte) {
+        const QString text = QtText(SprText(id));
+        if (auto *b = qobject_cast<QAbstractButton *>(w))
+            b->setText(text);
+        else if (auto *l = qobject_cast<QLabel *>(w))
+            l->setText(text);
+        else if (auto *g = qobject_cast<QGroupBox *>(w))
+            g->setTitle(text);
+    }
 }
 
 uint32_t &TDlgOptionen::DmFarbe(TFarbe farbe) const {

@@ -17,9 +17,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -43,8 +45,8 @@ struct REintrag {
 };
 
 constexpr std::array<REintrag, TDlgOptionen::EtsAnzahl> kEintraege = {{
-    {Zahl, "Compiler", "BcuFirmwareVersion", TDlgOptionen::eBcuVersion, 0, "",
-     "BcuFirmwareVersion", 0, "", "Can't write: BcuFirmwareVersion"},
+    {Zahl, "Compiler", "BcuFirmwareVersion", TDlgOptionen::eBcuVersion, 0, "", "BcuFirmwareVersion",
+     0, "", "Can't write: BcuFirmwareVersion"},
     {Text, "BcuFirmware", nullptr, TDlgOptionen::eBcuVersion, 0, " ", "BcuFirmware", 0, "",
      "Can't write: BcuFirmware"},
     {Zahl, "Compiler", "UserFirmwareVersion", TDlgOptionen::eIdVersion, 0, "",
@@ -53,8 +55,8 @@ constexpr std::array<REintrag, TDlgOptionen::EtsAnzahl> kEintraege = {{
      "Can't Write:UserFirmware"},
     {Zahl, "Download", "MaxRepeat", TDlgOptionen::eRepeat, 3, "", "MaxRepeat", 3, "",
      "Can't write: MaxRepeat"},
-    {Schalter, "Download", "UserMemAlles", TDlgOptionen::eAllTransfer, 0, "", "UserMemAlles", 0,
-     "", "Can't write: UserMemAlles"},
+    {Schalter, "Download", "UserMemAlles", TDlgOptionen::eAllTransfer, 0, "", "UserMemAlles", 0, "",
+     "Can't write: UserMemAlles"},
 }};
 
 constexpr char kDefault[] = "Default";
@@ -98,16 +100,16 @@ void TDlgOptionen::BaueCompDown() {
     GroupBoxCompiler = new QGroupBox(QStringLiteral("Compiler"), TabSheetCompDown);
     EditBcuFirm = new QLineEdit(GroupBoxCompiler);
     EditFileBcuFirm = new QLineEdit(GroupBoxCompiler);
-    ButtonBcuFile = new QPushButton(QStringLiteral("..."), GroupBoxCompiler);
+    ButtonBcuFile = new QToolButton(GroupBoxCompiler);
     EditIdFirm = new QLineEdit(GroupBoxCompiler);
     EditFileIdFirm = new QLineEdit(GroupBoxCompiler);
-    Button2 = new QPushButton(QStringLiteral("..."), GroupBoxCompiler);
+    Button2 = new QToolButton(GroupBoxCompiler);
     for (QLineEdit *e : {EditBcuFirm, EditIdFirm})
         e->setFixedWidth(60);
     for (QLineEdit *e : {EditFileBcuFirm, EditFileIdFirm})
         e->setMinimumWidth(220);
-    for (QPushButton *b : {ButtonBcuFile, Button2})
-        b->setFixedWidth(30);
+    for (QToolButton *b : {ButtonBcuFile, Button2})
+        b->setText(QStringLiteral("..."));
     auto *compiler = new QGridLayout(GroupBoxCompiler);
     compiler->addWidget(new QLabel(QStringLiteral("BCU Firmware Version"), GroupBoxCompiler), 0, 0);
     compiler->addWidget(EditBcuFirm, 0, 1);
@@ -142,8 +144,8 @@ void TDlgOptionen::BaueCompDown() {
 
     for (QLineEdit *e : {EditBcuFirm, EditFileBcuFirm, EditIdFirm, EditFileIdFirm, EditRepeat})
         e->installEventFilter(this);
-    connect(ButtonBcuFile, &QPushButton::clicked, this, [this] { ButtonBcuFileClick(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(ButtonBcuFile, &QToolButton::clicked, this, [this] { ButtonBcuFileClick(); });
+    connect(Button2, &QToolButton::clicked, this, [this] { Button2Click(); });
     connect(ButtonDefault, &QPushButton::clicked, this, [this] { ButtonDefaultClick(); });
     connect(CheckBoxAllTransfer, &QCheckBox::clicked, this,
             [this] { FEts[eAllTransfer].Gueltig = true; });
@@ -151,26 +153,24 @@ void TDlgOptionen::BaueCompDown() {
 
 void TDlgOptionen::FeldVerlassen(QObject *feld) {
     LOG_FKT("TDlgOptionen::FeldVerlassen");
-    if (feld == EditGridColDefSize)
-        EditGridColDefSizeExit();
-    else if (feld == EditAutoCellRow)
-        EditAutoCellRowExit();
-    else if (feld == EditBcuFirm)
-        EditBcuFirmExit();
-    else if (feld == EditIdFirm)
-        EditIdFirmExit();
-    else if (feld == EditRepeat)
-        EditRepeatExit();
-    else if (feld == EditFileBcuFirm)
-        EditFileBcuFirmExit();
-    else if (feld == EditFileIdFirm)
-        EditFileIdFirmExit();
+    const std::pair<QLineEdit *, void (TDlgOptionen::*)()> exits[] = {
+        {EditGridColDefSize, &TDlgOptionen::EditGridColDefSizeExit},
+        {EditAutoCellRow, &TDlgOptionen::EditAutoCellRowExit},
+        {EditBcuFirm, &TDlgOptionen::EditBcuFirmExit},
+        {EditIdFirm, &TDlgOptionen::EditIdFirmExit},
+        {EditRepeat, &TDlgOptionen::EditRepeatExit},
+        {EditFileBcuFirm, &TDlgOptionen::EditFileBcuFirmExit},
+        {EditFileIdFirm, &TDlgOptionen::EditFileIdFirmExit},
+    };
+    for (const auto &[f, exit] : exits)
+        if (f == feld)
+            (this->*exit)();
 }
 
 QLineEdit *TDlgOptionen::EtsFeld(TEtsWert w) const {
     LOG_FKT("TDlgOptionen::EtsFeld");
-    const std::array<QLineEdit *, EtsAnzahl> felder = {
-        EditBcuFirm, EditFileBcuFirm, EditIdFirm, EditFileIdFirm, EditRepeat, nullptr};
+    const std::array<QLineEdit *, EtsAnzahl> felder = {EditBcuFirm,    EditFileBcuFirm, EditIdFirm,
+                                                       EditFileIdFirm, EditRepeat,      nullptr};
     return felder[w];
 }
 
@@ -196,8 +196,8 @@ AnsiString TDlgOptionen::FeldText(TEtsWert w) const {
 
 void TDlgOptionen::EtsFehler(const char *operation, const AnsiString &ersteZeile, int line) {
     LOG_FKT("TDlgOptionen::EtsFehler");
-    const AnsiString text = ersteZeile + "\n" + "File: " + "DlgOption" + "\n" + "Line: " +
-                            std::to_string(line) + "\n";
+    const AnsiString text =
+        ersteZeile + "\n" + "File: " + "DlgOption" + "\n" + "Line: " + std::to_string(line) + "\n";
     MessageBox(FDM.MainWindowHandle, text, AnsiString(operation) + "-Error", MB_OK | MB_ICONERROR);
 }
 
@@ -209,8 +209,7 @@ void TDlgOptionen::GetEtsRegData() {
         const TEtsWert w = static_cast<TEtsWert>(i);
         const AnsiString key = e.Schluessel ? AnsiString(e.Schluessel) : FeldText(e.Version);
         if (!Lies(profile, e.Art, e.Sektion, key, e.ZahlVorgabe, e.TextVorgabe, FEts[w])) {
-            EtsFehler("TDlgOptionen::GetEtsRegData", AnsiString("Can't read: ") + e.Name,
-                      __LINE__);
+            EtsFehler("TDlgOptionen::GetEtsRegData", AnsiString("Can't read: ") + e.Name, __LINE__);
             return;
         }
         FEts[w].Gueltig = true;

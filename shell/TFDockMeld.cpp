@@ -1,8 +1,8 @@
 #include "shell/TFDockMeld.h"
 
 #include "foundation/SprTexte.h"
-#include "platform/dialogs/TModalDialog.h"
 #include "platform/log/Log.h"
+#include "shell/QtText.h"
 #include "shell/TFormVerw.h"
 #include "shell/WinColor.h"
 
@@ -18,7 +18,7 @@ constexpr uint32_t kInfoBk = 0x80000018;
 TFDockMeld::TFDockMeld(TFormVerw &owner, QMainWindow *site) : QDockWidget(site), FOwner(owner) {
     LOG_FKT("TFDockMeld::TFDockMeld");
     setObjectName("FDockMeld");
-    setWindowTitle(QtText(SprText(9197)));
+    setWindowTitle(ToQString(SprText(9197)));
     QPalette p = palette();
     p.setColor(QPalette::Window, WinColorToQColor(kInfoBk));
     setPalette(p);
@@ -65,7 +65,7 @@ void TFDockMeld::changeEvent(QEvent *event) {
 
 void TFDockMeld::MerkeLage() {
     LOG_FKT("TFDockMeld::MerkeLage");
-    if (!isFloating() && isVisible())
+    if (!isFloating())
         FDocked = QRect(mapToGlobal(QPoint(0, 0)), size());
 }
 

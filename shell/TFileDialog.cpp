@@ -1,6 +1,7 @@
 #include "shell/TFileDialog.h"
 
 #include "platform/log/Log.h"
+#include "platform/vcl/TextLines.h"
 
 #include <QFileDialog>
 #include <QVBoxLayout>
@@ -57,15 +58,8 @@ TSaveDialog::TSaveDialog(QWidget *owner) : TFileDialog(Speichern, owner) {
 
 std::vector<AnsiString> TFileDialogFenster::NameFilters(const AnsiString &filter) {
     LOG_FKT("TFileDialogFenster::NameFilters");
-    std::vector<AnsiString> teile;
-    size_t from = 0;
-    while (from <= filter.size() && !filter.empty()) {
-        const size_t bar = filter.find('|', from);
-        teile.push_back(filter.substr(from, bar == AnsiString::npos ? AnsiString::npos : bar - from));
-        if (bar == AnsiString::npos)
-            break;
-        from = bar + 1;
-    }
+    const std::vector<AnsiString> teile =
+        filter.empty() ? std::vector<AnsiString>() : SplitText(filter, '|');
     std::vector<AnsiString> out;
     for (size_t i = 0; i + 1 < teile.size(); i += 2) {
         AnsiString muster = teile[i + 1];
@@ -93,7 +87,7 @@ TFileDialogFenster::TFileDialogFenster(QWidget *owner, const TFileDialog &settin
         Dialog->setFileMode(QFileDialog::ExistingFiles);
     else
         Dialog->setFileMode((settings.Options & ofFileMustExist) ? QFileDialog::ExistingFile
-                                                                  : QFileDialog::AnyFile);
+                                                                 : QFileDialog::AnyFile);
     Dialog->setOption(QFileDialog::DontConfirmOverwrite, !(settings.Options & ofOverwritePrompt));
     Dialog->setOption(QFileDialog::ReadOnly, (settings.Options & ofReadOnly) != 0);
     Dialog->setOption(QFileDialog::DontResolveSymlinks,

@@ -5,9 +5,9 @@
 #include "shell/TFormVerw.h"
 
 #include "deviceinstance/TBeschreibungsDatei.h"
-#include "platform/dialogs/TModalDialog.h"
 #include "platform/grid/TCell.h"
 #include "platform/log/Log.h"
+#include "shell/QtText.h"
 #include "shell/TDrawGridSEView.h"
 #include "shell/TFDockMeld.h"
 #include "shell/WinColor.h"
@@ -32,7 +32,8 @@ void TFormVerw::CreateMeldeFenster() {
     else
         FQuickHelpPanel = new TFDockMeld(*this, InfoFenster); // the dock site holds the host
     if (!FQuickHelpRichEdit) {
-        FQuickHelpSplitter = std::make_unique<TMeldeSplitter>(InfoFenster, [this] { SplitterMoved(); });
+        FQuickHelpSplitter =
+            std::make_unique<TMeldeSplitter>(InfoFenster, [this] { SplitterMoved(); });
         FQuickHelpRichEdit = new QTextEdit(FQuickHelpPanel); // the host holds it
         FQuickHelpRichEdit->setObjectName("RichEditMeld");
         QPalette p = FQuickHelpRichEdit->palette();
@@ -74,10 +75,10 @@ void TFormVerw::ShowOnlineHilfe(int number) {
         AnsiString fehler;
         QString anzeige;
         if (datei.Abschnitt(number, text, fehler))
-            anzeige = QtText(text);
+            anzeige = ToQString(text);
         else
             // A file outside the reader's subset says so instead of a section.
-            anzeige = QtText(fehler);
+            anzeige = ToQString(fehler);
         anzeige.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         FQuickHelpRichEdit->setPlainText(anzeige.left(kMaxZeichen));
         if (rtf) {

@@ -118,7 +118,7 @@ TDlgDefinitionAlarmzentrale::TDlgDefinitionAlarmzentrale(QWidget *owner, uint32_
         Aktiv(area, true);
     LabelHinweis = new QLabel(
         QtText(LabelText(Utf8ToAnsi("Die Bereiche Feuermelder und\n\rÜberfallmelder sind "
-                                     "immer aktiviert!"))),
+                                    "immer aktiviert!"))),
         this);
     RichEditFeld = new QTextEdit(this);
     RichEditFeld->setReadOnly(true);

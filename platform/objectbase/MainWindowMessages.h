@@ -453,8 +453,6 @@ using CheckGrpAdrOrdner = TLeer<WM_AZ_CHECK_GRP_ADR_ORDNER, LRESULT>;    // 1167
 using GetRootDevice = TLeer<WM_AZ_GET_ROOT_DEVICE, TDataBasis *>;        // 1131
 // 1132: W the code, L the time.
 using TimeOutStart = TWertPaar<WM_AZ_TIME_OUT_START>;  // 1132
-using LoadColor = TLeer<WM_AZ_LOAD_COLOR, void>;       // 1135
-using LoadSize = TLeer<WM_AZ_LOAD_SIZE, void>;         // 1137
 
 // 1166: two objects whose nodes every project window updates.
 struct UpdateNodes : TMessage<WM_AZ_UPDATE_NODES, void> {

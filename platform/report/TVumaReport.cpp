@@ -4,6 +4,7 @@
 #include "platform/grid/TDrawGridSE.h"
 #include "platform/log/Log.h"
 #include "platform/objectbase/TDataBasis.h"
+#include "platform/vcl/TextLines.h"
 #include "platform/win/MessageBox.h"
 
 #include <QPageLayout>
@@ -116,16 +117,7 @@ TVumaReport::~TVumaReport() {
 
 void TVumaReport::SetHeader(const AnsiString &header) {
     LOG_FKT("TVumaReport::SetHeader");
-    FHeader.clear();
-    size_t from = 0;
-    for (;;) {
-        const size_t end = header.find('\n', from);
-        FHeader.push_back(
-            header.substr(from, end == AnsiString::npos ? AnsiString::npos : end - from));
-        if (end == AnsiString::npos)
-            break;
-        from = end + 1;
-    }
+    FHeader = SplitText(header, '\n');
 }
 
 std::vector<TVumaReport::TEintrag> TVumaReport::BuildEintraege() {

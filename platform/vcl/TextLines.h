@@ -2,7 +2,11 @@
 // lone CR or a lone LF, and a zero byte ends the text.
 #pragma once
 
+#include "platform/log/Log.h"
+#include "platform/vcl/AnsiString.h"
+
 #include <string_view>
+#include <vector>
 
 template <class F> void ForEachTextLine(std::string_view text, F &&onLine) {
     // find(), not memchr: an empty view may hold a null pointer.
@@ -21,5 +25,20 @@ template <class F> void ForEachTextLine(std::string_view text, F &&onLine) {
             ++e;
         p = e;
         onLine(line);
+    }
+}
+
+// The pieces of a text between its delimiters, empty ones included ("" gives one empty piece).
+inline std::vector<AnsiString> SplitText(const AnsiString &text, char delimiter) {
+    LOG_FKT("SplitText");
+    std::vector<AnsiString> pieces;
+    size_t from = 0;
+    for (;;) {
+        const size_t end = text.find(delimiter, from);
+        pieces.push_back(
+            text.substr(from, end == AnsiString::npos ? AnsiString::npos : end - from));
+        if (end == AnsiString::npos)
+            return pieces;
+        from = end + 1;
     }
 }

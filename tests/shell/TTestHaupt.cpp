@@ -183,6 +183,15 @@ LRESULT TTestHaupt::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         for (TFormVerw *w : Fenster)
             w->Abgleich(Aktiv);
         return 0;
+    case AzMsg::LoadColor::Id:
+        for (TFormVerw *w : Fenster)
+            w->LoadColor(DM->ColorGridCommon, DM->ColorGridCell, DM->ColorGridTitle,
+                         DM->ColorGridCellReadOnly, DM->Gitternetzlinien);
+        return 0;
+    case AzMsg::LoadSize::Id:
+        for (TFormVerw *w : Fenster)
+            w->LoadSize(DM->GridAutoSize, DM->GridColDefSize);
+        return 0;
     case AzMsg::CheckGrpAdrOrdner::Id:
         ++CheckGrpAdrOrdnerAnzahl;
         if (CheckGrpAdrOrdnerAntwort >= 0)

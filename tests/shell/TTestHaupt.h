@@ -1,9 +1,10 @@
 // A small main window for the shell's tests: it serves the device instance (TFormMainDienste),
 // answers the project windows' and the panel objects' messages (the instance's through
 // DeviceMessages, the refreshes, registration, activation and the group-address folder check
-// itself) and keeps the project windows that register with it. The bus tool is a temporary
-// simulated project with the demo panel; the program's path, and so the settings file, lie in
-// its folder. A QApplication exists for the whole test program (QtUmgebung.cpp).
+// itself, the options' reloads of colours and sizes) and keeps the project windows that register
+// with it. The bus tool is a temporary simulated project with the demo panel; the program's path,
+// and so the settings file, lie in its folder. A QApplication exists for the whole test program
+// (QtUmgebung.cpp).
 #pragma once
 
 #include "deviceinstance/TDeviceDialoge.h"
