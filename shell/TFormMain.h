@@ -209,6 +209,9 @@ public:
                   uint16_t flags);
     // The device's parameter "DeviceId" (the id its last export was written under).
     bool GetParamDeviceIdFromEts(long deviceId, int &oldId);
+    // The device's parameter record named "DeviceId" (the search stops at the first
+    // definition that cannot be read); false when there is none.
+    bool DeviceIdParameter(long deviceId, DAL_DEVICE_PARAM &out);
     // Binds the six data events' slots and the template commands.
     void BindDatenEreignisse();
     // Templates (TFormMainVorlage.cpp): AExport and AImport.

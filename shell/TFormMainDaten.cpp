@@ -53,8 +53,8 @@ DAL_DEVICE DeviceRecordLesen(TEts2Cdi &cdi, long deviceId, bool &gelesen) {
 }
 } // namespace
 
-bool TFormMain::GetParamDeviceIdFromEts(long deviceId, int &oldId) {
-    LOG_FKT("TFormMain::GetParamDeviceIdFromEts");
+bool TFormMain::DeviceIdParameter(long deviceId, DAL_DEVICE_PARAM &out) {
+    LOG_FKT("TFormMain::DeviceIdParameter");
     std::vector<DAL_DEVICE_PARAM> records;
     for (int mode = DAL_FIRST;; mode = DAL_NEXT) {
         DAL_DEVICE_PARAM record{};
@@ -70,12 +70,22 @@ bool TFormMain::GetParamDeviceIdFromEts(long deviceId, int &oldId) {
             break;
         if (AnsiString(parameter.name, strnlen(parameter.name, sizeof parameter.name)) ==
             "DeviceId") {
-            oldId = record.value;
+            out = record;
             return true;
         }
     }
-    ShowMessageBox(SprText(9100) + "\n\nDeviceId", "GetDeviceParameter", MB_ICONERROR);
     return false;
+}
+
+bool TFormMain::GetParamDeviceIdFromEts(long deviceId, int &oldId) {
+    LOG_FKT("TFormMain::GetParamDeviceIdFromEts");
+    DAL_DEVICE_PARAM record{};
+    if (!DeviceIdParameter(deviceId, record)) {
+        ShowMessageBox(SprText(9100) + "\n\nDeviceId", "GetDeviceParameter", MB_ICONERROR);
+        return false;
+    }
+    oldId = record.value;
+    return true;
 }
 
 bool TFormMain::Compiler(int32_t, long, int16_t) {

@@ -433,7 +433,9 @@ struct SetObjFktToData : TMessage<WM_AZ_SET_OBJ_FKT_TO_DATA, LRESULT> {
 using AktualisiereAnsicht = TZelle<WM_AZ_AKTUALISIERE_ANSICHT>;              // 1126
 using SetModified = TLeer<WM_AZ_SET_MODIFIED, void>;                         // 1130
 using DeviceRequest = TAnfrage<WM_AZ_DEVICE_REQUEST>;                        // 1133
+using LoadColor = TLeer<WM_AZ_LOAD_COLOR, void>;                             // 1135
 using ActivateCell = TZelle<WM_AZ_ACTIVATE_CELL>;                            // 1136
+using LoadSize = TLeer<WM_AZ_LOAD_SIZE, void>;                               // 1137
 using UpdateTreeNames = TLeer<WM_AZ_UPDATE_TREE_NAMES, void>;                // 1138
 using UserObjectMessage = TWertPaar<WM_AZ_USER_OBJECT_MESSAGE>;              // 1144
 using ProgressAbbruch = TWertPaar<WM_AZ_PROGRESS_ABBRUCH>;                   // 1147
