@@ -182,6 +182,44 @@ public:
     bool GetStatusOnCopyDevice();
 
     // ---- Import and export, detector clipboard ------------------------------------------
+    // The bus tool's data events (TFormMainDaten.cpp).
+    void OnCdiDoDownload2(bool *done, int *result, TEts2Cdi_Extended1 *sender, int32_t a,
+                          long deviceId, int16_t b, int16_t c, int32_t d, int32_t e, int32_t f,
+                          uint16_t flags);
+    void OnCdiLinkObjToSubGroup(bool *done, int *result, TEts2Cdi_Extended1 *sender,
+                                long projectId, long deviceId, int16_t objectNumber,
+                                long subGroupId);
+    void OnCdiUnlinkObjFromSubGroup(bool *done, int *result, TEts2Cdi_Extended1 *sender,
+                                    long projectId, long deviceId, int16_t objectNumber,
+                                    long subGroupId);
+    void OnCdiExportDevice(bool *done, int *result, TEts2Cdi_Extended1 *sender, long projectId,
+                           long deviceId, TEtsExportTarget *target);
+    void OnCdiImportDevice(bool *done, int *result, TEts2Cdi_Extended1 *sender, long projectId,
+                           long deviceId);
+    void OnCdiCopyDevice(bool *done, int *result, TEts2Cdi_Extended1 *sender, long projectId,
+                         long targetId, long sourceId, uint8_t flag);
+    // The bus tool imports a device of an exported project: the file "<old id>.azp" in the bus
+    // tool's folder (or one the user picks) becomes its configuration.
+    bool ImportDevice(long deviceId);
+    // The bus tool copied a device: the source's data block becomes the target's.
+    bool CopyDevice(long targetId, long sourceId, uint8_t flag);
+    // Neither is done by the editor: both answer false.
+    bool Compiler(int32_t a, long deviceId, int16_t b);
+    bool Download(int32_t a, long deviceId, int16_t b, int16_t c, int32_t d, int32_t e, int32_t f,
+                  uint16_t flags);
+    // The device's parameter "DeviceId" (the id its last export was written under).
+    bool GetParamDeviceIdFromEts(long deviceId, int &oldId);
+    // The device's parameter record named "DeviceId" (the search stops at the first
+    // definition that cannot be read); false when there is none.
+    bool DeviceIdParameter(long deviceId, DAL_DEVICE_PARAM &out);
+    // Binds the six data events' slots and the template commands.
+    void BindDatenEreignisse();
+    // Templates (TFormMainVorlage.cpp): AExport and AImport.
+    void Export();
+    void Import();
+    // The file into the current device; the device parameters are written whatever the result.
+    bool DatenImport(const AnsiString &file);
+    void BindVorlage();
 
     // ---- Options ------------------------------------------------------------------------
 

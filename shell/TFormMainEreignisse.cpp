@@ -262,30 +262,17 @@ bool TFormMain::OpenVumaVisible(long deviceId) {
 
 bool TFormMain::SetParamDeviceIdToEts(long deviceId) {
     LOG_FKT("TFormMain::SetParamDeviceIdToEts");
-    std::vector<DAL_DEVICE_PARAM> records;
-    for (int mode = DAL_FIRST;; mode = DAL_NEXT) {
-        DAL_DEVICE_PARAM record{};
-        record.size = sizeof(record);
-        if (FCdi->DalGetDeviceParamData(mode, -1, deviceId, &record) != 0)
-            break;
-        records.push_back(record);
+    DAL_DEVICE_PARAM record{};
+    if (!DeviceIdParameter(deviceId, record)) {
+        ShowMessageBox(SprText(9100) + "\n\nDeviceId", "SetDeviceParameter", MB_ICONERROR);
+        return false;
     }
-    for (const DAL_DEVICE_PARAM &record : records) {
-        DAL_PARAMETER parameter{};
-        parameter.size = sizeof(parameter);
-        if (FCdi->DalGetParameterData(DAL_BY_ID, record.parameterId, -1, -1, &parameter) != 0)
-            break;
-        if (FeldText(parameter.name) != "DeviceId")
-            continue;
-        if (FCdi->CoSetDeviceParameterValueLong(record.deviceParameterId, deviceId, false,
-                                                false) != 1) {
-            ShowMessageBox(SprText(9102) + "\n\nDeviceId", "SetDeviceParameter", MB_ICONERROR);
-            return false;
-        }
-        return true;
+    if (FCdi->CoSetDeviceParameterValueLong(record.deviceParameterId, deviceId, false, false) !=
+        1) {
+        ShowMessageBox(SprText(9102) + "\n\nDeviceId", "SetDeviceParameter", MB_ICONERROR);
+        return false;
     }
-    ShowMessageBox(SprText(9100) + "\n\nDeviceId", "SetDeviceParameter", MB_ICONERROR);
-    return false;
+    return true;
 }
 
 void TFormMain::OnCdiEditParameters(bool *done, int *result, TEts2Cdi_Extended1 *, long deviceId) {
@@ -443,4 +430,5 @@ void TFormMain::BindEvents() {
         frame("TFormMain::OnCdiDoReconstruct", done, result,
               [&] { OnCdiDoReconstruct(done, result, s, project, id, x, mode, file); });
     };
+    BindDatenEreignisse();
 }

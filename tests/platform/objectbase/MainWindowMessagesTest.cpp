@@ -49,8 +49,6 @@ TEST(MainWindowMessages, CatalogueHoldsEachIdOnceWithItsWay) {
         {AzMsg::GetPhysAdr::Id, 1158, TArt::Send},
         {AzMsg::SetObjFktToData::Id, 1159, TArt::Send},
         {AzMsg::EtsObjektCheck::Id, 1160, TArt::Send},
-        {AzMsg::LoadColor::Id, 1135, TArt::Send},
-        {AzMsg::LoadSize::Id, 1137, TArt::Send},
         {AzMsg::DeviceRequest2::Id, 1161, TArt::Send},
         {AzMsg::RefreshOtherWindows::Id, 1163, TArt::Post},
         {AzMsg::RegisterFormVerw::Id, 1154, TArt::Post},

@@ -1,0 +1,183 @@
+// The bus tool's data events in process: the device id parameter, import and copy with the
+// meter, and their failures.
+#include "TTestFormMain.h"
+#include "foundation/SprTexte.h"
+#include "platform/bustool/TEtsMeter.h"
+#include "platform/dialogs/TModalDialog.h"
+#include "shell/TFileDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+bool Enthaelt(const std::vector<std::string> &calls, const std::string &call) {
+    return std::find(calls.begin(), calls.end(), call) != calls.end();
+}
+} // namespace
+
+TEST(FormMainDaten, TheDeviceIdParameterIsWrittenAndReadBack) {
+    TTestFormMain f;
+    const long panel = f.Project.PanelId();
+    ASSERT_TRUE(f.Main->SetParamDeviceIdToEts(panel));
+    int oldId = 0;
+    EXPECT_TRUE(f.Main->GetParamDeviceIdFromEts(panel, oldId));
+    EXPECT_EQ(oldId, panel);
+    EXPECT_TRUE(f.Boxen.Boxes().empty());
+}
+
+TEST(FormMainDaten, ADeviceWithoutTheParameterGivesTheNotFoundBox) {
+    TTestFormMain f;
+    int oldId = 7;
+    EXPECT_FALSE(f.Main->GetParamDeviceIdFromEts(9999, oldId));
+    EXPECT_EQ(oldId, 7);
+    ASSERT_EQ(f.Boxen.Boxes().size(), 1u);
+    EXPECT_EQ(f.Boxen.Boxes()[0].text, SprText(9100) + "\n\nDeviceId");
+    EXPECT_EQ(f.Boxen.Boxes()[0].caption, "GetDeviceParameter");
+}
+
+TEST(FormMainDaten, ARefusedWriteOfTheParameterIsReported) {
+    TTestFormMain f;
+    f.Project.Database().InjectFailure("CoSetDeviceParameterValueLong", 1);
+    EXPECT_FALSE(f.Main->SetParamDeviceIdToEts(f.Project.PanelId()));
+    ASSERT_EQ(f.Boxen.Boxes().size(), 1u);
+    EXPECT_EQ(f.Boxen.Boxes()[0].text, SprText(9102) + "\n\nDeviceId");
+}
+
+TEST(FormMainDaten, ACopyWhoseSourceBlockCannotBeReadFailsWith9094) {
+    TTestFormMain f;
+    TEtsMeterRecorder meter;
+    f.Project.Database().InjectFailure("BlobRead", 1);
+    EXPECT_FALSE(f.Main->CopyDevice(f.Project.PanelId(), f.Project.PanelId(), 0));
+    ASSERT_EQ(f.Boxen.Boxes().size(), 1u);
+    EXPECT_EQ(f.Boxen.Boxes()[0].text, SprText(9094));
+    EXPECT_EQ(f.Boxen.Boxes()[0].caption, SprText(9194));
+    EXPECT_TRUE(Enthaelt(meter.Calls(), "open 13"));
+    EXPECT_EQ(meter.Calls().back(), "close");
+}
+
+TEST(FormMainDaten, AnAbortedCopyFails) {
+    TTestFormMain f;
+    TEtsMeterRecorder meter;
+    meter.Abort();
+    EXPECT_FALSE(f.Main->CopyDevice(f.Project.PanelId(), f.Project.PanelId(), 0));
+    ASSERT_EQ(f.Boxen.Boxes().size(), 1u);
+    EXPECT_EQ(f.Boxen.Boxes()[0].text, SprText(9094));
+    EXPECT_EQ(meter.Calls().back(), "close");
+}
+
+TEST(FormMainDaten, AnAbortedImportFailsAndKeepsItsFile) {
+    TTestFormMain f;
+    const long panel = f.Project.PanelId();
+    ASSERT_TRUE(f.Main->SetParamDeviceIdToEts(panel));
+    const fs::path datei = f.Project.Dir() / (std::to_string(panel) + ".azp");
+    std::ofstream(datei) << "#kein Block\r\n";
+    TEtsMeterRecorder meter;
+    meter.Abort();
+    EXPECT_FALSE(f.Main->ImportDevice(panel));
+    ASSERT_FALSE(f.Boxen.Boxes().empty());
+    EXPECT_EQ(f.Boxen.Boxes().back().text.rfind(SprText(9095), 0), 0u);
+    EXPECT_EQ(f.Boxen.Boxes().back().caption, SprText(9196));
+    EXPECT_TRUE(fs::exists(datei));
+    EXPECT_TRUE(Enthaelt(meter.Calls(), "open 2"));
+}
+
+TEST(FormMainDaten, AnImportWithoutItsFileAndACancelledDialogGivesTwoBoxes) {
+    TTestFormMain f;
+    const long panel = f.Project.PanelId();
+    ASSERT_TRUE(f.Main->SetParamDeviceIdToEts(panel));
+    TEtsMeterRecorder meter;
+    AnsiString titel;
+    TModalDriverScope driver([&](TModalDialog &d) {
+        if (auto *fenster = dynamic_cast<TFileDialogFenster *>(&d))
+            titel = fenster->Settings().Title;
+        return 2;
+    });
+    EXPECT_FALSE(f.Main->ImportDevice(panel));
+    EXPECT_EQ(driver.Count(), 1);
+    EXPECT_EQ(titel, SprText(9196));
+    ASSERT_EQ(f.Boxen.Boxes().size(), 2u);
+    EXPECT_EQ(f.Boxen.Boxes()[0].text, SprText(9106) + "\nDeviceId = " + std::to_string(panel));
+    EXPECT_EQ(f.Boxen.Boxes()[1].text.rfind(SprText(9095), 0), 0u);
+}
+
+TEST(FormMainDaten, AnImportWhoseDeviceRecordCannotBeReadFails) {
+    TTestFormMain f;
+    f.Project.Database().InjectFailure("DalGetDeviceData", 1);
+    EXPECT_FALSE(f.Main->ImportDevice(f.Project.PanelId()));
+    ASSERT_EQ(f.Boxen.Boxes().size(), 1u);
+    EXPECT_EQ(f.Boxen.Boxes()[0].text, SprText(9095));
+    EXPECT_EQ(f.Boxen.Boxes()[0].caption, SprText(9196));
+}
+
+TEST(FormMainDaten, CompilerAndDownloadAnswerFalse) {
+    TTestFormMain f;
+    EXPECT_FALSE(f.Main->Compiler(0, f.Project.PanelId(), 0));
+    EXPECT_FALSE(f.Main->Download(0, f.Project.PanelId(), 0, 0, 0, 0, 0, 0));
+}
+
+namespace {
+// A driver that names the file in every file dialog (empty: cancels it).
+TModalDriver WaehleDatei(const std::string &file) {
+    return [file](TModalDialog &d) {
+        auto *fenster = dynamic_cast<TFileDialogFenster *>(&d);
+        if (!fenster || file.empty())
+            return 2;
+        fenster->Waehle(file);
+        return 1;
+    };
+}
+} // namespace
+
+TEST(FormMainVorlage, ACancelledExportShowsNoBox) {
+    TTestFormMain f;
+    ASSERT_TRUE(f.Oeffne());
+    const size_t vorher = f.Boxen.Boxes().size();
+    TModalDriverScope driver(WaehleDatei(""));
+    f.Main->Export();
+    EXPECT_EQ(driver.Count(), 1);
+    EXPECT_EQ(f.Boxen.Boxes().size(), vorher);
+}
+
+TEST(FormMainVorlage, ExportIntoAMissingFolderMakesItAndImportTakesTheFileBack) {
+    TTestFormMain f;
+    ASSERT_TRUE(f.Oeffne());
+    const fs::path datei = f.Project.Dir() / "neu" / "vorlage.azx";
+    {
+        TModalDriverScope driver(WaehleDatei(datei.string()));
+        f.Main->Export();
+    }
+    ASSERT_TRUE(fs::exists(datei));
+    ASSERT_FALSE(f.Boxen.Boxes().empty());
+    EXPECT_EQ(f.Boxen.Boxes().back().text, SprText(9130));
+    EXPECT_TRUE(f.Main->DatenImport(datei.string()));
+}
+
+TEST(FormMainVorlage, NoToTheImportQuestionOpensNoDialog) {
+    TTestFormMain f;
+    ASSERT_TRUE(f.Oeffne());
+    const size_t vorher = f.Boxen.Boxes().size();
+    f.Boxen.Answer(IDNO);
+    TModalDriverScope driver(WaehleDatei(""));
+    f.Main->Import();
+    EXPECT_EQ(driver.Count(), 0);
+    EXPECT_EQ(f.Boxen.Boxes().size(), vorher + 1);
+    EXPECT_EQ(f.Boxen.Boxes().back().text, SprText(9150));
+}
+
+TEST(FormMainVorlage, ABadFileGivesTheFailureBox) {
+    TTestFormMain f;
+    ASSERT_TRUE(f.Oeffne());
+    const fs::path datei = f.Project.Dir() / "kaputt.azx";
+    std::ofstream(datei) << "keine Vorlage\r\n";
+    f.Boxen.Answer(IDYES);
+    TModalDriverScope driver(WaehleDatei(datei.string()));
+    f.Main->Import();
+    ASSERT_FALSE(f.Boxen.Boxes().empty());
+    EXPECT_EQ(f.Boxen.Boxes().back().text, SprText(9149));
+}
