@@ -215,8 +215,12 @@ TEST_F(FormMainOffen, TheAutoSaveTickWaitsAtDepth) {
     F.DM->AutoSave = true;
     bool drinnen = true;
     F.Main->Bewacht("Test", [&] {
+        // A loaded machine may be slow to tick: wait until the tick has come at least once.
+        int ticks = 0;
+        auto c = QObject::connect(&F.DM->TimerAutoSave, &QTimer::timeout, [&] { ++ticks; });
         F.DM->TimerAutoSave.start(1);
-        QTest::qWait(30);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks > 0, 10000);
+        QObject::disconnect(c);
         drinnen = fs::exists(F.AutoSaveDatei());
         F.DM->TimerAutoSave.stop();
     });
@@ -228,8 +232,12 @@ TEST_F(FormMainOffen, TheCloseTickWaitsAtDepthAndLeavesAnOpenEditorAlone) {
     F.Main->HideMainWindow();
     bool drinnen = true;
     F.Main->Bewacht("Test", [&] {
+        // A loaded machine may be slow to tick: wait until the tick has come at least once.
+        int ticks = 0;
+        auto c = QObject::connect(&F.Main->TimerTimeoutClose, &QTimer::timeout, [&] { ++ticks; });
         F.Main->TimerTimeoutClose.start(1);
-        QTest::qWait(30);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks > 0, 10000);
+        QObject::disconnect(c);
         drinnen = F.Main->Beendet();
         F.Main->TimerTimeoutClose.stop();
     });
