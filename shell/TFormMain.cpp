@@ -243,6 +243,8 @@ void TFormMain::EventsReadable() {
 void TFormMain::FormActivate() {
     LOG_FKT("TFormMain::FormActivate");
     setWindowState(FMainState == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
+    if (FAktivFormVerw)
+        FAktivFormVerw->ZeigeMeldeFenster();
 }
 
 void TFormMain::FormClose() {
@@ -332,21 +334,31 @@ void TFormMain::TimeOutStop() {
     LOG_FKT("TFormMain::TimeOutStop");
 }
 
+// The floating quick-help window is a window of its own: it follows the program's state.
 void TFormMain::ApplicationMinimize() {
     LOG_FKT("TFormMain::ApplicationMinimize");
-    setWindowState(Qt::WindowMinimized);
+    if (!(windowState() & Qt::WindowMinimized))
+        setWindowState(Qt::WindowMinimized);
+    if (FAktivFormVerw)
+        FAktivFormVerw->VerbergeMeldeFenster();
 }
 
 void TFormMain::ApplicationRestore() {
     LOG_FKT("TFormMain::ApplicationRestore");
+    if (FAktivFormVerw)
+        FAktivFormVerw->HebeMeldeFenster();
 }
 
 void TFormMain::ApplicationActivate() {
     LOG_FKT("TFormMain::ApplicationActivate");
+    if (FAktivFormVerw)
+        FAktivFormVerw->ZeigeMeldeFenster();
 }
 
 void TFormMain::ApplicationDeactivate() {
     LOG_FKT("TFormMain::ApplicationDeactivate");
+    if (FAktivFormVerw)
+        FAktivFormVerw->ZeigeMeldeFenster();
 }
 
 void TFormMain::CloseProgram() {
@@ -373,6 +385,16 @@ void TFormMain::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Bewacht("TFormMain::FormActivate", [this] { FormActivate(); });
+    if (event->type() == QEvent::WindowStateChange) {
+        // On X11 the program is minimized and restored through its main window.
+        const bool vorher = static_cast<QWindowStateChangeEvent *>(event)->oldState() &
+                            Qt::WindowMinimized;
+        const bool jetzt = windowState() & Qt::WindowMinimized;
+        if (jetzt && !vorher)
+            Bewacht("TFormMain::ApplicationMinimize", [this] { ApplicationMinimize(); });
+        else if (vorher && !jetzt)
+            Bewacht("TFormMain::ApplicationRestore", [this] { ApplicationRestore(); });
+    }
 }
 
 bool TFormMain::eventFilter(QObject *watched, QEvent *event) {
