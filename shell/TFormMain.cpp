@@ -17,6 +17,8 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QMenuBar>
 #include <QSocketNotifier>
 #include <QStatusBar>
@@ -56,6 +58,22 @@ TFormMain::TFormMain(TDM &dm, const AnsiString &moduleName, TCdiFabrik fabrik, Q
     setObjectName("FormMain");
     MdiArea = new QMdiArea(this);
     setCentralWidget(MdiArea);
+    // A click on a project window makes it the active one, as the window system told the
+    // original's child windows; the one left closes its cell editor.
+    QObject::connect(MdiArea, &QMdiArea::subWindowActivated, this,
+                     [this, vorher = QPointer<QMdiSubWindow>()](QMdiSubWindow *sub) mutable {
+                         if (vorher == sub)
+                             return;
+                         auto *alt = vorher ? dynamic_cast<TFormVerw *>(vorher->widget()) : nullptr;
+                         auto *neu = sub ? dynamic_cast<TFormVerw *>(sub->widget()) : nullptr;
+                         vorher = sub;
+                         Bewacht("TFormVerw::FormActivate", [alt, neu] {
+                             if (alt)
+                                 alt->FormDeactivate();
+                             if (neu)
+                                 neu->FormActivate();
+                         });
+                     });
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();

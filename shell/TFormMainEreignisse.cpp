@@ -179,7 +179,7 @@ bool TFormMain::SetDevice(long deviceId, bool withWindow) {
             if (weiter())
                 progress.Schritt();
             TFormVerw *window = NewFormVerw();
-            window->SetDeviceInstanz(FAktDevInst);
+            FAktDevInst->SetFormVerw(window);
             window->setWindowTitle(ToQString(SprText(9211)));
         }
         progress.Schritt();

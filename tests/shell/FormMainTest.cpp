@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include <gtest/gtest.h>
 
@@ -437,6 +439,27 @@ TEST_F(FormMainTest, QuickHelpWindowsFollowTheProgramsState) {
         EXPECT_FALSE(pa->isHidden());
         EXPECT_TRUE(pb->isHidden());
     }
+}
+
+TEST_F(FormMainTest, AClickedProjectWindowBecomesTheActiveOne) {
+    TFormVerw *a = Main->NewFormVerw();
+    TFormVerw *b = Main->NewFormVerw();
+    auto *mdi = Main->findChild<QMdiArea *>();
+    ASSERT_NE(mdi, nullptr);
+    Main->show();
+    for (TFormVerw *w : {a, b, a}) {
+        mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(w->parentWidget()));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Main->GetActiveFormVerw(), w);
+    }
+}
+
+TEST_F(FormMainTest, SetDeviceHandsItsNewWindowToTheDevice) {
+    ASSERT_EQ(Main->GetActiveFormVerw(), nullptr);
+    Main->Cdi()->SetCurrentDevice(Project.PanelId());
+    ASSERT_TRUE(Main->SetDevice(Project.PanelId(), true));
+    ASSERT_NE(Main->GetActiveFormVerw(), nullptr);
+    EXPECT_EQ(Main->AktDevInst()->GetFormVerw(), Main->GetActiveFormVerw());
 }
 
 TEST_F(FormMainTest, ObjectCountShowsOnlyWithAMaximum) {
