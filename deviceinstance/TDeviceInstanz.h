@@ -310,6 +310,7 @@ public:
     const AnsiString &GetReconstructionFile() const { return FReconstructionFile; }
     const AnsiString &GetImageFile() const { return FImageFile; }
     void SetFormVerw(TFormVerwDienste *verw) { FVerw = verw; }
+    TFormVerwDienste *GetFormVerw() const { return FVerw; }
     // The current configuration as the data block's text: written into the store and the
     // stream by CopyStrukturDatenToDB with the data source set to the stream for the call.
     void KonfigurationInStream(TDatenManager<TDatenStruktur> &store, TMemoryStream &stream);

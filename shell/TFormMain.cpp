@@ -17,6 +17,8 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QMenuBar>
 #include <QSocketNotifier>
 #include <QStatusBar>
@@ -56,6 +58,22 @@ TFormMain::TFormMain(TDM &dm, const AnsiString &moduleName, TCdiFabrik fabrik, Q
     setObjectName("FormMain");
     MdiArea = new QMdiArea(this);
     setCentralWidget(MdiArea);
+    // A click on a project window makes it the active one, as the window system told the
+    // original's child windows; the one left closes its cell editor.
+    QObject::connect(MdiArea, &QMdiArea::subWindowActivated, this,
+                     [this, vorher = QPointer<QMdiSubWindow>()](QMdiSubWindow *sub) mutable {
+                         if (vorher == sub)
+                             return;
+                         auto *alt = vorher ? dynamic_cast<TFormVerw *>(vorher->widget()) : nullptr;
+                         auto *neu = sub ? dynamic_cast<TFormVerw *>(sub->widget()) : nullptr;
+                         vorher = sub;
+                         Bewacht("TFormVerw::FormActivate", [alt, neu] {
+                             if (alt)
+                                 alt->FormDeactivate();
+                             if (neu)
+                                 neu->FormActivate();
+                         });
+                     });
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
@@ -243,6 +261,8 @@ void TFormMain::EventsReadable() {
 void TFormMain::FormActivate() {
     LOG_FKT("TFormMain::FormActivate");
     setWindowState(FMainState == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
+    if (FAktivFormVerw)
+        FAktivFormVerw->ZeigeMeldeFenster();
 }
 
 void TFormMain::FormClose() {
@@ -332,21 +352,31 @@ void TFormMain::TimeOutStop() {
     LOG_FKT("TFormMain::TimeOutStop");
 }
 
+// The floating quick-help window is a window of its own: it follows the program's state.
 void TFormMain::ApplicationMinimize() {
     LOG_FKT("TFormMain::ApplicationMinimize");
-    setWindowState(Qt::WindowMinimized);
+    if (!(windowState() & Qt::WindowMinimized))
+        setWindowState(Qt::WindowMinimized);
+    if (FAktivFormVerw)
+        FAktivFormVerw->VerbergeMeldeFenster();
 }
 
 void TFormMain::ApplicationRestore() {
     LOG_FKT("TFormMain::ApplicationRestore");
+    if (FAktivFormVerw)
+        FAktivFormVerw->HebeMeldeFenster();
 }
 
 void TFormMain::ApplicationActivate() {
     LOG_FKT("TFormMain::ApplicationActivate");
+    if (FAktivFormVerw)
+        FAktivFormVerw->ZeigeMeldeFenster();
 }
 
 void TFormMain::ApplicationDeactivate() {
     LOG_FKT("TFormMain::ApplicationDeactivate");
+    if (FAktivFormVerw)
+        FAktivFormVerw->ZeigeMeldeFenster();
 }
 
 void TFormMain::CloseProgram() {
@@ -373,6 +403,16 @@ void TFormMain::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Bewacht("TFormMain::FormActivate", [this] { FormActivate(); });
+    if (event->type() == QEvent::WindowStateChange) {
+        // On X11 the program is minimized and restored through its main window.
+        const bool vorher = static_cast<QWindowStateChangeEvent *>(event)->oldState() &
+                            Qt::WindowMinimized;
+        const bool jetzt = windowState() & Qt::WindowMinimized;
+        if (jetzt && !vorher)
+            Bewacht("TFormMain::ApplicationMinimize", [this] { ApplicationMinimize(); });
+        else if (vorher && !jetzt)
+            Bewacht("TFormMain::ApplicationRestore", [this] { ApplicationRestore(); });
+    }
 }
 
 bool TFormMain::eventFilter(QObject *watched, QEvent *event) {

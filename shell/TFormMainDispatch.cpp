@@ -69,7 +69,7 @@ LRESULT TFormMain::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
             ApplCloseOrHide(false, false);
         return 1;
     case WM_QUERYOPEN:
-        // The floating quick-help windows come with the quick help.
+        jedes([](TFormVerw *w, bool) { w->ZeigeMeldeFenster(); });
         return FFormVerwList.empty() ? 0 : 1;
     case AzMsg::AktualisiereAnsicht::Id:
         return AzMsg::Answer<AzMsg::AktualisiereAnsicht>(wParam, lParam, [&](const auto &m) {

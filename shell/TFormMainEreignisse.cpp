@@ -111,8 +111,13 @@ void TFormMain::EventEnd(bool *done) {
 TFormVerw *TFormMain::NewFormVerw() {
     LOG_FKT("TFormMain::NewFormVerw");
     auto *window = new TFormVerw(FDM);
+    // The window read its stored place and state before it had its frame: the frame takes them.
+    const QRect ort = window->geometry();
+    const Qt::WindowStates zustand = window->windowState();
     QMdiSubWindow *sub = MdiArea->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->setGeometry(ort);
+    sub->setWindowState(zustand);
     window->show();
     FAktivFormVerw = window;
     if (std::find(FFormVerwList.begin(), FFormVerwList.end(), window) == FFormVerwList.end()) {
@@ -174,7 +179,7 @@ bool TFormMain::SetDevice(long deviceId, bool withWindow) {
             if (weiter())
                 progress.Schritt();
             TFormVerw *window = NewFormVerw();
-            window->SetDeviceInstanz(FAktDevInst);
+            FAktDevInst->SetFormVerw(window);
             window->setWindowTitle(ToQString(SprText(9211)));
         }
         progress.Schritt();

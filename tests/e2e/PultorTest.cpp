@@ -1,76 +1,10 @@
 // pultor started by bustool run: the events' answers, the project afterwards, the exit codes.
-#include <gtest/gtest.h>
-
-#include <array>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <sys/wait.h>
-#include <vector>
+#include "PultorE2E.h"
 
 namespace fs = std::filesystem;
+using namespace e2e;
 
 namespace {
-
-struct TLauf {
-    int code = -1;
-    std::string ausgabe;
-};
-
-// Runs a command line through the shell and collects its output (stdout and stderr).
-TLauf Ausfuehren(const std::string &befehl) {
-    TLauf lauf;
-    FILE *pipe = popen((befehl + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return lauf;
-    std::array<char, 4096> puffer{};
-    size_t n = 0;
-    while ((n = fread(puffer.data(), 1, puffer.size(), pipe)) > 0)
-        lauf.ausgabe.append(puffer.data(), n);
-    const int status = pclose(pipe);
-    lauf.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return lauf;
-}
-
-class PultorE2E : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "pultor-e2e-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        Dir = pattern;
-        fs::copy_file(PULTOR_PATH, Dir / "pultor");
-        Projekt = Dir / "project.db";
-        ASSERT_EQ(Bustool("init --demo " + Projekt.string()).code, 0);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(Dir, ec);
-    }
-    TLauf Bustool(const std::string &args) {
-        return Ausfuehren(std::string(BUSTOOL_PATH) + " " + args);
-    }
-    // bustool run with the events as a script.
-    TLauf Run(const std::vector<std::string> &events) {
-        const fs::path script = Dir / "events.txt";
-        std::ofstream out(script);
-        for (const std::string &e : events)
-            out << e << "\n";
-        out.close();
-        return Bustool("run " + Projekt.string() + " --editor " + (Dir / "pultor").string() +
-                       " --timeout 60 --script " + script.string());
-    }
-    static size_t Anzahl(const std::string &text, const std::string &teil) {
-        size_t n = 0;
-        for (size_t p = text.find(teil); p != std::string::npos; p = text.find(teil, p + 1))
-            ++n;
-        return n;
-    }
-
-    fs::path Dir;
-    fs::path Projekt;
-};
 
 TEST_F(PultorE2E, CreateAnswersBothModesAndStoresTheNewBlock) {
     const TLauf lauf = Run({"create 1.1.20 Neu -2", "create 1.1.21 Zentrale 0", "stop"});

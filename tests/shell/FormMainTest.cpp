@@ -1,15 +1,18 @@
-// The main window in process: its interface object on a temporary project (no event
-// connection; the tests raise the events on the slots themselves), its message service, the
-// event frame and device life, and the guard with its deferred work.
-#include "TTestHaupt.h"
+// The main window in process on the shared fixture (the tests raise the events on the slots
+// themselves): its message service, the event frame and device life, and the guard with its
+// deferred work.
+#include "TTestFormMain.h"
 
 #include "platform/bustool/TEts2Cdi_Extended1.h"
 #include "platform/objectbase/MainWindowMessages.h"
 #include "platform/win/MessageBox.h"
+#include "shell/TFDockMeld.h"
 #include "shell/TFormMain.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include <gtest/gtest.h>
 
@@ -19,20 +22,14 @@ namespace {
 
 constexpr int32_t kDeviceIdParameter = 9999;
 
+// The shared main-window fixture; the tests here raise the events on the slots themselves.
 class FormMainTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        DM = std::make_unique<TDM>((Project.Dir() / "pultor").string());
-        Main = std::make_unique<TFormMain>(
-            *DM, "083AZ160", [this](HWND, const AnsiString &module) {
-                return std::make_unique<TEts2Cdi_Extended1>(Project.File(), module);
-            });
-        Main->SetDeviceDialoge(std::make_unique<TTestDialoge>());
-    }
-    void TearDown() override {
-        Main.reset();
-        DeliverPostedMessages();
-    }
+    TTestFormMain F;
+    TTempProject &Project = F.Project;
+    TMessageBoxRecorder &Boxes = F.Boxen;
+    std::unique_ptr<TDM> &DM = F.DM;
+    std::unique_ptr<TFormMain> &Main = F.Main;
 
     struct TAntwort {
         bool done;
@@ -90,10 +87,6 @@ protected:
         return SendMessage(Main->GetHandle(), msg, w, l);
     }
 
-    TTempProject Project;
-    TMessageBoxRecorder Boxes;
-    std::unique_ptr<TDM> DM;
-    std::unique_ptr<TFormMain> Main;
     int32_t FLinie = -1;
 };
 
@@ -221,8 +214,9 @@ TEST_F(FormMainTest, ReconstructAnswersZeroUntilTheReconstructionComes) {
         EXPECT_EQ(a.result, 0);
         // An unknown device does not load (the instance's own boxes), then the event says so.
         ASSERT_EQ(Boxes.Boxes().empty(), !f.box);
-        if (f.box)
+        if (f.box) {
             EXPECT_EQ(Boxes.Boxes().back().text, "TFormMain::OnCdiDoReconstruct");
+        }
     }
 }
 
@@ -399,6 +393,73 @@ TEST_F(FormMainTest, ProjectWindowsRegisterOnceAndTheActiveOneFollows) {
     AzMsg::Send(Main->GetHandle(), AzMsg::UnregisterFormVerw{b});
     EXPECT_EQ(Main->GetActiveFormVerw(), nullptr);
     EXPECT_TRUE(Main->FormVerwList().empty());
+}
+
+// The floating quick-help window follows the program: shown on the window system's query
+// (every window's), hidden with the minimized program, shown again on restore and activation
+// (the active window's).
+TEST_F(FormMainTest, QuickHelpWindowsFollowTheProgramsState) {
+    TFormVerw *a = Main->NewFormVerw();
+    TFormVerw *b = Main->NewFormVerw();
+    QCoreApplication::processEvents();
+    AzMsg::Post(Main->GetHandle(), AzMsg::ActivateFormVerw{a});
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Main->GetActiveFormVerw(), a);
+    a->CreateMeldeFenster();
+    b->CreateMeldeFenster();
+    ASSERT_TRUE(a->QuickHelpPanel() && b->QuickHelpPanel());
+    QWidget *pa = a->QuickHelpPanel();
+    QWidget *pb = b->QuickHelpPanel();
+
+    pa->hide();
+    pb->hide();
+    EXPECT_EQ(Send(WM_QUERYOPEN), 1);
+    EXPECT_FALSE(pa->isHidden());
+    EXPECT_FALSE(pb->isHidden());
+
+    // The window starts minimized.
+    Main->setWindowState(Qt::WindowNoState);
+    Main->setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(pa->isHidden());
+    EXPECT_FALSE(pb->isHidden());
+    Main->setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(pa->isHidden());
+
+    const struct {
+        const char *name;
+        void (TFormMain::*handler)();
+    } zeigen[] = {{"FormActivate", &TFormMain::FormActivate},
+                  {"ApplicationActivate", &TFormMain::ApplicationActivate},
+                  {"ApplicationDeactivate", &TFormMain::ApplicationDeactivate}};
+    for (const auto &z : zeigen) {
+        SCOPED_TRACE(z.name);
+        pa->hide();
+        pb->hide();
+        (Main.get()->*z.handler)();
+        EXPECT_FALSE(pa->isHidden());
+        EXPECT_TRUE(pb->isHidden());
+    }
+}
+
+TEST_F(FormMainTest, AClickedProjectWindowBecomesTheActiveOne) {
+    TFormVerw *a = Main->NewFormVerw();
+    TFormVerw *b = Main->NewFormVerw();
+    auto *mdi = Main->findChild<QMdiArea *>();
+    ASSERT_NE(mdi, nullptr);
+    Main->show();
+    for (TFormVerw *w : {a, b, a}) {
+        mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(w->parentWidget()));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Main->GetActiveFormVerw(), w);
+    }
+}
+
+TEST_F(FormMainTest, SetDeviceHandsItsNewWindowToTheDevice) {
+    ASSERT_EQ(Main->GetActiveFormVerw(), nullptr);
+    Main->Cdi()->SetCurrentDevice(Project.PanelId());
+    ASSERT_TRUE(Main->SetDevice(Project.PanelId(), true));
+    ASSERT_NE(Main->GetActiveFormVerw(), nullptr);
+    EXPECT_EQ(Main->AktDevInst()->GetFormVerw(), Main->GetActiveFormVerw());
 }
 
 TEST_F(FormMainTest, ObjectCountShowsOnlyWithAMaximum) {
