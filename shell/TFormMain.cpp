@@ -172,6 +172,7 @@ void TFormMain::FormCreate() {
     BindEvents();
     BindVerlassen();
     BindAutoSave();
+    BindBefehle();
     FDM.OnAutoSave = [this] {
         AufTiefeNull("TFormMain::TimerAutoSaveTimer", [this] { TimerAutoSaveTimer(); });
     };
