@@ -179,6 +179,8 @@ TFormVerw *TFormMain::CreateFormVerw() {
         return nullptr;
     TFormVerw *window = NewFormVerw();
     window->Assign(quelle);
+    // A new window is the active one, for the device too (as when the user activates it).
+    window->FormActivate();
     return window;
 }
 
