@@ -192,8 +192,7 @@ void BM_PdfTexteBaseline(benchmark::State &state) {
     std::vector<QString> zeilen;
     {
         TDrawGridSE grid;
-        TVumaReport report(TDrucken::Knoten(*u.W->Tree), &grid, nullptr, {}, nullptr, nullptr,
-                           {});
+        TVumaReport report(TDrucken::Knoten(*u.W->Tree), &grid, nullptr, {}, nullptr, nullptr, {});
         for (const TVumaReport::TEintrag &e : report.BuildEintraege())
             zeilen.push_back(QString::fromLatin1((e.Text + "\t" + e.Wert).c_str()));
     }

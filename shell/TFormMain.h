@@ -265,12 +265,11 @@ public:
     // MProjektierung's own detector items (add, delete, copy, paste): they run the data
     // module's actions; the tool bar shows the actions themselves.
     std::array<QAction *, 4> MMelderItems{};
-    // The window list's entries of MFenster, after its four actions.
-    const std::vector<QAction *> &FensterEintraege() const { return FFensterEintraege; }
 
 private:
     // Deleted through a function of TFormMainBefehle.cpp, where the type is complete.
     std::unique_ptr<TDrucken, void (*)(TDrucken *)> FDrucken{nullptr, nullptr};
+    // The window list's entries of MFenster, after its four actions.
     std::vector<QAction *> FFensterEintraege;
 
 public:

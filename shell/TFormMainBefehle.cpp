@@ -6,8 +6,8 @@
 #include "deviceinstance/TDeviceInstanz.h"
 #include "deviceinstance/dialogs/TDlgLinkToGrpAdr.h"
 #include "foundation/SprTexte.h"
-#include "platform/bustool/TEts2Cdi_Extended1.h"
 #include "platform/busobjects/TObjektBasis.h"
+#include "platform/bustool/TEts2Cdi_Extended1.h"
 #include "platform/log/Log.h"
 #include "platform/win/CursorHourGlass.h"
 #include "platform/win/MessageBox.h"
@@ -216,8 +216,8 @@ void TFormMain::LinkToGrpAdr() {
     const AnsiString proposal = FAktDevInst->GetNextHighestAndFreeGrpAdr(threeLevels);
     AnsiString name;
     uint16_t sub = 0, middle = 0, main = 0;
-    const auto dialog = std::make_unique<TDlgLinkToGrpAdr>(this, proposal, name, sub, middle,
-                                                           main, threeLevels);
+    const auto dialog =
+        std::make_unique<TDlgLinkToGrpAdr>(this, proposal, name, sub, middle, main, threeLevels);
     if (dialog->ShowModal() == 1)
         FAktDevInst->CreateGrpAdr(object, static_cast<short>(main), static_cast<short>(middle),
                                   static_cast<short>(sub), name);
@@ -292,8 +292,7 @@ void TFormMain::BindBefehle() {
         {TDM::ADefault, "TFormMain::ADefault", [this] { ResetAktDevInst(); }},
         {TDM::AProjektierungsfenster, "TFormMain::AProjektierungsfenster",
          [this] { CreateFormVerw(); }},
-        {TDM::AMelderHinzufuegen, "TFormMain::AMelderHinzufuegen",
-         [this] { MelderHinzufuegen(); }},
+        {TDM::AMelderHinzufuegen, "TFormMain::AMelderHinzufuegen", [this] { MelderHinzufuegen(); }},
         {TDM::AMelderLoeschen, "TFormMain::AMelderLoeschen", [this] { MelderLoeschen(); }},
         {TDM::ALinkToGrpAdr, "TFormMain::ALinkToGrpAdr", [this] { LinkToGrpAdr(); }},
         {TDM::AEreignisspeicherAuslesen, "TFormMain::AEreignisspeicherAuslesen",
@@ -324,8 +323,7 @@ void TFormMain::BindBefehle() {
     QObject::connect(MProjektierung, &QMenu::aboutToShow, this, [this] {
         Bewacht("TFormMain::MProjektierungClick", [this] { MProjektierungClick(); });
     });
-    QObject::connect(MFenster, &QMenu::aboutToShow, this, [this] {
-        Bewacht("TFormMain::MFensterClick", [this] { MFensterClick(); });
-    });
+    QObject::connect(MFenster, &QMenu::aboutToShow, this,
+                     [this] { Bewacht("TFormMain::MFensterClick", [this] { MFensterClick(); }); });
     qApp->installEventFilter(new TTastenVorschau(*this)); // the main window holds it
 }

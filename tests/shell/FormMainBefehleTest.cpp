@@ -107,8 +107,7 @@ using TVier = std::array<bool, 4>;  // add, delete, copy, paste
 
 TEST_F(FormMainBefehle, TheDetectorActionsAndMenuItemsBySelectedObject) {
     const TDM::TAktion fuenf[] = {TDM::AMelderHinzufuegen, TDM::AMelderLoeschen,
-                                  TDM::AMelderKopieren, TDM::AMelderEinfuegen,
-                                  TDM::ALinkToGrpAdr};
+                                  TDM::AMelderKopieren, TDM::AMelderEinfuegen, TDM::ALinkToGrpAdr};
     auto aktionen = [&] {
         TFuenf z{};
         for (size_t i = 0; i < z.size(); ++i)
@@ -131,9 +130,9 @@ TEST_F(FormMainBefehle, TheDetectorActionsAndMenuItemsBySelectedObject) {
     TDataBasis *root = W->Tree->TopNode(0)->Data();
     TDataBasis *melder = KnotenTyp(W->Tree, 6124)->Data();
     TDataBasis *bereich1 = KnotenTyp(W->Tree, 6127)->Data();
-    for (TDataBasis *eigen : {static_cast<TDataBasis *>(&fremd6124),
-                              static_cast<TDataBasis *>(&objekt806),
-                              static_cast<TDataBasis *>(&ordner)})
+    for (TDataBasis *eigen :
+         {static_cast<TDataBasis *>(&fremd6124), static_cast<TDataBasis *>(&objekt806),
+          static_cast<TDataBasis *>(&ordner)})
         ASSERT_NE(W->AddChildNode2Data(root, eigen, false), nullptr);
 
     const TFuenf fBereich{true, false, false, true, false};
@@ -182,9 +181,9 @@ TEST_F(FormMainBefehle, TheDetectorActionsAndMenuItemsBySelectedObject) {
             EXPECT_EQ(items(), c.items.value_or(itemsVorher)) << "the menu items";
         }
     }
-    for (TDataBasis *eigen : {static_cast<TDataBasis *>(&fremd6124),
-                              static_cast<TDataBasis *>(&objekt806),
-                              static_cast<TDataBasis *>(&ordner)})
+    for (TDataBasis *eigen :
+         {static_cast<TDataBasis *>(&fremd6124), static_cast<TDataBasis *>(&objekt806),
+          static_cast<TDataBasis *>(&ordner)})
         W->DeleteNode(nullptr, eigen);
 }
 
@@ -283,66 +282,58 @@ TEST_F(FormMainBefehle, ANewWindowShowsWhatTheActiveOneShows) {
 // On the demo panel, whose communication objects the bus tool has switched on (the full
 // panel's objects are its own).
 TEST(FormMainBefehleDemo, TheLinkDialogCreatesAnAddressAndLinksTheObject) {
-    for (const bool gruppen : {false}) {
-        SCOPED_TRACE(gruppen ? "into existing groups" : "into an empty tree");
-        TTestFormMain f;
-        TProjectDatabase &db = f.Project.Database();
-        if (gruppen) {
-            db.AddMainGroup(1, "Licht");
-            db.AddMiddleGroup(1, 0, "EG");
-            db.AddGroupAddress(1, 0, 1, "Flur");
+    TTestFormMain f;
+    TProjectDatabase &db = f.Project.Database();
+    ASSERT_TRUE(f.Oeffne());
+    TFormVerw *w = f.Main->GetActiveFormVerw();
+    ASSERT_NE(w, nullptr);
+    TTreeNode *knoten = KnotenTyp(w->Tree, 806);
+    ASSERT_NE(knoten, nullptr);
+    auto *objekt = dynamic_cast<TEtsObjekt *>(knoten->Data());
+    ASSERT_NE(objekt, nullptr);
+    bool drei = false;
+    const AnsiString vorschlag = f.Main->AktDevInst()->GetNextHighestAndFreeGrpAdr(drei);
+    EXPECT_EQ(vorschlag, "0/0/1") << "the first address of an empty tree";
+    for (const bool ok : {false, true}) {
+        SCOPED_TRACE(ok ? "OK" : "cancel");
+        w->Tree->setCurrentItem(knoten);
+        DeliverPostedMessages();
+        const size_t adressen = db.GroupTree().size();
+        const size_t links = db.Links(f.Project.PanelId()).size();
+        QPointer<TDlgLinkToGrpAdr> gesehen;
+        TModalDriverScope driver([&](TModalDialog &d) {
+            auto *dialog = dynamic_cast<TDlgLinkToGrpAdr *>(&d);
+            EXPECT_NE(dialog, nullptr);
+            if (!dialog)
+                return 0;
+            gesehen = dialog;
+            EXPECT_EQ(AnsiText(dialog->EditGrpAdr->text()), vorschlag);
+            dialog->EditGrpAdrName->setText("Neue Adresse");
+            (ok ? dialog->BtnOk : dialog->BtnAbbrechen)->click();
+            return dialog->ModalResult();
+        });
+        ASSERT_TRUE(f.DM->Execute(TDM::ALinkToGrpAdr));
+        DeliverPostedMessages();
+        EXPECT_EQ(driver.Count(), 1);
+        EXPECT_TRUE(gesehen.isNull()) << "the dialog is deleted";
+        EXPECT_TRUE(f.Boxen.Boxes().empty()) << (f.BoxTexte().empty() ? "" : f.BoxTexte()[0]);
+        if (!ok) {
+            EXPECT_EQ(db.GroupTree().size(), adressen);
+            EXPECT_EQ(db.Links(f.Project.PanelId()).size(), links);
+            continue;
         }
-        ASSERT_TRUE(f.Oeffne());
-        TFormVerw *w = f.Main->GetActiveFormVerw();
-        ASSERT_NE(w, nullptr);
-        TTreeNode *knoten = KnotenTyp(w->Tree, 806);
-        ASSERT_NE(knoten, nullptr);
-        auto *objekt = dynamic_cast<TEtsObjekt *>(knoten->Data());
-        ASSERT_NE(objekt, nullptr);
-        bool drei = false;
-        const AnsiString vorschlag = f.Main->AktDevInst()->GetNextHighestAndFreeGrpAdr(drei);
-        EXPECT_EQ(vorschlag, gruppen ? "1/0/2" : "0/0/1");
-        for (const bool ok : {false, true}) {
-            SCOPED_TRACE(ok ? "OK" : "cancel");
-            w->Tree->setCurrentItem(knoten);
-            DeliverPostedMessages();
-            const size_t adressen = db.GroupTree().size();
-            const size_t links = db.Links(f.Project.PanelId()).size();
-            QPointer<TDlgLinkToGrpAdr> gesehen;
-            TModalDriverScope driver([&](TModalDialog &d) {
-                auto *dialog = dynamic_cast<TDlgLinkToGrpAdr *>(&d);
-                EXPECT_NE(dialog, nullptr);
-                if (!dialog)
-                    return 0;
-                gesehen = dialog;
-                EXPECT_EQ(AnsiText(dialog->EditGrpAdr->text()), vorschlag);
-                dialog->EditGrpAdrName->setText("Neue Adresse");
-                (ok ? dialog->BtnOk : dialog->BtnAbbrechen)->click();
-                return dialog->ModalResult();
-            });
-            ASSERT_TRUE(f.DM->Execute(TDM::ALinkToGrpAdr));
-            DeliverPostedMessages();
-            EXPECT_EQ(driver.Count(), 1);
-            EXPECT_TRUE(gesehen.isNull()) << "the dialog is deleted";
-            EXPECT_TRUE(f.Boxen.Boxes().empty()) << (f.BoxTexte().empty() ? "" : f.BoxTexte()[0]);
-            if (!ok) {
-                EXPECT_EQ(db.GroupTree().size(), adressen);
-                EXPECT_EQ(db.Links(f.Project.PanelId()).size(), links);
-                continue;
-            }
-            const auto sub = db.SubGroupId(gruppen ? 1 : 0, 0, gruppen ? 2 : 1);
-            ASSERT_TRUE(sub.has_value());
-            EXPECT_EQ(db.Group(*sub)->name, "Neue Adresse");
-            EXPECT_TRUE(objekt->ExistSubGroupId(*sub)) << "the object is linked to it";
-            EXPECT_TRUE(db.LinkId(objekt->GetDeviceObjectId(), *sub).has_value());
-            EXPECT_EQ(db.Links(f.Project.PanelId()).size(), links + 1);
-        }
-        // Any other selection opens no dialog.
-        TModalDriverScope keiner([](TModalDialog &) { return 1; });
-        w->Tree->setCurrentItem(KnotenTyp(w->Tree, 6127));
-        f.Main->LinkToGrpAdr();
-        EXPECT_EQ(keiner.Count(), 0);
+        const auto sub = db.SubGroupId(0, 0, 1);
+        ASSERT_TRUE(sub.has_value());
+        EXPECT_EQ(db.Group(*sub)->name, "Neue Adresse");
+        EXPECT_TRUE(objekt->ExistSubGroupId(*sub)) << "the object is linked to it";
+        EXPECT_TRUE(db.LinkId(objekt->GetDeviceObjectId(), *sub).has_value());
+        EXPECT_EQ(db.Links(f.Project.PanelId()).size(), links + 1);
     }
+    // Any other selection opens no dialog.
+    TModalDriverScope keiner([](TModalDialog &) { return 1; });
+    w->Tree->setCurrentItem(KnotenTyp(w->Tree, 6127));
+    f.Main->LinkToGrpAdr();
+    EXPECT_EQ(keiner.Count(), 0);
 }
 
 TEST_F(FormMainBefehle, TheTreeCommandsWorkOnTheActiveWindow) {
@@ -375,8 +366,8 @@ TEST_F(FormMainBefehle, TheTreeCommandsWorkOnTheActiveWindow) {
         const char *name;
         TDM::TAktion aktion;
         QTreeWidgetItem *auswahl;
-        QTreeWidgetItem *teil; // the part looked at
-        bool offen;            // every node with children in it open, else none
+        QTreeWidgetItem *teil;   // the part looked at
+        bool offen;              // every node with children in it open, else none
         QTreeWidgetItem *danach; // the selection afterwards
     } cases[] = {
         {"expand all", TDM::AExpandAll, bereich, wurzel, true, bereich},
@@ -405,8 +396,7 @@ TEST_F(FormMainBefehle, TileAndCascadeArrangeTheProjectWindows) {
         ASSERT_NE(F.Main->CreateFormVerw(), nullptr);
     DeliverPostedMessages();
     QApplication::processEvents();
-    const QList<QMdiSubWindow *> fenster =
-        F.Main->MdiArea->subWindowList(QMdiArea::CreationOrder);
+    const QList<QMdiSubWindow *> fenster = F.Main->MdiArea->subWindowList(QMdiArea::CreationOrder);
     ASSERT_EQ(fenster.size(), 3);
     const QRect v = F.Main->MdiArea->viewport()->rect();
     const struct {
@@ -467,10 +457,8 @@ TEST_F(FormMainBefehle, TheWindowMenuListsTheProjectWindowsAndActivatesThem) {
         EXPECT_EQ(alle[0], Aktion(TDM::AUeberlappend));
         EXPECT_EQ(alle[3], Aktion(TDM::ASymbole));
         EXPECT_TRUE(alle[4]->isSeparator());
-        EXPECT_EQ(alle[5]->text().toStdString(),
-                  "&1 " + W->windowTitle().toStdString());
-        EXPECT_EQ(alle[6]->text().toStdString(),
-                  "&2 " + zweites->windowTitle().toStdString());
+        EXPECT_EQ(alle[5]->text().toStdString(), "&1 " + W->windowTitle().toStdString());
+        EXPECT_EQ(alle[6]->text().toStdString(), "&2 " + zweites->windowTitle().toStdString());
     }
     QAction *erstes = F.Main->MFenster->actions()[5];
     erstes->trigger();
@@ -606,11 +594,11 @@ TEST(FormMainBefehleOhneFenster, WithoutAWindowTheCommandsDoNothing) {
     TTestFormMain f;
     TPdfDrucker drucker(TestOrdner("befehle-ohne") / "a.pdf");
     TModalDriverScope keiner([](TModalDialog &) { return 1; });
-    for (TDM::TAktion a : {TDM::APrint, TDM::APrintPreview, TDM::AQuickHelp, TDM::ACollapseAll,
-                           TDM::AExpandAll, TDM::AExpand, TDM::ACollapse,
-                           TDM::AProjektierungsfenster, TDM::AEreignisspeicherAuslesen,
-                           TDM::ASetDateTime, TDM::AUeberlappend, TDM::ANebeneinander,
-                           TDM::AUebereinander, TDM::ASymbole})
+    for (TDM::TAktion a :
+         {TDM::APrint, TDM::APrintPreview, TDM::AQuickHelp, TDM::ACollapseAll, TDM::AExpandAll,
+          TDM::AExpand, TDM::ACollapse, TDM::AProjektierungsfenster, TDM::AEreignisspeicherAuslesen,
+          TDM::ASetDateTime, TDM::AUeberlappend, TDM::ANebeneinander, TDM::AUebereinander,
+          TDM::ASymbole})
         EXPECT_TRUE(f.DM->Execute(a)) << TDM::AktionTabelle()[a].Name;
     f.Main->LinkToGrpAdr();
     EXPECT_EQ(f.Main->MelderHinzufuegen(), 0);
@@ -737,11 +725,13 @@ TEST_F(FormMainBefehle, PicturesOfEveryMainMenu) {
     DeliverPostedMessages();
     Waehle(KnotenTyp(W->Tree, 6127)->Data());
     QApplication::processEvents();
-    const std::pair<const char *, QMenu *> menus[] = {
-        {"datei", F.Main->MDatei},         {"projektierung", F.Main->MProjektierung},
-        {"einstellung", F.Main->MEinstellung}, {"rekonstruktion", F.Main->M_Rekonstruktion},
-        {"tool", F.Main->MTool},           {"fenster", F.Main->MFenster},
-        {"hilfe", F.Main->MHilfe}};
+    const std::pair<const char *, QMenu *> menus[] = {{"datei", F.Main->MDatei},
+                                                      {"projektierung", F.Main->MProjektierung},
+                                                      {"einstellung", F.Main->MEinstellung},
+                                                      {"rekonstruktion", F.Main->M_Rekonstruktion},
+                                                      {"tool", F.Main->MTool},
+                                                      {"fenster", F.Main->MFenster},
+                                                      {"hilfe", F.Main->MHilfe}};
     for (const auto &[name, menu] : menus) {
         SCOPED_TRACE(name);
         QAction *titel = menu->menuAction();
