@@ -418,8 +418,9 @@ TEST_F(FormMainBefehle, TileAndCascadeArrangeTheProjectWindows) {
          }},
         {"cascade", TDM::AUeberlappend,
          [&](int i, const QRect &r) {
-             if (i > 0)
+             if (i > 0) {
                  EXPECT_GT(r.top(), fenster[i - 1]->geometry().top());
+             }
              EXPECT_LT(r.height(), v.height()) << "no longer tiled";
          }},
     };
