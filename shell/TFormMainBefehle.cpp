@@ -159,6 +159,12 @@ void TFormMain::ResetAktDevInst() {
     bool ok = false;
     {
         TBaumNeuaufbau neuaufbau(*this, TBaumNeuaufbau::EditorAbbrechen);
+        // The device replaces every object: the other windows let go of theirs too (the
+        // bracket empties only the active one); they are aligned with it afterwards.
+        if (neuaufbau.Aktiv())
+            for (TFormVerw *w : FFormVerwList)
+                if (w != FAktivFormVerw)
+                    w->DeleteAllNodes();
         ok = FAktDevInst->Reset(true) != 0;
     }
     // A failed reset keeps the autosave off: the last copy is not overwritten by what is left.

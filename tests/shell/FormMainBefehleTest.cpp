@@ -222,8 +222,14 @@ TEST_F(FormMainBefehle, TheMenusHoldTheirItemsAndEveryCommandIsBound) {
 
 // ---- Commands
 
-TEST_F(FormMainBefehle, ResetYesGivesTheDefaultPanelNoChangesNothing) {
+TEST_F(FormMainBefehle, ResetYesGivesTheDefaultPanelInEveryWindowNoChangesNothing) {
     DM().AutoSave = true;
+    // A second window shows the same; the active one stays the first.
+    TFormVerw *zweites = F.Main->CreateFormVerw();
+    ASSERT_NE(zweites, nullptr);
+    W->FormActivate();
+    DeliverPostedMessages();
+    ASSERT_EQ(F.Main->GetActiveFormVerw(), W);
     for (const int antwort : {IDNO, IDYES}) {
         SCOPED_TRACE(antwort == IDYES ? "yes" : "no");
         DM().StartTimerAutoSave(true);
@@ -241,7 +247,9 @@ TEST_F(FormMainBefehle, ResetYesGivesTheDefaultPanelNoChangesNothing) {
         EXPECT_EQ(frage.style, unsigned(MB_YESNO | MB_ICONQUESTION));
         EXPECT_TRUE(DM().TimerAutoSave.isActive()) << "running again after a reset, untouched "
                                                       "after No";
-        EXPECT_FALSE(W->CtrlTree()->IsUpdating());
+        for (TFormVerw *w : {W, zweites})
+            EXPECT_FALSE(w->CtrlTree()->IsUpdating());
+        EXPECT_EQ(Texte(zweites->Tree), Texte(W->Tree)) << "every window shows the same";
         if (antwort == IDNO) {
             EXPECT_EQ(F.Boxen.Boxes().size(), 1u);
             EXPECT_EQ(Texte(W->Tree), vorher);
