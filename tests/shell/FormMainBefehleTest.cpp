@@ -495,13 +495,26 @@ TEST_F(FormMainBefehle, HelpFromTheActionAndTheF1Key) {
     (void)QTest::qWaitForWindowActive(F.Main.get());
     F.Main->MdiArea->setFocus();
     QTest::keyClick(F.Main->MdiArea, Qt::Key_F1);
-    ASSERT_EQ(hilfe.Calls().size(), 3u) << "action, FormKeyDown, the key: once each";
+    // The key preview takes it before the short cut: so also with the action off.
+    Aktion(TDM::ADeviceHelp)->setEnabled(false);
+    QTest::keyClick(F.Main->MdiArea, Qt::Key_F1);
+    Aktion(TDM::ADeviceHelp)->setEnabled(true);
+    ASSERT_EQ(hilfe.Calls().size(), 4u) << "action, FormKeyDown, the key twice: once each";
     for (const auto &c : hilfe.Calls()) {
         EXPECT_EQ(c.owner, F.Main->GetHandle());
         EXPECT_EQ(c.file, DM().HelpFile);
         EXPECT_EQ(c.command, UINT(HELP_FINDER));
         EXPECT_EQ(c.data, 10u);
     }
+    // A project window's keys are not the main window's preview: with the action off, F1
+    // there opens the project window's own help.
+    Aktion(TDM::ADeviceHelp)->setEnabled(false);
+    W->Tree->setFocus();
+    QTest::keyClick(W->Tree, Qt::Key_F1);
+    Aktion(TDM::ADeviceHelp)->setEnabled(true);
+    ASSERT_EQ(hilfe.Calls().size(), 5u);
+    EXPECT_EQ(hilfe.Calls().back().owner, W->Handle());
+    EXPECT_EQ(hilfe.Calls().back().command, UINT(HELP_CONTENTS));
 }
 
 TEST_F(FormMainBefehle, OptionsLanguageAboutAndQuickHelp) {
