@@ -13,7 +13,6 @@
 #include "platform/win/MessageBox.h"
 #include "platform/win/WinHelp.h"
 #include "shell/FensterAnordnung.h"
-#include "shell/QtText.h"
 #include "shell/TBaumNeuaufbau.h"
 #include "shell/TCtrlTree.h"
 #include "shell/TDM.h"
@@ -45,10 +44,13 @@ bool IstHilfeTaste(int key, Qt::KeyboardModifiers modifiers) {
 // claimed against the short cuts, so that it arrives as a key press.
 class TTastenVorschau : public QObject {
 public:
-    explicit TTastenVorschau(TFormMain &main) : QObject(&main), FMain(main) {}
+    explicit TTastenVorschau(TFormMain &main) : QObject(&main), FMain(main) {
+        LOG_FKT("TTastenVorschau::TTastenVorschau");
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
+        LOG_FKT_DETAIL("TTastenVorschau::eventFilter");
         const QEvent::Type typ = event->type();
         if (typ != QEvent::KeyPress && typ != QEvent::ShortcutOverride)
             return false;
