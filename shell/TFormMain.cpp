@@ -159,6 +159,7 @@ void TFormMain::FormCreate() {
     M_ReadDeviceImage->setVisible(FMenueReadAndReconstructDeviceImage);
     M_ReconstructDeviceImage->setVisible(FMenueReadAndReconstructDeviceImage);
     LadeTexte();
+    BindBefehle();
     if (FModulName.empty()) {
         bool ok = false;
         const QString text =
@@ -172,7 +173,6 @@ void TFormMain::FormCreate() {
     BindEvents();
     BindVerlassen();
     BindAutoSave();
-    BindBefehle();
     FDM.OnAutoSave = [this] {
         AufTiefeNull("TFormMain::TimerAutoSaveTimer", [this] { TimerAutoSaveTimer(); });
     };
