@@ -14,8 +14,10 @@
 #include "foundation/SprTexte.h"
 #include "objectmodel/TAzMelder.h"
 #include "platform/busobjects/TEtsObjekt.h"
+#include "platform/dialogs/DlgProgress.h"
 #include "platform/dialogs/DlgSpracheinstellung.h"
 #include "platform/vcl/Cp1252.h"
+#include "platform/win/CursorHourGlass.h"
 #include "platform/win/Profile.h"
 #include "platform/win/WinHelp.h"
 #include "shell/TCtrlTree.h"
@@ -266,6 +268,34 @@ TEST_F(FormMainBefehle, ResetYesGivesTheDefaultPanelInEveryWindowNoChangesNothin
             EXPECT_NE(W->Tree->currentItem(), nullptr) << "the right pane shows the selection";
         }
     }
+}
+
+TEST_F(FormMainBefehle, AResetThatFailsLeavesTheAutosaveOff) {
+    DM().AutoSave = true;
+    DM().StartTimerAutoSave(true);
+    ASSERT_NE(F.Main->CreateFormVerw(), nullptr);
+    W->FormActivate();
+    DeliverPostedMessages();
+    // The reset breaks off as it loads the new configuration.
+    const TDlgProgressHandler vorher = SetDlgProgressHandler(
+        [](TDlgProgressAktion aktion, int, const TDlgProgressDaten *daten) {
+            if (aktion == TDlgProgressAktion::Set && daten &&
+                daten->Text.find("Lade Daten") != AnsiString::npos)
+                throw std::runtime_error("abgebrochen");
+        });
+    F.Boxen.Answer(IDYES);
+    ASSERT_TRUE(DM().Execute(TDM::ADefault));
+    SetDlgProgressHandler(vorher);
+    DeliverPostedMessages();
+    EXPECT_FALSE(DM().TimerAutoSave.isActive()) << "the last copy is kept as it is";
+    // The question first, the failure last (the full panel's own bus objects, unknown to the
+    // bus tool, give their boxes between).
+    ASSERT_GE(F.Boxen.Boxes().size(), 2u);
+    EXPECT_EQ(F.Boxen.Boxes().front().text, SprText(9038));
+    EXPECT_EQ(F.Boxen.Boxes().back().text, "abgebrochen");
+    for (TFormVerw *w : F.Main->FormVerwList())
+        EXPECT_FALSE(w->CtrlTree()->IsUpdating()) << "every tree's update ended";
+    EXPECT_EQ(GetScreenCursor(), crDefault);
 }
 
 TEST_F(FormMainBefehle, ANewWindowShowsWhatTheActiveOneShows) {
