@@ -277,8 +277,8 @@ TEST_F(FormMainBefehle, AResetThatFailsLeavesTheAutosaveOff) {
     W->FormActivate();
     DeliverPostedMessages();
     // The reset breaks off as it loads the new configuration.
-    const TDlgProgressHandler vorher = SetDlgProgressHandler(
-        [](TDlgProgressAktion aktion, int, const TDlgProgressDaten *daten) {
+    const TDlgProgressHandler vorher =
+        SetDlgProgressHandler([](TDlgProgressAktion aktion, int, const TDlgProgressDaten *daten) {
             if (aktion == TDlgProgressAktion::Set && daten &&
                 daten->Text.find("Lade Daten") != AnsiString::npos)
                 throw std::runtime_error("abgebrochen");
