@@ -603,7 +603,7 @@ TEST_F(FormMainBefehle, OptionsLanguageAboutAndQuickHelp) {
     EXPECT_EQ(W->QuickHelpRichEdit(), pane);
 }
 
-// One detector is added when asked for.
+// One detector is added when asked for; the event memory's list is noted.
 class TEinMelder : public TTestDialoge {
 public:
     int MelderHinzufuegen(int &count, int, const AnsiString &) override {
@@ -611,7 +611,15 @@ public:
         count = 1;
         return 1;
     }
+    int Ereignisspeicher(const TStringList &lines, const AnsiString &, const AnsiString &,
+                         const AnsiString &, const AnsiString &) override {
+        ++Listen;
+        Zeilen = lines.Count();
+        return 2;
+    }
     int Gefragt = 0;
+    int Listen = 0;
+    int Zeilen = 0;
 };
 
 TEST_F(FormMainBefehle, TheDetectorCommandsReachTheDevice) {
@@ -633,6 +641,11 @@ TEST_F(FormMainBefehle, TheDetectorCommandsReachTheDevice) {
     DeliverPostedMessages();
     EXPECT_EQ(d->Gefragt, 1);
     EXPECT_EQ(AnzahlTyp(W->Tree, 6124), melder);
+
+    // The event memory is read from the panel on the bus and listed.
+    ASSERT_TRUE(DM().Execute(TDM::AEreignisspeicherAuslesen));
+    EXPECT_EQ(d->Listen, 1);
+    EXPECT_GT(d->Zeilen, 0) << "the demo panel's events";
 
     // The clock goes to the panel on the bus; its box tells.
     F.Boxen.Clear();
