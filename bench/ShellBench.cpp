@@ -5,21 +5,29 @@
 //   detector, texts: AktualisiereAnsicht of a detector and of the editable texts (the object
 //         fills the grid model, the view draws it); baseline: a QTableWidget filled with the
 //         grid's texts.
+//   print: the full panel printed into a PDF file (the objects build their rows, the report
+//         lays out and paints its pages with icons and header); baseline: the same entries'
+//         texts painted line by line into a PDF file with a page break when a page is full.
 #include "TRatioReporter.h"
 #include "TTestHaupt.h"
 #include "platform/busobjects/TGrpAdrOrdner.h"
 #include "platform/grid/TDrawGridSE.h"
+#include "platform/report/TVumaReport.h"
 #include "shell/TCtrlTree.h"
+#include "shell/TDrucken.h"
 #include "shell/TTreeNode.h"
 #include "shell/TTreeView.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QPrinter>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -152,6 +160,68 @@ void BM_AktualisiereAnsichtTexte(benchmark::State &state) {
 }
 BENCHMARK(BM_AktualisiereAnsichtTexte)->Unit(benchmark::kMicrosecond);
 
+// Where the benchmark's PDF files go.
+QString PdfDatei(const char *name) {
+    return QString::fromStdString((std::filesystem::temp_directory_path() / name).string());
+}
+
+void BM_DruckenVollesPanel(benchmark::State &state) {
+    TShellUmgebung &u = Umgebung();
+    const QString datei = PdfDatei("bench_drucken.pdf");
+    const TReportDruckerHandler vorher = SetReportDruckerHandler([&](QPrinter &printer, void *) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(datei);
+        return true;
+    });
+    TDrucken drucken;
+    int seiten = 0;
+    for (auto _ : state) {
+        if (!drucken.MakeDrucken(TDrucken::ReportInfo(false), u.Haupt.Device.get(), u.W,
+                                 u.Haupt.GetHandle(), u.Haupt.DM->ImageList1))
+            state.SkipWithError("not printed");
+        seiten = drucken.Report()->Seiten();
+    }
+    SetReportDruckerHandler(vorher);
+    state.counters["pages"] = seiten;
+}
+BENCHMARK(BM_DruckenVollesPanel)->Unit(benchmark::kMillisecond);
+
+void BM_PdfTexteBaseline(benchmark::State &state) {
+    TShellUmgebung &u = Umgebung();
+    // The entries a print of the panel makes, taken once.
+    std::vector<QString> zeilen;
+    {
+        TDrawGridSE grid;
+        TVumaReport report(TDrucken::Knoten(*u.W->Tree), &grid, nullptr, {}, nullptr, nullptr, {});
+        for (const TVumaReport::TEintrag &e : report.BuildEintraege())
+            zeilen.push_back(QString::fromLatin1((e.Text + "\t" + e.Wert).c_str()));
+    }
+    int seiten = 0;
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(PdfDatei("bench_baseline.pdf"));
+        QPainter painter(&printer);
+        const int hoehe = painter.fontMetrics().height();
+        const int unten = painter.viewport().height();
+        int y = hoehe;
+        seiten = 1;
+        for (const QString &z : zeilen) {
+            if (y + hoehe > unten) {
+                printer.newPage();
+                ++seiten;
+                y = hoehe;
+            }
+            painter.drawText(0, y, z);
+            y += hoehe;
+        }
+        painter.end();
+    }
+    state.counters["pages"] = seiten;
+    state.counters["lines"] = static_cast<double>(zeilen.size());
+}
+BENCHMARK(BM_PdfTexteBaseline)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -162,7 +232,8 @@ int main(int argc, char **argv) {
         argc, argv,
         {{"tree", "BM_InitDataInitGrpAdr", "BM_TreeBaseline", 3.0},
          {"detector", "BM_AktualisiereAnsichtMelder", "BM_MelderTabelleBaseline", 3.0},
-         {"texts", "BM_AktualisiereAnsichtTexte", "BM_TexteTabelleBaseline", 3.0}});
+         {"texts", "BM_AktualisiereAnsichtTexte", "BM_TexteTabelleBaseline", 3.0},
+         {"print", "BM_DruckenVollesPanel", "BM_PdfTexteBaseline", 0}});
     UmgebungZeiger().reset();
     return result;
 }

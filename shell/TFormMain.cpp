@@ -177,6 +177,7 @@ void TFormMain::FormCreate() {
     M_ReadDeviceImage->setVisible(FMenueReadAndReconstructDeviceImage);
     M_ReconstructDeviceImage->setVisible(FMenueReadAndReconstructDeviceImage);
     LadeTexte();
+    BindBefehle();
     if (FModulName.empty()) {
         bool ok = false;
         const QString text =

@@ -40,10 +40,12 @@ class QSocketNotifier;
 class QToolBar;
 class TDM;
 class TDeviceInstanz;
+class TDrucken;
 class TEts2Cdi_Extended1;
 class TEtsExportTarget;
 class TFormVerw;
 class TVumaReport;
+struct TRecReportInfo;
 
 class TFormMain : public QMainWindow, public TFormMainDienste, public TMessageTarget {
 public:
@@ -224,6 +226,53 @@ public:
     // ---- Options ------------------------------------------------------------------------
 
     // ---- Commands and printing ----------------------------------------------------------
+    // The commands of the actions and menus (TFormMainBefehle.cpp); each works on the active
+    // project window and the current device instance and does nothing without them.
+    // The print and the page preview of the active window's tree.
+    void SeitenVorschau();
+    void Drucken();
+    // Builds and starts the report; true when it made its pages.
+    bool MakeDrucken(TRecReportInfo info);
+    // The printing object (made on the first print; a test puts one of its own in place).
+    void SetDrucken(std::unique_ptr<TDrucken> drucken);
+    TDrucken *Druck() const { return FDrucken.get(); }
+    // The options dialog with the data module and the bus-tool object, modal.
+    void Optionen();
+    void StartQuickHelp();
+    void TreeCollapseAll();
+    void TreeExpandAll();
+    void TreeExpand();
+    void TreeCollapse();
+    // The question, then the device's default configuration in every project window.
+    void ResetAktDevInst();
+    // A project window showing what the active one shows; null without an active one.
+    TFormVerw *CreateFormVerw();
+    int MelderHinzufuegen();
+    bool MelderLoeschen();
+    // A new group address for the selected communication object, linked to it.
+    void LinkToGrpAdr();
+    int EreignisspeicherAuslesen();
+    int DownloadAzHwDateTime();
+    // The four detector items of MProjektierung by the selected object, as the menu opens.
+    void MProjektierungClick();
+    // The project windows listed after MFenster's four actions, as the menu opens.
+    void MFensterClick();
+    // The main window's key preview (its own controls, not the project windows'): F1 opens
+    // the help.
+    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool &handled);
+    // Binds the commands above to their actions and menus.
+    void BindBefehle();
+    // MProjektierung's own detector items (add, delete, copy, paste): they run the data
+    // module's actions; the tool bar shows the actions themselves.
+    std::array<QAction *, 4> MMelderItems{};
+
+private:
+    // Deleted through a function of TFormMainBefehle.cpp, where the type is complete.
+    std::unique_ptr<TDrucken, void (*)(TDrucken *)> FDrucken{nullptr, nullptr};
+    // The window list's entries of MFenster, after its four actions.
+    std::vector<QAction *> FFensterEintraege;
+
+public:
 
     // ---- Reconstruction front end -------------------------------------------------------
 
