@@ -1,16 +1,23 @@
 // The bus tool's data events in process: the device id parameter, import and copy with the
 // meter, and their failures.
 #include "TTestFormMain.h"
+#include "TestHilfen.h"
+#include "deviceinstance/TDeviceInstanzAz.h"
 #include "foundation/SprTexte.h"
+#include "objectmodel/TAzMelder.h"
 #include "platform/bustool/TEtsMeter.h"
 #include "platform/dialogs/TModalDialog.h"
+#include "shell/TCtrlTree.h"
 #include "shell/TFileDialog.h"
+#include "shell/TFormVerw.h"
+#include "shell/TTreeView.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -18,6 +25,11 @@ namespace fs = std::filesystem;
 namespace {
 bool Enthaelt(const std::vector<std::string> &calls, const std::string &call) {
     return std::find(calls.begin(), calls.end(), call) != calls.end();
+}
+
+std::string Lies(const fs::path &file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 } // namespace
 
@@ -115,6 +127,22 @@ TEST(FormMainDaten, AnImportWhoseDeviceRecordCannotBeReadFails) {
     EXPECT_EQ(f.Boxen.Boxes()[0].caption, SprText(9196));
 }
 
+TEST(FormMainDaten, AnExportWhoseDeviceDoesNotLoadAnswersZeroWithItsBox) {
+    TTestFormMain f;
+    const long panel = f.Project.PanelId();
+    // The block cannot be read, nor after the new device was written: the device does not load.
+    f.Project.Database().InjectFailure("BlobRead", 2);
+    bool done = false;
+    int result = -1;
+    f.Main->OnCdiExportDevice(&done, &result, f.Main->Cdi(), 0, panel, nullptr);
+    EXPECT_TRUE(done);
+    EXPECT_EQ(result, 0);
+    ASSERT_FALSE(f.Boxen.Boxes().empty());
+    EXPECT_EQ(f.Boxen.Boxes().back().text, "TFormMain::OnCdiExportDevice, SetDevice");
+    EXPECT_EQ(f.Boxen.Boxes().back().caption, "Fehler");
+    EXPECT_FALSE(fs::exists(f.Project.Dir() / "AZ" / "AutoSave" / (std::to_string(panel) + ".azp")));
+}
+
 TEST(FormMainDaten, CompilerAndDownloadAnswerFalse) {
     TTestFormMain f;
     EXPECT_FALSE(f.Main->Compiler(0, f.Project.PanelId(), 0));
@@ -180,4 +208,72 @@ TEST(FormMainVorlage, ABadFileGivesTheFailureBox) {
     f.Main->Import();
     ASSERT_FALSE(f.Boxen.Boxes().empty());
     EXPECT_EQ(f.Boxen.Boxes().back().text, SprText(9149));
+}
+
+namespace {
+// The open device's template written through the export command.
+void Exportiere(TTestFormMain &f, const fs::path &datei) {
+    TModalDriverScope driver(WaehleDatei(datei.string()));
+    f.Main->Export();
+    EXPECT_EQ(driver.Count(), 1);
+}
+} // namespace
+
+TEST(FormMainVorlage, ATemplateImportedIntoTheChangedDeviceRestoresIt) {
+    TTestFormMain f;
+    ASSERT_TRUE(f.Oeffne());
+    auto *device = dynamic_cast<TDeviceInstanzAz *>(f.Main->AktDevInst());
+    ASSERT_NE(device, nullptr);
+    TFormVerw *w = f.Main->GetActiveFormVerw();
+    ASSERT_NE(w, nullptr);
+    const fs::path datei = f.Project.Dir() / "vorlage.azx";
+    Exportiere(f, datei);
+    const std::string vorlage = Lies(datei);
+    ASSERT_FALSE(vorlage.empty());
+    const int melder = device->GetAnzahlMelder();
+    const int knoten = AnzahlTyp(w->Tree, 6124);
+    ASSERT_FALSE(device->GetMelderNrUsed().empty());
+    TAzMelder *weg = device->GetPointerInstMelder(device->GetMelderNrUsed().front());
+    ASSERT_NE(weg, nullptr);
+    ASSERT_TRUE(device->DeleteAzMelder(weg));
+    DeliverPostedMessages();
+    ASSERT_EQ(device->GetAnzahlMelder(), melder - 1);
+
+    EXPECT_TRUE(f.Main->DatenImport(datei.string()));
+    DeliverPostedMessages();
+    EXPECT_EQ(device->GetAnzahlMelder(), melder);
+    EXPECT_EQ(AnzahlTyp(w->Tree, 6124), knoten);
+    EXPECT_FALSE(w->CtrlTree()->IsUpdating());
+    // What the device holds now exports as the template did.
+    const fs::path wieder = f.Project.Dir() / "wieder.azx";
+    Exportiere(f, wieder);
+    EXPECT_EQ(Lies(wieder), vorlage);
+}
+
+TEST(FormMainVorlage, ABadFileStillWritesTheParametersAndKeepsTheTree) {
+    TTestFormMain f;
+    ASSERT_TRUE(f.Oeffne());
+    TFormVerw *w = f.Main->GetActiveFormVerw();
+    ASSERT_NE(w, nullptr);
+    const int knoten = AnzahlTyp(w->Tree, 6124);
+    ASSERT_GT(knoten, 0);
+    // The root's pulse, changed in the bus tool behind the editor's back.
+    const long panel = f.Project.PanelId();
+    const std::optional<int32_t> impuls = f.Project.Parameter(10110);
+    ASSERT_TRUE(impuls.has_value());
+    f.Project.Database().SetParameterValue(panel, 10110, *impuls + 1, nullptr);
+    const fs::path datei = f.Project.Dir() / "kaputt.azx";
+    std::ofstream(datei) << "keine Vorlage\r\n";
+    f.Boxen.Clear();
+    f.Boxen.Answer(IDYES);
+    TModalDriverScope driver(WaehleDatei(datei.string()));
+    f.Main->Import();
+    ASSERT_FALSE(f.Boxen.Boxes().empty());
+    EXPECT_EQ(f.Boxen.Boxes().back().text, SprText(9149));
+    EXPECT_EQ(f.Boxen.Boxes().back().caption, SprText(9013));
+    // The device's parameters went into the bus tool all the same.
+    EXPECT_EQ(f.Project.Parameter(10110), impuls);
+    // The refused import left the tree as it was, and no update open.
+    EXPECT_EQ(AnzahlTyp(w->Tree, 6124), knoten);
+    EXPECT_FALSE(w->CtrlTree()->IsUpdating());
 }
