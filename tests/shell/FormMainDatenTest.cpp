@@ -140,7 +140,8 @@ TEST(FormMainDaten, AnExportWhoseDeviceDoesNotLoadAnswersZeroWithItsBox) {
     ASSERT_FALSE(f.Boxen.Boxes().empty());
     EXPECT_EQ(f.Boxen.Boxes().back().text, "TFormMain::OnCdiExportDevice, SetDevice");
     EXPECT_EQ(f.Boxen.Boxes().back().caption, "Fehler");
-    EXPECT_FALSE(fs::exists(f.Project.Dir() / "AZ" / "AutoSave" / (std::to_string(panel) + ".azp")));
+    EXPECT_FALSE(
+        fs::exists(f.Project.Dir() / "AZ" / "AutoSave" / (std::to_string(panel) + ".azp")));
 }
 
 TEST(FormMainDaten, CompilerAndDownloadAnswerFalse) {

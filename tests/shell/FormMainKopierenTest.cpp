@@ -38,7 +38,9 @@ protected:
     }
     void TearDown() override { QApplication::clipboard()->clear(); }
 
-    TDeviceInstanzAz *Geraet() const { return dynamic_cast<TDeviceInstanzAz *>(F.Main->AktDevInst()); }
+    TDeviceInstanzAz *Geraet() const {
+        return dynamic_cast<TDeviceInstanzAz *>(F.Main->AktDevInst());
+    }
     QString Format() const {
         return "application/x-az;version=" + ToQString(F.Main->AktDevInst()->GetVersion());
     }
