@@ -8,9 +8,15 @@
 #include "platform/bustool/TEtsMeter.h"
 #include "platform/dialogs/TModalDialog.h"
 #include "shell/TCtrlTree.h"
+#include "shell/ProgrammDialoge.h"
 #include "shell/TFileDialog.h"
 #include "shell/TFormVerw.h"
 #include "shell/TTreeView.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -277,4 +283,95 @@ TEST(FormMainVorlage, ABadFileStillWritesTheParametersAndKeepsTheTree) {
     // The refused import left the tree as it was, and no update open.
     EXPECT_EQ(AnzahlTyp(w->Tree, 6124), knoten);
     EXPECT_FALSE(w->CtrlTree()->IsUpdating());
+}
+
+namespace {
+// Shows the window offscreen (a file dialog at a size a user would give it, any other at its
+// own), lets it settle (the file dialog lists its folder in the background) and grabs it into
+// the test program's folder; true when written.
+bool Foto(QWidget &w, const std::string &name) {
+    if (dynamic_cast<TFileDialogFenster *>(&w))
+        w.resize(720, 460);
+    else
+        w.adjustSize();
+    w.show();
+    QTest::qWait(300);
+    const bool ok = w.grab().save(
+        QString::fromStdString((fs::current_path() / (name + ".png")).string()), "PNG");
+    w.hide();
+    return ok;
+}
+} // namespace
+
+TEST(FormMainVorlage, TheTemplateDialogsAndTheImportMeterAsTheUserSeesThem) {
+    TTestFormMain f;
+    ASSERT_TRUE(f.Oeffne());
+    const std::string vorlagen = SprText(11211);
+    {
+        TModalDriverScope driver([&](TModalDialog &d) {
+            auto *fenster = dynamic_cast<TFileDialogFenster *>(&d);
+            EXPECT_NE(fenster, nullptr);
+            if (!fenster)
+                return 2;
+            EXPECT_EQ(fenster->Dialog->acceptMode(), QFileDialog::AcceptSave);
+            EXPECT_EQ(fenster->windowTitle(), QtText(SprText(9011)));
+            EXPECT_EQ(fenster->Dialog->defaultSuffix(), "azx");
+            EXPECT_EQ(fenster->Dialog->nameFilters().size(), 2);
+            EXPECT_TRUE(Foto(*fenster, "vorlage_export"));
+            return 2;
+        });
+        f.Main->Export();
+        EXPECT_EQ(driver.Count(), 1);
+    }
+    f.Boxen.Answer(IDYES);
+    {
+        TModalDriverScope driver([&](TModalDialog &d) {
+            auto *fenster = dynamic_cast<TFileDialogFenster *>(&d);
+            EXPECT_NE(fenster, nullptr);
+            if (!fenster)
+                return 2;
+            EXPECT_EQ(fenster->Dialog->acceptMode(), QFileDialog::AcceptOpen);
+            EXPECT_EQ(fenster->Dialog->fileMode(), QFileDialog::ExistingFile);
+            EXPECT_EQ(fenster->windowTitle(), QtText(SprText(9013)));
+            EXPECT_TRUE(Foto(*fenster, "vorlage_import"));
+            return 2;
+        });
+        f.Main->Import();
+        EXPECT_EQ(driver.Count(), 1);
+    }
+
+    // The bus tool's import without its file: the meter is open while the user looks for it.
+    const long panel = f.Project.PanelId();
+    ASSERT_TRUE(f.Main->SetParamDeviceIdToEts(panel));
+    TEtsMeterForm *meter = nullptr;
+    int art = 0;
+    const TEtsMeterFactory vorher =
+        SetEtsMeterFactory([&](HWND, int kind) -> std::unique_ptr<TEtsMeterView> {
+            auto form = std::make_unique<TEtsMeterForm>(nullptr);
+            meter = form.get();
+            art = kind;
+            return form;
+        });
+    {
+        TModalDriverScope driver([&](TModalDialog &d) {
+            auto *fenster = dynamic_cast<TFileDialogFenster *>(&d);
+            EXPECT_NE(fenster, nullptr);
+            if (!fenster)
+                return 2;
+            EXPECT_EQ(fenster->Dialog->acceptMode(), QFileDialog::AcceptOpen);
+            EXPECT_EQ(fenster->Dialog->defaultSuffix(), "azp");
+            EXPECT_EQ(fenster->windowTitle(), QtText(SprText(9196)));
+            EXPECT_TRUE(Foto(*fenster, "geraet_import_datei"));
+            EXPECT_NE(meter, nullptr);
+            if (meter) {
+                EXPECT_EQ(meter->windowTitle(), QtText(SprText(9196)));
+                EXPECT_TRUE(Foto(*meter, "geraet_import_meter"));
+            }
+            return 2;
+        });
+        EXPECT_FALSE(f.Main->ImportDevice(panel));
+        EXPECT_EQ(driver.Count(), 1);
+    }
+    SetEtsMeterFactory(vorher);
+    EXPECT_EQ(art, 2);
 }
