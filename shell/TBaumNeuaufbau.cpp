@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-TBaumNeuaufbau::TBaumNeuaufbau(TFormMain &main, TGitter gitter) : FMain(main) {
+TBaumNeuaufbau::TBaumNeuaufbau(TFormMain &main, TGitter gitter, TBaum baum) : FMain(main) {
     LOG_FKT("TBaumNeuaufbau::TBaumNeuaufbau");
     TFormVerw *aktiv = FMain.GetActiveFormVerw();
     if (!aktiv)
@@ -20,7 +20,8 @@ TBaumNeuaufbau::TBaumNeuaufbau(TFormMain &main, TGitter gitter) : FMain(main) {
         FFenster.push_back(w);
     }
     aktiv->Grid.DeleteZellenKomponente();
-    aktiv->DeleteTreeViewNodes();
+    if (baum == BaumLeeren)
+        aktiv->DeleteTreeViewNodes();
 }
 
 TBaumNeuaufbau::~TBaumNeuaufbau() {

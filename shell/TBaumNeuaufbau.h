@@ -2,8 +2,9 @@
 // reconstruction): while a project window is active, every project window drops its grid's
 // in-place editor (the value being typed goes into its record first), or clears its grid, and
 // begins an update of its tree with the sorting held back; then the active window's tree is
-// emptied. The end of the bracket, on every way out, ends each of those updates and sorts each
-// tree again. A window that left the main window's list meanwhile is not touched.
+// emptied, unless the command keeps it (an import that may be refused, a paste). The end of the
+// bracket, on every way out, ends each of those updates and sorts each tree again. A window that
+// left the main window's list meanwhile is not touched.
 #pragma once
 
 #include <vector>
@@ -17,8 +18,12 @@ public:
         EditorAbbrechen, // the grid's in-place editor goes
         GitterLeeren     // the grid is cleared as well
     };
+    enum TBaum {
+        BaumLeeren,  // the active window's tree is emptied
+        BaumBehalten // it keeps its nodes
+    };
 
-    TBaumNeuaufbau(TFormMain &main, TGitter gitter);
+    TBaumNeuaufbau(TFormMain &main, TGitter gitter, TBaum baum = BaumLeeren);
     ~TBaumNeuaufbau();
     TBaumNeuaufbau(const TBaumNeuaufbau &) = delete;
     TBaumNeuaufbau &operator=(const TBaumNeuaufbau &) = delete;

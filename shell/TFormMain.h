@@ -222,6 +222,11 @@ public:
     // The file into the current device; the device parameters are written whatever the result.
     bool DatenImport(const AnsiString &file);
     void BindVorlage();
+    // The detector clipboard (TFormMainKopieren.cpp): the active window's selected object
+    // copied, and pasted below it; ACopy, APaste, AMelderKopieren and AMelderEinfuegen bound.
+    void Kopieren();
+    void Einfuegen();
+    void BindKopieren();
 
     // ---- Options ------------------------------------------------------------------------
 

@@ -364,6 +364,7 @@ bool TFormMain::CopyDevice(long targetId, long sourceId, uint8_t flag) {
 void TFormMain::BindDatenEreignisse() {
     LOG_FKT("TFormMain::BindDatenEreignisse");
     BindVorlage();
+    BindKopieren();
     // Each handler runs in the guard; one that throws has answered done, result 0.
     auto frame = [this](const char *name, bool *done, int *result, auto &&work) {
         if (!Bewacht(name, work)) {

@@ -9,12 +9,11 @@
 #include "platform/win/CursorHourGlass.h"
 #include "platform/win/MessageBox.h"
 #include "shell/DateiErsetzen.h"
-#include "shell/TCtrlTree.h"
+#include "shell/TBaumNeuaufbau.h"
 #include "shell/TDM.h"
 #include "shell/TFileDialog.h"
 #include "shell/TFormVerw.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -85,29 +84,19 @@ bool TFormMain::DatenImport(const AnsiString &file) {
     TCursorHourGlass hourGlass;
     auto stream = std::make_unique<TMemoryStream>();
     stream->LoadFromFile(file);
-    // The trees are held while the records change; the active one is not emptied, so that a
-    // refused import leaves it showing the device as it is.
-    std::vector<TFormVerw *> fenster;
-    if (FAktivFormVerw) {
-        fenster = FFormVerwList;
-        for (TFormVerw *w : fenster) {
-            w->Grid.DeleteZellenKomponente();
-            w->BeginTreeUpdate();
+    bool result = false;
+    {
+        // The trees are held while the records change; the active one is not emptied, so that
+        // a refused import leaves it showing the device as it is.
+        TBaumNeuaufbau neuaufbau(*this, TBaumNeuaufbau::EditorAbbrechen,
+                                 TBaumNeuaufbau::BaumBehalten);
+        result = FAktDevInst->VumaImport(stream.get(), false) != 0;
+        stream.reset();
+        if (FAktivFormVerw && result) {
+            AbgleichFormVerw(FAktivFormVerw);
+            result = FAktDevInst->UpdateObjectAssociations();
+            FAktivFormVerw->AktualisiereAnsicht(nullptr, 1, 0);
         }
-        FAktivFormVerw->Grid.DeleteZellenKomponente();
-    }
-    bool result = FAktDevInst->VumaImport(stream.get(), false) != 0;
-    stream.reset();
-    if (FAktivFormVerw && result) {
-        AbgleichFormVerw(FAktivFormVerw);
-        result = FAktDevInst->UpdateObjectAssociations();
-        FAktivFormVerw->AktualisiereAnsicht(nullptr, 1, 0);
-    }
-    for (TFormVerw *w : fenster) {
-        if (std::find(FFormVerwList.begin(), FFormVerwList.end(), w) == FFormVerwList.end())
-            continue;
-        w->EndTreeUpdate();
-        w->CtrlTree()->SortAll();
     }
     FAktDevInst->WriteDataToDb();
     FDM.StartTimerAutoSave(true);

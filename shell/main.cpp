@@ -7,6 +7,7 @@
 #include "platform/win/MessageBox.h"
 #include "platform/win/MessageBoxQt.h"
 #include "platform/win/System.h"
+#include "shell/OhneBildschirm.h"
 #include "shell/ProgrammDialoge.h"
 #include "shell/TDM.h"
 #include "shell/TFormMain.h"
@@ -22,6 +23,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     InstallQtMessageBox();
+    InstallOhneBildschirm();
     auto dm = std::make_unique<TDM>(GetProgramFileName());
     std::unique_ptr<TFormMain> main;
     try {

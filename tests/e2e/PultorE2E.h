@@ -64,6 +64,29 @@ protected:
         return Bustool("run " + Projekt.string() + " --editor " + (Dir / "pultor").string() +
                        " --timeout 60 --script " + script.string());
     }
+    // The lines of one device in the project's show output (from its address to the next
+    // device or the group addresses).
+    static std::string Geraet(const std::string &show, const std::string &adresse) {
+        const size_t anfang = show.find("\n  " + adresse + "  ");
+        if (anfang == std::string::npos)
+            return {};
+        size_t ende = anfang + 1;
+        do
+            ende = show.find("\n  ", ende + 1);
+        while (ende != std::string::npos && ende + 3 < show.size() && show[ende + 3] == ' ');
+        return show.substr(anfang + 1,
+                           ende == std::string::npos ? std::string::npos : ende - anfang);
+    }
+    std::string Show() { return Bustool("show " + Projekt.string()).ausgabe; }
+    // The id the host gave the device it made at that address during a run.
+    static std::string GemachteId(const std::string &ausgabe, const std::string &adresse) {
+        const std::string marke = "made device " + adresse + " (id ";
+        const size_t p = ausgabe.find(marke);
+        if (p == std::string::npos)
+            return {};
+        const size_t anfang = p + marke.size();
+        return ausgabe.substr(anfang, ausgabe.find(')', anfang) - anfang);
+    }
     static size_t Anzahl(const std::string &text, const std::string &teil) {
         size_t n = 0;
         for (size_t p = text.find(teil); p != std::string::npos; p = text.find(teil, p + 1))

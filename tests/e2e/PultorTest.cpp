@@ -86,4 +86,98 @@ TEST_F(PultorE2E, CopyGivesTheTargetTheSourcesSettings) {
     EXPECT_NE(teil.find("10 Melder 1 Objekte = 5"), std::string::npos) << teil;
 }
 
+TEST_F(PultorE2E, ARefusedLinkIsUndoneByTheHost) {
+    // The input's object takes one address: a second one is refused.
+    const TLauf lauf =
+        Run({"download 1.1.1 0", "link 1.1.1 0 3/0/1", "link 1.1.1 0 2/0/1", "stop"});
+    EXPECT_EQ(lauf.code, 0) << lauf.ausgabe;
+    EXPECT_EQ(Anzahl(lauf.ausgabe, "answer: done 1, result 1"), 2u) << lauf.ausgabe;
+    EXPECT_EQ(Anzahl(lauf.ausgabe, "answer: done 1, result 0"), 1u) << lauf.ausgabe;
+    EXPECT_NE(lauf.ausgabe.find("result 0: the link is undone"), std::string::npos) << lauf.ausgabe;
+    const std::string panel = Geraet(Show(), "01.01.001");
+    ASSERT_FALSE(panel.empty());
+    EXPECT_NE(panel.find("-> 3/0/1"), std::string::npos) << panel;
+    EXPECT_EQ(panel.find("-> 2/0/1"), std::string::npos) << panel;
+}
+
+TEST_F(PultorE2E, AnUnlinkAfterTheDeviceWasDeletedTouchesNothing) {
+    const std::vector<std::string> vorher = {"download 1.1.1 0", "link 1.1.1 0 3/0/1",
+                                             "delete 1.1.1"};
+    // The same events in a second project, without the unlink: the projects end alike.
+    const fs::path projekt = Projekt;
+    Projekt = Dir / "vergleich.db";
+    ASSERT_EQ(Bustool("init --demo " + Projekt.string()).code, 0);
+    std::vector<std::string> ohne = vorher;
+    ohne.push_back("stop");
+    ASSERT_EQ(Run(ohne).code, 0);
+    std::string vergleich = Show();
+    Projekt = projekt;
+
+    std::vector<std::string> mit = vorher;
+    mit.push_back("unlink @1 0 3/0/1");
+    mit.push_back("stop");
+    const TLauf lauf = Run(mit);
+    EXPECT_EQ(lauf.code, 0) << lauf.ausgabe;
+    const size_t unlink = lauf.ausgabe.find("sent: UnlinkObjFromSubGroup 1 0");
+    ASSERT_NE(unlink, std::string::npos) << lauf.ausgabe;
+    EXPECT_EQ(lauf.ausgabe.find("answer: done 1, result 1", unlink),
+              lauf.ausgabe.find("answer:", unlink))
+        << lauf.ausgabe;
+    std::string show = Show();
+    // Past the first line (the project's file name) the two are the same.
+    show.erase(0, show.find('\n'));
+    vergleich.erase(0, vergleich.find('\n'));
+    EXPECT_EQ(show, vergleich);
+    EXPECT_TRUE(Geraet(show, "01.01.001").empty()) << show;
+}
+
+TEST_F(PultorE2E, ImportGivesTheNewDeviceTheExportedBlockAndDeletesTheFile) {
+    ASSERT_EQ(Run({"download 1.1.1 0", "export 1.1.1", "stop"}).code, 0);
+    const fs::path exportiert = Dir / "AZ" / "AutoSave" / "1.azp";
+    ASSERT_TRUE(fs::exists(exportiert));
+    const TLauf lauf = Run({"import 1.1.40 " + exportiert.string() + " 1", "stop"});
+    EXPECT_EQ(lauf.code, 0) << lauf.ausgabe;
+    EXPECT_EQ(Anzahl(lauf.ausgabe, "answer: done 1, result 1"), 1u) << lauf.ausgabe;
+    // The host placed the file as <old id>.azp in its folder; the editor took it and deleted it.
+    EXPECT_NE(lauf.ausgabe.find("as " + (Dir / "1.azp").string()), std::string::npos)
+        << lauf.ausgabe;
+    EXPECT_FALSE(fs::exists(Dir / "1.azp"));
+    const std::string id = GemachteId(lauf.ausgabe, "01.01.040");
+    ASSERT_FALSE(id.empty()) << lauf.ausgabe;
+    const std::string neu = Geraet(Show(), "01.01.040");
+    ASSERT_FALSE(neu.empty());
+    EXPECT_EQ(neu.find("data block: none"), std::string::npos) << neu;
+    EXPECT_NE(neu.find("10 Melder 1 Objekte = 5"), std::string::npos) << neu;
+    // The id the next export is found under is the new device's own.
+    EXPECT_NE(neu.find("DeviceId = " + id + "\n"), std::string::npos) << neu;
+}
+
+TEST_F(PultorE2E, AnImportTheNewDeviceCannotTakeAnswersZeroAtOnce) {
+    // No panel of the project has the old id: the new device lacks the exported objects. The
+    // editor's boxes go to standard error, where nobody has to answer them.
+    ASSERT_EQ(Run({"download 1.1.1 0", "export 1.1.1", "stop"}).code, 0);
+    const fs::path exportiert = Dir / "AZ" / "AutoSave" / "1.azp";
+    const TLauf lauf = Run({"import 1.1.40 " + exportiert.string() + " 77", "stop"});
+    EXPECT_EQ(lauf.code, 0) << lauf.ausgabe;
+    EXPECT_EQ(Anzahl(lauf.ausgabe, "answer: done 1, result 0"), 1u) << lauf.ausgabe;
+    EXPECT_NE(lauf.ausgabe.find("Objekt nicht gefunden."), std::string::npos) << lauf.ausgabe;
+    EXPECT_TRUE(fs::exists(Dir / "77.azp")) << "a failed import keeps its file";
+}
+
+TEST_F(PultorE2E, ACopyDropsTheSourcesLinks) {
+    const TLauf lauf = Run({"download 1.1.1 0", "link 1.1.1 0 3/0/1", "copy 1.1.30 1.1.1",
+                            "download 1.1.30 0", "stop"});
+    EXPECT_EQ(lauf.code, 0) << lauf.ausgabe;
+    EXPECT_EQ(Anzahl(lauf.ausgabe, "answer: done 1, result 1"), 4u) << lauf.ausgabe;
+    const std::string show = Show();
+    EXPECT_NE(Geraet(show, "01.01.001").find("-> 3/0/1"), std::string::npos) << show;
+    // The target has the source's settings but not its links, also once the editor has loaded
+    // its block again.
+    const std::string ziel = Geraet(show, "01.01.030");
+    ASSERT_FALSE(ziel.empty()) << show;
+    EXPECT_NE(ziel.find("10 Melder 1 Objekte = 5"), std::string::npos) << ziel;
+    EXPECT_NE(ziel.find("links: none"), std::string::npos) << ziel;
+    EXPECT_EQ(ziel.find("->"), std::string::npos) << ziel;
+}
+
 } // namespace

@@ -1,16 +1,29 @@
 // The bus tool's data events in process: the device id parameter, import and copy with the
 // meter, and their failures.
 #include "TTestFormMain.h"
+#include "TestHilfen.h"
+#include "deviceinstance/TDeviceInstanzAz.h"
 #include "foundation/SprTexte.h"
+#include "objectmodel/TAzMelder.h"
 #include "platform/bustool/TEtsMeter.h"
 #include "platform/dialogs/TModalDialog.h"
+#include "shell/ProgrammDialoge.h"
+#include "shell/TCtrlTree.h"
 #include "shell/TFileDialog.h"
+#include "shell/TFormVerw.h"
+#include "shell/TTreeView.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -18,6 +31,11 @@ namespace fs = std::filesystem;
 namespace {
 bool Enthaelt(const std::vector<std::string> &calls, const std::string &call) {
     return std::find(calls.begin(), calls.end(), call) != calls.end();
+}
+
+std::string Lies(const fs::path &file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 } // namespace
 
@@ -115,6 +133,23 @@ TEST(FormMainDaten, AnImportWhoseDeviceRecordCannotBeReadFails) {
     EXPECT_EQ(f.Boxen.Boxes()[0].caption, SprText(9196));
 }
 
+TEST(FormMainDaten, AnExportWhoseDeviceDoesNotLoadAnswersZeroWithItsBox) {
+    TTestFormMain f;
+    const long panel = f.Project.PanelId();
+    // The block cannot be read, nor after the new device was written: the device does not load.
+    f.Project.Database().InjectFailure("BlobRead", 2);
+    bool done = false;
+    int result = -1;
+    f.Main->OnCdiExportDevice(&done, &result, f.Main->Cdi(), 0, panel, nullptr);
+    EXPECT_TRUE(done);
+    EXPECT_EQ(result, 0);
+    ASSERT_FALSE(f.Boxen.Boxes().empty());
+    EXPECT_EQ(f.Boxen.Boxes().back().text, "TFormMain::OnCdiExportDevice, SetDevice");
+    EXPECT_EQ(f.Boxen.Boxes().back().caption, "Fehler");
+    EXPECT_FALSE(
+        fs::exists(f.Project.Dir() / "AZ" / "AutoSave" / (std::to_string(panel) + ".azp")));
+}
+
 TEST(FormMainDaten, CompilerAndDownloadAnswerFalse) {
     TTestFormMain f;
     EXPECT_FALSE(f.Main->Compiler(0, f.Project.PanelId(), 0));
@@ -180,4 +215,163 @@ TEST(FormMainVorlage, ABadFileGivesTheFailureBox) {
     f.Main->Import();
     ASSERT_FALSE(f.Boxen.Boxes().empty());
     EXPECT_EQ(f.Boxen.Boxes().back().text, SprText(9149));
+}
+
+namespace {
+// The open device's template written through the export command.
+void Exportiere(TTestFormMain &f, const fs::path &datei) {
+    TModalDriverScope driver(WaehleDatei(datei.string()));
+    f.Main->Export();
+    EXPECT_EQ(driver.Count(), 1);
+}
+} // namespace
+
+TEST(FormMainVorlage, ATemplateImportedIntoTheChangedDeviceRestoresIt) {
+    TTestFormMain f;
+    ASSERT_TRUE(f.Oeffne());
+    auto *device = dynamic_cast<TDeviceInstanzAz *>(f.Main->AktDevInst());
+    ASSERT_NE(device, nullptr);
+    TFormVerw *w = f.Main->GetActiveFormVerw();
+    ASSERT_NE(w, nullptr);
+    const fs::path datei = f.Project.Dir() / "vorlage.azx";
+    Exportiere(f, datei);
+    const std::string vorlage = Lies(datei);
+    ASSERT_FALSE(vorlage.empty());
+    const int melder = device->GetAnzahlMelder();
+    const int knoten = AnzahlTyp(w->Tree, 6124);
+    ASSERT_FALSE(device->GetMelderNrUsed().empty());
+    TAzMelder *weg = device->GetPointerInstMelder(device->GetMelderNrUsed().front());
+    ASSERT_NE(weg, nullptr);
+    ASSERT_TRUE(device->DeleteAzMelder(weg));
+    DeliverPostedMessages();
+    ASSERT_EQ(device->GetAnzahlMelder(), melder - 1);
+
+    EXPECT_TRUE(f.Main->DatenImport(datei.string()));
+    DeliverPostedMessages();
+    EXPECT_EQ(device->GetAnzahlMelder(), melder);
+    EXPECT_EQ(AnzahlTyp(w->Tree, 6124), knoten);
+    EXPECT_FALSE(w->CtrlTree()->IsUpdating());
+    // What the device holds now exports as the template did.
+    const fs::path wieder = f.Project.Dir() / "wieder.azx";
+    Exportiere(f, wieder);
+    EXPECT_EQ(Lies(wieder), vorlage);
+}
+
+TEST(FormMainVorlage, ABadFileStillWritesTheParametersAndKeepsTheTree) {
+    TTestFormMain f;
+    ASSERT_TRUE(f.Oeffne());
+    TFormVerw *w = f.Main->GetActiveFormVerw();
+    ASSERT_NE(w, nullptr);
+    const int knoten = AnzahlTyp(w->Tree, 6124);
+    ASSERT_GT(knoten, 0);
+    // The root's pulse, changed in the bus tool behind the editor's back.
+    const long panel = f.Project.PanelId();
+    const std::optional<int32_t> impuls = f.Project.Parameter(10110);
+    ASSERT_TRUE(impuls.has_value());
+    f.Project.Database().SetParameterValue(panel, 10110, *impuls + 1, nullptr);
+    const fs::path datei = f.Project.Dir() / "kaputt.azx";
+    std::ofstream(datei) << "keine Vorlage\r\n";
+    f.Boxen.Clear();
+    f.Boxen.Answer(IDYES);
+    TModalDriverScope driver(WaehleDatei(datei.string()));
+    f.Main->Import();
+    ASSERT_FALSE(f.Boxen.Boxes().empty());
+    EXPECT_EQ(f.Boxen.Boxes().back().text, SprText(9149));
+    EXPECT_EQ(f.Boxen.Boxes().back().caption, SprText(9013));
+    // The device's parameters went into the bus tool all the same.
+    EXPECT_EQ(f.Project.Parameter(10110), impuls);
+    // The refused import left the tree as it was, and no update open.
+    EXPECT_EQ(AnzahlTyp(w->Tree, 6124), knoten);
+    EXPECT_FALSE(w->CtrlTree()->IsUpdating());
+}
+
+namespace {
+// Shows the window offscreen (a file dialog at a size a user would give it, any other at its
+// own), lets it settle (the file dialog lists its folder in the background) and grabs it into
+// the test program's folder; true when written.
+bool Foto(QWidget &w, const std::string &name) {
+    if (dynamic_cast<TFileDialogFenster *>(&w))
+        w.resize(720, 460);
+    else
+        w.adjustSize();
+    w.show();
+    QTest::qWait(300);
+    const bool ok = w.grab().save(
+        QString::fromStdString((fs::current_path() / (name + ".png")).string()), "PNG");
+    w.hide();
+    return ok;
+}
+} // namespace
+
+TEST(FormMainVorlage, TheTemplateDialogsAndTheImportMeterAsTheUserSeesThem) {
+    TTestFormMain f;
+    ASSERT_TRUE(f.Oeffne());
+    const std::string vorlagen = SprText(11211);
+    {
+        TModalDriverScope driver([&](TModalDialog &d) {
+            auto *fenster = dynamic_cast<TFileDialogFenster *>(&d);
+            EXPECT_NE(fenster, nullptr);
+            if (!fenster)
+                return 2;
+            EXPECT_EQ(fenster->Dialog->acceptMode(), QFileDialog::AcceptSave);
+            EXPECT_EQ(fenster->windowTitle(), QtText(SprText(9011)));
+            EXPECT_EQ(fenster->Dialog->defaultSuffix(), "azx");
+            EXPECT_EQ(fenster->Dialog->nameFilters().size(), 2);
+            EXPECT_TRUE(Foto(*fenster, "vorlage_export"));
+            return 2;
+        });
+        f.Main->Export();
+        EXPECT_EQ(driver.Count(), 1);
+    }
+    f.Boxen.Answer(IDYES);
+    {
+        TModalDriverScope driver([&](TModalDialog &d) {
+            auto *fenster = dynamic_cast<TFileDialogFenster *>(&d);
+            EXPECT_NE(fenster, nullptr);
+            if (!fenster)
+                return 2;
+            EXPECT_EQ(fenster->Dialog->acceptMode(), QFileDialog::AcceptOpen);
+            EXPECT_EQ(fenster->Dialog->fileMode(), QFileDialog::ExistingFile);
+            EXPECT_EQ(fenster->windowTitle(), QtText(SprText(9013)));
+            EXPECT_TRUE(Foto(*fenster, "vorlage_import"));
+            return 2;
+        });
+        f.Main->Import();
+        EXPECT_EQ(driver.Count(), 1);
+    }
+
+    // The bus tool's import without its file: the meter is open while the user looks for it.
+    const long panel = f.Project.PanelId();
+    ASSERT_TRUE(f.Main->SetParamDeviceIdToEts(panel));
+    TEtsMeterForm *meter = nullptr;
+    int art = 0;
+    const TEtsMeterFactory vorher =
+        SetEtsMeterFactory([&](HWND, int kind) -> std::unique_ptr<TEtsMeterView> {
+            auto form = std::make_unique<TEtsMeterForm>(nullptr);
+            meter = form.get();
+            art = kind;
+            return form;
+        });
+    {
+        TModalDriverScope driver([&](TModalDialog &d) {
+            auto *fenster = dynamic_cast<TFileDialogFenster *>(&d);
+            EXPECT_NE(fenster, nullptr);
+            if (!fenster)
+                return 2;
+            EXPECT_EQ(fenster->Dialog->acceptMode(), QFileDialog::AcceptOpen);
+            EXPECT_EQ(fenster->Dialog->defaultSuffix(), "azp");
+            EXPECT_EQ(fenster->windowTitle(), QtText(SprText(9196)));
+            EXPECT_TRUE(Foto(*fenster, "geraet_import_datei"));
+            EXPECT_NE(meter, nullptr);
+            if (meter) {
+                EXPECT_EQ(meter->windowTitle(), QtText(SprText(9196)));
+                EXPECT_TRUE(Foto(*meter, "geraet_import_meter"));
+            }
+            return 2;
+        });
+        EXPECT_FALSE(f.Main->ImportDevice(panel));
+        EXPECT_EQ(driver.Count(), 1);
+    }
+    SetEtsMeterFactory(vorher);
+    EXPECT_EQ(art, 2);
 }

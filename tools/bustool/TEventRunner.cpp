@@ -292,8 +292,16 @@ TEtsEvent TEventRunner::Prepare(const THostEvent &event, TAfter &after) {
             }
         }
         PlaceImportFile(file, *oldId);
+        // The exported project carries the device's parameters (and with them its switched
+        // objects): a panel of this project under the old id stands for it; without one the
+        // new device has the defaults.
+        const int32_t line = LineOf(event.newAddress);
+        const bool exportiert = FDb.ProductName(*oldId) == PanelProductData().name;
         const int32_t id =
-            FDb.AddPanelDevice(LineOf(event.newAddress), event.newAddress & 0xFF, "Alarmzentrale");
+            exportiert ? FDb.CopyDevice(*oldId, line, event.newAddress & 0xFF, "Alarmzentrale")
+                       : FDb.AddPanelDevice(line, event.newAddress & 0xFF, "Alarmzentrale");
+        if (exportiert)
+            FOut << "  parameters as the exported device's (id " << *oldId << ")\n";
         FDb.SetParameterValue(id, DeviceIdParameter(), *oldId, nullptr);
         made(id);
         FOut << "  DeviceId = " << *oldId << "\n";

@@ -2,7 +2,8 @@
 // around each what the bus tool does:
 // - create, import, copy: the device is in the project, with its parameters and "DeviceId",
 //   before its event; import also finds "DeviceId" holding the old id and the file
-//   "<old id>.azp" in the bus tool's folder;
+//   "<old id>.azp" in the bus tool's folder, and the parameters of the panel with the old id
+//   when the project holds one (as the exported project's device had them);
 // - delete: the device is removed after its event;
 // - link: the link is made before the event (the object's first link sends) and undone when
 //   the answer's result is 0; unlink: the link is removed before the event;

@@ -1,0 +1,34 @@
+#include "shell/OhneBildschirm.h"
+
+#include "platform/dialogs/TModalDialog.h"
+#include "platform/log/Log.h"
+#include "platform/vcl/Cp1252.h"
+#include "platform/win/MessageBoxQt.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <cstdio>
+#include <memory>
+
+bool InstallOhneBildschirm() {
+    LOG_FKT("InstallOhneBildschirm");
+    if (QGuiApplication::platformName() != "offscreen")
+        return false;
+    SetMessageBoxHandler([](HWND, const AnsiString &text, const AnsiString &caption,
+                            unsigned style) {
+        std::fprintf(stderr, "[%s] %s\n", AnsiToUtf8(caption).c_str(), AnsiToUtf8(text).c_str());
+        // The box is made only for its buttons: the answer is the one Enter would give.
+        const std::unique_ptr<QMessageBox> box(CreateQtMessageBox(text, caption, style));
+        const QPushButton *standard = box->defaultButton();
+        return standard ? standard->property("WinId").toInt() : static_cast<int>(IDOK);
+    });
+    SetModalDriver([](TModalDialog &dialog) {
+        std::fprintf(stderr, "[%s] cancelled\n", dialog.windowTitle().toUtf8().constData());
+        // Through QDialog, whose reject is public: the dialog's own gives its cancel result.
+        static_cast<QDialog &>(dialog).reject();
+        return dialog.ModalResult();
+    });
+    return true;
+}
