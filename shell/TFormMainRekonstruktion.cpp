@@ -72,8 +72,7 @@ bool TFormMain::ReadDeviceImage(bool interactive, AnsiString &imageFile) {
     imageFile = file;
     bool ok = false;
     {
-        TRecoAzZielsystem readOut(FCdi.get(), physAdr, GetHandle(), interactive, imageFile,
-                                  false);
+        TRecoAzZielsystem readOut(FCdi.get(), physAdr, GetHandle(), interactive, imageFile, false);
         ok = readOut.ReadoutDeviceImage();
     }
     if (ok && interactive)
@@ -188,9 +187,8 @@ bool TFormMain::ReadDeviceCommunicationImage(AnsiString &imageFile, int) {
 
 void TFormMain::BindRekonstruktion() {
     LOG_FKT("TFormMain::BindRekonstruktion");
-    FDM.Bind(TDM::AReconstructDevice, [this] {
-        Bewacht("TFormMain::AReconstructDevice", [this] { ReconstructDevice(); });
-    });
+    FDM.Bind(TDM::AReconstructDevice,
+             [this] { Bewacht("TFormMain::AReconstructDevice", [this] { ReconstructDevice(); }); });
     FDM.Bind(TDM::AReadDeviceImage, [this] {
         Bewacht("TFormMain::AReadDeviceImage", [this] {
             AnsiString file;

@@ -162,8 +162,8 @@ protected:
         PultorE2E::SetUp();
         TPanelImageFixture panel(0x1101);
         for (int n = 1; n <= kMelder; ++n) {
-            panel.SetMelder(n, {.MelderTyp = 1, .Aktiv = true, .EingangsTyp = n % 4,
-                                .Bereich = n % 2 ? 5 : 6});
+            panel.SetMelder(
+                n, {.MelderTyp = 1, .Aktiv = true, .EingangsTyp = n % 4, .Bereich = n % 2 ? 5 : 6});
             panel.SetMelderText(n, "Melder " + std::to_string(n));
         }
         const fs::path memory = Dir / "memory.bin";
@@ -171,8 +171,7 @@ protected:
         out.write(reinterpret_cast<const char *>(panel.Image().data()),
                   static_cast<std::streamsize>(panel.Image().size()));
         out.close();
-        ASSERT_EQ(Bustool("memory " + Projekt.string() + " load 1.1.1 " + memory.string()).code,
-                  0);
+        ASSERT_EQ(Bustool("memory " + Projekt.string() + " load 1.1.1 " + memory.string()).code, 0);
     }
     // The detector's word in the project's device parameters ("<id> <name> = <value>").
     static std::string Wort(const std::string &show, int n) {
@@ -189,8 +188,7 @@ protected:
 TEST_F(PultorReconstructE2E, ModeZeroWritesTheImageAndTheBusTableReportBesideIt) {
     const fs::path folder = Dir / "Bilder";
     fs::create_directories(folder);
-    const TLauf lauf =
-        Run({"reconstruct 1.1.1 0 " + (folder / "bild.x19").string(), "stop"});
+    const TLauf lauf = Run({"reconstruct 1.1.1 0 " + (folder / "bild.x19").string(), "stop"});
     EXPECT_EQ(lauf.code, 0) << lauf.ausgabe;
     EXPECT_EQ(Anzahl(lauf.ausgabe, "answer: done 1, result 1"), 1u) << lauf.ausgabe;
     // Named after the panel's physical address, whatever name the bus tool gave.
