@@ -4,6 +4,7 @@
 #include "RoundTripVergleich.h"
 #include "TRecoUmgebung.h"
 #include "TTestFormMain.h"
+#include "TestHilfen.h"
 #include "deviceinstance/TDeviceInstanz.h"
 #include "deviceinstance/TDeviceInstanzAz.h"
 #include "foundation/RegIniNamen.h"
@@ -230,6 +231,10 @@ TEST_F(FormMainRekonstruktion, AStreamTheDeviceRefusesGives24207AndTheWindowsSta
     EXPECT_EQ(f.Boxen.Boxes()[0].caption, SprText(11384));
     EXPECT_EQ(Melder(), vorher) << "the device is as it was";
     EXPECT_TRUE(Aktualisierbar());
+    // The active window still shows the device.
+    TFormVerw *aktiv = f.Main->GetActiveFormVerw();
+    ASSERT_NE(aktiv, nullptr);
+    EXPECT_EQ(AnzahlTyp(aktiv->Tree, 6124), vorher);
     // The windows take the next rebuild.
     f.Main->SetDeviceDialoge(std::make_unique<TTestDialoge>());
     f.Boxen.Clear();
