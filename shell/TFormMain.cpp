@@ -7,6 +7,7 @@
 #include "platform/bustool/TEtsEventConnection.h"
 #include "platform/log/Log.h"
 #include "platform/win/MessageBox.h"
+#include "reconstruction/E_ErrorStr.h"
 #include "shell/QtText.h"
 #include "shell/TDM.h"
 #include "shell/TFormVerw.h"
@@ -445,6 +446,10 @@ bool TFormMain::Bewacht(const char *name, const std::function<void()> &work) {
     } catch (const std::exception &e) {
         ok = false;
         ShowException(name, e.what());
+    } catch (const E_ErrorStr &e) {
+        // The read-out's failure has no base class: caught by its type for its text.
+        ok = false;
+        ShowException(name, e.Message.c_str());
     } catch (...) {
         ok = false;
         ShowException(name, nullptr);

@@ -280,6 +280,24 @@ private:
 public:
 
     // ---- Reconstruction front end -------------------------------------------------------
+    // (TFormMainRekonstruktion.cpp) The command AReconstructDevice: the current device's panel
+    // read out into its image file and rebuilt from it; every failure is shown.
+    void ReconstructDevice();
+    // The current device's panel into an image file (chosen in a dialog when interactive, else
+    // the device's image file); the name goes to the caller. False when cancelled or when the
+    // read-out failed (it showed its own box); its exceptions pass.
+    bool ReadDeviceImage(bool interactive, AnsiString &imageFile);
+    // The current device rebuilt from an image (chosen in a dialog when interactive): into the
+    // bus tool's project for the bus tool, else into the device and its windows. False after
+    // its box, or when cancelled (no box).
+    bool ReconstructDeviceImage(bool interactive, const AnsiString &imageFile, bool forBusTool);
+    // The bus tool's read-out: the panel's image named after its physical address (the name
+    // is rewritten) and "ItRecoCommunicationData.txt" beside it; the integer is not used.
+    bool ReadDeviceCommunicationImage(AnsiString &imageFile, int);
+    // "area.line.device" as the 16-bit physical address; 0 when it is none.
+    static uint16_t MergeGrpAdrStringToWord(const AnsiString &text);
+    // Binds AReconstructDevice and the two image commands (shown by the settings).
+    void BindRekonstruktion();
 
     // ---- State that tests and the other parts read ----------------------------------------
     TDM &DM() const { return FDM; }

@@ -384,16 +384,23 @@ void TFormMain::OnCdiEditObject(bool *done, int *result, TEts2Cdi_Extended1 *, l
 }
 
 void TFormMain::OnCdiDoReconstruct(bool *done, int *result, TEts2Cdi_Extended1 *, long,
-                                   long deviceId, long, int mode, const AnsiString &) {
+                                   long deviceId, long x, int mode, const AnsiString &fileName) {
     LOG_FKT("TFormMain::OnCdiDoReconstruct");
     TimerTimeoutCloseStart();
     *result = 0;
-    if (mode == 2 && !SetDevice(deviceId, false)) {
-        // A device that does not load is not rebuilt.
-        ShowMessageBox("TFormMain::OnCdiDoReconstruct", "Fehler", MB_OK);
+    if (mode == 2) {
+        if (!SetDevice(deviceId, false)) {
+            // A device that does not load is not rebuilt.
+            ShowMessageBox("TFormMain::OnCdiDoReconstruct", "Fehler", MB_OK);
+        } else if (ReconstructDeviceImage(false, fileName, true)) {
+            if (FAktDevInst)
+                FAktDevInst->WriteBlob();
+            *result = 1;
+        }
+    } else if (mode == 0) {
+        AnsiString file = fileName;
+        *result = ReadDeviceCommunicationImage(file, static_cast<int>(x)) ? 1 : 0;
     }
-    // Reading and rebuilding a device image come with the reconstruction; till then modes 0
-    // and 2 answer 0 like every other mode.
     *done = true;
 }
 
@@ -436,4 +443,5 @@ void TFormMain::BindEvents() {
               [&] { OnCdiDoReconstruct(done, result, s, project, id, x, mode, file); });
     };
     BindDatenEreignisse();
+    BindRekonstruktion();
 }

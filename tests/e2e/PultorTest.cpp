@@ -1,5 +1,6 @@
 // pultor started by bustool run: the events' answers, the project afterwards, the exit codes.
 #include "PultorE2E.h"
+#include "TPanelImageFixture.h"
 
 namespace fs = std::filesystem;
 using namespace e2e;
@@ -178,6 +179,73 @@ TEST_F(PultorE2E, ACopyDropsTheSourcesLinks) {
     EXPECT_NE(ziel.find("10 Melder 1 Objekte = 5"), std::string::npos) << ziel;
     EXPECT_NE(ziel.find("links: none"), std::string::npos) << ziel;
     EXPECT_EQ(ziel.find("->"), std::string::npos) << ziel;
+}
+
+// The demo panel's memory, loaded with a fixture image: detectors in the fire and hold-up
+// areas with texts.
+class PultorReconstructE2E : public PultorE2E {
+protected:
+    void SetUp() override {
+        PultorE2E::SetUp();
+        TPanelImageFixture panel(0x1101);
+        for (int n = 1; n <= kMelder; ++n) {
+            panel.SetMelder(
+                n, {.MelderTyp = 1, .Aktiv = true, .EingangsTyp = n % 4, .Bereich = n % 2 ? 5 : 6});
+            panel.SetMelderText(n, "Melder " + std::to_string(n));
+        }
+        const fs::path memory = Dir / "memory.bin";
+        std::ofstream out(memory, std::ios::binary);
+        out.write(reinterpret_cast<const char *>(panel.Image().data()),
+                  static_cast<std::streamsize>(panel.Image().size()));
+        out.close();
+        ASSERT_EQ(Bustool("memory " + Projekt.string() + " load 1.1.1 " + memory.string()).code, 0);
+    }
+    // The detector's word in the project's device parameters ("<id> <name> = <value>").
+    static std::string Wort(const std::string &show, int n) {
+        const std::string id = "  " + std::to_string(3000 + 10 * n) + " ";
+        const size_t at = show.find(id);
+        if (at == std::string::npos)
+            return "";
+        const size_t gleich = show.find(" = ", at);
+        return show.substr(gleich + 3, show.find('\n', gleich) - gleich - 3);
+    }
+    static constexpr int kMelder = 6;
+};
+
+TEST_F(PultorReconstructE2E, ModeZeroWritesTheImageAndTheBusTableReportBesideIt) {
+    const fs::path folder = Dir / "Bilder";
+    fs::create_directories(folder);
+    const TLauf lauf = Run({"reconstruct 1.1.1 0 " + (folder / "bild.x19").string(), "stop"});
+    EXPECT_EQ(lauf.code, 0) << lauf.ausgabe;
+    EXPECT_EQ(Anzahl(lauf.ausgabe, "answer: done 1, result 1"), 1u) << lauf.ausgabe;
+    // Named after the panel's physical address, whatever name the bus tool gave.
+    EXPECT_FALSE(fs::exists(folder / "bild.x19"));
+    ASSERT_TRUE(fs::exists(folder / "1101.x19"));
+    std::ifstream image(folder / "1101.x19", std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(image), {}};
+    EXPECT_NE(text.find("UserSoftware"), std::string::npos);
+    ASSERT_TRUE(fs::exists(folder / "ItRecoCommunicationData.txt"));
+    EXPECT_GT(fs::file_size(folder / "ItRecoCommunicationData.txt"), 0u);
+}
+
+TEST_F(PultorReconstructE2E, ModeTwoFillsTheDataBlockAndWritesTheDetectorWords) {
+    const fs::path folder = Dir / "Bilder";
+    fs::create_directories(folder);
+    const std::string vorher = Bustool("show " + Projekt.string()).ausgabe;
+    EXPECT_NE(vorher.find("data block: none"), std::string::npos) << vorher;
+    const TLauf lauf = Run({"reconstruct 1.1.1 0 " + (folder / "bild.x19").string(),
+                            "reconstruct 1.1.1 2 " + (folder / "1101.x19").string(), "stop"});
+    EXPECT_EQ(lauf.code, 0) << lauf.ausgabe;
+    EXPECT_EQ(Anzahl(lauf.ausgabe, "answer: done 1, result 1"), 2u) << lauf.ausgabe;
+    const std::string show = Bustool("show " + Projekt.string()).ausgabe;
+    const std::string panel = show.substr(0, show.find("01.01.010"));
+    EXPECT_EQ(panel.find("data block: none"), std::string::npos) << panel;
+    for (int n = 1; n <= kMelder; ++n) {
+        SCOPED_TRACE(n);
+        const std::string wort = Wort(panel, n);
+        EXPECT_FALSE(wort.empty() || wort == "0") << panel;
+    }
+    EXPECT_TRUE(Wort(panel, kMelder + 1).empty()) << "an unused detector keeps its default";
 }
 
 } // namespace
