@@ -66,7 +66,13 @@ std::vector<AnsiString> TFileDialogFenster::NameFilters(const AnsiString &filter
         for (char &c : muster)
             if (c == ';')
                 c = ' ';
-        out.push_back(teile[i] + " (" + muster + ")");
+        // Qt reads the patterns from the last parentheses: a description that shows them
+        // already is taken as it is ("Vorlagen (*.azp)" not "Vorlagen (*.azp) (*.azp)").
+        const AnsiString klammer = "(" + muster + ")";
+        const AnsiString &text = teile[i];
+        const bool hatMuster = text.size() >= klammer.size() &&
+                               text.compare(text.size() - klammer.size(), klammer.size(), klammer) == 0;
+        out.push_back(hatMuster ? text : text + " " + klammer);
     }
     return out;
 }

@@ -164,7 +164,7 @@ void TFormMain::FormCreate() {
     FAktDevInst = nullptr;
     FExportExt = "azx";
     FProjectExt = "azp";
-    FReport.reset();
+    FDrucken.reset();
     FLastDeletedDeviceId = -1;
     GetRegData();
     setWindowState(Qt::WindowMinimized);
@@ -217,7 +217,7 @@ void TFormMain::FormDestroy() {
     FensterLoesen();
     FDeviceInstanzen.clear();
     FCdi.reset();
-    FReport.reset();
+    FDrucken.reset();
     FFormVerwList.clear();
     FAktivFormVerw = nullptr;
     CloseLogFkt();

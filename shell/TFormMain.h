@@ -44,7 +44,6 @@ class TDrucken;
 class TEts2Cdi_Extended1;
 class TEtsExportTarget;
 class TFormVerw;
-class TVumaReport;
 struct TRecReportInfo;
 
 class TFormMain : public QMainWindow, public TFormMainDienste, public TMessageTarget {
@@ -373,8 +372,6 @@ private:
     AnsiString FModulName;
     AnsiString FExportExt = "azx";
     AnsiString FProjectExt = "azp";
-    // The print engine's object (made and freed by printing through its deleter).
-    std::unique_ptr<TVumaReport, void (*)(TVumaReport *)> FReport{nullptr, nullptr};
     // Sorted by address, no duplicates; borrowed (the windows are Qt children of the area).
     std::vector<TFormVerw *> FFormVerwList;
     TFormVerw *FAktivFormVerw = nullptr;

@@ -55,7 +55,13 @@ TTreeNode *TFormMain::GetGrpAdrOrdner() {
 
 bool TFormMain::MakeNode(TDataBasis *object, TDataBasis *parent) {
     LOG_FKT("TFormMain::MakeNode");
-    return FAktivFormVerw && FAktivFormVerw->AddChildNode2Data(parent, object, true) != nullptr;
+    if (!FAktivFormVerw)
+        return false;
+    if (FAktivFormVerw->AddChildNode2Data(parent, object, true))
+        return true;
+    // The groups below a main group get their nodes when it is first unfolded: a parent that
+    // has no node yet takes its new child then, so the new group is not lost.
+    return parent && !FAktivFormVerw->GetNodeFromData(parent);
 }
 
 bool TFormMain::CheckGrpAdrOrdner() {

@@ -22,7 +22,9 @@ TEST(FileDialogFilter, PairsBecomeQtNameFilters) {
         {"", {}},
         {"Exportdateien|*.azx", {"Exportdateien (*.azx)"}},
         {"Vorlagen (*.azp)|*.azp|Alle Dateien|*.*",
-         {"Vorlagen (*.azp) (*.azp)", "Alle Dateien (*.*)"}},
+         {"Vorlagen (*.azp)", "Alle Dateien (*.*)"}},
+        // Other words in parentheses are no patterns: Qt takes the last parentheses.
+        {"Abbild (Zentrale)|*.x19", {"Abbild (Zentrale) (*.x19)"}},
         {"Bilder|*.x19;*.hex", {"Bilder (*.x19 *.hex)"}},
         // A description without its pattern is no filter.
         {"Text|*.txt|Rest", {"Text (*.txt)"}},

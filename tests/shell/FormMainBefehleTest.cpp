@@ -374,6 +374,48 @@ TEST(FormMainBefehleDemo, TheLinkDialogCreatesAnAddressAndLinksTheObject) {
     EXPECT_EQ(keiner.Count(), 0);
 }
 
+// The groups below a main group get their nodes when it is unfolded: a link into a group
+// whose node is not made yet still links (the node comes with the unfolding).
+TEST(FormMainBefehleDemo, ALinkIntoAFoldedGroupLinksTheObject) {
+    TTestFormMain f;
+    TProjectDatabase &db = f.Project.Database();
+    db.AddGroupAddress(1, 0, 1, "Vorhanden");
+    ASSERT_TRUE(f.Oeffne());
+    TFormVerw *w = f.Main->GetActiveFormVerw();
+    ASSERT_NE(w, nullptr);
+    TTreeNode *knoten = KnotenTyp(w->Tree, 806);
+    ASSERT_NE(knoten, nullptr);
+    auto *objekt = dynamic_cast<TEtsObjekt *>(knoten->Data());
+    ASSERT_NE(objekt, nullptr);
+    w->Tree->setCurrentItem(knoten);
+    DeliverPostedMessages();
+    TModalDriverScope driver([&](TModalDialog &d) {
+        auto *dialog = dynamic_cast<TDlgLinkToGrpAdr *>(&d);
+        EXPECT_NE(dialog, nullptr);
+        if (!dialog)
+            return 0;
+        EXPECT_EQ(AnsiText(dialog->EditGrpAdr->text()), "1/0/2");
+        dialog->EditGrpAdrName->setText("Neu verbunden");
+        dialog->BtnOk->click();
+        return dialog->ModalResult();
+    });
+    ASSERT_TRUE(f.DM->Execute(TDM::ALinkToGrpAdr));
+    DeliverPostedMessages();
+    EXPECT_TRUE(f.Boxen.Boxes().empty()) << (f.BoxTexte().empty() ? "" : f.BoxTexte()[0]);
+    const auto sub = db.SubGroupId(1, 0, 2);
+    ASSERT_TRUE(sub.has_value());
+    EXPECT_TRUE(objekt->ExistSubGroupId(*sub)) << "the object is linked to it";
+    EXPECT_TRUE(db.LinkId(objekt->GetDeviceObjectId(), *sub).has_value());
+    // Unfolded, the group shows the new address once.
+    for (QTreeWidgetItemIterator it(w->Tree); *it; ++it)
+        (*it)->setExpanded(true);
+    QCoreApplication::processEvents();
+    int neu = 0;
+    for (QTreeWidgetItemIterator it(w->Tree); *it; ++it)
+        neu += (*it)->text(0) == "Neu verbunden" ? 1 : 0;
+    EXPECT_EQ(neu, 1);
+}
+
 TEST_F(FormMainBefehle, TheTreeCommandsWorkOnTheActiveWindow) {
     TTreeNode *bereich = KnotenTyp(W->Tree, 6127);
     ASSERT_GT(bereich->childCount(), 0);
