@@ -6,6 +6,7 @@
 #include "ReportTestHilfen.h"
 #include "platform/vcl/Cp1252.h"
 #include "platform/win/CursorHourGlass.h"
+#include "TZaehlDrucken.h"
 #include "shell/TDrucken.h"
 
 #include <QPrinter>
@@ -46,38 +47,6 @@ TEST(DruckKopf, TheReportInformationOfBothCommands) {
         EXPECT_TRUE(info.Text2.empty());
     }
 }
-
-// Counts its reports' lives: "+n" when made, "-n" when deleted.
-class TZaehlDrucken : public TDrucken {
-public:
-    class TZaehlReport : public TVumaReport {
-    public:
-        TZaehlReport(TReportKnotenListe nodes, TDrawGridSE *grid, void *owner, TRecReportInfo info,
-                     const TReportBilder *images, std::vector<std::string> &log, int n)
-            : TVumaReport(std::move(nodes), grid, owner, std::move(info), images, nullptr, {}),
-              FLog(log), FN(n) {
-            FLog.push_back("+" + std::to_string(FN));
-        }
-        ~TZaehlReport() override { FLog.push_back("-" + std::to_string(FN)); }
-
-    private:
-        std::vector<std::string> &FLog;
-        int FN;
-    };
-    explicit TZaehlDrucken(std::vector<std::string> &log) : Log(log) {}
-    std::vector<std::string> &Log;
-
-protected:
-    std::unique_ptr<TVumaReport> NeuerReport(TReportKnotenListe nodes, TDrawGridSE *grid,
-                                             void *owner, TRecReportInfo info,
-                                             const TReportBilder *images) override {
-        return std::make_unique<TZaehlReport>(std::move(nodes), grid, owner, std::move(info),
-                                              images, Log, ++FN);
-    }
-
-private:
-    int FN = 0;
-};
 
 class Drucken : public VollesFenster {};
 

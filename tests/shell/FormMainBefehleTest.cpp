@@ -5,6 +5,7 @@
 // and pictures of every main menu and of the preview.
 #include "TTestFormMain.h"
 #include "TTestObjekt.h"
+#include "TZaehlDrucken.h"
 #include "TestHilfen.h"
 
 #include "ReportTestHilfen.h"
@@ -721,38 +722,6 @@ TEST(FormMainBefehleOhneFenster, WithoutAWindowTheCommandsDoNothing) {
 }
 
 // ---- Printing
-
-// Notes the lives of its reports: "+n" when made, "-n" when deleted.
-class TZaehlDrucken : public TDrucken {
-public:
-    explicit TZaehlDrucken(std::vector<std::string> &log) : FLog(log) {}
-
-protected:
-    class TReport : public TVumaReport {
-    public:
-        TReport(TReportKnotenListe nodes, TDrawGridSE *grid, void *owner, TRecReportInfo info,
-                const TReportBilder *images, std::vector<std::string> &log, int n)
-            : TVumaReport(std::move(nodes), grid, owner, std::move(info), images, nullptr, {}),
-              FLog(log), FN(n) {
-            FLog.push_back("+" + std::to_string(FN));
-        }
-        ~TReport() override { FLog.push_back("-" + std::to_string(FN)); }
-
-    private:
-        std::vector<std::string> &FLog;
-        int FN;
-    };
-    std::unique_ptr<TVumaReport> NeuerReport(TReportKnotenListe nodes, TDrawGridSE *grid,
-                                             void *owner, TRecReportInfo info,
-                                             const TReportBilder *images) override {
-        return std::make_unique<TReport>(std::move(nodes), grid, owner, std::move(info), images,
-                                         FLog, ++FN);
-    }
-
-private:
-    std::vector<std::string> &FLog;
-    int FN = 0;
-};
 
 TEST_F(FormMainBefehle, TheFullPanelPrintsPageByPage) {
     if (!PdfWerkzeuge())
