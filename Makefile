@@ -6,7 +6,7 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Debian packages for building, testing and running (see README).
 PACKAGES := cmake ninja-build g++ make libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libsqlite3-dev sqlite3 srecord binutils poppler-utils \
-            xvfb xdotool
+            xvfb xdotool qt6-translations-l10n
 
 .PHONY: deps configure build test sanitize demo demo-display bench clean
 

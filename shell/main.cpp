@@ -9,6 +9,7 @@
 #include "platform/win/System.h"
 #include "shell/OhneBildschirm.h"
 #include "shell/ProgrammDialoge.h"
+#include "shell/QtUebersetzung.h"
 #include "shell/TDM.h"
 #include "shell/TFormMain.h"
 #include "shell/TFormVerw.h"
@@ -22,6 +23,7 @@ int main(int argc, char **argv) {
     LOG_FKT("main");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    InstallQtUebersetzung();
     InstallQtMessageBox();
     InstallOhneBildschirm();
     auto dm = std::make_unique<TDM>(GetProgramFileName());

@@ -1,8 +1,11 @@
 // The main window's open and save dialogs through the modal driver: what the driver sees of the
 // settings, the chosen file with the default extension, cancel, and a reused dialog set up anew.
 #include "platform/dialogs/TModalDialog.h"
+#include "shell/QtUebersetzung.h"
 #include "shell/TFileDialog.h"
 
+#include <QPushButton>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 
 #include <gtest/gtest.h>
@@ -122,3 +125,17 @@ TEST(FileDialog, AChoiceWithoutANameIsACancel) {
 }
 
 } // namespace
+
+TEST(FileDialog, QtsOwnTextsAreGermanWhenQtHasTheTranslation) {
+    if (!InstallQtUebersetzung())
+        GTEST_SKIP() << "Qt's German translation is not installed";
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    auto *knoepfe = dialog.findChild<QDialogButtonBox *>();
+    ASSERT_NE(knoepfe, nullptr);
+    QPushButton *speichern = knoepfe->button(QDialogButtonBox::Save);
+    ASSERT_NE(speichern, nullptr);
+    EXPECT_EQ(speichern->text().remove('&'), "Speichern");
+    EXPECT_EQ(knoepfe->button(QDialogButtonBox::Cancel)->text().remove('&'), "Abbrechen");
+}
