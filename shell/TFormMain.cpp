@@ -97,6 +97,9 @@ TFormMain::TFormMain(TDM &dm, const AnsiString &moduleName, TCdiFabrik fabrik, Q
 TFormMain::~TFormMain() {
     LOG_FKT("TFormMain::~TFormMain");
     qApp->removeEventFilter(this);
+    // The area deactivates its windows while the base class deletes it: this is no main window
+    // by then.
+    MdiArea->disconnect(this);
     FormDestroy();
     SetPostedMessageNotifier({});
 }

@@ -23,7 +23,11 @@ protected:
     // Runs a shell script under xvfb-run; the programs it starts show on the xcb platform.
     TLauf UnterX(const std::string &koerper) {
         const fs::path skript = Dir / "person.sh";
+        // Under the address sanitizer: the X keyboard library reads its counted names with
+        // strndup past their end, which the strict string checks would stop in Qt's start.
         std::ofstream(skript) << "cd '" << Dir.string() << "'\nexport QT_QPA_PLATFORM=xcb\n"
+                              << "[ -n \"$ASAN_OPTIONS\" ] && "
+                                 "export ASAN_OPTIONS=\"$ASAN_OPTIONS:strict_string_checks=0\"\n"
                               << koerper;
         return Ausfuehren("xvfb-run -a sh '" + skript.string() + "'");
     }
