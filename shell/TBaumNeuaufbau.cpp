@@ -20,8 +20,12 @@ TBaumNeuaufbau::TBaumNeuaufbau(TFormMain &main, TGitter gitter, TBaum baum) : FM
         FFenster.push_back(w);
     }
     aktiv->Grid.DeleteZellenKomponente();
-    if (baum == BaumLeeren)
+    if (baum != BaumBehalten)
         aktiv->DeleteTreeViewNodes();
+    if (baum == AlleLeeren)
+        for (TFormVerw *w : FFenster)
+            if (w != aktiv)
+                w->DeleteAllNodes();
 }
 
 TBaumNeuaufbau::~TBaumNeuaufbau() {
