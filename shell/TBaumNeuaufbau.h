@@ -32,9 +32,14 @@ public:
 
     // Whether the bracket began updates (there was an active project window).
     bool Aktiv() const { return !FFenster.empty(); }
+    // The device refused the command and keeps its objects: the window whose tree the bracket
+    // emptied shows the current device again as it is.
+    void Abgelehnt();
 
 private:
     TFormMain &FMain;
+    // The active window whose tree was emptied, or null.
+    TFormVerw *FGeleert = nullptr;
     // The windows whose update began here.
     std::vector<TFormVerw *> FFenster;
 };
