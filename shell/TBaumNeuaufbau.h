@@ -1,11 +1,11 @@
 // The bracket around a command that rebuilds the trees (restore, reset, import, paste, the
-// reconstruction): while a project window is active, every project window drops its grid's
-// in-place editor (the value being typed goes into its record first), or clears its grid, and
-// begins an update of its tree with the sorting held back; then the active window's tree is
-// emptied, unless the command keeps it (an import that may be refused, a paste); when the
-// device replaces every object (reset, reload) the other windows let go of theirs too. The end
-// of the bracket, on every way out, ends each of those updates and sorts each tree again. A
-// window that left the main window's list meanwhile is not touched.
+// reconstruction, the reload of the open device): while a project window is active, every
+// project window drops its grid's in-place editor (the value being typed goes into its record
+// first), or clears its grid, and begins an update of its tree with the sorting held back; then
+// the active window's tree is emptied, unless the command keeps it (an import that may be
+// refused, a paste); when the device replaces every object (reset, reload) the other windows
+// let go of theirs too. The end of the bracket, on every way out, ends each of those updates and
+// sorts each tree again. A window that left the main window's list meanwhile is not touched.
 #pragma once
 
 #include <vector>

@@ -503,7 +503,8 @@ TEST(FormMainReload, TheOpenPanelLeavesNoNodeOnAnObjectThatWent) {
         ASSERT_GT(melder, 0);
         if (anlegen) {
             TProjectDatabase &db = f.Project.Database();
-            const int32_t neu = db.AddPanelDevice(db.AddLine(db.AddArea(2, "B"), 1, "L"), 20, "Neu");
+            const int32_t linie = db.AddLine(db.AddArea(2, "Bereich"), 1, "Linie");
+            const int32_t neu = db.AddPanelDevice(linie, 20, "Neu");
             f.Main->Cdi()->SetCurrentDevice(neu);
             bool done = false;
             int result = 0;
