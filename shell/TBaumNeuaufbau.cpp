@@ -1,5 +1,7 @@
 #include "shell/TBaumNeuaufbau.h"
 
+#include "deviceinstance/TDeviceInstanz.h"
+#include "platform/busobjects/TGrpAdrOrdner.h"
 #include "platform/log/Log.h"
 #include "shell/TCtrlTree.h"
 #include "shell/TFormMain.h"
@@ -20,8 +22,26 @@ TBaumNeuaufbau::TBaumNeuaufbau(TFormMain &main, TGitter gitter, TBaum baum) : FM
         FFenster.push_back(w);
     }
     aktiv->Grid.DeleteZellenKomponente();
-    if (baum == BaumLeeren)
+    if (baum != BaumBehalten) {
         aktiv->DeleteTreeViewNodes();
+        FGeleert = aktiv;
+    }
+    if (baum == AlleLeeren)
+        for (TFormVerw *w : FFenster)
+            if (w != aktiv)
+                w->DeleteAllNodes();
+}
+
+void TBaumNeuaufbau::Abgelehnt() {
+    LOG_FKT("TBaumNeuaufbau::Abgelehnt");
+    TDeviceInstanz *device = FMain.AktDevInst();
+    const std::vector<TFormVerw *> &liste = FMain.FormVerwList();
+    if (!FGeleert || !device || std::find(liste.begin(), liste.end(), FGeleert) == liste.end())
+        return;
+    FGeleert->DeleteGrpAdr();
+    FGeleert->InitData(device->GetObjekte(), FMain.GetHandle());
+    FGeleert->InitGrpAdr(FMain.GetHandle(), device->GetGrpAdrFolder(), device->GetMainGroups(),
+                         device->GetMidSubGroups());
 }
 
 TBaumNeuaufbau::~TBaumNeuaufbau() {

@@ -150,6 +150,8 @@ void TFormMain::RestoreSaveCopy() {
         TBaumNeuaufbau neuaufbau(*this, TBaumNeuaufbau::GitterLeeren);
         const bool ok = FAktDevInst->VumaImport(stream.get(), true) != 0;
         stream.reset();
+        if (!ok)
+            neuaufbau.Abgelehnt();
         AbgleichFormVerw(FAktivFormVerw);
         if (FAktivFormVerw)
             FAktivFormVerw->AktualisiereAnsicht(nullptr, -1, -1);

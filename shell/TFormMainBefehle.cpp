@@ -160,13 +160,10 @@ void TFormMain::ResetAktDevInst() {
     FDM.StartTimerAutoSave(false);
     bool ok = false;
     {
-        TBaumNeuaufbau neuaufbau(*this, TBaumNeuaufbau::EditorAbbrechen);
-        // The device replaces every object: the other windows let go of theirs too (the
-        // bracket empties only the active one); they are aligned with it afterwards.
-        if (neuaufbau.Aktiv())
-            for (TFormVerw *w : FFormVerwList)
-                if (w != FAktivFormVerw)
-                    w->DeleteAllNodes();
+        // The device replaces every object: every window lets go of its nodes; the others are
+        // aligned with the active one afterwards.
+        TBaumNeuaufbau neuaufbau(*this, TBaumNeuaufbau::EditorAbbrechen,
+                                 TBaumNeuaufbau::AlleLeeren);
         ok = FAktDevInst->Reset(true) != 0;
     }
     // A failed reset keeps the autosave off: the last copy is not overwritten by what is left.

@@ -11,6 +11,7 @@
 #include "platform/win/CursorHourGlass.h"
 #include "platform/win/MessageBox.h"
 #include "shell/QtText.h"
+#include "shell/TBaumNeuaufbau.h"
 #include "shell/TDM.h"
 #include "shell/TFormVerw.h"
 #include "shell/TTreeNode.h"
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -199,7 +201,15 @@ bool TFormMain::SetDevice(long deviceId, bool withWindow) {
         return false;
     progress.Schritt();
     // A device that does not load goes no further: its ids and links are not touched.
-    result = FAktDevInst->GetDataFromServer(0, withWindow);
+    {
+        // The load replaces every object of the device, and the windows may still show the
+        // ones it had (an edit event while the editor is open): they let go first and are
+        // built anew by the load.
+        std::optional<TBaumNeuaufbau> neuaufbau;
+        if (withWindow)
+            neuaufbau.emplace(*this, TBaumNeuaufbau::GitterLeeren, TBaumNeuaufbau::AlleLeeren);
+        result = FAktDevInst->GetDataFromServer(0, withWindow);
+    }
     if (!result || !weiter())
         return false;
     progress.Schritt();

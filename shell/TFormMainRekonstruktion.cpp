@@ -7,7 +7,6 @@
 #include "deviceinstance/TDeviceInstanz.h"
 #include "deviceinstance/TDeviceInstanzAz.h"
 #include "foundation/SprTexte.h"
-#include "platform/busobjects/TGrpAdrOrdner.h"
 #include "platform/bustool/TEts2Cdi_Extended1.h"
 #include "platform/bustool/TEtsProgressDialog.h"
 #include "platform/log/Log.h"
@@ -132,15 +131,8 @@ bool TFormMain::ReconstructDeviceImage(bool interactive, const AnsiString &image
         // Without an active project window the bracket begins nothing and ends nothing.
         TBaumNeuaufbau neuaufbau(*this, TBaumNeuaufbau::EditorAbbrechen);
         imported = FAktDevInst->VumaImport(&stream, true) != 0;
-        // The bracket emptied the active window's tree: after a refusal it shows the device
-        // again as it is.
-        if (!imported && FAktivFormVerw) {
-            FAktivFormVerw->DeleteGrpAdr();
-            FAktivFormVerw->InitData(FAktDevInst->GetObjekte(), GetHandle());
-            FAktivFormVerw->InitGrpAdr(GetHandle(), FAktDevInst->GetGrpAdrFolder(),
-                                       FAktDevInst->GetMainGroups(),
-                                       FAktDevInst->GetMidSubGroups());
-        }
+        if (!imported)
+            neuaufbau.Abgelehnt();
     }
     if (!imported) {
         ShowMessageBox(SprText(24207), SprText(kCaption), MB_OK);

@@ -1,6 +1,7 @@
 // Autosave and recovery: where the copy goes, the list of devices open for editing, the
 // restore, and the ticks that wait while a guard runs.
 #include "TTestFormMain.h"
+#include "TestHilfen.h"
 #include "deviceinstance/TDeviceInstanz.h"
 #include "foundation/RegIniNamen.h"
 #include "foundation/SprTexte.h"
@@ -208,6 +209,48 @@ TEST_F(FormMainOffen, RestoreTakesTheCopyBackAndRebuildsTheTrees) {
     ASSERT_NE(w, nullptr);
     EXPECT_GT(w->Tree->topLevelItemCount(), 0);
     EXPECT_FALSE(w->CtrlTree()->IsUpdating());
+}
+
+// The import's check of the group addresses is cancelled: the device refuses the copy.
+class TGaAbgelehnt : public TTestDialoge {
+public:
+    int GaCheck(TDatenManager<TDatenStruktur> *, std::vector<RecNewGroupAddr> &,
+                std::map<int, TRecGroupAddrInfo> &, bool, const TObjektMap &,
+                const TObjektMap &) override {
+        return 2;
+    }
+};
+
+// A copy the device refuses (one that does not read, one whose group-address check is
+// cancelled) says so and leaves the active window showing the device as it is.
+TEST_F(FormMainOffen, ARefusedRestoreKeepsTheDeviceInTheWindow) {
+    struct Fall {
+        const char *name;
+        bool unlesbar;
+    };
+    const Fall faelle[] = {{"a copy that does not read", true}, {"the check cancelled", false}};
+    for (const Fall &fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        TFormVerw *w = F.Main->GetActiveFormVerw();
+        ASSERT_NE(w, nullptr);
+        const int melder = AnzahlTyp(w->Tree, 6124);
+        ASSERT_GT(melder, 0);
+        ASSERT_TRUE(F.Main->SaveToFile("0"));
+        if (fall.unlesbar)
+            std::ofstream(F.AutoSaveDatei(), std::ios::binary | std::ios::trunc) << "kaputt";
+        else
+            F.Main->SetDeviceDialoge(std::make_unique<TGaAbgelehnt>());
+        F.Boxen.Clear();
+        F.Boxen.Answer(IDYES);
+        F.Main->RestoreSaveCopy();
+        F.Main->SetDeviceDialoge(std::make_unique<TTestDialoge>());
+        const auto texte = F.BoxTexte();
+        EXPECT_NE(std::find(texte.begin(), texte.end(), SprText(9149)), texte.end());
+        EXPECT_EQ(std::find(texte.begin(), texte.end(), SprText(9148)), texte.end());
+        EXPECT_EQ(AnzahlTyp(w->Tree, 6124), melder);
+        EXPECT_NE(KnotenTyp(w->Tree, F.Main->AktDevInst()->GetDevice()->GetTyp()), nullptr);
+        EXPECT_FALSE(w->CtrlTree()->IsUpdating());
+    }
 }
 
 // Ticks that arrive while a guard runs (a modal loop) wait until the outermost guard ends.

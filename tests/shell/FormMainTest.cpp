@@ -7,7 +7,11 @@
 #include "platform/objectbase/MainWindowMessages.h"
 #include "platform/win/MessageBox.h"
 #include "shell/TFDockMeld.h"
+#include "deviceinstance/TDeviceInstanz.h"
+#include "platform/busobjects/TGrpAdrOrdner.h"
 #include "shell/TFormMain.h"
+#include "shell/TFormVerw.h"
+#include "TestHilfen.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <stdexcept>
 
 namespace {
@@ -478,6 +483,60 @@ TEST_F(FormMainTest, MessagesReachTheCurrentDevice) {
     EXPECT_EQ(AzMsg::Send(Main->GetHandle(), AzMsg::GetDatenSatz{1, -1, 1}),
               Main->AktDevInst()->GetDatenSatz(1, -1, 1));
     EXPECT_NE(AzMsg::Send(Main->GetHandle(), AzMsg::GetDeviceParam{}), nullptr);
+}
+
+// The editor open on the panel takes the bus tool's edit event again, once alone and once after
+// the bus tool created a second panel in between: the reload replaces every object of the
+// device, and no node of the window may be left pointing at one that went. The window shows
+// the panel again and its group levels fill when they are opened.
+TEST(FormMainReload, TheOpenPanelLeavesNoNodeOnAnObjectThatWent) {
+    const bool mitAnlegen[] = {false, true};
+    for (const bool anlegen : mitAnlegen) {
+        SCOPED_TRACE(anlegen ? "after a create" : "reopened");
+        TTestFormMain f;
+        for (int sub : {1, 2, 3})
+            f.Project.Database().AddGroupAddress(1, 0, sub, "GA " + std::to_string(sub));
+        ASSERT_TRUE(f.Oeffne());
+        TFormVerw *w = f.Main->GetActiveFormVerw();
+        ASSERT_NE(w, nullptr);
+        const int melder = AnzahlTyp(w->Tree, 6124);
+        ASSERT_GT(melder, 0);
+        if (anlegen) {
+            TProjectDatabase &db = f.Project.Database();
+            const int32_t linie = db.AddLine(db.AddArea(2, "Bereich"), 1, "Linie");
+            const int32_t neu = db.AddPanelDevice(linie, 20, "Neu");
+            f.Main->Cdi()->SetCurrentDevice(neu);
+            bool done = false;
+            int result = 0;
+            f.Main->Cdi()->OnCdiCreateDevice(&done, &result, f.Main->Cdi(), 0, neu, "");
+            ASSERT_EQ(result, 1);
+        }
+        ASSERT_TRUE(f.Oeffne());
+        ASSERT_EQ(f.Main->GetActiveFormVerw(), w);
+        TDeviceInstanz *device = f.Main->AktDevInst();
+        ASSERT_NE(device, nullptr);
+        EXPECT_EQ(AnzahlTyp(w->Tree, 6124), melder);
+        // Every node shows a live object of the device: one of its tree or of its groups.
+        std::set<const TDataBasis *> lebend = {device->GetGrpAdrFolder()};
+        for (const TObjektMap *map :
+             {&device->GetObjekte(), &device->GetMainGroups(), &device->GetMidSubGroups()})
+            for (const auto &[id, object] : *map)
+                lebend.insert(object.get());
+        const auto pruefe = [&] {
+            for (QTreeWidgetItemIterator it(w->Tree); *it; ++it)
+                if (TTreeNode *node = AsNode(*it))
+                    EXPECT_TRUE(lebend.count(node->Data())) << (*it)->text(0).toStdString();
+        };
+        pruefe();
+        TTreeNode *ordner = KnotenTyp(w->Tree, TGrpAdrOrdner::Typ);
+        ASSERT_NE(ordner, nullptr);
+        const int vorher = w->Tree->topLevelItemCount();
+        for (QTreeWidgetItemIterator it(w->Tree); *it; ++it)
+            (*it)->setExpanded(true);
+        EXPECT_EQ(w->Tree->topLevelItemCount(), vorher);
+        EXPECT_GT(ordner->childCount(), 0);
+        pruefe();
+    }
 }
 
 } // namespace
