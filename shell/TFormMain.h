@@ -261,6 +261,9 @@ public:
     void MProjektierungClick();
     // The project windows listed after MFenster's four actions, as the menu opens.
     void MFensterClick();
+    // The main window's short cuts (its own controls; the project windows forward theirs):
+    // the data module's actions, whichever window has the focus.
+    void FormShortCut(QKeyCombination key, bool &handled);
     // The main window's key preview (its own controls, not the project windows'): F1 opens
     // the help.
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool &handled);

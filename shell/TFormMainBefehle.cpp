@@ -40,7 +40,7 @@ bool IstHilfeTaste(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 // The key preview of the main window: keys for the main window's own controls (the project
-// windows in its area take theirs themselves) reach FormKeyDown first. A key it takes is
+// windows in its area take theirs themselves) reach the short cuts, then FormKeyDown. A key it takes is
 // claimed against the short cuts, so that it arrives as a key press.
 class TTastenVorschau : public QObject {
 public:
@@ -68,8 +68,11 @@ protected:
             return true;
         }
         bool handled = false;
-        FMain.Bewacht("TFormMain::FormKeyDown",
-                      [&] { FMain.FormKeyDown(key->key(), key->modifiers(), handled); });
+        FMain.Bewacht("TFormMain::FormShortCut",
+                      [&] { FMain.FormShortCut(key->keyCombination(), handled); });
+        if (!handled)
+            FMain.Bewacht("TFormMain::FormKeyDown",
+                          [&] { FMain.FormKeyDown(key->key(), key->modifiers(), handled); });
         return handled;
     }
 
@@ -264,6 +267,11 @@ void TFormMain::MFensterClick() {
         });
         FFensterEintraege.push_back(eintrag);
     }
+}
+
+void TFormMain::FormShortCut(QKeyCombination key, bool &handled) {
+    LOG_FKT("TFormMain::FormShortCut");
+    FDM.OnShortCut(key, handled);
 }
 
 void TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool &handled) {

@@ -53,10 +53,9 @@ uint16_t TFormMain::MergeGrpAdrStringToWord(const AnsiString &text) {
 
 bool TFormMain::ReadDeviceImage(bool interactive, AnsiString &imageFile) {
     LOG_FKT("TFormMain::ReadDeviceImage");
-    if (!FAktDevInst) {
-        ShowMessageBox("Device not found!!!", SprText(kCaption), MB_ICONWARNING);
+    // Without a device the command does nothing, as every command.
+    if (!FAktDevInst)
         return false;
-    }
     const uint16_t physAdr =
         MergeGrpAdrStringToWord(FAktDevInst->GetPhysAdr(FAktDevInst->GetDeviceId()));
     AnsiString file;
@@ -83,10 +82,9 @@ bool TFormMain::ReadDeviceImage(bool interactive, AnsiString &imageFile) {
 bool TFormMain::ReconstructDeviceImage(bool interactive, const AnsiString &imageFile,
                                        bool forBusTool) {
     LOG_FKT("TFormMain::ReconstructDeviceImage");
-    if (!FAktDevInst) {
-        ShowMessageBox("Device not found!!!", SprText(kCaption), MB_ICONWARNING);
+    // Without a device the command does nothing, as every command.
+    if (!FAktDevInst)
         return false;
-    }
     AnsiString image = imageFile;
     if (interactive) {
         TOpenDialog dialog(this);

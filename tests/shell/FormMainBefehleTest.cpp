@@ -552,6 +552,23 @@ TEST_F(FormMainBefehle, TheWindowMenuListsTheProjectWindowsAndActivatesThem) {
     EXPECT_FALSE(F.Main->MFenster->actions()[6]->isChecked());
 }
 
+// With the focus on the main window's own controls (every project window minimized, say) the
+// short cuts still run the data module's actions.
+TEST_F(FormMainBefehle, TheShortCutsWorkInTheMainWindowsOwnControls) {
+    F.Main->ShowMainWindow();
+    F.Main->activateWindow();
+    (void)QTest::qWaitForWindowActive(F.Main.get());
+    F.Main->MdiArea->setFocus();
+    const size_t vorher = F.Main->FormVerwList().size();
+    QTest::keyClick(F.Main->MdiArea, Qt::Key_N, Qt::ControlModifier);
+    DeliverPostedMessages();
+    EXPECT_EQ(F.Main->FormVerwList().size(), vorher + 1) << "Ctrl+N: a further project window";
+    // A key no action has goes on to the control.
+    bool handled = true;
+    F.Main->FormShortCut(QKeyCombination(Qt::ControlModifier, Qt::Key_J), handled);
+    EXPECT_FALSE(handled);
+}
+
 TEST_F(FormMainBefehle, HelpFromTheActionAndTheF1Key) {
     TWinHelpRecorder hilfe;
     ASSERT_TRUE(DM().Execute(TDM::ADeviceHelp));

@@ -156,6 +156,15 @@ TEST_F(FormMainRekonstruktion, TheCommandsAreBoundAndTheImageCommandsFollowTheSe
     }
 }
 
+TEST_F(FormMainRekonstruktion, WithoutADeviceTheImageCommandsDoNothing) {
+    TModalDriverScope driver([](TModalDialog &) { return 2; });
+    AnsiString datei;
+    EXPECT_FALSE(f.Main->ReadDeviceImage(true, datei));
+    EXPECT_FALSE(f.Main->ReconstructDeviceImage(true, AnsiString(), false));
+    EXPECT_EQ(driver.Count(), 0);
+    EXPECT_TRUE(f.Boxen.Boxes().empty());
+}
+
 TEST_F(FormMainRekonstruktion, CancelledImageDialogsGiveFalseWithoutABox) {
     Oeffne();
     std::vector<std::pair<TFileDialog::TArt, AnsiString>> dialoge;
