@@ -320,16 +320,27 @@ TEST_F(FormMainBefehle, ANewWindowShowsWhatTheActiveOneShows) {
 
 // On the demo panel, whose communication objects the bus tool has switched on (the full
 // panel's objects are its own).
-TEST(FormMainBefehleDemo, TheLinkDialogCreatesAnAddressAndLinksTheObject) {
+class FormMainBefehleDemo : public ::testing::Test {
+protected:
+    // Opens the panel and finds its first communication object.
+    void Oeffne() {
+        ASSERT_TRUE(f.Oeffne());
+        w = f.Main->GetActiveFormVerw();
+        ASSERT_NE(w, nullptr);
+        knoten = KnotenTyp(w->Tree, 806);
+        ASSERT_NE(knoten, nullptr);
+        objekt = dynamic_cast<TEtsObjekt *>(knoten->Data());
+        ASSERT_NE(objekt, nullptr);
+    }
     TTestFormMain f;
     TProjectDatabase &db = f.Project.Database();
-    ASSERT_TRUE(f.Oeffne());
-    TFormVerw *w = f.Main->GetActiveFormVerw();
-    ASSERT_NE(w, nullptr);
-    TTreeNode *knoten = KnotenTyp(w->Tree, 806);
-    ASSERT_NE(knoten, nullptr);
-    auto *objekt = dynamic_cast<TEtsObjekt *>(knoten->Data());
-    ASSERT_NE(objekt, nullptr);
+    TFormVerw *w = nullptr;
+    TTreeNode *knoten = nullptr;
+    TEtsObjekt *objekt = nullptr;
+};
+
+TEST_F(FormMainBefehleDemo, TheLinkDialogCreatesAnAddressAndLinksTheObject) {
+    ASSERT_NO_FATAL_FAILURE(Oeffne());
     bool drei = false;
     const AnsiString vorschlag = f.Main->AktDevInst()->GetNextHighestAndFreeGrpAdr(drei);
     EXPECT_EQ(vorschlag, "0/0/1") << "the first address of an empty tree";
@@ -377,17 +388,9 @@ TEST(FormMainBefehleDemo, TheLinkDialogCreatesAnAddressAndLinksTheObject) {
 
 // The groups below a main group get their nodes when it is unfolded: a link into a group
 // whose node is not made yet still links (the node comes with the unfolding).
-TEST(FormMainBefehleDemo, ALinkIntoAFoldedGroupLinksTheObject) {
-    TTestFormMain f;
-    TProjectDatabase &db = f.Project.Database();
+TEST_F(FormMainBefehleDemo, ALinkIntoAFoldedGroupLinksTheObject) {
     db.AddGroupAddress(1, 0, 1, "Vorhanden");
-    ASSERT_TRUE(f.Oeffne());
-    TFormVerw *w = f.Main->GetActiveFormVerw();
-    ASSERT_NE(w, nullptr);
-    TTreeNode *knoten = KnotenTyp(w->Tree, 806);
-    ASSERT_NE(knoten, nullptr);
-    auto *objekt = dynamic_cast<TEtsObjekt *>(knoten->Data());
-    ASSERT_NE(objekt, nullptr);
+    ASSERT_NO_FATAL_FAILURE(Oeffne());
     w->Tree->setCurrentItem(knoten);
     DeliverPostedMessages();
     TModalDriverScope driver([&](TModalDialog &d) {
