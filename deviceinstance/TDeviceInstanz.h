@@ -314,6 +314,8 @@ public:
     // The current configuration as the data block's text: written into the store and the
     // stream by CopyStrukturDatenToDB with the data source set to the stream for the call.
     void KonfigurationInStream(TDatenManager<TDatenStruktur> &store, TMemoryStream &stream);
+    // One project window rebuilds its tree and group-address nodes from the instance.
+    void AnsichtNeuAufbauen(TFormVerwDienste &verw);
 
 protected:
     // Every project window rebuilds its tree and group-address nodes from the instance.

@@ -68,11 +68,15 @@ void TDeviceInstanz::AnsichtenNeuAufbauen() {
     LOG_FKT("DeviceInstanz::AnsichtenNeuAufbauen");
     if (!FMain)
         return;
-    for (TFormVerwDienste *verw : FMain->GetFormVerwList()) {
-        verw->DeleteGrpAdr();
-        verw->InitData(FObjekte, MainHandle());
-        verw->InitGrpAdr(MainHandle(), FGrpAdrOrdner.get(), FMainGroups, FMidSubGroups);
-    }
+    for (TFormVerwDienste *verw : FMain->GetFormVerwList())
+        AnsichtNeuAufbauen(*verw);
+}
+
+void TDeviceInstanz::AnsichtNeuAufbauen(TFormVerwDienste &verw) {
+    LOG_FKT("DeviceInstanz::AnsichtNeuAufbauen");
+    verw.DeleteGrpAdr();
+    verw.InitData(FObjekte, MainHandle());
+    verw.InitGrpAdr(MainHandle(), FGrpAdrOrdner.get(), FMainGroups, FMidSubGroups);
 }
 
 void TDeviceInstanz::RootPhysAdrSchreiben() {

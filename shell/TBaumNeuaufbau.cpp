@@ -1,7 +1,6 @@
 #include "shell/TBaumNeuaufbau.h"
 
 #include "deviceinstance/TDeviceInstanz.h"
-#include "platform/busobjects/TGrpAdrOrdner.h"
 #include "platform/log/Log.h"
 #include "shell/TCtrlTree.h"
 #include "shell/TFormMain.h"
@@ -38,10 +37,7 @@ void TBaumNeuaufbau::Abgelehnt() {
     const std::vector<TFormVerw *> &liste = FMain.FormVerwList();
     if (!FGeleert || !device || std::find(liste.begin(), liste.end(), FGeleert) == liste.end())
         return;
-    FGeleert->DeleteGrpAdr();
-    FGeleert->InitData(device->GetObjekte(), FMain.GetHandle());
-    FGeleert->InitGrpAdr(FMain.GetHandle(), device->GetGrpAdrFolder(), device->GetMainGroups(),
-                         device->GetMidSubGroups());
+    device->AnsichtNeuAufbauen(*FGeleert);
 }
 
 TBaumNeuaufbau::~TBaumNeuaufbau() {
