@@ -10,6 +10,7 @@
 #include "reconstruction/E_ErrorStr.h"
 #include "shell/QtText.h"
 #include "shell/TDM.h"
+#include "shell/TDrucken.h"
 #include "shell/TFormVerw.h"
 
 #include <QAction>

@@ -274,8 +274,8 @@ public:
     std::array<QAction *, 4> MMelderItems{};
 
 private:
-    // Deleted through a function of TFormMainBefehle.cpp, where the type is complete.
-    std::unique_ptr<TDrucken, void (*)(TDrucken *)> FDrucken{nullptr, nullptr};
+    // The print helper with its one report object, made by the first print.
+    std::unique_ptr<TDrucken> FDrucken;
     // The window list's entries of MFenster, after its four actions.
     std::vector<QAction *> FFensterEintraege;
 

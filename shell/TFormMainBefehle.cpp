@@ -80,10 +80,6 @@ private:
     TFormMain &FMain;
 };
 
-void DruckenLoeschen(TDrucken *drucken) {
-    LOG_FKT("FormMainBefehle::DruckenLoeschen");
-    delete drucken;
-}
 } // namespace
 
 // ---- Printing
@@ -108,7 +104,7 @@ bool TFormMain::MakeDrucken(TRecReportInfo info) {
 
 void TFormMain::SetDrucken(std::unique_ptr<TDrucken> drucken) {
     LOG_FKT("TFormMain::SetDrucken");
-    FDrucken = {drucken.release(), DruckenLoeschen};
+    FDrucken = std::move(drucken);
 }
 
 // ---- Options, quick help, tree commands
@@ -172,11 +168,10 @@ void TFormMain::ResetAktDevInst() {
     // A failed reset keeps the autosave off: the last copy is not overwritten by what is left.
     if (!ok)
         return;
+    // The bracket's end has sorted the trees again.
     AbgleichFormVerw(FAktivFormVerw);
     if (FAktivFormVerw)
         FAktivFormVerw->AktualisiereAnsicht(nullptr, 1, 0);
-    for (TFormVerw *w : FFormVerwList)
-        w->CtrlTree()->SortAll();
     FDM.StartTimerAutoSave(true);
 }
 
@@ -257,12 +252,10 @@ void TFormMain::MFensterClick() {
         eintrag->setCheckable(true);
         eintrag->setChecked(sub == MdiArea->activeSubWindow());
         QObject::connect(eintrag, &QAction::triggered, this, [this, sub = QPointer(sub)] {
+            // The area's activation makes the window the active one.
             Bewacht("TFormMain::MFensterEintrag", [&] {
-                if (!sub)
-                    return;
-                MdiArea->setActiveSubWindow(sub);
-                if (auto *w = dynamic_cast<TFormVerw *>(sub->widget()))
-                    w->FormActivate();
+                if (sub)
+                    MdiArea->setActiveSubWindow(sub);
             });
         });
         FFensterEintraege.push_back(eintrag);
