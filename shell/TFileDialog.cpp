@@ -60,16 +60,22 @@ std::vector<AnsiString> TFileDialogFenster::NameFilters(const AnsiString &filter
     LOG_FKT("TFileDialogFenster::NameFilters");
     const std::vector<AnsiString> teile =
         filter.empty() ? std::vector<AnsiString>() : SplitText(filter, '|');
+    // The texts may carry blanks around the bars ("Alarmzentrale (*.azx) |*.azx| ...").
+    const auto ohneRand = [](const AnsiString &t) {
+        const size_t anfang = t.find_first_not_of(' ');
+        return anfang == AnsiString::npos ? AnsiString()
+                                          : t.substr(anfang, t.find_last_not_of(' ') - anfang + 1);
+    };
     std::vector<AnsiString> out;
     for (size_t i = 0; i + 1 < teile.size(); i += 2) {
-        AnsiString muster = teile[i + 1];
+        AnsiString muster = ohneRand(teile[i + 1]);
         for (char &c : muster)
             if (c == ';')
                 c = ' ';
         // Qt reads the patterns from the last parentheses: a description that shows them
         // already is taken as it is ("Vorlagen (*.azp)" not "Vorlagen (*.azp) (*.azp)").
         const AnsiString klammer = "(" + muster + ")";
-        const AnsiString &text = teile[i];
+        const AnsiString text = ohneRand(teile[i]);
         const bool hatMuster = text.size() >= klammer.size() &&
                                text.compare(text.size() - klammer.size(), klammer.size(), klammer) == 0;
         out.push_back(hatMuster ? text : text + " " + klammer);

@@ -26,6 +26,9 @@ TEST(FileDialogFilter, PairsBecomeQtNameFilters) {
         {"Exportdateien|*.azx", {"Exportdateien (*.azx)"}},
         {"Vorlagen (*.azp)|*.azp|Alle Dateien|*.*",
          {"Vorlagen (*.azp)", "Alle Dateien (*.*)"}},
+        // The catalogue's own form, blanks around the bars.
+        {"Alarmzentrale (*.azx) |*.azx| Alle Dateien (*.*) | *.*",
+         {"Alarmzentrale (*.azx)", "Alle Dateien (*.*)"}},
         // Other words in parentheses are no patterns: Qt takes the last parentheses.
         {"Abbild (Zentrale)|*.x19", {"Abbild (Zentrale) (*.x19)"}},
         {"Bilder|*.x19;*.hex", {"Bilder (*.x19 *.hex)"}},
