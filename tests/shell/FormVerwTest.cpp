@@ -202,10 +202,13 @@ TEST_F(FormVerw, F6MovesTheFocusBetweenTreeAndPane) {
     Zeige(W);
     W->Tree->setCurrentItem(KnotenTyp(W->Tree, 6124));
     H.Zustellen(); // the first value cell opens its editor
-    W->Tree->setFocus();
+    int col, row;
+    ASSERT_NE(W->Grid.GetActiveCell(col, row), 0);
+    W->Tree->setFocus(); // the focus leaving the editor ends the edit
+    EXPECT_EQ(W->Grid.GetActiveCell(col, row), 0);
     QTest::keyClick(W->Tree, Qt::Key_F6);
     EXPECT_TRUE(FokusIn(W->GridView));
-    int col, row;
+    W->Grid.SetActiveCell(1, 0);
     ASSERT_NE(W->Grid.GetActiveCell(col, row), 0);
     // With an open editor F6 drops it first (1162 and F6 again, posted), then goes to the tree.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
