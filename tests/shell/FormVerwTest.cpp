@@ -105,6 +105,32 @@ TEST(FormVerwFenster, SettingsAreWrittenBackOnDestruction) {
     EXPECT_EQ(wert(RegKeyTreeWidth), 260);
 }
 
+// Inside a frame that is no sub-window the place cannot be known: the stored one stays; the
+// tree's width and the quick-help switch are the window's own and are written.
+TEST(FormVerwFenster, AWindowWithoutAKnownFrameLeavesTheStoredPlace) {
+    TTestHaupt h;
+    TRegIni ini;
+    ini.WriteInteger(h.DM->IniFile, RegSecWindow, RegKeyVerwLeft, 33);
+    ini.WriteInteger(h.DM->IniFile, RegSecWindow, RegKeyVerwState, 2);
+    QWidget fremd;
+    TFormVerw *w = h.NeuesFenster();
+    w->setParent(&fremd);
+    w->setGeometry(4, 24, 632, 382);
+    w->SetTreeWidth(240);
+    QRect ort;
+    uint8_t zustand = 9;
+    EXPECT_FALSE(w->RahmenStand(ort, zustand));
+    h.Schliesse(w);
+    const auto wert = [&](const char *key) {
+        int32_t value = -1;
+        ini.ReadInteger(h.DM->IniFile, RegSecWindow, key, value, -1);
+        return value;
+    };
+    EXPECT_EQ(wert(RegKeyVerwLeft), 33);
+    EXPECT_EQ(wert(RegKeyVerwState), 2);
+    EXPECT_EQ(wert(RegKeyTreeWidth), 240);
+}
+
 TEST(FormVerwFenster, ClosingWindowZeroMinimizesAndWindowOneIsFreed) {
     TFormVerw &null = Fenster0();
     ASSERT_EQ(null.WindowNumber(), 0);
