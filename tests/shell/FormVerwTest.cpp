@@ -30,6 +30,13 @@ namespace {
 
 using FormVerw = VollesFenster;
 
+// A value of the settings file's section "Window" (-1 when missing).
+int32_t FensterWert(const TTestHaupt &h, const char *key) {
+    int32_t value = -1;
+    TRegIni().ReadInteger(h.DM->IniFile, RegSecWindow, key, value, -1);
+    return value;
+}
+
 TEST(FormVerwFenster, NumbersCaptionsAndOffsets) {
     TTestHaupt h;
     TRegIni ini;
@@ -82,11 +89,7 @@ TEST(FormVerwFenster, SettingsAreWrittenBackOnDestruction) {
     w->setGeometry(70, 80, 640, 410);
     w->SetTreeWidth(220);
     h.Schliesse(w);
-    const auto wert = [&](const char *key) {
-        int32_t value = -1;
-        ini.ReadInteger(h.DM->IniFile, RegSecWindow, key, value, -1);
-        return value;
-    };
+    const auto wert = [&](const char *key) { return FensterWert(h, key); };
     EXPECT_EQ(wert(RegKeyVerwLeft), 70);
     EXPECT_EQ(wert(RegKeyVerwTop), 80);
     EXPECT_EQ(wert(RegKeyVerwWidth), 640);
@@ -121,11 +124,7 @@ TEST(FormVerwFenster, AWindowWithoutAKnownFrameLeavesTheStoredPlace) {
     uint8_t zustand = 9;
     EXPECT_FALSE(w->RahmenStand(ort, zustand));
     h.Schliesse(w);
-    const auto wert = [&](const char *key) {
-        int32_t value = -1;
-        ini.ReadInteger(h.DM->IniFile, RegSecWindow, key, value, -1);
-        return value;
-    };
+    const auto wert = [&](const char *key) { return FensterWert(h, key); };
     EXPECT_EQ(wert(RegKeyVerwLeft), 33);
     EXPECT_EQ(wert(RegKeyVerwState), 2);
     EXPECT_EQ(wert(RegKeyTreeWidth), 240);
