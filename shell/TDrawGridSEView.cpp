@@ -312,8 +312,9 @@ void TDrawGridSEView::FokusGewechselt(QWidget *alt, QWidget *neu) {
     LOG_FKT("TDrawGridSEView::FokusGewechselt");
     if (!FEditor || !alt || !neu || (alt != FEditor && !FEditor->isAncestorOf(alt)))
         return;
-    // Within the grid (the "..." button, another cell) the grid decides; a pop-up list, a dialog
-    // or another program is no leaving of the cell.
+    // Within the grid (the "..." button, another cell) the grid decides. A pop-up list, a dialog
+    // or another program has the focus only for a while: the cell stays open (the project
+    // window's own deactivation drops the editor where it must).
     if (neu == this || isAncestorOf(neu) || neu->window() != window())
         return;
     FGrid->DeleteZellenKomponente();

@@ -291,7 +291,8 @@ void TFormVerw::MerkeRahmen() {
     if (!sub)
         return;
     FRahmenZustand = Fensterzustand(sub);
-    if (FRahmenZustand == 0)
+    // The normal place is what is kept; a frame first seen otherwise starts with what it has.
+    if (FRahmenZustand == 0 || !FRahmenGesehen)
         FRahmenOrt = sub->geometry();
     FRahmenGesehen = true;
 }

@@ -85,7 +85,7 @@ public:
     // sub-window's while it is one, the window's own while it has no parent, else as last seen
     // of the sub-window (it may be going already: the main window's end deletes this window
     // from inside it). false when no frame is known; the place is the last one seen in the
-    // normal state.
+    // normal state (or the first seen, for a frame never normal).
     bool RahmenStand(QRect &ort, uint8_t &zustand) const;
     void FormResize();
     // The width of the tree beside the right pane.

@@ -11,8 +11,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMdiSubWindow>
-#include <QPointer>
 #include <QMenu>
+#include <QPointer>
 
 #include <gtest/gtest.h>
 

@@ -133,35 +133,47 @@ TEST_P(GridEingabe, ATypedValueIsKeptWhenAnotherNodeIsSelected) {
         {"arming area text", AzKlasse::ScharfschaltBereich1.Typ, TAzTextBereich::RowText, "Tor",
          Text(&TDatenStruktur::String4)},
     };
-    // A folder: its child list has no grid at all.
-    TTreeNode *anderer = KnotenTyp(W->Tree, AzKlasse::OrdnerSicherungsBereich.Typ);
-    ASSERT_NE(anderer, nullptr);
+    // The node selected next: a folder (its child list has no grid at all) or another object
+    // (its grid is built anew, with a cell activated when the option is on).
+    TTreeNode *ordner = KnotenTyp(W->Tree, AzKlasse::OrdnerSicherungsBereich.Typ);
+    TTreeNode *dauer = KnotenTyp(W->Tree, AzKlasse::Alarmdauer.Typ);
+    TTreeNode *system = KnotenTyp(W->Tree, AzKlasse::System.Typ);
+    ASSERT_TRUE(ordner && dauer && system);
+    int runde = 0;
     for (const bool klick : {true, false}) {
-        for (const TFall &f : faelle) {
-            SCOPED_TRACE(std::string(f.Name) + (klick ? ", by a click" : ", focus stays"));
-            TTreeNode *knoten = KnotenTyp(W->Tree, f.Typ);
-            ASSERT_NE(knoten, nullptr);
-            Klicke(knoten);
-            ASSERT_EQ(W->Tree->Selected(), knoten);
-            if (f.Gruppe && Zeile(f.RowId) < 0) {
-                W->Grid.ClickGroupTitle(0, Zeile(f.Gruppe));
+        for (const bool zumGitter : {false, true}) {
+            ++runde;
+            for (const TFall &f : faelle) {
+                SCOPED_TRACE(std::string(f.Name) + (klick ? ", by a click" : ", focus stays") +
+                             (zumGitter ? ", to a grid" : ", to a folder"));
+                TTreeNode *knoten = KnotenTyp(W->Tree, f.Typ);
+                ASSERT_NE(knoten, nullptr);
+                TTreeNode *anderer = !zumGitter ? ordner : knoten == dauer ? system : dauer;
+                Klicke(knoten);
+                ASSERT_EQ(W->Tree->Selected(), knoten);
+                if (f.Gruppe && Zeile(f.RowId) < 0) {
+                    W->Grid.ClickGroupTitle(0, Zeile(f.Gruppe));
+                    H.Zustellen();
+                }
+                const int zeile = Zeile(f.RowId);
+                ASSERT_GE(zeile, 0) << W->Grid.RowCount() << " rows";
+                W->Grid.SetActiveCell(1, zeile);
+                ASSERT_NE(W->GridView->EditorWidget(), nullptr);
+                // Every round types another text; a spin cell takes a number other than its own.
+                const std::string text = f.Wert ? f.Wert + std::to_string(runde) : "";
+                const std::string wert = Tippe(f.Wert ? text.c_str() : nullptr);
+                ASSERT_FALSE(wert.empty());
+                if (klick)
+                    Klicke(anderer);
+                else
+                    W->Tree->setCurrentItem(anderer);
                 H.Zustellen();
+                EXPECT_EQ(W->Tree->Selected(), anderer);
+                EXPECT_EQ(f.Feld(*H.Device, knoten->Data()), wert);
+                Klicke(knoten);
+                ASSERT_EQ(Zeile(f.RowId), zeile);
+                EXPECT_EQ(W->Grid.Cells(1, zeile).Text, wert);
             }
-            const int zeile = Zeile(f.RowId);
-            ASSERT_GE(zeile, 0) << W->Grid.RowCount() << " rows";
-            W->Grid.SetActiveCell(1, zeile);
-            ASSERT_NE(W->GridView->EditorWidget(), nullptr);
-            const std::string wert = Tippe(klick ? f.Wert : (f.Wert ? "Neu" : nullptr));
-            ASSERT_FALSE(wert.empty());
-            if (klick)
-                Klicke(anderer);
-            else
-                W->Tree->setCurrentItem(anderer);
-            H.Zustellen();
-            EXPECT_EQ(f.Feld(*H.Device, knoten->Data()), wert);
-            Klicke(knoten);
-            ASSERT_EQ(Zeile(f.RowId), zeile);
-            EXPECT_EQ(W->Grid.Cells(1, zeile).Text, wert);
         }
     }
 }
