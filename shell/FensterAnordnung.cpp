@@ -40,6 +40,16 @@ void Teilen(QMdiArea &area, bool nebeneinander) {
 
 } // namespace
 
+uint8_t Fensterzustand(const QWidget *w) {
+    LOG_FKT("Fensterzustand");
+    const Qt::WindowStates states = w->windowState();
+    if (states & Qt::WindowMinimized)
+        return 1;
+    if (states & Qt::WindowMaximized)
+        return 2;
+    return 0;
+}
+
 void Nebeneinander(QMdiArea &area) {
     LOG_FKT("FensterAnordnung::Nebeneinander");
     Teilen(area, true);

@@ -4,6 +4,7 @@
 #include "shell/QtText.h"
 #include "shell/WinColor.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -87,12 +88,16 @@ TDrawGridSEView::TDrawGridSEView(TDrawGridSE *grid, QWidget *parent)
             [this](int row, int col, int, int) { ZelleGewaehlt(row, col); });
     connect(this, &QTableWidget::cellClicked, this,
             [this](int row, int col) { ZelleGeklickt(row, col); });
+    FFokus = connect(qApp, &QApplication::focusChanged, this,
+                     [this](QWidget *alt, QWidget *neu) { FokusGewechselt(alt, neu); });
     FGrid->SetBeobachter(this);
     GridGeaendert();
 }
 
 TDrawGridSEView::~TDrawGridSEView() {
     LOG_FKT("TDrawGridSEView::~TDrawGridSEView");
+    // Deleting the editor with the view moves the focus: no edit ends in a view going away.
+    disconnect(FFokus);
     FGrid->SetBeobachter(nullptr);
 }
 
@@ -271,6 +276,10 @@ void TDrawGridSEView::EditorGeaendert() {
     if (FEditor) {
         QWidget *alt = FEditor;
         FEditor = nullptr;
+        // The focus that the editor had stays with the grid, not where Qt would pass it on.
+        if (const QWidget *fokus = QApplication::focusWidget();
+            fokus && (fokus == alt || alt->isAncestorOf(fokus)))
+            setFocus();
         alt->hide();
         removeCellWidget(FEditorRow, FEditorCol);
         alt->deleteLater(); // it may be the sender of the signal that closed it
@@ -297,6 +306,18 @@ void TDrawGridSEView::ZelleGewaehlt(int row, int col) {
     if (FAufbau || row < 0 || col < 0 || row >= FGrid->RowCount() || col >= FGrid->ColCount())
         return;
     FGrid->SetActiveCell(col, row);
+}
+
+void TDrawGridSEView::FokusGewechselt(QWidget *alt, QWidget *neu) {
+    LOG_FKT("TDrawGridSEView::FokusGewechselt");
+    if (!FEditor || !alt || !neu || (alt != FEditor && !FEditor->isAncestorOf(alt)))
+        return;
+    // Within the grid (the "..." button, another cell) the grid decides. A pop-up list, a dialog
+    // or another program has the focus only for a while: the cell stays open (the project
+    // window's own deactivation drops the editor where it must).
+    if (neu == this || isAncestorOf(neu) || neu->window() != window())
+        return;
+    FGrid->DeleteZellenKomponente();
 }
 
 void TDrawGridSEView::ZelleGeklickt(int row, int col) {
@@ -339,6 +360,12 @@ bool TDrawGridSEView::event(QEvent *event) {
 
 void TDrawGridSEView::keyPressEvent(QKeyEvent *event) {
     LOG_FKT("TDrawGridSEView::keyPressEvent");
+    int aktivCol = -1, aktivRow = -1;
+    if (event->key() == Qt::Key_Escape && FGrid->GetActiveCell(aktivCol, aktivRow)) {
+        FGrid->ZelleVerwerfen();
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
         // moves between the value cells that have an editor
         const int step = event->key() == Qt::Key_Tab ? 1 : -1;

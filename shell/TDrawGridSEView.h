@@ -2,7 +2,9 @@
 // that fold on a click, read-only cells in their colour) and edits its active cell through the
 // model with the in-place editor of the cell's kind: a line edit with its length limit, a combo
 // box (a list, or editable by the cell's style), a spin field that passes typed numbers beyond
-// its limits on (the model raises overflow and underflow), a text with a "..." button.
+// its limits on (the model raises overflow and underflow), a text with a "..." button. The edit
+// ends through the model's cell exit when the focus leaves the editor for another control of
+// the same window; Escape discards it.
 #pragma once
 
 #include "platform/grid/TDrawGridSE.h"
@@ -44,12 +46,14 @@ protected:
 
 private:
     void ZelleGewaehlt(int row, int col);
+    void FokusGewechselt(QWidget *alt, QWidget *neu);
     void ZelleGeklickt(int row, int col);
     QWidget *MacheEditor(const TCell &cell);
     void Spaltenbreiten();
 
     TDrawGridSE *FGrid;
     QWidget *FEditor = nullptr;
+    QMetaObject::Connection FFokus;
     int FEditorCol = -1;
     int FEditorRow = -1;
     bool FAufbau = false;

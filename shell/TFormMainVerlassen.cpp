@@ -14,13 +14,13 @@
 #include "platform/win/CursorHourGlass.h"
 #include "platform/win/MessageBox.h"
 #include "platform/win/ShellExecute.h"
+#include "shell/FensterAnordnung.h"
 #include "shell/QtText.h"
 #include "shell/TDM.h"
 #include "shell/TDrawGridSEView.h"
 #include "shell/TFormVerw.h"
 
 #include <QApplication>
-#include <QMdiSubWindow>
 #include <QMenu>
 
 #include <algorithm>
@@ -29,24 +29,6 @@
 #include <string>
 
 namespace {
-// The window that carries a project window's geometry: its sub-window, or itself.
-QWidget *Rahmen(TFormVerw *w) {
-    LOG_FKT("FormMain::Rahmen");
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(w->parentWidget()))
-        return sub;
-    return w;
-}
-
-// The saved window state of a window: 0 normal, 1 minimized, 2 maximized.
-uint8_t Fensterzustand(const QWidget *w) {
-    LOG_FKT("FormMain::Fensterzustand");
-    const Qt::WindowStates states = w->windowState();
-    if (states & Qt::WindowMinimized)
-        return 1;
-    if (states & Qt::WindowMaximized)
-        return 2;
-    return 0;
-}
 
 // A question with Yes and No, warning icon, No the default: true on Yes.
 bool FrageZurueck(TFormMain &main, const AnsiString &text, int captionId) {
@@ -315,8 +297,9 @@ void TFormMain::SetRegData() {
     if (!ini.ValueExists(file, RegSecOptions, RegKeyToolAccess))
         ini.WriteInteger(file, RegSecOptions, RegKeyToolAccess, 0);
 
-    if (FAktivFormVerw) {
-        const QRect g = Rahmen(FAktivFormVerw)->geometry();
+    QRect g;
+    uint8_t verwZustand = 0;
+    if (FAktivFormVerw && FAktivFormVerw->RahmenStand(g, verwZustand)) {
         ini.WriteInteger(file, RegSecWindow, RegKeyVerwTop, g.top());
         ini.WriteInteger(file, RegSecWindow, RegKeyVerwLeft, g.left());
         ini.WriteInteger(file, RegSecWindow, RegKeyVerwHeight, g.height());

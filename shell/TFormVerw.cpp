@@ -9,6 +9,7 @@
 #include "platform/objectbase/MainWindowMessages.h"
 #include "platform/objectbase/TDataBasis.h"
 #include "platform/win/WinHelp.h"
+#include "shell/FensterAnordnung.h"
 #include "shell/QtText.h"
 #include "shell/TCtrlGrid.h"
 #include "shell/TCtrlListView.h"
@@ -251,23 +252,49 @@ void TFormVerw::SetRegData() {
     LOG_FKT("TFormVerw::SetRegData");
     const TRegIni ini;
     const AnsiString &file = FDM.IniFile;
-    QWidget *rahmen = Rahmen();
-    const Qt::WindowStates states = rahmen->windowState();
-    int state = 0;
-    if (states & Qt::WindowMinimized)
-        state = 1;
-    else if (states & Qt::WindowMaximized)
-        state = 2;
-    if (state == 0) {
-        const QRect g = rahmen->geometry();
-        ini.WriteInteger(file, RegSecWindow, RegKeyVerwTop, g.top());
-        ini.WriteInteger(file, RegSecWindow, RegKeyVerwLeft, g.left());
-        ini.WriteInteger(file, RegSecWindow, RegKeyVerwHeight, g.height());
-        ini.WriteInteger(file, RegSecWindow, RegKeyVerwWidth, g.width());
+    // A frame that cannot be known any more leaves the stored place as it is.
+    QRect g;
+    uint8_t state = 0;
+    if (RahmenStand(g, state)) {
+        if (state == 0) {
+            ini.WriteInteger(file, RegSecWindow, RegKeyVerwTop, g.top());
+            ini.WriteInteger(file, RegSecWindow, RegKeyVerwLeft, g.left());
+            ini.WriteInteger(file, RegSecWindow, RegKeyVerwHeight, g.height());
+            ini.WriteInteger(file, RegSecWindow, RegKeyVerwWidth, g.width());
+        }
+        ini.WriteInteger(file, RegSecWindow, RegKeyVerwState, state);
     }
-    ini.WriteInteger(file, RegSecWindow, RegKeyVerwState, state);
     ini.WriteInteger(file, RegSecWindow, RegKeyTreeWidth, TreeWidth());
     ini.WriteBool(file, RegSecOptions, RegKeyShowQuickHelp, FQuickHelpRichEdit != nullptr);
+}
+
+bool TFormVerw::RahmenStand(QRect &ort, uint8_t &zustand) const {
+    LOG_FKT("TFormVerw::RahmenStand");
+    const QWidget *rahmen = qobject_cast<const QMdiSubWindow *>(parentWidget());
+    if (!rahmen && !parentWidget())
+        rahmen = this;
+    if (rahmen) {
+        ort = rahmen->geometry();
+        zustand = Fensterzustand(rahmen);
+        return true;
+    }
+    if (!FRahmenGesehen)
+        return false;
+    ort = FRahmenOrt;
+    zustand = FRahmenZustand;
+    return true;
+}
+
+void TFormVerw::MerkeRahmen() {
+    LOG_FKT("TFormVerw::MerkeRahmen");
+    const auto *sub = qobject_cast<const QMdiSubWindow *>(parentWidget());
+    if (!sub)
+        return;
+    FRahmenZustand = Fensterzustand(sub);
+    // The normal place is what is kept; a frame first seen otherwise starts with what it has.
+    if (FRahmenZustand == 0 || !FRahmenGesehen)
+        FRahmenOrt = sub->geometry();
+    FRahmenGesehen = true;
 }
 
 int TFormVerw::TreeWidth() const {
@@ -573,6 +600,12 @@ bool TFormVerw::eventFilter(QObject *watched, QEvent *event) {
     LOG_FKT("TFormVerw::eventFilter");
     if (FDestroyed)
         return false;
+    if (watched == parentWidget()) {
+        const QEvent::Type t = event->type();
+        if (t == QEvent::Move || t == QEvent::Resize || t == QEvent::WindowStateChange ||
+            t == QEvent::Show)
+            MerkeRahmen();
+    }
     if (event->type() == QEvent::MouseButtonPress && Tree && watched == Tree->viewport()) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton) {

@@ -81,6 +81,12 @@ public:
     void Abgleich(TFormVerw *other);
     void GetRegData();
     void SetRegData();
+    // The frame's place and size and its window state (0 normal, 1 minimized, 2 maximized): the
+    // sub-window's while it is one, the window's own while it has no parent, else as last seen
+    // of the sub-window (it may be going already: the main window's end deletes this window
+    // from inside it). false when no frame is known; the place is the last one seen in the
+    // normal state (or the first seen, for a frame never normal).
+    bool RahmenStand(QRect &ort, uint8_t &zustand) const;
     void FormResize();
     // The width of the tree beside the right pane.
     int TreeWidth() const;
@@ -181,6 +187,8 @@ private:
     void InitTexte();
     // The window that carries the geometry: the sub-window around this one, or this one.
     QWidget *Rahmen();
+    // Keeps the sub-window's state and, when normal, its place, for RahmenStand.
+    void MerkeRahmen();
     // Fills the next level below one group node (its listed children); false when the
     // window holds no middle/sub group map.
     bool FuelleGruppe(TTreeNode *child);
@@ -210,4 +218,7 @@ private:
     TDeviceInstanz *FDevice = nullptr;
     bool FDestroyed = false;
     int FTreeWidth = 200;
+    bool FRahmenGesehen = false;
+    QRect FRahmenOrt;
+    uint8_t FRahmenZustand = 0;
 };

@@ -97,10 +97,11 @@ void TFormVerw::AktualisiereAnsicht(TTreeNode *node, int col, int row) {
     if (!node)
         return;
     const TGridUpdate bracket(Grid);
-    if (KannFokus(GridView) && col >= 0 && row >= 0) {
+    if (KannFokus(GridView) && col >= 0 && row >= 0)
         GridView->setFocus();
-        Grid.DeleteZellenKomponente(); // the running cell edit ends
-    }
+    // A running cell edit ends through its cell's exit, so the object takes the value, before
+    // the rows go; with or without a cell to activate.
+    Grid.DeleteZellenKomponente();
     Grid.Clear();
     Grid.OnEditChange = nullptr;
     Grid.OnComboBoxChange = nullptr;

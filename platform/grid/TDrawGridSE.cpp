@@ -288,6 +288,15 @@ void TDrawGridSE::LeaveCell() {
     EditorMelden();
 }
 
+void TDrawGridSE::ZelleVerwerfen() {
+    LOG_FKT("TDrawGridSE::ZelleVerwerfen");
+    if (!FEditor)
+        return;
+    FEditor = nullptr;
+    FCol = FRow = -1;
+    EditorMelden();
+}
+
 void TDrawGridSE::LeaveGrid() {
     LOG_FKT("TDrawGridSE::LeaveGrid");
     TCell *cell = ActiveCell();

@@ -148,6 +148,9 @@ public:
     void LeaveCell();
     // Leaving the grid: OnExit with the active cell (or an empty cell) and editor.
     void LeaveGrid();
+    // Escape: the editor closes without its value; the cell keeps what it had and OnExitCell
+    // is not raised. What the change closures did while typing stays done.
+    void ZelleVerwerfen();
 
 private:
     TCell *ActiveCell();

@@ -85,6 +85,19 @@ protected:
         EXPECT_TRUE(fs::exists(Dir / "AZ" / "AutoSave" / "1.azs"));
         std::ifstream ini(Dir / "pultor.ini");
         const std::string text(std::istreambuf_iterator<char>(ini), {});
+        // The project window opened at the stored place (the defaults: no settings before) and
+        // was not moved: that is what the file keeps once the program has ended.
+        const auto wert = [&](const std::string &key) {
+            const size_t q = text.find("\n" + key + "=");
+            if (q == std::string::npos)
+                return std::string("(missing)");
+            const size_t anfang = q + key.size() + 2;
+            return text.substr(anfang, text.find_first_of("\r\n", anfang) - anfang);
+        };
+        EXPECT_EQ(wert("VerwLeft"), "10") << text;
+        EXPECT_EQ(wert("VerwTop"), "10") << text;
+        EXPECT_EQ(wert("VerwWidth"), "620") << text;
+        EXPECT_EQ(wert("VerwHeight"), "300") << text;
         // The list of devices open for editing is empty or gone.
         const size_t p = text.find("NotClosed=");
         if (p != std::string::npos) {

@@ -2,7 +2,8 @@
 // fold mark, colours of caption, value and read-only cells), the in-place editor of each cell
 // kind driving the model (length limit, list and editable combo box, a spin field passing typed
 // numbers beyond its limits on, the "..." button), a click on a group title, Tab between cells,
-// and the mouse wheel through TCtrlGrid.
+// the edit ended by the focus leaving the editor or discarded by Escape, and the mouse wheel
+// through TCtrlGrid.
 #include "platform/grid/TDrawGridSE.h"
 #include "shell/TCtrlGrid.h"
 #include "shell/TDrawGridSEView.h"
@@ -15,10 +16,12 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -209,6 +212,88 @@ TEST_F(GridView, TabMovesToTheNextCellWithAnEditor) {
     EXPECT_EQ(Grid.Row(), 3);
     QTest::keyClick(&View, Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(Grid.Row(), 2);
+}
+
+// The focus leaving the in-place editor for another control of the window ends the edit through
+// the cell's exit (value stored, exit raised); Escape drops it with the cell as it was; a
+// window of its own (a pop-up list, a dialog) leaves the edit running.
+TEST_F(GridView, LeavingTheEditorEndsTheEditAndEscapeDiscardsIt) {
+    QWidget fenster;
+    auto *layout = new QVBoxLayout(&fenster); // the window owns its layout and children
+    auto *nachbar = new QLineEdit(&fenster);
+    layout->addWidget(nachbar);
+    struct TZurueck {
+        QWidget &View;
+        ~TZurueck() { View.setParent(nullptr); }
+    } zurueck{View};
+    View.setParent(&fenster);
+    layout->addWidget(&View);
+    fenster.resize(400, 400);
+    fenster.show();
+    fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    QLineEdit anderesFenster;
+    anderesFenster.show();
+
+    struct TFall {
+        int Row;
+        const char *Getippt;
+        std::string Vorher;
+    };
+    const TFall faelle[] = {{1, "Dach", "Flur"}, {3, "Keller", "frei"}, {4, "7", "5"}};
+    // The editor's own text field: the line edit, the combo box's or the spin field's.
+    const auto textfeld = [&]() -> QLineEdit * {
+        QWidget *e = View.EditorWidget();
+        if (auto *l = dynamic_cast<QLineEdit *>(e))
+            return l;
+        return e ? e->findChild<QLineEdit *>() : nullptr;
+    };
+    const auto tippe = [&](const TFall &f) {
+        Grid.SetActiveCell(1, f.Row);
+        QLineEdit *feld = textfeld();
+        ASSERT_NE(feld, nullptr);
+        feld->selectAll();
+        QTest::keyClicks(feld, f.Getippt);
+    };
+    for (const TFall &f : faelle) {
+        SCOPED_TRACE(f.Row);
+        tippe(f);
+        Calls.clear();
+        nachbar->setFocus();
+        ASSERT_FALSE(Calls.empty());
+        EXPECT_EQ(Calls.back(), std::string("exit ") + f.Getippt);
+        EXPECT_EQ(Grid.Cells(1, f.Row).Text, f.Getippt);
+        int col = -1, row = -1;
+        EXPECT_EQ(Grid.GetActiveCell(col, row), 0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(View.item(f.Row, 1)->text().toStdString(), f.Getippt);
+
+        // Escape: nothing of the typing reaches the cell, and no exit.
+        Grid.Cells(1, f.Row).Text = f.Vorher;
+        if (f.Row == 4)
+            Grid.Cells(1, f.Row).Value = 5;
+        Grid.Repaint();
+        tippe(f);
+        Calls.clear();
+        QTest::keyClick(textfeld(), Qt::Key_Escape);
+        EXPECT_EQ(Grid.GetActiveCell(col, row), 0);
+        EXPECT_EQ(Grid.Cells(1, f.Row).Text, f.Vorher);
+        EXPECT_TRUE(std::none_of(Calls.begin(), Calls.end(),
+                                 [](const std::string &c) { return c.rfind("exit", 0) == 0; }));
+        EXPECT_TRUE(View.hasFocus());
+        EXPECT_EQ(View.EditorWidget(), nullptr);
+
+        // Another window takes the focus: the edit goes on.
+        tippe(f);
+        Calls.clear();
+        anderesFenster.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&anderesFenster));
+        EXPECT_NE(Grid.GetActiveCell(col, row), 0);
+        EXPECT_TRUE(Calls.empty());
+        fenster.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+        Grid.DeleteZellenKomponente();
+    }
 }
 
 TEST_F(GridView, TheWheelScrollsOneLineThroughTheController) {

@@ -1,13 +1,18 @@
 // The main window's settings: the defaults of a missing file, a round trip through the file,
-// the bus tool's settings file and the tools menu.
+// the project window's frame kept whichever way it goes, the bus tool's settings file and the
+// tools menu.
 #include "TTestFormMain.h"
 #include "foundation/RegIniNamen.h"
 #include "foundation/TRegIni.h"
 #include "shell/QtText.h"
 #include "shell/TDM.h"
+#include "shell/TFormVerw.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 
 #include <gtest/gtest.h>
 
@@ -226,4 +231,42 @@ TEST(FormMainEinstellungen, AnUnreadableBusToolInfoIsReportedAndReadingGoesOn) {
               "Can't read EtsInfo\n\nTFormMain::GetEtsRegData\nFile: Main\nLine: 186");
     EXPECT_EQ(f.DM->GrpAdrLevels, 3);
     EXPECT_EQ(f.DM->EtsIniFile, "Ets20.ini");
+}
+
+// The project window's frame is what the settings keep, whichever way the window goes: with
+// the main window (it is then deleted from inside its sub-window's destruction), also when the
+// main window was hidden before (leaving the editor hides it), and by its own close box.
+TEST(FormMainEinstellungen, TheProjectWindowsFrameIsKeptWhicheverWayTheWindowGoes) {
+    enum TWeg { Zerstoert, Versteckt, Schliessfeld };
+    for (const TWeg weg : {Zerstoert, Versteckt, Schliessfeld}) {
+        SCOPED_TRACE(weg);
+        TTestFormMain f;
+        ASSERT_TRUE(f.Oeffne());
+        f.Main->setWindowState(Qt::WindowNoState);
+        f.Main->setGeometry(0, 0, 1000, 800);
+        f.Main->show();
+        // Window 0 is only minimized by its close box: a further one is closed.
+        TFormVerw *w = weg == Schliessfeld ? f.Main->NewFormVerw() : f.Main->GetActiveFormVerw();
+        ASSERT_NE(w, nullptr);
+        auto *rahmen = qobject_cast<QMdiSubWindow *>(w->parentWidget());
+        ASSERT_NE(rahmen, nullptr);
+        rahmen->setGeometry(100, 120, 640, 410);
+        w->SetTreeWidth(230);
+        if (weg == Schliessfeld) {
+            const QPointer<TFormVerw> guard(w);
+            EXPECT_TRUE(rahmen->close());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_TRUE(guard.isNull());
+        } else {
+            if (weg == Versteckt)
+                f.Main->hide();
+            f.Main.reset();
+        }
+        EXPECT_EQ(f.Ini(RegSecWindow, RegKeyVerwLeft), "100");
+        EXPECT_EQ(f.Ini(RegSecWindow, RegKeyVerwTop), "120");
+        EXPECT_EQ(f.Ini(RegSecWindow, RegKeyVerwWidth), "640");
+        EXPECT_EQ(f.Ini(RegSecWindow, RegKeyVerwHeight), "410");
+        EXPECT_EQ(f.Ini(RegSecWindow, RegKeyVerwState), "0");
+        EXPECT_EQ(f.Ini(RegSecWindow, RegKeyTreeWidth), "230");
+    }
 }

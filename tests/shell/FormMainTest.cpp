@@ -523,9 +523,11 @@ TEST(FormMainReload, TheOpenPanelLeavesNoNodeOnAnObjectThatWent) {
             for (const auto &[id, object] : *map)
                 lebend.insert(object.get());
         const auto pruefe = [&] {
-            for (QTreeWidgetItemIterator it(w->Tree); *it; ++it)
-                if (TTreeNode *node = AsNode(*it))
+            for (QTreeWidgetItemIterator it(w->Tree); *it; ++it) {
+                if (TTreeNode *node = AsNode(*it)) {
                     EXPECT_TRUE(lebend.count(node->Data())) << (*it)->text(0).toStdString();
+                }
+            }
         };
         pruefe();
         TTreeNode *ordner = KnotenTyp(w->Tree, TGrpAdrOrdner::Typ);

@@ -30,6 +30,13 @@ namespace {
 
 using FormVerw = VollesFenster;
 
+// A value of the settings file's section "Window" (-1 when missing).
+int32_t FensterWert(const TTestHaupt &h, const char *key) {
+    int32_t value = -1;
+    TRegIni().ReadInteger(h.DM->IniFile, RegSecWindow, key, value, -1);
+    return value;
+}
+
 TEST(FormVerwFenster, NumbersCaptionsAndOffsets) {
     TTestHaupt h;
     TRegIni ini;
@@ -82,11 +89,7 @@ TEST(FormVerwFenster, SettingsAreWrittenBackOnDestruction) {
     w->setGeometry(70, 80, 640, 410);
     w->SetTreeWidth(220);
     h.Schliesse(w);
-    const auto wert = [&](const char *key) {
-        int32_t value = -1;
-        ini.ReadInteger(h.DM->IniFile, RegSecWindow, key, value, -1);
-        return value;
-    };
+    const auto wert = [&](const char *key) { return FensterWert(h, key); };
     EXPECT_EQ(wert(RegKeyVerwLeft), 70);
     EXPECT_EQ(wert(RegKeyVerwTop), 80);
     EXPECT_EQ(wert(RegKeyVerwWidth), 640);
@@ -103,6 +106,28 @@ TEST(FormVerwFenster, SettingsAreWrittenBackOnDestruction) {
     EXPECT_EQ(wert(RegKeyVerwLeft), 70);
     EXPECT_EQ(wert(RegKeyVerwState), 2);
     EXPECT_EQ(wert(RegKeyTreeWidth), 260);
+}
+
+// Inside a frame that is no sub-window the place cannot be known: the stored one stays; the
+// tree's width and the quick-help switch are the window's own and are written.
+TEST(FormVerwFenster, AWindowWithoutAKnownFrameLeavesTheStoredPlace) {
+    TTestHaupt h;
+    TRegIni ini;
+    ini.WriteInteger(h.DM->IniFile, RegSecWindow, RegKeyVerwLeft, 33);
+    ini.WriteInteger(h.DM->IniFile, RegSecWindow, RegKeyVerwState, 2);
+    QWidget fremd;
+    TFormVerw *w = h.NeuesFenster();
+    w->setParent(&fremd);
+    w->setGeometry(4, 24, 632, 382);
+    w->SetTreeWidth(240);
+    QRect ort;
+    uint8_t zustand = 9;
+    EXPECT_FALSE(w->RahmenStand(ort, zustand));
+    h.Schliesse(w);
+    const auto wert = [&](const char *key) { return FensterWert(h, key); };
+    EXPECT_EQ(wert(RegKeyVerwLeft), 33);
+    EXPECT_EQ(wert(RegKeyVerwState), 2);
+    EXPECT_EQ(wert(RegKeyTreeWidth), 240);
 }
 
 TEST(FormVerwFenster, ClosingWindowZeroMinimizesAndWindowOneIsFreed) {
@@ -202,10 +227,13 @@ TEST_F(FormVerw, F6MovesTheFocusBetweenTreeAndPane) {
     Zeige(W);
     W->Tree->setCurrentItem(KnotenTyp(W->Tree, 6124));
     H.Zustellen(); // the first value cell opens its editor
-    W->Tree->setFocus();
+    int col, row;
+    ASSERT_NE(W->Grid.GetActiveCell(col, row), 0);
+    W->Tree->setFocus(); // the focus leaving the editor ends the edit
+    EXPECT_EQ(W->Grid.GetActiveCell(col, row), 0);
     QTest::keyClick(W->Tree, Qt::Key_F6);
     EXPECT_TRUE(FokusIn(W->GridView));
-    int col, row;
+    W->Grid.SetActiveCell(1, 0);
     ASSERT_NE(W->Grid.GetActiveCell(col, row), 0);
     // With an open editor F6 drops it first (1162 and F6 again, posted), then goes to the tree.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);

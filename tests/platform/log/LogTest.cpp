@@ -104,7 +104,7 @@ TEST_F(Log, DetailsOnlyWhenTheMaskAsksForThem) {
 }
 
 TEST(LogUnit, TheSourceUnitIsTheFilesNameWithoutPathExtensionOrClassPrefix) {
-    static_assert(kimlog::SourceUnit("/work/x/objectmodel/TAzMelder.cpp") == "AzMelder");
+    static_assert(kimlog::SourceUnit("/src/x/objectmodel/TAzMelder.cpp") == "AzMelder");
     const std::pair<const char *, const char *> cases[] = {
         {"objectmodel/TAzMelder.cpp", "AzMelder"},
         {"/a/b/platform/bustool/TEts2Cdi.cpp", "Ets2Cdi"},
