@@ -360,8 +360,7 @@ bool TDrawGridSEView::event(QEvent *event) {
 
 void TDrawGridSEView::keyPressEvent(QKeyEvent *event) {
     LOG_FKT("TDrawGridSEView::keyPressEvent");
-    int aktivCol = -1, aktivRow = -1;
-    if (event->key() == Qt::Key_Escape && FGrid->GetActiveCell(aktivCol, aktivRow)) {
+    if (event->key() == Qt::Key_Escape && FGrid->ActiveEditor()) {
         FGrid->ZelleVerwerfen();
         event->accept();
         return;

@@ -58,9 +58,7 @@ struct TFall {
 
 // The editable texts' rows count from their keys; the chain holds them in key order, key 0
 // first.
-int ErsteTextZeile() {
-    return TAzEditierbareTexte::RowErsterText + 0;
-}
+constexpr int ErsteTextZeile = TAzEditierbareTexte::RowErsterText + 0;
 
 class GridEingabe : public VollesFenster, public ::testing::WithParamInterface<bool> {
 protected:
@@ -70,7 +68,6 @@ protected:
         H.DM->TabelAutoCellActivateRowNumber = 0;
         Zeige(W);
     }
-    void TearDown() override { H.DM->TableAutoCellActivate = true; }
 
     int Zeile(int rowId) const {
         for (int r = 0; r < W->Grid.RowCount(); ++r)
@@ -117,7 +114,7 @@ TEST_P(GridEingabe, ATypedValueIsKeptWhenAnotherNodeIsSelected) {
          Param(&TDatenStruktur::Param4)},
         {"display name", AzKlasse::Anzeige.Typ, TAzAnzeige::RowBezeichnung, "Kasse",
          Text(&TDatenStruktur::String2)},
-        {"editable text", AzKlasse::EditierbareTexte.Typ, ErsteTextZeile(), "Hallo", ErsterText,
+        {"editable text", AzKlasse::EditierbareTexte.Typ, ErsteTextZeile, "Hallo", ErsterText,
          TAzEditierbareTexte::RowAllgemein},
         {"system security", AzKlasse::EibAlarmSystemSicherheit.Typ,
          TAzEibAlarmSystemSicherheit::RowAbfrageIntervall, nullptr,
