@@ -9,8 +9,9 @@
 
 EAssemblerLinker::EAssemblerLinker(AnsiString header, AnsiString info, AnsiString detail,
                                    AnsiString file, int line, AnsiString function)
-    : Exception(header + "\n" + info + "\n" + detail + "\n" + "File: " + file + "\n" +
-                "Line: " + std::to_string(line) + "\n" + "Function: " + function + "\n"),
+    : Exception("Header: " + header + "\n" + "Info: " + info + "\n" + "Detail: " + detail + "\n" +
+                "File: " + file + "\n" + "Line: " + std::to_string(line) + "\n" +
+                "Function: " + function),
       Header(std::move(header)), Info(std::move(info)), Detail(std::move(detail)),
       File(std::move(file)), Line(line), Function(std::move(function)) {
     LOG_FKT("EAssemblerLinker::EAssemblerLinker");

@@ -5,8 +5,8 @@
 #include "platform/vcl/AnsiString.h"
 #include "platform/vcl/Exception.h"
 
-// Six texts; the message holds one line for each: header, info, detail, "File: " file,
-// "Line: " line, "Function: " function.
+// Six texts; the message holds one line for each, its label, ": " and the text: "Header",
+// "Info", "Detail", "File", "Line", "Function", joined by line feeds (none after the last).
 class EAssemblerLinker : public Exception {
 public:
     EAssemblerLinker(AnsiString header, AnsiString info, AnsiString detail, AnsiString file,

@@ -10,7 +10,7 @@ namespace {
 
 // Destinations whose text is not part of the document.
 constexpr std::array<std::string_view, 4> kUebersprungen = {"fonttbl", "colortbl", "stylesheet",
-                                                           "info"};
+                                                            "info"};
 
 int HexWert(char c) {
     LOG_FKT("RtfText::HexWert");
@@ -53,12 +53,14 @@ bool RtfZuText(const AnsiString &rtf, AnsiString &text, AnsiString *fehler) {
             ++i;
             continue;
         }
-        const bool amGruppenAnfang = gruppeBeginnt;
-        gruppeBeginnt = false;
+        // Skipped before the group start is judged: "{" and a line break and "\fonttbl" are
+        // still the font table.
         if (c == '\r' || c == '\n') {
             ++i;
             continue;
         }
+        const bool amGruppenAnfang = gruppeBeginnt;
+        gruppeBeginnt = false;
         if (c != '\\') {
             if (!skipAb)
                 text += c;

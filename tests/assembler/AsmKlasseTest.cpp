@@ -94,10 +94,11 @@ TEST(AsmKlasse, AddAppendsBehindTheLastOfTheList) {
 
 TEST(AsmExceptions, TheirMessages) {
     const EAssemblerLinker e("Kopf", "Info", "Detail", "Datei", 42, "Funktion");
-    EXPECT_EQ(e.Message, "Kopf\nInfo\nDetail\nFile: Datei\nLine: 42\nFunction: Funktion\n");
+    EXPECT_EQ(e.Message, "Header: Kopf\nInfo: Info\nDetail: Detail\nFile: Datei\nLine: 42\n"
+                         "Function: Funktion");
     EXPECT_EQ(e.Line, 42);
     const Exception &base = e;
-    EXPECT_THAT(base.Message, StartsWith("Kopf\n"));
+    EXPECT_THAT(base.Message, StartsWith("Header: Kopf\n"));
     EXPECT_EQ(E_Assembler(7).Message, "Assembler: #7");
 }
 
