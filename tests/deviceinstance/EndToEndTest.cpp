@@ -12,6 +12,7 @@
 #include "platform/bustool/TProjectDatabase.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -213,6 +214,48 @@ TEST_F(EndToEnd, AnUnknownDeviceCannotBeLoaded) {
     EXPECT_EQ(Boxes.Boxes().back().caption, "Error: TDeviceInstanz::GetDataFromServer");
     Dienste.SetDevice(Device.get());
 }
+
+// A record text may hold any of the block's section tags: they count only where the writer
+// puts them, so the block loads to the same records and component data and is stored again
+// byte for byte, load after load.
+class EndToEndTag : public EndToEnd, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(EndToEndTag, ARecordTextWithATagKeepsTheBlock) {
+    const AnsiString tag = GetParam();
+    TDatenStruktur root = Datensatz(1, 105, 0, 1, 0, "Zentrale");
+    root.String1 = "01.01.001";
+    TDatenStruktur text = Datensatz(2, 2, 1, 1, 0, tag);
+    text.String1 = tag;
+    text.String2 = "vor " + tag + " nach";
+    const AnsiString block =
+        Block(root.GetDatensatzZeile() + "\r\n" + text.GetDatensatzZeile() + "\r\n", "XY");
+    Speichern(block);
+
+    for (int load = 1; load <= 2; ++load) {
+        SCOPED_TRACE(load);
+        Device = NeueInstanz();
+        ASSERT_TRUE(Device->GetDataFromServer(0, false));
+        EXPECT_EQ(StreamText(Device->GetCompDataStream()), "XY");
+        const TDatenStruktur *gelesen = Device->GetDatenSatz(1, 1, 2);
+        EXPECT_EQ(gelesen->Name, tag);
+        EXPECT_EQ(gelesen->String1, tag);
+        EXPECT_EQ(gelesen->String2, "vor " + tag + " nach");
+        ASSERT_TRUE(Device->WriteBlob());
+        EXPECT_EQ(Gespeichert(), block);
+    }
+    EXPECT_TRUE(Boxes.Boxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tags, EndToEndTag,
+                         ::testing::Values("<Version>", "</Version>", "<DB>", "</DB>", "<CompData>",
+                                           "</CompData>"),
+                         [](const auto &info) {
+                             std::string name;
+                             for (const char c : std::string(info.param))
+                                 if (std::isalnum(static_cast<unsigned char>(c)))
+                                     name += c;
+                             return (info.param[1] == '/' ? "Close" : "Open") + name;
+                         });
 
 TEST_F(EndToEnd, ADamagedStoredBlockIsNotLoaded) {
     Speichern(Block("kaputt\r\n"));
