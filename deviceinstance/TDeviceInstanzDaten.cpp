@@ -23,19 +23,20 @@ bool TDeviceInstanz::GetDataFromServer(int creation, bool refresh) {
         return false;
     unsigned char *data = nullptr;
     unsigned long size = 0;
-    const bool gelesen = cdi->BlobRead(&data, &size, FDeviceId);
-    if (!gelesen || size == 0) {
-        AnsiString failure;
-        if (!gelesen) {
-            MessageBox(MainHandle(), SprText(9090), SprText(9028), MB_ICONINFORMATION);
-            failure = "Can't read data (BLOB): 1";
-        } else {
-            failure = "Can't read data (BLOB): 2";
-        }
+    // A device without a block reads as size 0 and gets a new panel. A failed read says
+    // nothing about the stored block: a new panel written over it would lose the user's
+    // configuration, so nothing is made and nothing written.
+    if (!cdi->BlobRead(&data, &size, FDeviceId)) {
+        MessageBox(MainHandle(), "Can't read data (BLOB): 1",
+                   "Error: TDeviceInstanz::GetDataFromServer", MB_OK);
+        return false;
+    }
+    if (size == 0) {
         CreateNewDevice(creation);
         WriteBlob();
         if (!cdi->BlobRead(&data, &size, FDeviceId)) {
-            MessageBox(MainHandle(), failure, "Error: TDeviceInstanz::GetDataFromServer", MB_OK);
+            MessageBox(MainHandle(), "Can't read data (BLOB): 2",
+                       "Error: TDeviceInstanz::GetDataFromServer", MB_OK);
             return false;
         }
         if (size == 0)
