@@ -84,8 +84,12 @@ void TDeviceInstanz::RootPhysAdrSchreiben() {
     LOG_FKT("DeviceInstanz::RootPhysAdrSchreiben");
     if (!FRoot)
         return;
-    if (auto *device = dynamic_cast<TVumaEtsDevice *>(FRoot))
-        device->SetPhysAdrText(GetPhysAdr(FDeviceId));
+    // An address that cannot be read now is no new address: the root keeps the one it has.
+    int bereich = 0;
+    long linie = 0, teilnehmer = 0;
+    auto *device = dynamic_cast<TVumaEtsDevice *>(FRoot);
+    if (device && LiesPhysAdr(FDeviceId, bereich, linie, teilnehmer))
+        device->SetPhysAdrText(PhysAdrText(bereich, linie, teilnehmer));
     FRoot->Write(*GetDatenSatz(FRoot));
 }
 

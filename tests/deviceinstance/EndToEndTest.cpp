@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -240,6 +239,33 @@ TEST_F(EndToEnd, AFailedReadOfTheStoredBlockMakesAndWritesNothing) {
     EXPECT_EQ(Gespeichert(), block);
     EXPECT_TRUE(Boxes.Boxes().empty());
 }
+
+// The three reads of the physical address: when one fails on a load, the root keeps the
+// address its record holds (here another than the bus tool's, to tell them apart).
+class EndToEndPhysAdr : public EndToEnd, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(EndToEndPhysAdr, AFailedReadKeepsTheStoredAddress) {
+    TDatenStruktur root = Datensatz(1, 105, 0, 1, 0, "Zentrale");
+    root.String1 = "01.01.007";
+    const AnsiString block = Block(root.GetDatensatzZeile() + "\r\n");
+    Speichern(block);
+    Dienste.Project().Database().InjectFailure(GetParam(), 1);
+    ASSERT_TRUE(Device->GetDataFromServer(0, false));
+    EXPECT_EQ(Device->GetDatenSatz(1, 0, 1)->String1, "01.01.007");
+    ASSERT_TRUE(Device->WriteBlob());
+    EXPECT_EQ(Gespeichert(), block);
+    EXPECT_TRUE(Dienste.Project().Database().Failures().empty()) << "the load took the failure";
+
+    // With the bus tool answering, the root takes the device's address.
+    Device = NeueInstanz();
+    ASSERT_TRUE(Device->GetDataFromServer(0, false));
+    EXPECT_EQ(Device->GetDatenSatz(1, 0, 1)->String1, "01.01.001");
+    EXPECT_TRUE(Boxes.Boxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Reads, EndToEndPhysAdr,
+                         ::testing::Values("DalGetDeviceData", "DalGetLineData", "DalGetAreaData"),
+                         [](const auto &info) { return std::string(info.param); });
 
 // A record text may hold any of the block's section tags: they count only where the writer
 // puts them, so the block loads to the same records and component data and is stored again
