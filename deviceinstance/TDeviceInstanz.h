@@ -223,10 +223,12 @@ public:
     using TSubGroupInfo = std::pair<int, uint16_t>;
     bool GetSubGroupAddressInfo(int subGroupId, TSubGroupInfo &out, AnsiString &error);
     // The device object's links as the bus tool holds them, the sending one first; false when
-    // a sub group could not be read (the others are still listed).
+    // a sub group could not be read (the others are still listed) or the links could not be
+    // listed (none then).
     bool GetEtsAssociationTable(int objectId, std::list<TSubGroupInfo> &out, AnsiString &error);
-    // Every communication object takes its links from the bus tool; false after one detail
-    // box when a table could not be read.
+    // Every communication object takes its links from the bus tool (one whose links the bus
+    // tool could not list keeps its own); false after one detail box when a table could not be
+    // read.
     bool UpdateObjectAssociations();
     // Every communication object takes its links' words anew; false after one detail box
     // naming the objects whose sub group is unknown.

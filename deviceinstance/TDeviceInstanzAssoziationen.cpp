@@ -4,6 +4,7 @@
 // in one box at the end.
 #include "deviceinstance/TDeviceInstanz.h"
 
+#include "deviceinstance/DalAufzaehlen.h"
 #include "foundation/SprTexte.h"
 #include "platform/busobjects/TEtsObjekt.h"
 #include "platform/bustool/TEts2Cdi.h"
@@ -11,7 +12,9 @@
 #include "platform/log/Log.h"
 #include "platform/win/MessageBox.h"
 
+#include <list>
 #include <string>
+#include <vector>
 
 namespace {
 constexpr int kDetektor = 6124;
@@ -27,6 +30,41 @@ bool GruppeLesen(R &record, long id, const char *text, AnsiString &error, F read
         return true;
     error += AnsiString(text) + std::to_string(id);
     return false;
+}
+
+// The device object's links as the bus tool lists them; false, with the object's id added to
+// error, when the listing breaks off: the links read so far are not the object's links.
+bool EtsLinksLesen(TEts2Cdi &cdi, int objectId, std::vector<DAL_SUB_TO_OBJECT> &links,
+                   AnsiString &error) {
+    LOG_FKT("DeviceInstanz::EtsLinksLesen");
+    // The links are collected first: the sub-group reads in between use cursors of their own,
+    // but the walk is kept apart from them all the same.
+    if (DalAufzaehlen(links, [&](int mode, DAL_SUB_TO_OBJECT &r) {
+            return cdi.DalGetSubgroupToObjectData(mode, -1, -1, objectId, &r);
+        }) == DAL_END)
+        return true;
+    error += "\nLinks of DeviceObjectId not read: " + std::to_string(objectId);
+    return false;
+}
+
+// The links' sub groups with their words, the sending one first; false when a sub group could
+// not be read (the others are still listed).
+bool SubGroupTabelle(TDeviceInstanz &device, const std::vector<DAL_SUB_TO_OBJECT> &links,
+                     std::list<TDeviceInstanz::TSubGroupInfo> &out, AnsiString &error) {
+    LOG_FKT("DeviceInstanz::SubGroupTabelle");
+    bool ok = true;
+    for (const DAL_SUB_TO_OBJECT &l : links) {
+        TDeviceInstanz::TSubGroupInfo info;
+        if (!device.GetSubGroupAddressInfo(l.subGroupId, info, error)) {
+            ok = false;
+            continue;
+        }
+        if (l.sendFlag >= 1)
+            out.push_front(info);
+        else
+            out.push_back(info);
+    }
+    return ok;
 }
 } // namespace
 
@@ -69,31 +107,15 @@ bool TDeviceInstanz::GetEtsAssociationTable(int objectId, std::list<TSubGroupInf
     TEts2Cdi *cdi = Cdi();
     if (!cdi)
         return false;
-    // The links are collected first: the sub-group reads in between use cursors of their own,
-    // but the walk is kept apart from them all the same.
     std::vector<DAL_SUB_TO_OBJECT> links;
-    DAL_SUB_TO_OBJECT link{};
-    link.size = sizeof(link);
-    for (int mode = DAL_FIRST;
-         cdi->DalGetSubgroupToObjectData(mode, -1, -1, objectId, &link) == DAL_OK; mode = DAL_NEXT)
-        links.push_back(link);
-    bool ok = true;
-    for (const DAL_SUB_TO_OBJECT &l : links) {
-        TSubGroupInfo info;
-        if (!GetSubGroupAddressInfo(l.subGroupId, info, error)) {
-            ok = false;
-            continue;
-        }
-        if (l.sendFlag >= 1)
-            out.push_front(info);
-        else
-            out.push_back(info);
-    }
-    return ok;
+    if (!EtsLinksLesen(*cdi, objectId, links, error))
+        return false;
+    return SubGroupTabelle(*this, links, out, error);
 }
 
 bool TDeviceInstanz::UpdateObjectAssociations() {
     LOG_FKT("DeviceInstanz::UpdateObjectAssociations");
+    TEts2Cdi *cdi = Cdi();
     ClearListGrpAdrUsedFromMelder();
     AnsiString error;
     bool ok = true;
@@ -103,15 +125,22 @@ bool TDeviceInstanz::UpdateObjectAssociations() {
             continue;
         const TDataBasis *parent = FindHandle(object->GetParent());
         const bool melder = parent && parent->GetTyp() == kDetektor;
-        std::list<TSubGroupInfo> table;
-        if (!GetEtsAssociationTable(static_cast<int>(object->GetDeviceObjectId()), table, error))
+        // Links the bus tool could not list stay as the object holds them.
+        std::vector<DAL_SUB_TO_OBJECT> links;
+        if (cdi &&
+            EtsLinksLesen(*cdi, static_cast<int>(object->GetDeviceObjectId()), links, error)) {
+            std::list<TSubGroupInfo> table;
+            if (!SubGroupTabelle(*this, links, table, error))
+                ok = false;
+            object->ClearAllSubGroupLink();
+            for (const TSubGroupInfo &entry : table)
+                object->AddSubGroupLink(entry.first, entry.second, false);
+        } else {
             ok = false;
-        object->ClearAllSubGroupLink();
-        for (const TSubGroupInfo &entry : table) {
-            object->AddSubGroupLink(entry.first, entry.second, false);
-            if (melder)
-                SetMelderGrpAdrToList(entry.first);
         }
+        if (melder)
+            for (const TObjektBasis::RecGrpAdrId &link : object->GetSubGroupLinks())
+                SetMelderGrpAdrToList(link.SubGroupId);
         SchreibeDatensatz(object);
     }
     SortiereListGrpAdrUsedFromMelder();

@@ -23,19 +23,20 @@ bool TDeviceInstanz::GetDataFromServer(int creation, bool refresh) {
         return false;
     unsigned char *data = nullptr;
     unsigned long size = 0;
-    const bool gelesen = cdi->BlobRead(&data, &size, FDeviceId);
-    if (!gelesen || size == 0) {
-        AnsiString failure;
-        if (!gelesen) {
-            MessageBox(MainHandle(), SprText(9090), SprText(9028), MB_ICONINFORMATION);
-            failure = "Can't read data (BLOB): 1";
-        } else {
-            failure = "Can't read data (BLOB): 2";
-        }
+    // A device without a block reads as size 0 and gets a new panel. A failed read says
+    // nothing about the stored block: a new panel written over it would lose the user's
+    // configuration, so nothing is made and nothing written.
+    if (!cdi->BlobRead(&data, &size, FDeviceId)) {
+        MessageBox(MainHandle(), "Can't read data (BLOB): 1",
+                   "Error: TDeviceInstanz::GetDataFromServer", MB_OK);
+        return false;
+    }
+    if (size == 0) {
         CreateNewDevice(creation);
         WriteBlob();
         if (!cdi->BlobRead(&data, &size, FDeviceId)) {
-            MessageBox(MainHandle(), failure, "Error: TDeviceInstanz::GetDataFromServer", MB_OK);
+            MessageBox(MainHandle(), "Can't read data (BLOB): 2",
+                       "Error: TDeviceInstanz::GetDataFromServer", MB_OK);
             return false;
         }
         if (size == 0)
@@ -83,8 +84,12 @@ void TDeviceInstanz::RootPhysAdrSchreiben() {
     LOG_FKT("DeviceInstanz::RootPhysAdrSchreiben");
     if (!FRoot)
         return;
-    if (auto *device = dynamic_cast<TVumaEtsDevice *>(FRoot))
-        device->SetPhysAdrText(GetPhysAdr(FDeviceId));
+    // An address that cannot be read now is no new address: the root keeps the one it has.
+    int bereich = 0;
+    long linie = 0, teilnehmer = 0;
+    auto *device = dynamic_cast<TVumaEtsDevice *>(FRoot);
+    if (device && LiesPhysAdr(FDeviceId, bereich, linie, teilnehmer))
+        device->SetPhysAdrText(PhysAdrText(bereich, linie, teilnehmer));
     FRoot->Write(*GetDatenSatz(FRoot));
 }
 
@@ -132,19 +137,28 @@ void TDeviceInstanz::ParseData(TMemoryStream &input, TMemoryStream &output,
     const AnsiString close = "</" + name + ">";
     const std::string_view data(reinterpret_cast<const char *>(input.Memory()),
                                 static_cast<size_t>(input.Size()));
-    // The writer puts every tag on a line of its own, so in the record sections a tag counts
-    // only at a line start: a text that holds "</DB>" does not end the records. The component
-    // data are raw bytes and are searched plainly.
-    const bool lineStart = name != FSecCompData;
-    auto find = [&](const AnsiString &tag, size_t from) {
+    // The writer puts every tag at the start of a line, so only there does a tag count: a
+    // record text that holds one ("</DB>", "<CompData>") is no section border. The component
+    // data follow the records, so their section starts only behind the end of the "DB"
+    // section; inside, they are raw bytes and end at the first closing tag.
+    auto find = [&](const AnsiString &tag, size_t from, bool lineStart) {
         for (size_t pos = data.find(tag, from); pos != std::string_view::npos;
              pos = data.find(tag, pos + 1))
             if (!lineStart || pos == 0 || data[pos - 1] == '\n' || data[pos - 1] == '\r')
                 return pos;
         return std::string_view::npos;
     };
+    const bool compData = name == FSecCompData;
+    size_t from = 0;
+    if (compData) {
+        const size_t db = find(FTagDBOpen, 0, true);
+        const size_t dbEnd =
+            db == std::string_view::npos ? db : find(FTagDBClose, db + FTagDBOpen.size(), true);
+        if (dbEnd != std::string_view::npos)
+            from = dbEnd + FTagDBClose.size();
+    }
 
-    const size_t tag = find(open, 0);
+    const size_t tag = find(open, from, true);
     if (tag == std::string_view::npos)
         return;
     size_t begin = tag + open.size();
@@ -153,7 +167,7 @@ void TDeviceInstanz::ParseData(TMemoryStream &input, TMemoryStream &output,
         if (begin < data.size() && data[begin] == '\n')
             ++begin;
     }
-    const size_t closing = find(close, begin);
+    const size_t closing = find(close, begin, !compData);
     if (closing == std::string_view::npos)
         return;
     size_t end = closing;

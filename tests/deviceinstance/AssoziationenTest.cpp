@@ -109,6 +109,42 @@ TEST_F(Assoziationen, AFailedReadGivesOneDetailBox) {
     EXPECT_TRUE(Boxes.Boxes().empty()) << "no plain box besides";
 }
 
+TEST_F(Assoziationen, LinksTheBusToolCannotListStayAsStored) {
+    ImBusTool(Eins, false);
+    ImBusTool(Zwei, true);
+    ASSERT_TRUE(Device->UpdateObjectAssociations());
+    ASSERT_TRUE(Device->WriteBlob());
+    auto gespeichert = [this] { return Db().ReadDataBlock(Dienste.Project().PanelId()).value(); };
+    const std::vector<unsigned char> vorher = gespeichert();
+    const std::vector<Link> links = Object->GetSubGroupLinks();
+    ASSERT_EQ(links.size(), 2u);
+
+    for (const int antwort : {static_cast<int>(DAL_ERR), 7}) {
+        SCOPED_TRACE(antwort);
+        Details.Clear();
+        Db().InjectFailure("DalGetSubgroupToObjectData", 1, antwort);
+        EXPECT_FALSE(Device->UpdateObjectAssociations());
+        ASSERT_EQ(Details.Boxes().size(), 1u);
+        EXPECT_EQ(Details.Boxes()[0].Methode, "TDeviceInstanz::UpdateObjectAssociations");
+        EXPECT_EQ(Details.Boxes()[0].Detail, "\nLinks of DeviceObjectId not read: " +
+                                                 std::to_string(Object->GetDeviceObjectId()));
+        EXPECT_EQ(Object->GetSubGroupLinks(), links);
+        std::list<int> melder;
+        Device->GetGrpAdrUsedFromMelder(melder);
+        EXPECT_EQ(melder, (std::list<int>{Eins, Zwei})) << "the kept links are a detector's";
+        ASSERT_TRUE(Device->WriteBlob());
+        EXPECT_EQ(gespeichert(), vorher);
+    }
+
+    std::list<TDeviceInstanz::TSubGroupInfo> table;
+    AnsiString error;
+    Db().InjectFailure("DalGetSubgroupToObjectData", 1);
+    EXPECT_FALSE(Device->GetEtsAssociationTable(static_cast<int>(Object->GetDeviceObjectId()),
+                                                table, error));
+    EXPECT_TRUE(table.empty());
+    EXPECT_TRUE(Boxes.Boxes().empty());
+}
+
 TEST_F(Assoziationen, TheLinksWordsAreRenewedFromTheTree) {
     Object->AddSubGroupLink(Zwei, 0x0001, false); // an old word
     ASSERT_TRUE(Device->UpdateGroupAddressFromId());

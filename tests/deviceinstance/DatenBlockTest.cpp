@@ -47,7 +47,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "AB\r\n"},
         TParseFall{"CompDataIsCutAtAClosingTagInside",
                    "<CompData>\r\nA</CompData>B\r\n</CompData>\r\n", "CompData", "A"},
-        TParseFall{"EmptyCompData", "<CompData>\r\n\r\n</CompData>\r\n", "CompData", ""}),
+        TParseFall{"EmptyCompData", "<CompData>\r\n\r\n</CompData>\r\n", "CompData", ""},
+        TParseFall{"CompDataStartsBehindTheRecords",
+                   "<DB>\r\n1,<CompData>\r\n</DB>\r\n<CompData>\r\nXY\r\n</CompData>\r\n",
+                   "CompData", "XY"},
+        TParseFall{"CompDataTagInsideALineIsNoStart", "x<CompData>\r\nXY\r\n</CompData>\r\n",
+                   "CompData", ""}),
     [](const auto &info) { return std::string(info.param.Name); });
 
 // ---- VersionCheck ------------------------------------------------------------------------
