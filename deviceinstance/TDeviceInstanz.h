@@ -249,6 +249,8 @@ public:
     bool ChangeObjektFlag(const RObjektFlag &request);
     // Throws Exception (after its box) when the flag cannot be compared.
     bool CheckObjektFlag(const RObjektFlag &request);
+    // The group-address dialog of a communication object; false when it is none or a new link
+    // failed.
     bool OpenDlgGrpAdrToObject(TDataBasis *object);
 
     // --- Communication objects switched on by device parameters (TDeviceInstanzObjekte.cpp).

@@ -132,10 +132,14 @@ bool TDeviceInstanzAz::PasteDataToAllChilds(TDataBasis *object,
     return ergebnis;
 }
 
+// Answers 0 only when the copy holds nothing that fits the target or cannot be read, or when
+// the user keeps a linked sabotage input: the caller then reports the paste as cancelled. Every
+// other refusal has shown its own box already (a wrong area, the detector limit) or is no
+// paste at all (an object nothing can be pasted onto).
 int TDeviceInstanzAz::Einfuegen(TDataBasis *target, TStringList *lines) {
     LOG_FKT("DeviceInstanzAz::Einfuegen");
     if (!target || !lines)
-        return 0; // nothing to paste: the caller reports the paste as cancelled
+        return 1; // nothing of this version on the clipboard: nothing to do
     try {
         const AnsiString text = lines->Text();
         TDatenManager<TDatenStruktur> store(text.data(), static_cast<int32_t>(text.size()));
@@ -158,7 +162,7 @@ int TDeviceInstanzAz::Einfuegen(TDataBasis *target, TStringList *lines) {
 
         const bool sonderBereich = bereich == kBereichFeuer || bereich == kBereichUeberfall;
         TAzMelder *melder = nullptr;
-        bool bereichPasst = false;
+        bool bereichPasst = true;
         if (zielTyp == kTypFeuer) {
             bereichPasst = bereich == kBereichFeuer;
             if (bereichPasst)
@@ -171,13 +175,12 @@ int TDeviceInstanzAz::Einfuegen(TDataBasis *target, TStringList *lines) {
             bereichPasst = !sonderBereich;
             if (bereichPasst)
                 melder = CreateAzMelderForPaste(MainHandle(), target, true, zielTyp - kTypMelder);
-        } else if (zielTyp == kTypMelder) {
-            auto *ziel = dynamic_cast<TAzMelder *>(target);
-            const int zielBereich = ziel ? ziel->GetSicherungsBereichMelder() : 0;
+        } else if (auto *ziel = dynamic_cast<TAzMelder *>(target)) {
+            const int zielBereich = ziel->GetSicherungsBereichMelder();
             if (zielBereich == kBereichFeuer || zielBereich == kBereichUeberfall)
                 bereichPasst = bereich == zielBereich;
             else
-                bereichPasst = ziel && !sonderBereich;
+                bereichPasst = !sonderBereich;
             if (bereichPasst) {
                 if (art == ziel->GetMelderArt()) {
                     anmelden = false;
@@ -192,29 +195,27 @@ int TDeviceInstanzAz::Einfuegen(TDataBasis *target, TStringList *lines) {
                 melder = ziel;
             }
         }
-        if (!bereichPasst) {
+        if (!bereichPasst)
             MessageBox(MainHandle(), SprText(11222), SprText(11221), 0);
-            return 0;
+        // A detector that could not be made (the limit) has shown its box; a detector made for
+        // the paste stays even when its children could not all be pasted.
+        if (melder) {
+            AnsiString meldung;
+            const int nummer = melder->GetMelderNr();
+            const int altBereich = melder->GetSicherungsBereichMelder();
+            melder->Paste(kette.get(), meldung);
+            melder->Write(*GetDatenSatz(melder));
+            PasteDataToAllChilds(melder, &store, meldung);
+            if (abmelden) {
+                if (TAzScharfschaltungSsb *ssb = GetPointerInstScharfschaltungSsb(altBereich))
+                    ssb->UnlinkMelderNrSaboSe(nummer);
+                ClearMelderSaboSeFromList(nummer, altBereich);
+            }
+            if (anmelden)
+                SetMelderSaboSeToList(nummer, melder->GetSicherungsBereichMelder());
         }
-        if (!melder)
-            return 0;
-        AnsiString meldung;
-        const int nummer = melder->GetMelderNr();
-        const int altBereich = melder->GetSicherungsBereichMelder();
-        bool ergebnis = melder->Paste(kette.get(), meldung);
-        melder->Write(*GetDatenSatz(melder));
-        // A detector made for the paste stays even when its children could not all be pasted.
-        if (!PasteDataToAllChilds(melder, &store, meldung))
-            ergebnis = false;
-        if (abmelden) {
-            if (TAzScharfschaltungSsb *ssb = GetPointerInstScharfschaltungSsb(altBereich))
-                ssb->UnlinkMelderNrSaboSe(nummer);
-            ClearMelderSaboSeFromList(nummer, altBereich);
-        }
-        if (anmelden)
-            SetMelderSaboSeToList(nummer, melder->GetSicherungsBereichMelder());
         AzMsg::Post(MainHandle(), AzMsg::AbgleichFormVerw{0, 0});
-        return ergebnis ? 1 : 0;
+        return 1;
     } catch (const E_Basis &e) {
         MessageBox(MainHandle(), e.Message, SprText(11366), 0);
     } catch (const E_DatenManager &e) {

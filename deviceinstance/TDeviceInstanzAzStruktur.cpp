@@ -35,12 +35,10 @@ constexpr TNamensText kNamen[] = {
 };
 // clang-format on
 
-// "text n" for an arming area 1 to 4; false for any other area.
-bool MitBereich(int textId, int bereich, AnsiString &name) {
-    if (bereich < 1 || bereich > 4)
-        return false;
-    name = SprText(textId) + " " + std::to_string(bereich);
-    return true;
+// "text n" for an arming area 1 to 4; any other area leaves the name as it is.
+void MitBereich(int textId, int bereich, AnsiString &name) {
+    if (bereich >= 1 && bereich <= 4)
+        name = SprText(textId) + " " + std::to_string(bereich);
 }
 } // namespace
 
@@ -109,17 +107,20 @@ bool TDeviceInstanzAz::GetDefaultName(TDataBasis *object, AnsiString *name) {
             *name = SprText(n.TextId);
             return true;
         }
+    // From here on every type the table knows answers true; a selector outside its range (or a
+    // communication object the bus tool does not know) keeps the name, and the object still
+    // takes part in the alignment.
     switch (typ) {
     case TEtsObjekt::Typ: {
         auto *bus = dynamic_cast<TEtsObjekt *>(object);
         TEts2Cdi *cdi = Cdi();
         if (!bus || !cdi)
-            return false;
+            return true;
         DAL_COMM_OBJECT record{};
         record.size = sizeof(record);
         if (cdi->DalGetCommunicationObjectData(DAL_BY_ID, bus->GetCommObjectId(), -1, -1,
                                                &record) != DAL_OK)
-            return false;
+            return true;
         *name = GetRecordText(record.name);
         const AnsiString function = GetRecordText(record.function);
         if (!function.empty())
@@ -129,43 +130,41 @@ bool TDeviceInstanzAz::GetDefaultName(TDataBasis *object, AnsiString *name) {
     case 6124: {
         auto *melder = dynamic_cast<TAzMelder *>(object);
         if (!melder)
-            return false;
+            return true;
         const int bereich = melder->GetMelderBereich();
-        if (bereich < 0 || bereich > 6)
-            return false;
         static constexpr int kTexte[] = {11307, 11308, 11309, 11303, 11304, 11305, 11306};
-        *name = SprText(kTexte[bereich]);
+        if (bereich >= 0 && bereich <= 6)
+            *name = SprText(kTexte[bereich]);
         return true;
     }
     case 6136: {
-        auto *ssb = dynamic_cast<TAzScharfschaltungSsb *>(object);
-        return ssb && MitBereich(11320, ssb->GetScharfschaltBereich(), *name);
+        if (auto *ssb = dynamic_cast<TAzScharfschaltungSsb *>(object))
+            MitBereich(11320, ssb->GetScharfschaltBereich(), *name);
+        return true;
     }
     case 6137: {
-        auto *quittierung = dynamic_cast<TAzScharfUnscharfQuittierungSsb *>(object);
-        return quittierung && MitBereich(11321, quittierung->GetScharfschaltBereich(), *name);
+        if (auto *quittierung = dynamic_cast<TAzScharfUnscharfQuittierungSsb *>(object))
+            MitBereich(11321, quittierung->GetScharfschaltBereich(), *name);
+        return true;
     }
     case 6138: {
         auto *alarm = dynamic_cast<TAzAlarmierung *>(object);
         if (!alarm)
-            return false;
+            return true;
         TAzAlarmierung::TEnumAlarmierungTyp art{};
         const int t = alarm->GetAlarmierungTyp(art);
         static constexpr int kTexte[] = {11295, 11296, 11294};
-        if (t >= 0 && t <= 2) {
+        if (t >= 0 && t <= 2)
             *name = SprText(kTexte[t]);
-            return true;
-        }
-        return MitBereich(11297, t - 2, *name);
+        else
+            MitBereich(11297, t - 2, *name);
+        return true;
     }
     case 6146: {
         auto *ueg = dynamic_cast<TAzVerhaltenDurchUegR *>(object);
-        if (!ueg)
-            return false;
-        const int art = ueg->GetUeGRBereich();
-        if (art != 0 && art != 1)
-            return false;
-        *name = SprText(art == 0 ? 11329 : 11328);
+        const int art = ueg ? ueg->GetUeGRBereich() : -1;
+        if (art == 0 || art == 1)
+            *name = SprText(art == 0 ? 11329 : 11328);
         return true;
     }
     default:

@@ -315,9 +315,9 @@ bool TDeviceInstanz::OpenDlgGrpAdrToObject(TDataBasis *data) {
     std::vector<TObjektBasis::RecGrpAdrId> alt = links;
 
     TCursorHourGlass hourGlass;
+    // A tree that cannot be read leaves the dialog empty; it opens all the same, so that the
+    // user sees that there is nothing to choose.
     TEtsGruppenAdressen *reader = GetGrpAdrOrdner();
-    if (!reader)
-        return false;
     std::list<int> melder;
     GetGrpAdrUsedFromMelder(melder);
     std::list<int> benutzt;
@@ -349,6 +349,10 @@ bool TDeviceInstanz::OpenDlgGrpAdrToObject(TDataBasis *data) {
             !LinkToSubGroup(link.SubGroupId, object->GetHandle(), true))
             return false;
     }
+    // Without the tree the dialog could show none of the object's links: none of them was
+    // deselected, and an OK must not drop them.
+    if (!reader)
+        alt.clear();
     for (const TObjektBasis::RecGrpAdrId &link : alt)
         if (UnLinkFromSubGroup(link.SubGroupId, object->GetDeviceObjectId())) {
             object->DeleteSubGroupLink(link.SubGroupId);

@@ -227,7 +227,9 @@ bool TDataBasis::ModifyObject(int value, int parameter, int base, bool confirm) 
 
 bool TDataBasis::DatenAbgleichDefaultName() {
     LOG_FKT("TDataBasis::DatenAbgleichDefaultName");
-    AnsiString name;
+    // The request starts from the object's own name, so that an answer that gives no name
+    // leaves it as it was.
+    AnsiString name = FName;
     RDeviceRequest request(*this, RDeviceRequest::CodeDefaultName);
     request.Text = &name;
     if (request.Send(AzMsg::DeviceRequest2::Id) == 0)

@@ -119,8 +119,9 @@ public:
     // without a handle table, without a free handle or without an answer.
     TDatenStruktur *GetNewNebenDatensatz(TDatenStruktur &previous);
     // The alignment of the data objects that take their standard name from the device
-    // instance: request 15 with message 1161 and an empty text; answered non-zero, the text
-    // becomes the name and the result is true; answered 0, the name stays and it is false.
+    // instance: request 15 with message 1161 and a text holding the current name; answered
+    // non-zero, the text becomes the name (unchanged when the answer left it) and the result
+    // is true; answered 0, the name stays and it is false.
     //   bool DatenAbgleich(bool, bool) override { return DatenAbgleichDefaultName(); }
     bool DatenAbgleichDefaultName();
     // Deletes the chain of records behind the object's record (1129 with the record's Next)

@@ -3,6 +3,7 @@
 // write its parameters.
 #include "PanelBaumTest.h"
 
+#include "foundation/SprTexte.h"
 #include "objectmodel/TAzAlarmierung.h"
 #include "objectmodel/TAzAnzeige.h"
 #include "objectmodel/TAzScharfUnscharfQuittierungSsb.h"
@@ -188,6 +189,37 @@ TEST_F(GeladenesPanel, EverySelectorObjectWritesItsParameters) {
               Root()->GetParamVarianteAz());
     EXPECT_EQ(Device->GetAnzahlMelder(), 5);
     EXPECT_EQ(Device->GetMelderNrUsed(), (std::list<int>{1, 2, 3, 4}));
+}
+
+// A detector stored with a kind that has no standard name still belongs to the panel: it is
+// counted, its number is taken and its input's group address stays its own.
+TEST_F(GeladenesPanel, ADetectorOfAnUnknownKindKeepsItsNumberAndAddress) {
+    const int32_t adresse = Db().AddGroupAddress(1, 0, 7, "Melder 4");
+    ASSERT_TRUE(Device->GetGrpAdrFromServer());
+    TAzMelder *melder = Device->GetPointerInstMelder(4);
+    ASSERT_NE(melder, nullptr);
+    TDataBasis *eingang = Device->FindHandle(Device->GetFirstChild(melder));
+    ASSERT_NE(eingang, nullptr);
+    ASSERT_TRUE(Device->LinkToSubGroup(adresse, eingang->GetHandle(), true));
+    TDatenStruktur *record = Device->GetDatenSatz(melder);
+    const AnsiString name = record->Name;
+    record->Param8 = 9;
+
+    NeuLaden();
+    melder = Device->GetPointerInstMelder(4);
+    ASSERT_NE(melder, nullptr);
+    EXPECT_EQ(melder->GetMelderBereich(), 9);
+    EXPECT_EQ(RecordName(melder), name) << "the stored name stays";
+    EXPECT_EQ(Device->GetAnzahlMelder(), 5);
+    EXPECT_EQ(Device->GetMelderNrUsed(), (std::list<int>{1, 2, 3, 4}));
+    EXPECT_EQ(Dienste.StatusPanels()[2], "4");
+    ASSERT_TRUE(Device->CreateAzMelder(Dienste.GetHandle(), Bereich(1), true, 3));
+    EXPECT_EQ(Device->GetMelderNrUsed(), (std::list<int>{1, 2, 3, 4, 5})) << "4 is taken";
+    EXPECT_EQ(MelderNummern(), (std::vector<int>{0, 1, 2, 3, 4, 5})) << "the wired input: 0";
+    Boxes.Clear();
+    EXPECT_EQ(Device->CheckGrpAddrUsedFromMelder("1/0/7", 3), 1);
+    ASSERT_EQ(Boxes.Boxes().size(), 1u);
+    EXPECT_EQ(Boxes.Boxes()[0].text, SprText(11094));
 }
 
 } // namespace

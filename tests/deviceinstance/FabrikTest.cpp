@@ -17,6 +17,7 @@
 #include "platform/bustool/RecordText.h"
 #include "platform/bustool/TEts2Cdi.h"
 
+#include <functional>
 #include <typeinfo>
 
 namespace {
@@ -256,9 +257,6 @@ TEST_F(Fabrik, NamesThatDependOnTheObject) {
     EXPECT_TRUE(Device->GetDefaultName(&ssb, &name));
     EXPECT_EQ(name, SprText(11320) + " 3");
     TAzScharfUnscharfQuittierungSsb quittierung(w, 1, 1, "Q", 4);
-    name = "alt";
-    EXPECT_FALSE(Device->GetDefaultName(&quittierung, &name)) << "no area yet";
-    EXPECT_EQ(name, "alt");
     quittierung.SetScharfschaltBereich(
         static_cast<TAzScharfUnscharfQuittierungSsb::TEnumScharfschaltBereich>(2));
     EXPECT_TRUE(Device->GetDefaultName(&quittierung, &name));
@@ -309,11 +307,45 @@ TEST_F(Fabrik, ABusObjectIsNamedByItsCommunicationObject) {
     AnsiString name;
     EXPECT_TRUE(Device->GetDefaultName(&bus, &name));
     EXPECT_EQ(name, expected);
+}
 
-    TEtsObjekt unbekannt(Dienste.GetHandle(), 1, 1, "B", 987654, -1, -1, -1, -1, -1, 0, 1, 2, 0, 3);
-    name = "alt";
-    EXPECT_FALSE(Device->GetDefaultName(&unbekannt, &name));
-    EXPECT_EQ(name, "alt");
+// Objects whose selector has no standard name (or a bus object the bus tool does not know) keep
+// the name they were stored with, and still answer true: the alignment pass counts them.
+TEST_F(Fabrik, WithoutAStandardNameTheStoredNameStaysAndTheObjectIsAligned) {
+    struct TFall {
+        int16_t Typ;
+        std::function<void(TDatenStruktur &)> Auswahl;
+        bool Abgleich; // what the object's own alignment answers
+    };
+    const TFall faelle[] = {
+        {806, [](TDatenStruktur &r) { r.Param9 = 987654; }, true}, // no such communication object
+        {6124, [](TDatenStruktur &r) { r.Param8 = 9; }, true},     // detector kind
+        {6124, [](TDatenStruktur &r) { r.Param8 = -1; }, true},
+        {6136, [](TDatenStruktur &r) { r.Param9 = 5; }, false}, // arming area (always false)
+        {6137, [](TDatenStruktur &r) { r.Param4 = 0; }, true},
+        {6137, [](TDatenStruktur &r) { r.Param4 = 5; }, true},
+        {6138, [](TDatenStruktur &r) { r.Param3 = 7; }, true}, // alarm type
+        {6138, [](TDatenStruktur &r) { r.Param3 = -1; }, true},
+        {6146, [](TDatenStruktur &r) { r.Param3 = 2; }, true}, // transmission-device kind
+    };
+    for (const TFall &fall : faelle) {
+        TDatenStruktur record = Datensatz(2, fall.Typ, 1, 1, 0, "Gespeichert");
+        fall.Auswahl(record);
+        SCOPED_TRACE(record.GetDatensatzZeile());
+        ASSERT_TRUE(Laden(Block(Datensatz(1, 105, 0, 1, 0, "Zentrale").GetDatensatzZeile() +
+                                "\r\n" + record.GetDatensatzZeile() + "\r\n")));
+        TDataBasis *object = Device->FindHandle(2);
+        ASSERT_NE(object, nullptr);
+        AnsiString name = "alt";
+        EXPECT_TRUE(Device->GetDefaultName(object, &name));
+        EXPECT_EQ(name, "alt");
+        // Through the object's own request (code 15) the stored name is kept, not emptied.
+        EXPECT_EQ(object->DatenAbgleich(true, false), fall.Abgleich);
+        TDatenStruktur out;
+        object->Write(out);
+        EXPECT_EQ(out.Name, "Gespeichert");
+        EXPECT_TRUE(Boxes.Boxes().empty());
+    }
 }
 
 TEST_F(Fabrik, RequestFifteenOnTheSecondChannelGivesTheDefaultName) {

@@ -8,6 +8,8 @@
 #include "objectmodel/TAzScharfschaltungSsb.h"
 #include "platform/objectbase/MainWindowMessages.h"
 
+#include <algorithm>
+#include <optional>
 #include <set>
 
 namespace {
@@ -128,7 +130,8 @@ TEST_F(Kopie, TheAreaRulesRefuseAndMakeNothing) {
         TStringList lines = Kopiere(quelle);
         const auto vorher = MelderNummern();
         Boxes.Clear();
-        EXPECT_EQ(Device->Einfuegen(ziel, &lines), 0);
+        // The box is the refusal: the paste itself is done (no second box from the caller).
+        EXPECT_EQ(Device->Einfuegen(ziel, &lines), 1);
         EXPECT_EQ(MelderNummern(), vorher);
         ASSERT_EQ(Boxes.Boxes().size(), 1u);
         EXPECT_EQ(Boxes.Boxes()[0].text, SprText(11222));
@@ -169,16 +172,111 @@ TEST_F(Kopie, ASabotageInputOverwrittenByAnotherTypeIsUnlinkedAfterYes) {
     EXPECT_TRUE(Device->GetSaboMelder(1).empty());
 }
 
-TEST_F(Kopie, APasteWithoutDataIsCancelled) {
+TEST_F(Kopie, APasteWithoutDataDoesNothingAndWithoutADetectorIsCancelled) {
     TStringList leer;
-    EXPECT_EQ(Device->Einfuegen(nullptr, &leer), 0);
-    EXPECT_EQ(Device->Einfuegen(Bereich(1), nullptr), 0);
-    // Lines without a detector record: the allowed type is not found.
     const auto vorher = MelderNummern();
+    EXPECT_EQ(Device->Einfuegen(nullptr, &leer), 1);
+    EXPECT_EQ(Device->Einfuegen(Bereich(1), nullptr), 1);
+    EXPECT_TRUE(Boxes.Boxes().empty());
+    EXPECT_EQ(MelderNummern(), vorher);
+    // Lines without a detector record: the allowed type is not found.
     EXPECT_EQ(Device->Einfuegen(Bereich(1), &leer), 0);
     ASSERT_EQ(Boxes.Boxes().size(), 1u);
     EXPECT_EQ(Boxes.Boxes()[0].text, "Erlaubter Datentyp wurde nicht gefunden");
     EXPECT_EQ(MelderNummern(), vorher);
+}
+
+// What each paste answers, which boxes it shows and whether it asks the windows to align
+// (message 1157): 0 only when nothing of the copy fits the target or the user keeps the input.
+TEST_F(Kopie, TheAnswerOfEachPaste) {
+    TAzMelder *quelle = Neu(1, 7);
+    const TStringList kopie = Kopiere(quelle);
+    TStringList nurMelder;
+    nurMelder.Add(Device->GetDatenSatz(quelle)->GetDatensatzZeile());
+    TStringList leer;
+    TAzMelder *sabotage = Device->GetPointerInstMelder(3);
+    AlsSabotageEingang(sabotage, 1);
+    SabotageZuweisen(1, 3);
+    TDataBasis *busObjekt = Kinder(quelle).front();
+    ASSERT_EQ(busObjekt->GetTyp(), TEtsObjekt::Typ);
+    struct TFall {
+        const char *Name;
+        TDataBasis *Ziel;
+        const TStringList *Text;
+        std::optional<int> Antwort; // to the question about the linked sabotage input
+        int Ergebnis;
+        std::vector<AnsiString> Boxen;
+        bool Abgleich; // message 1157 posted
+        int NeueMelder;
+    };
+    const TFall faelle[] = {
+        {"no target", nullptr, &kopie, {}, 1, {}, false, 0},
+        {"no data of this version", Bereich(1), nullptr, {}, 1, {}, false, 0},
+        {"a bus object: nothing to paste onto", busObjekt, &kopie, {}, 1, {}, true, 0},
+        {"a folder: no record of its type",
+         Erstes(6122),
+         &kopie,
+         {},
+         0,
+         {"Erlaubter Datentyp wurde nicht gefunden"},
+         false,
+         0},
+        {"no detector record",
+         Bereich(1),
+         &leer,
+         {},
+         0,
+         {"Erlaubter Datentyp wurde nicht gefunden"},
+         false,
+         0},
+        {"another area", Bereich(0), &kopie, {}, 1, {SprText(11222)}, true, 0},
+        {"no records for the children", Bereich(1), &nurMelder, {}, 1, {}, true, 1},
+        {"the linked sabotage input kept", sabotage, &kopie, IDNO, 0, {SprText(11100)}, false, 0},
+        {"a new detector", Bereich(1), &kopie, {}, 1, {}, true, 1},
+    };
+    for (const TFall &f : faelle) {
+        SCOPED_TRACE(f.Name);
+        DeliverPostedMessages();
+        Dienste.ClearCalls();
+        Boxes.Clear();
+        if (f.Antwort)
+            Boxes.Answer(*f.Antwort);
+        const size_t vorher = MelderNummern().size();
+        TStringList text;
+        if (f.Text)
+            text = *f.Text;
+        EXPECT_EQ(Device->Einfuegen(f.Ziel, f.Text ? &text : nullptr), f.Ergebnis);
+        std::vector<AnsiString> boxen;
+        for (const auto &b : Boxes.Boxes())
+            boxen.push_back(b.text);
+        EXPECT_EQ(boxen, f.Boxen);
+        DeliverPostedMessages();
+        const std::string abgleich = std::to_string(AzMsg::AbgleichFormVerw::Id);
+        EXPECT_EQ(std::count(Dienste.Calls().begin(), Dienste.Calls().end(), abgleich),
+                  f.Abgleich ? 1 : 0);
+        EXPECT_EQ(MelderNummern().size(), vorher + static_cast<size_t>(f.NeueMelder));
+    }
+    EXPECT_EQ(sabotage->GetMelderArt(), TAzMelder::eSabotageSchalteinrichtung);
+}
+
+// A paste at the detector limit: the creation's own box says why, and the paste ends as done.
+TEST_F(Kopie, AtTheDetectorLimitOnlyTheLimitsBoxIsShown) {
+    const TStringList kopie = Kopiere(Neu(1, 7));
+    while (Device->GetMelderNrUsed().size() < 160)
+        ASSERT_TRUE(Device->CreateAzMelder(Fenster(), Bereich(1), true, 3));
+    DeliverPostedMessages();
+    Dienste.ClearCalls();
+    Boxes.Clear();
+    TStringList text = kopie;
+    const size_t vorher = Device->GetObjekte().size();
+    EXPECT_EQ(Device->Einfuegen(Bereich(1), &text), 1);
+    ASSERT_EQ(Boxes.Boxes().size(), 1u);
+    EXPECT_EQ(Boxes.Boxes()[0].text, SprText(9006));
+    EXPECT_EQ(Device->GetObjekte().size(), vorher);
+    EXPECT_EQ(Device->GetAnzahlMelder(), 161);
+    DeliverPostedMessages();
+    const std::string abgleich = std::to_string(AzMsg::AbgleichFormVerw::Id);
+    EXPECT_EQ(std::count(Dienste.Calls().begin(), Dienste.Calls().end(), abgleich), 1);
 }
 
 TEST_F(Kopie, AMalformedLineIsReportedNotThrown) {
@@ -193,9 +291,9 @@ TEST_F(Kopie, AMalformedLineIsReportedNotThrown) {
 } // namespace
 
 namespace {
-// The children's records missing from the copy: the detector's settings are pasted, but the
-// paste answers 0 since its bus objects found nothing to take.
-TEST_F(Kopie, ChildrenWithoutRecordsMakeThePasteFail) {
+// The children's records missing from the copy: the detector's settings are pasted, and the
+// paste is done although its bus objects found nothing to take.
+TEST_F(Kopie, ChildrenWithoutRecordsStillPasteTheDetector) {
     TAzMelder *quelle = Neu(1, 7);
     TAzMelder *ziel = Neu(2, 2);
     const TStringList alle = Kopiere(quelle);
@@ -206,7 +304,8 @@ TEST_F(Kopie, ChildrenWithoutRecordsMakeThePasteFail) {
         if (r->Typ == 6124)
             ohneKinder.Add(r->GetDatensatzZeile());
     ASSERT_LT(ohneKinder.Count(), alle.Count());
-    EXPECT_EQ(Device->Einfuegen(ziel, &ohneKinder), 0);
+    EXPECT_EQ(Device->Einfuegen(ziel, &ohneKinder), 1);
     EXPECT_EQ(ziel->GetMelderTyp(), 7) << "the detector itself is pasted";
+    EXPECT_TRUE(Boxes.Boxes().empty());
 }
 } // namespace

@@ -325,6 +325,62 @@ TEST_F(Dialog, ALinkThatFailsEndsWithFalseAndKeepsTheOldLinks) {
     EXPECT_EQ(LinkIds(), std::vector<long>{Eins}) << "the deselection is skipped";
 }
 
+// The group tree cannot be read: the dialog still opens, empty, without a box; only a new link
+// that fails makes the answer false, and the object keeps the links the dialog could not show.
+TEST_F(Dialog, WhenTheGroupTreeCannotBeReadTheDialogOpensEmpty) {
+    struct TFall {
+        const char *Name;
+        int Ergebnis;               // of the dialog
+        std::vector<long> Gewaehlt; // what it hands back on OK (1 Eins, 2 Zwei)
+        bool LinkScheitert;         // the bus tool refuses a new link
+        bool Antwort;
+        std::vector<long> Danach; // the object's links afterwards
+        std::vector<AnsiString> Boxen;
+    };
+    const TFall faelle[] = {
+        {"cancel", 2, {}, false, true, {1}, {}},
+        {"OK with nothing shown", 1, {}, false, true, {1}, {}},
+        {"OK with a new address", 1, {2}, false, true, {1, 2}, {}},
+        {"OK with a new address refused", 1, {2}, true, false, {1}, {SprText(9044)}},
+    };
+    for (const TFall &f : faelle) {
+        SCOPED_TRACE(f.Name);
+        for (long id : LinkIds())
+            ASSERT_TRUE(Device->UnLinkFromSubGroup(id, Object->GetDeviceObjectId()));
+        ASSERT_TRUE(Device->LinkToSubGroup(Eins, Object->GetHandle(), true));
+        // The tree is dropped by a failed read, and the dialog's own read fails too.
+        Db().InjectFailure("TEtsGruppenAdressen::Einlesen", 2);
+        ASSERT_FALSE(Device->GetGrpAdrFromServer());
+        Dienste.Dialoge.SelGrpAddrAufrufe.clear();
+        Dienste.Dialoge.SelGrpAddrSkript = [&](std::vector<TObjektBasis::RecGrpAdrId> &links) {
+            links.clear();
+            for (long id : f.Gewaehlt)
+                links.push_back({id == 1 ? Eins : Zwei, 0});
+            return f.Ergebnis;
+        };
+        if (f.LinkScheitert)
+            Db().InjectFailure("CoLinkObjectToSubGroup", 1, -1);
+        Boxes.Clear();
+        EXPECT_EQ(Device->OpenDlgGrpAdrToObject(Object), f.Antwort);
+        Db().ClearFailures();
+        ASSERT_EQ(Dienste.Dialoge.SelGrpAddrAufrufe.size(), 1u);
+        const auto &aufruf = Dienste.Dialoge.SelGrpAddrAufrufe.back();
+        EXPECT_EQ(aufruf.Reader, nullptr);
+        EXPECT_TRUE(aufruf.Offered.empty());
+        ASSERT_EQ(aufruf.Links.size(), 1u) << "the object's links as they are";
+        EXPECT_EQ(aufruf.Links[0].SubGroupId, Eins);
+        std::vector<long> danach;
+        for (long id : f.Danach)
+            danach.push_back(id == 1 ? Eins : Zwei);
+        EXPECT_EQ(LinkIds(), danach);
+        EXPECT_EQ(ProjektLinks(), danach.size()) << "the bus tool holds the same";
+        std::vector<AnsiString> boxen;
+        for (const auto &b : Boxes.Boxes())
+            boxen.push_back(b.text);
+        EXPECT_EQ(boxen, f.Boxen);
+    }
+}
+
 TEST_F(Dialog, OnlyACommunicationObjectGetsTheDialog) {
     EXPECT_FALSE(Device->OpenDlgGrpAdrToObject(Melder()));
     EXPECT_TRUE(Dienste.Dialoge.SelGrpAddrAufrufe.empty());

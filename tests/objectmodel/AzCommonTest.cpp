@@ -205,6 +205,19 @@ TEST(AzDatenAbgleich, TakesTheDefaultNameOnlyWhenTheRequestIsDone) {
     }
 }
 
+TEST(AzDatenAbgleich, AnAnswerThatGivesNoNameKeepsTheName) {
+    TFakeMainWindow main;
+    TProbe probe(main, 40);
+    AnsiString gefragt = "nicht gefragt";
+    main.Script(WM_AZ_DEVICE_REQUEST_2, [&gefragt](RDeviceRequest &r) {
+        gefragt = *r.Text;
+        return LRESULT(1);
+    });
+    EXPECT_TRUE(probe.DatenAbgleich(true, false));
+    EXPECT_EQ(gefragt, "Probe");
+    EXPECT_EQ(probe.GetName(true), "Probe");
+}
+
 TEST(AzKlassen, TypeIdsAreUniqueAndFoundAgain) {
     std::set<int> typen;
     for (const TAzKlasse *k : AzKlasse::Alle) {

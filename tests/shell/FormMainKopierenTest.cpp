@@ -160,6 +160,7 @@ TEST_F(FormMainKopieren, TheCopyKeepsTheOtherFormatsAndCopiesOnlyWhatCanBeCopied
     EXPECT_EQ(QApplication::clipboard()->text(), "fremd");
 }
 
+// Data the paste does not see is nothing to paste: no box, nothing made.
 TEST_F(FormMainKopieren, DataOfAnotherVersionAndPlainTextAreNotSeen) {
     TTreeNode *melder = MelderImSicherungsBereich();
     ASSERT_NE(melder, nullptr);
@@ -185,12 +186,60 @@ TEST_F(FormMainKopieren, DataOfAnotherVersionAndPlainTextAreNotSeen) {
         ASSERT_TRUE(F.DM->Action(TDM::AMelderEinfuegen)->isEnabled());
         F.DM->Action(TDM::AMelderEinfuegen)->trigger();
         DeliverPostedMessages();
-        ASSERT_EQ(F.Boxen.Boxes().size(), 1u);
-        EXPECT_EQ(F.Boxen.Boxes()[0].text, SprText(9120));
-        EXPECT_EQ(F.Boxen.Boxes()[0].text, "Einf\xFCgen abgebrochen");
-        EXPECT_EQ(F.Boxen.Boxes()[0].caption, SprText(9041));
-        EXPECT_EQ(F.Boxen.Boxes()[0].style & 0xF0u, static_cast<unsigned>(MB_ICONERROR));
+        EXPECT_EQ(F.BoxTexte(), std::vector<std::string>{});
         EXPECT_EQ(device->GetAnzahlMelder(), vorher);
+        EXPECT_FALSE(W->CtrlTree()->IsUpdating());
+    }
+}
+
+// The paste key onto what takes no detector, with a copy whose children are missing, at the
+// detector limit and with a copy that holds no detector: only the last is reported as
+// cancelled; the others show their own box or none.
+TEST_F(FormMainKopieren, APasteTheDeviceEndsIsNotReportedAsCancelled) {
+    TTreeNode *melder = MelderImSicherungsBereich();
+    ASSERT_NE(melder, nullptr);
+    const AnsiString ganz = KopieText(melder->Data());
+    TDeviceInstanzAz *device = Geraet();
+    ASSERT_NE(device, nullptr);
+    const AnsiString nurMelder = device->GetDatenSatz(melder->Data())->GetDatensatzZeile() + "\r\n";
+    struct TFall {
+        const char *Name;
+        int ZielTyp;
+        AnsiString Text;
+        std::vector<std::string> Boxen;
+        int NeueMelder;
+        bool Voll = false; // all detector numbers used first
+    };
+    const TFall faelle[] = {
+        {"onto a bus object", 806, ganz, {}, 0},
+        {"onto the fire area", 6123, ganz, {SprText(11222)}, 0},
+        {"without the children's records", kTypSb1, nurMelder, {}, 1},
+        {"no detector in the copy",
+         kTypSb1,
+         "",
+         {"Erlaubter Datentyp wurde nicht gefunden", SprText(9120)},
+         0},
+        {"at the detector limit", kTypSb1, ganz, {SprText(9006)}, 0, true},
+    };
+    for (const TFall &fall : faelle) {
+        SCOPED_TRACE(fall.Name);
+        if (fall.Voll) {
+            TDataBasis *bereich = KnotenTyp(W->Tree, kTypSb1)->Data();
+            while (device->GetMelderNrUsed().size() < 160)
+                ASSERT_TRUE(device->CreateAzMelder(F.Main->GetHandle(), bereich, true, 3));
+        }
+        QByteArray bytes(fall.Text.data(), static_cast<qsizetype>(fall.Text.size()));
+        bytes.append('\0');
+        auto *data = new QMimeData;
+        data->setData(Format(), bytes);
+        QApplication::clipboard()->setMimeData(data);
+        Waehle(KnotenTyp(W->Tree, fall.ZielTyp));
+        const int vorher = device->GetAnzahlMelder();
+        F.Boxen.Clear();
+        Taste(Qt::Key_V); // the menu offers no paste on a bus object, the key does
+        EXPECT_EQ(F.BoxTexte(), fall.Boxen);
+        EXPECT_EQ(device->GetAnzahlMelder(), vorher + fall.NeueMelder);
+        EXPECT_EQ(AnzahlTyp(W->Tree, kTypMelder), device->GetAnzahlMelder());
         EXPECT_FALSE(W->CtrlTree()->IsUpdating());
     }
 }

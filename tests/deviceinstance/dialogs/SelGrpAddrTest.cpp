@@ -416,4 +416,34 @@ TEST_F(SelGrpAddr, CancelThroughTheDeviceKeepsTheLinks) {
     Dienste.AndereDialoge = nullptr;
 }
 
+// The group tree cannot be read: the device opens the real dialog all the same, it lists
+// nothing and a typed address finds nothing; OK keeps the object's links.
+TEST_F(SelGrpAddr, WithoutTheGroupTreeTheDialogOpensEmptyAndOkKeepsTheLinks) {
+    TDeviceDialogeQt qt;
+    Dienste.AndereDialoge = &qt;
+    ASSERT_TRUE(Device->LinkToSubGroup(Ids["1/0/1"], Object->GetHandle(), true));
+    Db().InjectFailure("TEtsGruppenAdressen::Einlesen", 2);
+    ASSERT_FALSE(Device->GetGrpAdrFromServer());
+    Boxes.Clear();
+    TModalDriverScope driver([](TModalDialog &d) {
+        auto &dialog = dynamic_cast<TDlgSelGrpAddr &>(d);
+        EXPECT_EQ(dialog.ListViewSource->topLevelItemCount(), 0);
+        EXPECT_EQ(dialog.ListViewDest->topLevelItemCount(), 0);
+        dialog.EditGrpAddr->setText("1/0/2");
+        dialog.btnSearchAddClick();
+        EXPECT_EQ(dialog.ListViewSource->topLevelItemCount(), 0);
+        dialog.ButtonOkClick();
+        return dialog.ModalResult();
+    });
+    EXPECT_TRUE(Device->OpenDlgGrpAdrToObject(Object));
+    EXPECT_EQ(driver.Count(), 1);
+    EXPECT_TRUE(Boxes.Boxes().empty());
+    const auto links = Db().Links(Dienste.Project().PanelId());
+    ASSERT_EQ(links.size(), 1u);
+    EXPECT_EQ(links[0].groupAddress, 1 * 2048 + 1);
+    ASSERT_EQ(Object->GetSubGroupLinks().size(), 1u);
+    EXPECT_EQ(Object->GetSubGroupLinks()[0].SubGroupId, Ids["1/0/1"]);
+    Dienste.AndereDialoge = nullptr;
+}
+
 } // namespace
