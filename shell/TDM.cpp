@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QKeySequence>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -156,8 +157,9 @@ int TDM::GetGrpAdrLevels() const {
 
 void TDM::StartTimerAutoSave(bool on) {
     LOG_FKT("TDM::StartTimerAutoSave");
-    TimerAutoSave.setInterval(AutoSaveMinutes * 60000);
-    if (on && AutoSave)
+    TimerAutoSave.setInterval(
+        std::clamp(AutoSaveMinutes, kAutoSaveMinutenMin, kAutoSaveMinutenMax) * 60000);
+    if (on && AutoSave && AutoSaveMinutes >= kAutoSaveMinutenMin)
         TimerAutoSave.start();
     else
         TimerAutoSave.stop();

@@ -87,7 +87,12 @@ public:
     void OnShortCut(QKeyCombination key, bool &handled);
     void GetModuleName(AnsiString &path) const;
     int GetGrpAdrLevels() const;
+    // The autosave minutes that the options offer.
+    static constexpr int kAutoSaveMinutenMin = 1;
+    static constexpr int kAutoSaveMinutenMax = 60;
     // Interval from the autosave minutes; running while on and the autosave switch are set.
+    // Minutes the options would not offer never make a busy loop: 0 or less is no autosave,
+    // more than their most is their most.
     void StartTimerAutoSave(bool on);
     void TimerAutoSaveTimer();
 

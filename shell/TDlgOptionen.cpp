@@ -179,7 +179,8 @@ void TDlgOptionen::BaueOptionen() {
     CBAutoSave = new QCheckBox(TabSheetOptionen);
     EditAutoSave = new QLineEdit(TabSheetOptionen);
     EditAutoSave->setFixedWidth(50);
-    UpDownAutoSave = new TUpDown(TabSheetOptionen, EditAutoSave, 1, 60);
+    UpDownAutoSave = new TUpDown(TabSheetOptionen, EditAutoSave, TDM::kAutoSaveMinutenMin,
+                                 TDM::kAutoSaveMinutenMax);
     LabelMinuten = new QLabel(TabSheetOptionen);
     LabelDBCheck = new QLabel(TabSheetOptionen);
     ButtonDBCheck = new QPushButton(TabSheetOptionen);

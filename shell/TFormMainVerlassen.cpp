@@ -18,6 +18,7 @@
 #include "shell/QtText.h"
 #include "shell/TDM.h"
 #include "shell/TDrawGridSEView.h"
+#include "shell/TFDockMeld.h"
 #include "shell/TFormVerw.h"
 
 #include <QApplication>
@@ -115,8 +116,13 @@ void TFormMain::ApplCloseOrHide(bool close, bool discard) {
         }
         FMainState = Fensterzustand(this);
         schritt();
-        if (FAktivFormVerw)
+        if (FAktivFormVerw) {
+            // The floating quick-help pane is a window of its own: it does not go with the
+            // main window. The next opening's activation shows it again.
+            if (TFDockMeld *hilfe = FAktivFormVerw->QuickHelpPanel(); hilfe && hilfe->isFloating())
+                hilfe->hide();
             FAktivFormVerw->SetRegData();
+        }
         schritt();
         if (close) {
             if (!FCdi || !FCdi->ReturnToEts(discard ? 0 : 1))

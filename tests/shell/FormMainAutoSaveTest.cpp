@@ -296,3 +296,32 @@ TEST_F(FormMainOffen, TheCloseTimeOutClosesOnlyAHiddenEditor) {
     F.Main->TimerTimeoutCloseTimer();
     EXPECT_TRUE(F.Main->Beendet());
 }
+
+// Minutes from the settings file that the options would not offer: 0 or less is no autosave
+// (never a timer of no interval), more than the options' most is their most. The editor is
+// opened as the bus tool opens it, which starts the timer; a short spin of the event loop
+// shows whether it ticks at once.
+TEST(FormMainAutoSave, StoredMinutesOutsideTheOptionsRangeNeverTickAtOnce) {
+    const struct {
+        const char *stored;
+        bool laeuft;
+        int minuten;
+    } faelle[] = {{"0", false, 0},  {"-5", false, 0},    {"1", true, 1}, {"60", true, 60},
+                  {"61", true, 60}, {"50000", true, 60}, {"7", true, 7}};
+    for (const auto &fall : faelle) {
+        SCOPED_TRACE(fall.stored);
+        TTestFormMain f({{RegSecOptions, RegKeyAutoSave, "1"},
+                         {RegSecOptions, RegKeyAutoSaveMinuten, fall.stored}});
+        ASSERT_TRUE(f.Oeffne());
+        int ticks = 0;
+        auto c = QObject::connect(&f.DM->TimerAutoSave, &QTimer::timeout, [&] { ++ticks; });
+        QTest::qWait(50);
+        QObject::disconnect(c);
+        EXPECT_EQ(ticks, 0);
+        EXPECT_FALSE(fs::exists(f.AutoSaveDatei()));
+        EXPECT_EQ(f.DM->TimerAutoSave.isActive(), fall.laeuft);
+        if (fall.laeuft) {
+            EXPECT_EQ(f.DM->TimerAutoSave.interval(), fall.minuten * 60000);
+        }
+    }
+}

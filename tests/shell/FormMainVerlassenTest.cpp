@@ -7,10 +7,13 @@
 #include "platform/dialogs/DlgProgress.h"
 #include "platform/win/CursorHourGlass.h"
 #include "shell/TDM.h"
+#include "shell/TFDockMeld.h"
 #include "shell/TFormVerw.h"
 #include "shell/TTreeView.h"
 
 #include <QApplication>
+#include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -201,5 +204,37 @@ TEST_F(FormMainVerlassen, TheProgressShowsTheStepsAndCloses) {
         }
         EXPECT_EQ(progress.Aufrufe().back().Aktion, TDlgProgressAktion::Stop);
         EXPECT_EQ(progress.Offen(), 0);
+    }
+}
+
+// Leaving hides every window of the editor while the bus tool has control, also the project
+// window's quick-help pane floating as a window of its own; the next opening shows it again.
+TEST(FormMainVerlassenFenster, LeavingLeavesNoWindowOfTheEditorOnScreen) {
+    for (bool schwebend : {false, true}) {
+        SCOPED_TRACE(schwebend);
+        TTestFormMain f({{RegSecOptions, RegKeyShowQuickHelp, "1"}});
+        ASSERT_TRUE(f.Oeffne());
+        TFormVerw *w = f.Main->GetActiveFormVerw();
+        ASSERT_NE(w, nullptr);
+        TFDockMeld *hilfe = w->QuickHelpPanel();
+        ASSERT_NE(hilfe, nullptr);
+        hilfe->setFloating(schwebend);
+        ASSERT_TRUE(hilfe->isVisible());
+        ASSERT_EQ(hilfe->isWindow(), schwebend);
+        for (int i = 0; i < 4; ++i)
+            f.Boxen.Answer(IDYES);
+        f.DM->Execute(TDM::ABeenden);
+        ASSERT_FALSE(f.Zeilen.empty());
+        ASSERT_EQ(f.Zeilen.back(), "ReturnToEts 1");
+        for (const QWidget *fenster : QApplication::topLevelWidgets())
+            EXPECT_FALSE(fenster->isVisible()) << fenster->metaObject()->className() << " "
+                                               << fenster->windowTitle().toStdString();
+        // The pane stays switched on.
+        EXPECT_NE(w->QuickHelpRichEdit(), nullptr);
+        ASSERT_TRUE(f.Oeffne());
+        ASSERT_EQ(f.Main->GetActiveFormVerw(), w);
+        // The main window's activation shows it; it comes through the event loop.
+        QTRY_VERIFY_WITH_TIMEOUT(hilfe->isVisible(), 10000);
+        EXPECT_EQ(hilfe->isFloating(), schwebend);
     }
 }

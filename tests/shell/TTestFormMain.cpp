@@ -18,8 +18,10 @@ public:
 } // namespace
 #include <sstream>
 
-TTestFormMain::TTestFormMain() {
+TTestFormMain::TTestFormMain(const std::vector<TEinstellung> &settings) {
     DM = std::make_unique<TDM>((Project.Dir() / "pultor").string());
+    for (const TEinstellung &e : settings)
+        WritePrivateProfileString(e.Section, e.Key, e.Value.c_str(), DM->IniFile.c_str());
     const std::filesystem::path file = Project.File();
     const int32_t panel = Project.PanelId();
     Main = std::make_unique<TFormMain>(

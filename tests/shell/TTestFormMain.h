@@ -18,7 +18,14 @@
 
 class TTestFormMain {
 public:
-    TTestFormMain();
+    // One key of the settings file.
+    struct TEinstellung {
+        const char *Section;
+        const char *Key;
+        std::string Value;
+    };
+    // settings: written into the program's settings file before the main window reads it.
+    explicit TTestFormMain(const std::vector<TEinstellung> &settings = {});
     ~TTestFormMain();
     TTestFormMain(const TTestFormMain &) = delete;
     TTestFormMain &operator=(const TTestFormMain &) = delete;
