@@ -20,6 +20,7 @@
 #include "platform/log/Log.h"
 #include "platform/objectbase/E_Basis.h"
 #include "platform/objectbase/TEibHandle.h"
+#include "platform/vcl/Cp1252.h"
 #include "platform/win/MessageBox.h"
 
 #include <string>
@@ -563,7 +564,7 @@ bool TDeviceInstanzAz::DeleteAzAnzeige(TDataBasis *folder, int index) {
         !anzeige->ModifyObject(0, AnzeigeObjektNr(index), 0, true))
         MessageBox(MainHandle(),
                    "Die Objekte der " + MitNummer(11298, index + 1) +
-                       "konnten nicht gelöscht werden.",
+                       Utf8ToAnsi("konnten nicht gelöscht werden."),
                    kAnzeigeCaption, MB_OK);
     anzeige->SetAnzeigeSsb(0);
     anzeige->WriteDataToDb();

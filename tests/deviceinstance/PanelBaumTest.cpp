@@ -235,6 +235,18 @@ TEST_F(PanelBaum, ADisplayThatCannotTakeItsNumberIsNotMade) {
     EXPECT_EQ(Boxes.Boxes()[0].caption, "DeviceInstanzAz::CreateAzAnzeige");
 }
 
+TEST_F(PanelBaum, ADisplayWhoseObjectsStayIsStillDeletedAfterItsBox) {
+    TDataBasis *folder = Erstes(6142);
+    ASSERT_NE(Device->GetPointerInstAnzeige(folder, 3), nullptr);
+    Db().InjectFailure("TEtsDeviceParam::SetDeviceParamData", 1);
+    EXPECT_TRUE(Device->DeleteAzAnzeige(folder, 3));
+    EXPECT_EQ(Device->GetPointerInstAnzeige(folder, 3), nullptr);
+    ASSERT_EQ(Boxes.Boxes().size(), 1u);
+    EXPECT_EQ(Boxes.Boxes()[0].text,
+              "Die Objekte der " + SprText(11298) + " 4konnten nicht gel\xF6scht werden.");
+    EXPECT_EQ(Boxes.Boxes()[0].caption, "DeviceInstanzAz::CreateAzAnzeige");
+}
+
 TEST_F(PanelBaum, EditableTextsAreMadeWhenMissing) {
     TDataBasis *texte = Erstes(6121);
     Device->SetPointerEdtitierbareTexte(nullptr);
