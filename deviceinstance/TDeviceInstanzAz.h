@@ -152,6 +152,10 @@ public:
     bool ModifyVarianteAz(HWND window, TDataBasis *sbFolder, int &areas, uint32_t variante,
                           TDataBasis *anzeigeFolder, TDataBasis *alarmFolder, TDataBasis *ssFolder);
     bool ModifyAzAnzeige(HWND window, TDataBasis *anzeigeFolder, uint32_t variante);
+    // Before a variant drops security areas: their detectors that a switching device keeps as
+    // its sabotage input. The user is asked for each, as deleting one asks; at the first No
+    // nothing is changed (false), else each such assignment is let go (true).
+    bool SaboSeZuordnungenFreigeben(TDataBasis *sbFolder, uint32_t variante);
 
     // Lookups; null when there is none.
     TAzEditierbareTexte *GetPointerInstEdtitierbareTexte(HWND window, TDataBasis *parent);

@@ -64,6 +64,8 @@ int TDeviceInstanzAz::UserDeviceMessage(int, RDeviceRequest *request) {
         TDataBasis *sb = GetPointerInstOrdnerSB(r.Sender);
         if (!sb)
             return 0;
+        if (!SaboSeZuordnungenFreigeben(sb, static_cast<uint32_t>(r.Variante)))
+            return AzRequest::VarianteBehalten;
         int areas = 0;
         const bool ok = ModifyVarianteAz(
             window, sb, areas, static_cast<uint32_t>(r.Variante), GetPointerInstOrdnerAnzeige(),

@@ -20,9 +20,12 @@
 #include "platform/log/Log.h"
 #include "platform/objectbase/E_Basis.h"
 #include "platform/objectbase/TEibHandle.h"
+#include "platform/vcl/Cp1252.h"
 #include "platform/win/MessageBox.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 // The rows of the tree with a fixed name and position. Vorhanden: the answer when the parent
@@ -563,7 +566,7 @@ bool TDeviceInstanzAz::DeleteAzAnzeige(TDataBasis *folder, int index) {
         !anzeige->ModifyObject(0, AnzeigeObjektNr(index), 0, true))
         MessageBox(MainHandle(),
                    "Die Objekte der " + MitNummer(11298, index + 1) +
-                       "konnten nicht gelöscht werden.",
+                       Utf8ToAnsi("konnten nicht gelöscht werden."),
                    kAnzeigeCaption, MB_OK);
     anzeige->SetAnzeigeSsb(0);
     anzeige->WriteDataToDb();
@@ -625,6 +628,34 @@ bool TDeviceInstanzAz::ModifyVarianteAz(HWND window, TDataBasis *sbFolder, int &
         ok = DeleteVerdrahteterMelder(verdrahtet) && ok;
     }
     return ok;
+}
+
+bool TDeviceInstanzAz::SaboSeZuordnungenFreigeben(TDataBasis *sbFolder, uint32_t variante) {
+    LOG_FKT("DeviceInstanzAz::SaboSeZuordnungenFreigeben");
+    // Asked before anything is removed: a detector kept halfway through the change would leave
+    // its security area in the tree while the word and the arming areas say it is gone.
+    std::vector<std::pair<TAzScharfschaltungSsb *, int>> zuordnungen;
+    for (int n = 1; n <= 4; ++n) {
+        if (BytesVonBereich(variante, n) != 0)
+            continue;
+        for (TDataBasis *kind : GetKinder(KindVomTyp(sbFolder, 6126 + n))) {
+            auto *melder = dynamic_cast<TAzMelder *>(kind);
+            if (!melder || melder->GetMelderArt() != TAzMelder::eSabotageSchalteinrichtung)
+                continue;
+            const int nr = melder->GetMelderNr();
+            TAzScharfschaltungSsb *ssb =
+                GetPointerInstScharfschaltungSsb(melder->GetSicherungsBereichMelder());
+            if (!ssb || !ssb->CheckMelderSaboSeLinked(nr))
+                continue;
+            if (MessageBox(MainHandle(), SprText(11100), SprText(11099),
+                           MB_YESNO | MB_ICONQUESTION) != IDYES)
+                return false;
+            zuordnungen.emplace_back(ssb, nr);
+        }
+    }
+    for (const auto &[ssb, nr] : zuordnungen)
+        ssb->UnlinkMelderNrSaboSe(nr);
+    return true;
 }
 
 bool TDeviceInstanzAz::ModifyAzAnzeige(HWND window, TDataBasis *, uint32_t variante) {

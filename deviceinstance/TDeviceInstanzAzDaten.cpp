@@ -5,6 +5,7 @@
 #include "foundation/SprTexte.h"
 #include "foundation/TDatenManager.h"
 #include "platform/log/Log.h"
+#include "platform/vcl/Cp1252.h"
 #include "platform/vcl/TStringList.h"
 #include "platform/win/MessageBox.h"
 
@@ -126,15 +127,13 @@ void TDeviceInstanzAz::CopyStrukturDatenToDB(TDatenManager<TDatenStruktur> *stor
         }
         break;
     case dsFile:
-        MessageBox(MainHandle(), "DataSrc = dsFile wird z.Zt micht unterst\xFCtzt --> testen",
+        MessageBox(MainHandle(),
+                   Utf8ToAnsi("DataSrc = dsFile wird z.Zt micht unterstützt --> testen"),
                    "TDeviceInstanzAz::CopyStrukturDatenToDB", MB_OK);
         store->SaveToFile(FDataFileName, &before, &after);
         break;
     default:
-        MessageBox(MainHandle(),
-                   "Unbekannte Speicherfl\xE4"
-                   "che",
-                   "Speichern", MB_OK);
+        MessageBox(MainHandle(), Utf8ToAnsi("Unbekannte Speicherfläche"), "Speichern", MB_OK);
         break;
     }
 }

@@ -5,19 +5,20 @@
 #include "foundation/SprTexte.h"
 #include "platform/dialogs/DlgProgressGuard.h"
 #include "platform/log/Log.h"
+#include "platform/vcl/Cp1252.h"
 
 #include <vector>
 
 int TDeviceInstanzAz::Reset(bool zeigen) {
     LOG_FKT("DeviceInstanzAz::Reset");
     TDlgProgressGuard fortschritt(SprText(9200), SprText(9200), 18, MainHandle(), zeigen);
-    const auto schritt = [&](const char *text) {
+    const auto schritt = [&](const AnsiString &text) {
         fortschritt.Next(AnsiString("Importiere Daten...") + "\n" + text);
     };
     FResetFlag = true;
     const std::vector<TDatenStruktur> busObjekte = BusObjektDatensaetze();
 
-    schritt("L\xF6sche Ets Objekte");
+    schritt(Utf8ToAnsi("Lösche Ets Objekte"));
     EtsObjekteEntfernen(busObjekte, "Objektname", "Nummer", 0);
 
     schritt("Lade Daten");

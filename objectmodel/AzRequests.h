@@ -43,6 +43,9 @@ inline constexpr uint8_t AnzeigeSchalten = 14;          // TAzAnzeige
 inline constexpr uint8_t AnzeigeQuittierungMelder = 19; // TAzAnzeige
 inline constexpr uint8_t FunktionsUeberwachung = 15;    // TAzEibAlarmSystemSicherheit
 inline constexpr uint8_t SystemUhr = 16;                // TAzDatumUhrzeit
+// VarianteAnwenden's answer when the user kept a detector of an area the word drops: nothing
+// was changed, and the sender takes its old word back.
+inline constexpr int VarianteBehalten = 2;
 // Message 1161.
 inline constexpr uint8_t EtsObjektHinzufuegen =
     RDeviceRequest::CodeEtsObjektHinzufuegen; // any sender but a sub group
@@ -87,7 +90,9 @@ inline constexpr std::array<TInfo, 24> Katalog = {{
     {WM_AZ_DEVICE_REQUEST, AzKlasse::System.Typ, VarianteDialog, "VarianteDialog",
      Keins, Keins, "0; the variant dialog may store a new word into the sender"},
     {WM_AZ_DEVICE_REQUEST, AzKlasse::System.Typ, VarianteAnwenden, "VarianteAnwenden",
-     Variante, Wert, "1 when the variant was applied (Wert := its number of areas), else 0"},
+     Variante, Wert, "1 when the variant was applied (Wert := its number of areas); "
+     "VarianteBehalten when the user kept a detector of an area it drops (nothing changed); "
+     "else 0"},
     {WM_AZ_DEVICE_REQUEST, AzKlasse::EditierbareTexte.Typ, MelderTextBenutzt,
      "MelderTextBenutzt", Wert, Keins, "1 when a detector uses text Wert, else 0"},
     {WM_AZ_DEVICE_REQUEST, AzKlasse::EditierbareTexte.Typ, MelderTextListeSetzen,

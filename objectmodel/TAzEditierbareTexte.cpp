@@ -4,6 +4,7 @@
 #include "objectmodel/AzDeviceParam.h"
 #include "objectmodel/AzGrid.h"
 #include "platform/log/Log.h"
+#include "platform/vcl/Cp1252.h"
 #include "platform/win/MessageBox.h"
 
 #include <string>
@@ -86,9 +87,10 @@ void TAzEditierbareTexte::InitFromDB(TDatenStruktur &record) {
         // only a text record of the chain is taken.
         const TDatenStruktur *sub = GetDatensatz(GetSystem(), next);
         if (!sub || sub->Typ != TypNebenDatensatz) {
-            MeldeFehlendenDatensatz("InitFromDB", "Der Text-Datensatz " + std::to_string(next) +
-                                                      " der editierbaren Texte fehlt.\n\rDie \xFC"
-                                                      "brigen Texte behalten ihren Standardwert.");
+            MeldeFehlendenDatensatz("InitFromDB",
+                                    "Der Text-Datensatz " + std::to_string(next) +
+                                        Utf8ToAnsi(" der editierbaren Texte fehlt.\n\rDie übrigen "
+                                                   "Texte behalten ihren Standardwert."));
             break;
         }
         text.Text = sub->String1;
@@ -107,7 +109,7 @@ void TAzEditierbareTexte::Write(TDatenStruktur &record) {
         if (!sub)
             sub = GetNewNebenDatensatz(*previous);
         if (!sub) {
-            MeldeFehlendenDatensatz("Write", "Der Text-Datensatz f\xFCr \"" + text.Label +
+            MeldeFehlendenDatensatz("Write", Utf8ToAnsi("Der Text-Datensatz für \"") + text.Label +
                                                  "\" konnte nicht angelegt werden.\n\rDieser "
                                                  "und die folgenden Texte werden nicht "
                                                  "gespeichert.");

@@ -8,6 +8,7 @@
 #include "objectmodel/TAzSystem.h"
 #include "platform/bustool/TEtsDeviceParam.h"
 #include "platform/log/Log.h"
+#include "platform/vcl/Cp1252.h"
 #include "platform/win/MessageBox.h"
 
 #include <algorithm>
@@ -28,31 +29,30 @@ constexpr int VorgabeTexte[] = {11228, 11239, 11241, 11242, 11243, 11244, 11245,
 
 struct TEingangsTyp {
     int8_t Wert;
-    const char *Text; // Windows-1252
+    AnsiString Text;
 };
-
-constexpr TEingangsTyp Sofort{TAzMelder::eMelderSofort, "Melder sofort"};
-constexpr TEingangsTyp Verzoegert{TAzMelder::eMelderVerzoegert, "Melder verz\xF6gert"};
-constexpr TEingangsTyp Sabotage{TAzMelder::eSabotage, "Sabotage"};
-constexpr TEingangsTyp SabotageSe{TAzMelder::eSabotageSchalteinrichtung,
-                                  "Sabotage-Schalteinrichtung"};
-constexpr TEingangsTyp Stoerung{TAzMelder::eStoerung, "St\xF6rung"};
-constexpr TEingangsTyp Verschluss{TAzMelder::eVerschluss, "Verschlu\xDF"};
 
 // The input types a kind offers, in the order of the row.
 std::vector<TEingangsTyp> EingangsTypen(TEnumMelder kind) {
+    const TEingangsTyp sofort{TAzMelder::eMelderSofort, "Melder sofort"};
+    const TEingangsTyp verzoegert{TAzMelder::eMelderVerzoegert, Utf8ToAnsi("Melder verzögert")};
+    const TEingangsTyp sabotage{TAzMelder::eSabotage, "Sabotage"};
+    const TEingangsTyp sabotageSe{TAzMelder::eSabotageSchalteinrichtung,
+                                  "Sabotage-Schalteinrichtung"};
+    const TEingangsTyp stoerung{TAzMelder::eStoerung, Utf8ToAnsi("Störung")};
+    const TEingangsTyp verschluss{TAzMelder::eVerschluss, Utf8ToAnsi("Verschluß")};
     switch (kind) {
     case eFeuermelder:
-        return {Sofort, Stoerung};
+        return {sofort, stoerung};
     case eUeberfallmelder:
-        return {Sofort, Sabotage};
+        return {sofort, sabotage};
     case eVerdrahtet:
-        return {Sofort, Verzoegert};
+        return {sofort, verzoegert};
     case eMelderSb1:
     case eMelderSb2:
     case eMelderSb3:
     case eMelderSb4:
-        return {Sofort, Verzoegert, Sabotage, SabotageSe, Verschluss};
+        return {sofort, verzoegert, sabotage, sabotageSe, verschluss};
     default:
         return {};
     }

@@ -182,7 +182,13 @@ void TAzSystem::ChangeVariante(int col, int row) {
     }
     RDeviceRequest anwenden(*this, AzRequest::VarianteAnwenden);
     anwenden.Variante = static_cast<int32_t>(FVarianteAz);
-    if (anwenden.Send(WM_AZ_DEVICE_REQUEST) == 0) {
+    const LRESULT antwort = anwenden.Send(WM_AZ_DEVICE_REQUEST);
+    if (antwort == AzRequest::VarianteBehalten) {
+        // The user kept a detector of an area that would go: nothing was changed.
+        FVarianteAz = alt;
+        return;
+    }
+    if (antwort == 0) {
         // The device instance may have changed part of the tree: only a restart is safe.
         MessageBox(GetWindowHandle(),
                    "Fehler beim umschalten der Konfiguration.\n\rPlug-In muss neu gestartet "

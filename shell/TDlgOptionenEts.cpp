@@ -5,6 +5,7 @@
 
 #include "platform/bustool/TEtsProfile.h"
 #include "platform/log/Log.h"
+#include "platform/vcl/Cp1252.h"
 #include "platform/vcl/StrToInt.h"
 #include "platform/win/MessageBox.h"
 #include "shell/TDM.h"
@@ -128,7 +129,7 @@ void TDlgOptionen::BaueCompDown() {
     EditRepeat = new QLineEdit(GroupBoxDownload);
     EditRepeat->setFixedWidth(60);
     CheckBoxAllTransfer =
-        new QCheckBox(QStringLiteral("Gesamten User-Speicher übertragen"), GroupBoxDownload);
+        new QCheckBox(QtText(Utf8ToAnsi("Gesamten User-Speicher übertragen")), GroupBoxDownload);
     auto *download = new QGridLayout(GroupBoxDownload);
     download->addWidget(new QLabel(QStringLiteral("Wiederholungen"), GroupBoxDownload), 0, 0);
     download->addWidget(EditRepeat, 0, 1);

@@ -62,10 +62,10 @@ QString Pfeil(TCell::TEnumGroupTitleState state) {
     switch (state) {
     case TCell::gtsCollapsed:
     case TCell::gtsCollapsedHot:
-        return QStringLiteral("\u25B8 ");
+        return QStringLiteral(u"\u25B8 ");
     case TCell::gtsExpanded:
     case TCell::gtsExpandedHot:
-        return QStringLiteral("\u25BE ");
+        return QStringLiteral(u"\u25BE ");
     default:
         return QString();
     }

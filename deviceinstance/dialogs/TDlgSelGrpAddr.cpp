@@ -10,9 +10,9 @@
 #include "platform/bustool/TEtsGruppenAdressen.h"
 #include "platform/log/Log.h"
 #include "platform/vcl/Cp1252.h"
-#include "platform/win/WinHelp.h"
 #include "platform/win/MessageBox.h"
 #include "platform/win/System.h"
+#include "platform/win/WinHelp.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -148,8 +148,8 @@ void TDlgSelGrpAddr::LadeTexte() {
     btnSearchAdd->setText(QtText(Utf8ToAnsi("Suchen/Hinzufügen")));
     ListViewSource->setToolTip(QtText(Utf8ToAnsi(
         "Diese Gruppenadressen können zur Verbindung mit dem Komm.-Objekt ausgewählt werden.")));
-    ListViewDest->setToolTip(QtText(
-        "Diese Gruppenadressen wurden bereits zur Verbindung mit dem Komm.-Objekt ausgewählt."));
+    ListViewDest->setToolTip(QtText(Utf8ToAnsi(
+        "Diese Gruppenadressen wurden bereits zur Verbindung mit dem Komm.-Objekt ausgewählt.")));
     ButtonOk->setText(QtText(SprText(9009)));
     ButtonCancel->setText(QtText(SprText(9007)));
     ButtonHelp->setText(QtText(SprText(9008)));

@@ -62,7 +62,8 @@ void TDlgSelPhysAdrSe::LadeDlgTexte() {
     setWindowTitle(QtText(Utf8ToAnsi("Physikalische Adresse Schalteinrichtung auswählen")));
     lvPhysAdrSe->setHeaderLabels(
         {QtText(Utf8ToAnsi("Geräte-Name")), QStringLiteral("Physikalische Adresse")});
-    lvPhysAdrSe->setToolTip(QStringLiteral("Physikalische Adresse der Schalteinrichtung auswählen"));
+    lvPhysAdrSe->setToolTip(
+        QtText(Utf8ToAnsi("Physikalische Adresse der Schalteinrichtung auswählen")));
     LabelPhysAdr->setText(QtText("Parametrierte Physikalische Adresse Schalteinrichtung" +
                                  AnsiString(":   ") +
                                  (FCurrent.PhysAdr != 0 ? FCurrent.Text : AnsiString("..."))));

@@ -2,6 +2,7 @@
 
 #include "platform/log/Log.h"
 #include "platform/objectbase/MainWindowMessages.h"
+#include "platform/vcl/Cp1252.h"
 #include "platform/win/MessageBox.h"
 
 #include <algorithm>
@@ -58,10 +59,10 @@ void TObjektBasis::Write(TDatenStruktur &record) {
             sub = GetNewNebenDatensatz(*previous);
         if (!sub) {
             MessageBox(GetWindowHandle(),
-                       "Der Datensatz f\xFCr die Gruppenadresse " +
+                       Utf8ToAnsi("Der Datensatz für die Gruppenadresse ") +
                            std::to_string(FLinks[i].GrpAdr) + " von \"" + GetName(true) +
-                           "\" konnte nicht angelegt werden.\nDiese und die folgenden "
-                           "Verkn\xFCpfungen werden nicht gespeichert.",
+                           Utf8ToAnsi("\" konnte nicht angelegt werden.\nDiese und die folgenden "
+                                      "Verknüpfungen werden nicht gespeichert."),
                        "TObjektBasis::Write", MB_ICONWARNING);
             return;
         }

@@ -5,6 +5,8 @@
 
 #include "foundation/SprTexte.h"
 #include "objectmodel/TAzAnzeige.h"
+#include "platform/grid/TDrawGridSE.h"
+#include "platform/win/Messages.h"
 
 #include <set>
 
@@ -211,27 +213,117 @@ TEST_F(PanelBaum, DroppingAnAreaRemovesItsPartsAndAddingItBringsThemBack) {
     EXPECT_EQ(Dienste.Calls().back(), "KeepCellEditor 0");
 }
 
-TEST_F(PanelBaum, AnAreaWhoseDetectorIsKeptStays) {
-    // Detector 4 of area 2 is a switching device's sabotage input; the user keeps it.
-    TAzMelder *melder = Device->GetPointerInstMelder(4);
-    AlsSabotageEingang(melder, 2);
-    TDatenStruktur *ssb = Device->GetDatenSatz(Device->GetPointerInstScharfschaltungSsb(2));
-    ssb->Param5 = 0x1105;
-    ssb->Param10 = 4;
-    Device->GetPointerInstScharfschaltungSsb(2)->InitFromDB(*ssb);
-    Boxes.Answer(IDNO);
-    EXPECT_EQ(VarianteAnwenden(0x11000000), 0);
-    EXPECT_NE(Erstes(6128), nullptr) << "the area stays with its detector";
-    EXPECT_EQ(Device->GetPointerInstMelder(4), melder);
-    ASSERT_FALSE(Boxes.Boxes().empty());
-    EXPECT_EQ(Boxes.Boxes()[0].text, SprText(11100));
+// The variant change through the root's own row, the device answering its requests: 0x11000000
+// drops security area 2, whose detector 4 is the sabotage input of arming area 2's switching
+// device. No keeps the assignment, and so the whole change is refused; Yes lets it go with the
+// area.
+struct TBehaltenFall {
+    const char *Name;
+    int Antwort; // to the question whether the assignment is to go
+    uint32_t Wort;
+};
+
+class SabotageEingangBehalten : public TPanelFixture,
+                                public ::testing::WithParamInterface<TBehaltenFall> {
+protected:
+    // The tree: each object's handle, type, parent and name.
+    std::vector<std::string> Baum() {
+        std::vector<std::string> out;
+        for (const auto &[handle, object] : Device->GetObjekte())
+            out.push_back(std::to_string(handle) + " " + std::to_string(object->GetTyp()) + " " +
+                          std::to_string(object->GetParent()) + " " + object->GetName(true));
+        return out;
+    }
+    // The device parameters that differ from their defaults.
+    std::vector<std::string> Geaendert() {
+        std::vector<std::string> out;
+        for (const auto &row : Db().ChangedParameters(Panel()))
+            out.push_back(std::to_string(row.id) + "=" + std::to_string(row.value));
+        return out;
+    }
+    void VarianteAendern(uint32_t wort) {
+        Dienste.Dialoge.VarianteSkript = [wort](uint32_t &v) {
+            v = wort;
+            return 1;
+        };
+        TDrawGridSE grid;
+        Root()->BuildInfoWindow(&grid, nullptr, false, -1, -1);
+        grid.ActivateCell(1, 0);
+        grid.ClickEllipsis();
+        DeliverPostedMessages();
+    }
+};
+
+TEST_P(SabotageEingangBehalten, TheWordTheTreeTheRecordsAndTheParametersAgree) {
+    const TBehaltenFall &fall = GetParam();
+    AlsSabotageEingang(Device->GetPointerInstMelder(4), 2);
+    SabotageZuweisen(2, 4);
+    ASSERT_TRUE(Device->WriteBlob());
+    const std::vector<std::string> baumVorher = Baum();
+    const AnsiString recordsVorher = Schreiben();
+    const std::vector<std::string> parameterVorher = Geaendert();
+
+    Boxes.Answer(IDYES); // change the configuration
+    Boxes.Answer(fall.Antwort);
+    VarianteAendern(0x11000000);
+
+    std::vector<AnsiString> texte;
+    for (const auto &box : Boxes.Boxes())
+        texte.push_back(box.text);
+    EXPECT_EQ(texte, (std::vector<AnsiString>{SprText(11089), SprText(11100)}))
+        << "asked once, and no restart box";
+    EXPECT_EQ(Root()->GetParamVarianteAz(), fall.Wort);
+    EXPECT_EQ(static_cast<uint32_t>(Device->GetDatenSatz(Root())->Param7), fall.Wort);
+    const bool behalten = fall.Antwort == IDNO;
+    EXPECT_EQ(Erstes(6128) != nullptr, behalten);
+    EXPECT_EQ(Erstes(6133) != nullptr, behalten);
+    EXPECT_EQ(Device->GetPointerInstScharfschaltungSsb(2) != nullptr, behalten);
+    EXPECT_EQ(Device->GetPointerInstAnzeige(Erstes(6142), 3) != nullptr, behalten);
+    EXPECT_EQ(Device->GetPointerInstMelder(4) != nullptr, behalten);
+    if (behalten) {
+        EXPECT_TRUE(Device->GetPointerInstScharfschaltungSsb(2)->CheckMelderSaboSeLinked(4));
+        EXPECT_EQ(Baum(), baumVorher);
+        EXPECT_EQ(Schreiben(), recordsVorher);
+        EXPECT_EQ(Geaendert(), parameterVorher);
+    }
+    EXPECT_EQ(BusObjektNummern(), AktiveObjekte());
+
+    // The block as the bus tool keeps it gives the same tree again.
+    ASSERT_TRUE(Device->WriteBlob());
+    const std::vector<std::string> baum = Baum();
+    const std::vector<std::string> parameter = Geaendert();
+    Dienste.SetDevice(nullptr);
+    const DAL_DEVICE record = Dienste.PanelRecord();
+    Device = std::make_unique<TDeviceInstanzAz>(&Dienste, &record, &Dienste);
+    Dienste.SetDevice(Device.get());
+    ASSERT_TRUE(Device->GetDataFromServer(0, true));
+    EXPECT_EQ(Baum(), baum);
+    EXPECT_EQ(Root()->GetParamVarianteAz(), fall.Wort);
+    EXPECT_EQ(Geaendert(), parameter);
 }
+
+INSTANTIATE_TEST_SUITE_P(Antworten, SabotageEingangBehalten,
+                         ::testing::Values(TBehaltenFall{"Kept", IDNO, 0x11330000},
+                                           TBehaltenFall{"LetGo", IDYES, 0x11000000}),
+                         [](const auto &info) { return std::string(info.param.Name); });
 
 TEST_F(PanelBaum, ADisplayThatCannotTakeItsNumberIsNotMade) {
     const size_t vorher = Device->GetObjekte().size();
     EXPECT_FALSE(Device->CreateAzAnzeige(Dienste.GetHandle(), Erstes(6142), false, 4, 0));
     EXPECT_EQ(Device->GetObjekte().size(), vorher);
     ASSERT_EQ(Boxes.Boxes().size(), 1u);
+    EXPECT_EQ(Boxes.Boxes()[0].caption, "DeviceInstanzAz::CreateAzAnzeige");
+}
+
+TEST_F(PanelBaum, ADisplayWhoseObjectsStayIsStillDeletedAfterItsBox) {
+    TDataBasis *folder = Erstes(6142);
+    ASSERT_NE(Device->GetPointerInstAnzeige(folder, 3), nullptr);
+    Db().InjectFailure("TEtsDeviceParam::SetDeviceParamData", 1);
+    EXPECT_TRUE(Device->DeleteAzAnzeige(folder, 3));
+    EXPECT_EQ(Device->GetPointerInstAnzeige(folder, 3), nullptr);
+    ASSERT_EQ(Boxes.Boxes().size(), 1u);
+    EXPECT_EQ(Boxes.Boxes()[0].text,
+              "Die Objekte der " + SprText(11298) + " 4konnten nicht gel\xF6scht werden.");
     EXPECT_EQ(Boxes.Boxes()[0].caption, "DeviceInstanzAz::CreateAzAnzeige");
 }
 

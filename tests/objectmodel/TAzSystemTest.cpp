@@ -410,7 +410,15 @@ INSTANTIATE_TEST_SUITE_P(
                     1,
                     0x112244B8,
                     true},
-        VariantCase{"Refused", true, IDYES, 0, {"1133", "1133"}, 2, 0x112244B8, false}),
+        VariantCase{"Refused", true, IDYES, 0, {"1133", "1133"}, 2, 0x112244B8, false},
+        VariantCase{"DetectorKept",
+                    true,
+                    IDYES,
+                    AzRequest::VarianteBehalten,
+                    {"1133", "1133"},
+                    1,
+                    0x11330000,
+                    false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

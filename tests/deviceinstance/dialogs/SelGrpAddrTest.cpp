@@ -62,6 +62,16 @@ TEST_F(SelGrpAddr, ListsTheFittingAddressesChoosableAndAssigned) {
     EXPECT_FALSE(dialog->btnSearchAdd->isEnabled());
 }
 
+TEST_F(SelGrpAddr, TheListsTooltipsReachTheScreenInTheirOwnLetters) {
+    auto dialog = Dialog();
+    EXPECT_EQ(dialog->ListViewSource->toolTip().toStdString(),
+              "Diese Gruppenadressen können zur Verbindung mit dem Komm.-Objekt ausgewählt "
+              "werden.");
+    EXPECT_EQ(dialog->ListViewDest->toolTip().toStdString(),
+              "Diese Gruppenadressen wurden bereits zur Verbindung mit dem Komm.-Objekt "
+              "ausgewählt.");
+}
+
 TEST_F(SelGrpAddr, WithoutObjectOrReaderNothingIsListed) {
     TDlgSelGrpAddr ohne(nullptr, 3, nullptr, Links, Nodes, Device->GetGrpAdrOrdner(), Device.get());
     EXPECT_TRUE(ohne.Entries().empty());
