@@ -132,6 +132,10 @@ void InstallProgrammDialoge(HWND mainWindow) {
         // Lets a click on cancel through between the steps.
         QCoreApplication::processEvents();
     });
+}
+
+void InstallDetailMessageBox() {
+    LOG_FKT("InstallDetailMessageBox");
     SetShowDetailMessageBoxHandler([](const TDetailMessageBox &box) {
         QMessageBox message;
         message.setWindowTitle(ToQString(box.Caption));

@@ -53,7 +53,9 @@ private:
     long FAbbruchCode;
 };
 
-// Installs the three forms; mainWindow receives the progress dialog's cancel.
+// Installs the meter and the progress form; mainWindow receives the progress dialog's cancel.
 void InstallProgrammDialoge(HWND mainWindow);
+// Installs the detailed error box (before the main window exists: its start may show one).
+void InstallDetailMessageBox();
 // The progress form currently shown (null when none); for the program's own use and pictures.
 TDlgProgressForm *AktuellerFortschritt();
