@@ -12,6 +12,7 @@
 #include "platform/objectbase/MainWindowMessages.h"
 #include "shell/ProgrammDialoge.h"
 
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -42,17 +43,20 @@ public:
     }
     ~TKlickBeiPosition() override { qApp->removeEventFilter(this); }
     int Klicks = 0;
+    QPointer<TDlgProgressForm> Form; // the last one shown
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         auto *form = dynamic_cast<TDlgProgressForm *>(watched);
-        if (form && event->type() == QEvent::Show)
-            connect(form->Balken, &QProgressBar::valueChanged, form, [this, form](int value) {
-                if (value == FPosition && Klicks == 0) {
-                    ++Klicks;
-                    QTest::mouseClick(form->Abbrechen, Qt::LeftButton);
-                }
-            });
+        if (!form || event->type() != QEvent::Show)
+            return false;
+        Form = form;
+        connect(form->Balken, &QProgressBar::valueChanged, form, [this, form](int value) {
+            if (value == FPosition && Klicks == 0) {
+                ++Klicks;
+                QTest::mouseClick(form->Abbrechen, Qt::LeftButton);
+            }
+        });
         return false;
     }
 
@@ -99,7 +103,7 @@ TEST_F(FormMainFortschritt, CancellingTheAddingAfterThreeDetectorsLeavesThree) {
     TKlickBeiPosition nutzer(6);
     ASSERT_TRUE(F.DM->Execute(TDM::AMelderHinzufuegen));
     DeliverPostedMessages();
-    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     EXPECT_EQ(zehn.Count(), 1);
     EXPECT_EQ(nutzer.Klicks, 1);
@@ -108,6 +112,7 @@ TEST_F(FormMainFortschritt, CancellingTheAddingAfterThreeDetectorsLeavesThree) {
     EXPECT_FALSE(Device->GetMelderHinzufuegenAbbrechen()) << "cleared when the adding ends";
     EXPECT_FALSE(F.Main->ProgressAbbruch()) << "the main window's own progress is not meant";
     EXPECT_EQ(AktuellerFortschritt(), nullptr) << "the progress is closed";
+    EXPECT_TRUE(nutzer.Form.isNull()) << "and its form gone";
     EXPECT_TRUE(F.Boxen.Boxes().empty()) << (F.BoxTexte().empty() ? "" : F.BoxTexte()[0]);
 }
 
@@ -133,18 +138,21 @@ TEST(FormMainAbbruchCode, TheCancelBringsBackTheCodeTheProgressWasStartedWith) {
         auto *device = dynamic_cast<TDeviceInstanzAz *>(haupt.Main->AktDevInst());
         ASSERT_NE(device, nullptr);
         TProgrammFortschritt programm(haupt.Main->GetHandle());
+        QPointer<TDlgProgressForm> gezeigt;
         {
             TDlgProgressGuard progress("Bitte warten", "", 4, haupt.Main.get(), true, f.Code);
             progress.Next();
             TDlgProgressForm *form = AktuellerFortschritt();
             ASSERT_NE(form, nullptr);
+            gezeigt = form;
             QTest::mouseClick(form->Abbrechen, Qt::LeftButton);
             EXPECT_EQ(device->GetMelderHinzufuegenAbbrechen(), f.MelderAbbruch);
             EXPECT_EQ(haupt.Main->ProgressAbbruch(), f.HauptAbbruch);
             EXPECT_EQ(AktuellerFortschritt() == nullptr, f.HauptAbbruch);
         }
         EXPECT_EQ(AktuellerFortschritt(), nullptr);
-        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(gezeigt.isNull()) << "the form is gone";
     }
 }
 
