@@ -81,7 +81,7 @@ LRESULT UnLinkFromSubGroup(TDeviceInstanz &device, WPARAM wParam, LPARAM lParam)
 
 LRESULT ProgressAbbruch(TDeviceInstanz &device, WPARAM wParam, LPARAM lParam) {
     return AzMsg::Answer<AzMsg::ProgressAbbruch>(wParam, lParam, [&](const auto &m) {
-        if (m.L == 3)
+        if (m.L == AzMsg::kAbbruchMelderHinzufuegen)
             device.SetMelderHinzufuegenAbbrechen();
         return LRESULT{0};
     });
@@ -192,7 +192,8 @@ bool DeviceMessages::Dispatch(TDeviceInstanz *device, UINT msg, WPARAM wParam, L
                               LRESULT &result) {
     LOG_FKT("DeviceMessages::Dispatch");
     // 1147 stops adding detectors (3); its other codes stop the main window's progress.
-    if (msg == AzMsg::ProgressAbbruch::Id && AzMsg::ProgressAbbruch::Decode(wParam, lParam).L != 3)
+    if (msg == AzMsg::ProgressAbbruch::Id &&
+        AzMsg::ProgressAbbruch::Decode(wParam, lParam).L != AzMsg::kAbbruchMelderHinzufuegen)
         return false;
     for (const TDecoder &d : kDecoder)
         if (d.Msg == msg) {

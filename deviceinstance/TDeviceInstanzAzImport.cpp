@@ -19,6 +19,7 @@
 #include "platform/dialogs/DlgProgressGuard.h"
 #include "platform/log/Log.h"
 #include "platform/objectbase/E_Basis.h"
+#include "platform/objectbase/MainWindowMessages.h"
 #include "platform/vcl/TStringList.h"
 #include "platform/win/MessageBox.h"
 
@@ -217,7 +218,8 @@ bool TDeviceInstanzAz::VumaImportAbgleich(TDatenManager<TDatenStruktur> *store, 
     std::vector<tagDAL_OBJECT_INFO> list;
     TEtsDeviceParam *param = GetEtsDeviceParam();
 
-    TDlgProgressGuard fortschritt(SprText(9013), "", kImportSchritte, MainHandle());
+    TDlgProgressGuard fortschritt(SprText(9013), "", kImportSchritte, MainHandle(), true,
+                                  AzMsg::kAbbruchImport);
     int schritt = 0;
     auto weiter = [&](const AnsiString &text) {
         fortschritt.Set(++schritt, SprText(9147) + "\n" + text);

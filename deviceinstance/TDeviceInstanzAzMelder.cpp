@@ -270,8 +270,10 @@ int TDeviceInstanzAz::MelderHinzufuegen() {
     }
     {
         TUpdateGuard update(FVerw);
+        // Its cancel comes back as 1147 with this code, which sets the cancel flag.
         TDlgProgressGuard fortschritt(SprText(11358), std::to_string(count) + " " + SprText(11357),
-                                      2 * count, MainHandle());
+                                      2 * count, MainHandle(), true,
+                                      AzMsg::kAbbruchMelderHinzufuegen);
         for (int i = 1; i <= count; ++i) {
             fortschritt.Next();
             if (FMelderHinzufuegenAbbrechen)

@@ -1,5 +1,6 @@
 #include "shell/OhneBildschirm.h"
 
+#include "platform/dialogs/ShowDetailMessageBox.h"
 #include "platform/dialogs/TModalDialog.h"
 #include "platform/log/Log.h"
 #include "platform/vcl/Cp1252.h"
@@ -23,6 +24,14 @@ bool InstallOhneBildschirm() {
         const std::unique_ptr<QMessageBox> box(CreateQtMessageBox(text, caption, style));
         const QPushButton *standard = box->defaultButton();
         return standard ? standard->property("WinId").toInt() : static_cast<int>(IDOK);
+    });
+    // Its one button is OK: written out, nothing to answer.
+    SetShowDetailMessageBoxHandler([](const TDetailMessageBox &box) {
+        std::fprintf(stderr, "[%s] %s\n", AnsiToUtf8(box.Caption).c_str(),
+                     AnsiToUtf8(box.Text).c_str());
+        for (const AnsiString *teil : {&box.Detail, &box.Methode})
+            if (!teil->empty())
+                std::fprintf(stderr, "%s\n", AnsiToUtf8(*teil).c_str());
     });
     SetModalDriver([](TModalDialog &dialog) {
         std::fprintf(stderr, "[%s] cancelled\n", dialog.windowTitle().toUtf8().constData());

@@ -19,8 +19,6 @@ std::unique_ptr<TDlgProgressForm> &Fortschritt() {
 
 // The cancel button's text (Windows-1252).
 constexpr const char kAbbrechen[] = "&Abbrechen";
-// 1147's code for a cancelled progress (neither nothing, 0, nor adding detectors, 3).
-constexpr long kFortschrittAbgebrochen = 1;
 } // namespace
 
 TEtsMeterForm::TEtsMeterForm(QWidget *owner) : QDialog(owner) {
@@ -68,8 +66,10 @@ bool TEtsMeterForm::AbortRequested() {
 }
 
 TDlgProgressForm::TDlgProgressForm(const TDlgProgressDaten &daten, HWND mainWindow)
-    : QDialog(nullptr), FMainWindow(mainWindow) {
+    : QDialog(nullptr), FMainWindow(mainWindow), FAbbruchCode(daten.Art) {
     LOG_FKT("TDlgProgressForm::TDlgProgressForm");
+    if (FAbbruchCode == AzMsg::kAbbruchNichts)
+        FAbbruchCode = AzMsg::kAbbruchFortschritt;
     setObjectName("DlgProgress");
     auto *layout = new QVBoxLayout(this);
     Text = new QLabel(this);
@@ -79,8 +79,8 @@ TDlgProgressForm::TDlgProgressForm(const TDlgProgressDaten &daten, HWND mainWind
     layout->addWidget(Balken);
     layout->addWidget(Abbrechen, 0, Qt::AlignRight);
     QObject::connect(Abbrechen, &QPushButton::clicked, this, [this] {
-        // The main window stops the dialog (and with it this form).
-        AzMsg::Send(FMainWindow, AzMsg::ProgressAbbruch{0, kFortschrittAbgebrochen});
+        // Whoever the code names stops the operation and with it the dialog (and this form).
+        AzMsg::Send(FMainWindow, AzMsg::ProgressAbbruch{0, FAbbruchCode});
     });
     setMinimumWidth(360);
     setWindowTitle(ToQString(daten.Caption));
@@ -132,6 +132,10 @@ void InstallProgrammDialoge(HWND mainWindow) {
         // Lets a click on cancel through between the steps.
         QCoreApplication::processEvents();
     });
+}
+
+void InstallDetailMessageBox() {
+    LOG_FKT("InstallDetailMessageBox");
     SetShowDetailMessageBoxHandler([](const TDetailMessageBox &box) {
         QMessageBox message;
         message.setWindowTitle(ToQString(box.Caption));

@@ -1,6 +1,6 @@
 // The program's Qt forms behind the platform's replaceable handlers: the bus tool's meter, the
-// progress dialog (its cancel sends the main window 1147 with code 1), the detailed error box.
-// main installs them with the message box; tests keep their recorders.
+// progress dialog (its cancel sends the main window 1147 with the code it was started with),
+// the detailed error box. main installs them with the message box; tests keep their recorders.
 #pragma once
 
 #include "platform/bustool/TEtsMeter.h"
@@ -36,7 +36,8 @@ private:
 };
 
 // The progress dialog of _StartDlgProgress: caption, text, a bar over the record's range and
-// a cancel button that tells the main window (mainWindow) by 1147 with code 1.
+// a cancel button that tells the main window (mainWindow) by 1147 with the record's cancel
+// code; a record without one (0) cancels as the main window's own progress (1).
 class TDlgProgressForm : public QDialog {
 public:
     TDlgProgressForm(const TDlgProgressDaten &daten, HWND mainWindow);
@@ -49,9 +50,12 @@ public:
 
 private:
     HWND FMainWindow;
+    long FAbbruchCode;
 };
 
-// Installs the three forms; mainWindow receives the progress dialog's cancel.
+// Installs the meter and the progress form; mainWindow receives the progress dialog's cancel.
 void InstallProgrammDialoge(HWND mainWindow);
+// Installs the detailed error box (before the main window exists: its start may show one).
+void InstallDetailMessageBox();
 // The progress form currently shown (null when none); for the program's own use and pictures.
 TDlgProgressForm *AktuellerFortschritt();

@@ -5,6 +5,7 @@
 #include "foundation/SprTexte.h"
 #include "platform/bustool/TEts2Cdi_Extended1.h"
 #include "platform/bustool/TEtsEventConnection.h"
+#include "platform/dialogs/InputBox.h"
 #include "platform/log/Log.h"
 #include "platform/win/MessageBox.h"
 #include "reconstruction/E_ErrorStr.h"
@@ -16,7 +17,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -183,13 +183,9 @@ void TFormMain::FormCreate() {
     M_ReconstructDeviceImage->setVisible(FMenueReadAndReconstructDeviceImage);
     LadeTexte();
     BindBefehle();
-    if (FModulName.empty()) {
-        bool ok = false;
-        const QString text =
-            QInputDialog::getText(nullptr, "Devicetype", "Devicetype", QLineEdit::Normal, {}, &ok);
-        if (ok)
-            FModulName = FromQString(text);
-    }
+    // A modal dialog like the others: where nobody sees it, it is cancelled (an empty name).
+    if (FModulName.empty())
+        FModulName = InputBox("Devicetype", "Devicetype", "");
     FDialoge = std::make_unique<TDeviceDialogeQt>(this);
     FCdi = FCdiFabrik ? FCdiFabrik(GetHandle(), FModulName)
                       : std::make_unique<TEts2Cdi_Extended1>(GetHandle(), FModulName, false);

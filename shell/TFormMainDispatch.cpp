@@ -40,9 +40,9 @@ LRESULT TFormMain::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     // 1147 with code 3 is the device's; its other codes stop the main window's progress.
     if (msg == AzMsg::ProgressAbbruch::Id) {
         const AzMsg::ProgressAbbruch m = AzMsg::ProgressAbbruch::Decode(wParam, lParam);
-        if (m.L == 0)
+        if (m.L == AzMsg::kAbbruchNichts)
             return 0;
-        if (m.L != 3) {
+        if (m.L != AzMsg::kAbbruchMelderHinzufuegen) {
             FProgressAbbruch = true;
             _StopDlgProgress();
             return 0;

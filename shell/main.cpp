@@ -25,6 +25,7 @@ int main(int argc, char **argv) {
     app.setQuitOnLastWindowClosed(false);
     InstallQtUebersetzung();
     InstallQtMessageBox();
+    InstallDetailMessageBox();
     InstallOhneBildschirm();
     auto dm = std::make_unique<TDM>(GetProgramFileName());
     std::unique_ptr<TFormMain> main;

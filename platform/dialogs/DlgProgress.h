@@ -10,7 +10,8 @@
 #include <vector>
 
 // The record a caller fills for the dialog. The fields after the range are passed through as
-// the callers give them (0, false, the owner, a kind, false); this layer does not use them.
+// the callers give them (0, false, the owner, the cancel code, false); this layer does not use
+// them. The program's dialog hands the cancel code (Art) back when the user cancels.
 struct TDlgProgressDaten {
     AnsiString Caption;
     AnsiString Text;

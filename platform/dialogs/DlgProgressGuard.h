@@ -1,6 +1,7 @@
 // The progress dialog of one operation: opened with caption, text and range when the guard is
 // made (unless told not to show it), moved by Set and Next, closed when the guard goes, on
-// every way out of the scope that opened it.
+// every way out of the scope that opened it. The cancel code goes into the record's Art: the
+// dialog's cancel hands it back to the owner window.
 #pragma once
 
 #include "platform/dialogs/DlgProgress.h"
@@ -9,13 +10,14 @@
 class TDlgProgressGuard {
 public:
     TDlgProgressGuard(const AnsiString &caption, const AnsiString &text, int max, void *owner,
-                      bool show = true)
+                      bool show = true, int abbruchCode = 0)
         : FOffen(show) {
         LOG_FKT("TDlgProgressGuard::TDlgProgressGuard");
         FDaten.Caption = caption;
         FDaten.Text = text;
         FDaten.Max = max;
         FDaten.Owner = owner;
+        FDaten.Art = abbruchCode;
         if (FOffen)
             _StartDlgProgress(FDaten);
     }

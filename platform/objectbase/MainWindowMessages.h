@@ -430,6 +430,16 @@ struct SetObjFktToData : TMessage<WM_AZ_SET_OBJ_FKT_TO_DATA, LRESULT> {
     static SetObjFktToData Decode(WPARAM wParam, LPARAM lParam);
 };
 
+// 1147's L: a progress dialog is started with one of these and its cancel sends it back.
+// Nothing; the main window's progress stops (also any code not listed); the import's
+// progress (stopped alike); adding detectors stops.
+enum TProgressAbbruchCode : long {
+    kAbbruchNichts = 0,
+    kAbbruchFortschritt = 1,
+    kAbbruchImport = 2,
+    kAbbruchMelderHinzufuegen = 3,
+};
+
 using AktualisiereAnsicht = TZelle<WM_AZ_AKTUALISIERE_ANSICHT>;              // 1126
 using SetModified = TLeer<WM_AZ_SET_MODIFIED, void>;                         // 1130
 using DeviceRequest = TAnfrage<WM_AZ_DEVICE_REQUEST>;                        // 1133

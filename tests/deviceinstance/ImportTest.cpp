@@ -5,6 +5,7 @@
 
 #include "foundation/SprTexte.h"
 #include "foundation/TDatenManager.h"
+#include "platform/objectbase/MainWindowMessages.h"
 
 #include <set>
 
@@ -216,6 +217,7 @@ TEST_F(Import, WithoutTheCheckTheSettingsComeAndNoLinks) {
     EXPECT_TRUE(BaumGeleert());
     EXPECT_EQ(Fortschritt.Offen(), 0);
     EXPECT_EQ(Fortschritt.Aufrufe().front().Daten.Caption, SprText(9013));
+    EXPECT_EQ(Fortschritt.Aufrufe().front().Daten.Art, AzMsg::kAbbruchImport);
     EXPECT_FALSE(Device->GetBestaetigung()) << "as after every import";
 }
 

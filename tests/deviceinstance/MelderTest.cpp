@@ -225,7 +225,8 @@ TEST_F(Melder, CancelledAtTheThirdLeavesThree) {
     const int vorher = Device->GetAnzahlMelder();
     Dienste.ProcessMessagesHook = [&] {
         if (Device->GetAnzahlMelder() == vorher + 3)
-            AzMsg::Send(Dienste.GetHandle(), AzMsg::ProgressAbbruch{0, 3});
+            AzMsg::Send(Dienste.GetHandle(),
+                        AzMsg::ProgressAbbruch{0, AzMsg::kAbbruchMelderHinzufuegen});
     };
     EXPECT_TRUE(Device->MelderHinzufuegen());
     EXPECT_EQ(Device->GetAnzahlMelder(), vorher + 3);
@@ -235,6 +236,8 @@ TEST_F(Melder, CancelledAtTheThirdLeavesThree) {
     EXPECT_EQ(Fortschritt.Aufrufe().front().Daten.Caption, SprText(11358));
     EXPECT_EQ(Fortschritt.Aufrufe().front().Daten.Text, "10 " + SprText(11357));
     EXPECT_EQ(Fortschritt.Aufrufe().front().Daten.Max, 20);
+    EXPECT_EQ(Fortschritt.Aufrufe().front().Daten.Art, AzMsg::kAbbruchMelderHinzufuegen)
+        << "the code its cancel hands back";
     EXPECT_EQ(Dienste.TreeUpdateTiefe, 0);
     EXPECT_EQ(MelderNummern(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
 }

@@ -2,10 +2,10 @@
 // on the demo panel, the progress dialog, the bus tool's meter and the device-type question of
 // a start without a module name. Each is grabbed offscreen into the test's folder as a PNG.
 #include "TTestFormMain.h"
+#include "platform/dialogs/InputBox.h"
 #include "shell/ProgrammDialoge.h"
 
 #include <QApplication>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -71,9 +71,7 @@ TEST(FormMainBilder, ProgressMeterAndDeviceTypeQuestion) {
     EXPECT_GT(Farben(Speichere(&meter, "meter.png")), 3);
 
     // The question of a start without a module name, as the main window asks it.
-    QInputDialog frage;
-    frage.setWindowTitle("Devicetype");
-    frage.setLabelText("Devicetype");
+    TInputBox frage(nullptr, "Devicetype", "Devicetype", "");
     EXPECT_GT(Farben(Speichere(&frage, "devicetype.png")), 3);
 }
 

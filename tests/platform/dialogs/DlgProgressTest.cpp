@@ -1,5 +1,6 @@
 // The progress dialog's calls through the replaceable handler and the recorder of the tests.
 #include "platform/dialogs/DlgProgress.h"
+#include "platform/dialogs/DlgProgressGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,25 @@ TEST(DlgProgress, WithoutHandlerTheCallsDoNothing) {
     _StopDlgProgress();
     EXPECT_EQ(seen, 1);
     SetDlgProgressHandler(previous);
+}
+
+// The cancel code travels in the record from the start on; a guard given none starts with 0.
+TEST(DlgProgress, TheGuardStartsWithTheCancelCodeItIsGiven) {
+    TDlgProgressRecorder progress;
+    {
+        TDlgProgressGuard mit("Mit", "", 4, nullptr, true, 3);
+        mit.Next("Schritt");
+    }
+    { TDlgProgressGuard ohne("Ohne", "", 4, nullptr); }
+    { TDlgProgressGuard verborgen("Verborgen", "", 4, nullptr, false, 3); }
+    const auto &calls = progress.Aufrufe();
+    ASSERT_EQ(calls.size(), 5u) << "the hidden one shows nothing";
+    EXPECT_EQ(calls[0].Daten.Caption, "Mit");
+    EXPECT_EQ(calls[0].Daten.Art, 3);
+    EXPECT_EQ(calls[1].Aktion, TDlgProgressAktion::Set);
+    EXPECT_EQ(calls[1].Daten.Art, 3);
+    EXPECT_EQ(calls[3].Daten.Caption, "Ohne");
+    EXPECT_EQ(calls[3].Daten.Art, 0);
 }
 
 } // namespace

@@ -1,8 +1,13 @@
 // The base of the modal dialogs: the modal driver in place of the window, the cancel result,
-// and the texts' conversion at the Qt boundary.
+// the texts' conversion at the Qt boundary, and the input box on that base.
 #include "platform/dialogs/TModalDialog.h"
 
 #include "DialogAnwendung.h"
+#include "platform/dialogs/InputBox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +65,39 @@ TEST(ModalDialog, TextsCrossTheQtBoundaryLosslessly) {
     EXPECT_EQ(qt, QString::fromUtf8("Tür € ß \u0081"));
     EXPECT_EQ(AnsiText(qt), ansi);
     EXPECT_EQ(AnsiText(QString::fromUtf8("\u4E2D")), "?") << "what Windows-1252 cannot hold";
+}
+
+// OK answers the typed text; Cancel and Escape the default.
+TEST(ModalDialog, TheInputBoxAnswersTheTypedTextOnlyAfterOk) {
+    Anwendung();
+    enum TWeg { Ok, Abbrechen, Escape };
+    struct TFall {
+        TWeg Weg;
+        AnsiString Antwort;
+    };
+    const TFall faelle[] = {{Ok, "083AZ\xE4"}, {Abbrechen, "Vorgabe"}, {Escape, "Vorgabe"}};
+    for (const TFall &f : faelle) {
+        SCOPED_TRACE(f.Weg);
+        TModalDriverScope driver([&](TModalDialog &d) {
+            auto *box = dynamic_cast<TInputBox *>(&d);
+            EXPECT_NE(box, nullptr);
+            if (!box)
+                return 0;
+            EXPECT_EQ(box->windowTitle(), "Devicetype");
+            EXPECT_EQ(box->LabelPrompt->text(), "Modul");
+            EXPECT_EQ(box->Text(), "Vorgabe");
+            box->EditText->setText(QtText("083AZ\xE4"));
+            if (f.Weg == Ok)
+                box->BtnOk->click();
+            else if (f.Weg == Abbrechen)
+                box->BtnAbbrechen->click();
+            else
+                static_cast<QDialog &>(d).reject();
+            return d.ModalResult();
+        });
+        EXPECT_EQ(InputBox("Devicetype", "Modul", "Vorgabe"), f.Antwort);
+        EXPECT_EQ(driver.Count(), 1);
+    }
 }
 
 } // namespace
