@@ -194,20 +194,25 @@ TEST_F(EndToEnd, AnUnknownDeviceCannotBeLoaded) {
     Dienste.SetDevice(&device);
     EXPECT_FALSE(device.GetDataFromServer(0, false));
     // The new tree is built all the same; the bus tool knows no such device, so no bus object
-    // is made (each detector and display says so), nothing is stored and nothing read back.
+    // is made (each detector and display says so, the other objects in one box) and no device
+    // parameter written (one box), nothing is stored and nothing read back.
     std::vector<std::string> texte;
     for (const auto &box : Boxes.Boxes())
-        texte.push_back(box.text);
+        texte.push_back(box.text.substr(0, box.text.find("\n\n")));
     std::vector<std::string> erwartet{SprText(9090)};
     for (int i = 0; i < 5; ++i)
         erwartet.push_back(SprText(11256));
     for (int i = 1; i <= 4; ++i)
         erwartet.push_back("Die Objekte der Anzeige " + std::to_string(i) +
                            "konnten nicht erzeugt werden.");
+    erwartet.push_back(SprText(11256));
+    erwartet.push_back(SprText(9102));
     erwartet.push_back(SprText(9125));
     erwartet.push_back("Can't read data (BLOB): 1");
     EXPECT_EQ(texte, erwartet);
-    ASSERT_FALSE(Boxes.Boxes().empty());
+    ASSERT_EQ(Boxes.Boxes().size(), erwartet.size());
+    EXPECT_NE(Boxes.Boxes()[10].text.find("\n\nScharfschaltung SSB 1\n"), std::string::npos);
+    EXPECT_NE(Boxes.Boxes()[11].text.find("\nDatum/Uhrzeit"), std::string::npos);
     EXPECT_EQ(Boxes.Boxes()[0].caption, SprText(9028));
     EXPECT_EQ(Boxes.Boxes()[0].style, static_cast<unsigned>(MB_ICONINFORMATION));
     EXPECT_EQ(Boxes.Boxes().back().caption, "Error: TDeviceInstanz::GetDataFromServer");

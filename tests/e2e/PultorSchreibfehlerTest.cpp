@@ -180,6 +180,63 @@ TEST_F(PultorSchreibfehlerE2E, AnImportWhoseBlockWasNotWrittenCanBeMadeAgainFrom
         << neu;
 }
 
+// A create whose device parameters cannot all be written: every time, once (the first
+// detector's bus objects), or only the last write of the tree (parameter 10040 of the date and
+// time, which the project refuses to take); or whose device id is refused.
+struct TErzeugenFall {
+    const char *Name;
+    const char *Aufruf; // injected this often, or the parameter the project refuses
+    int Mal;
+    const char *Box;
+    bool Block; // the block reached the bus tool
+};
+
+void PrintTo(const TErzeugenFall &fall, std::ostream *out) {
+    *out << fall.Name;
+}
+
+class PultorErzeugenE2E : public PultorSchreibfehlerE2E,
+                          public ::testing::WithParamInterface<TErzeugenFall> {};
+
+TEST_P(PultorErzeugenE2E, ANewPanelThatCouldNotBeWrittenWhollyIsAnsweredAsFailure) {
+    const TErzeugenFall &fall = GetParam();
+    if (fall.Mal > 0) {
+        Einspeisen(fall.Aufruf, fall.Mal);
+    } else {
+        Datenbank().Sql().Execute(
+            std::string("CREATE TRIGGER verweigert BEFORE UPDATE ON device_parameters "
+                        "WHEN NEW.reference IN (SELECT reference FROM parameters WHERE "
+                        "parameter_id = ") +
+            fall.Aufruf + ") BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    }
+    const TLauf lauf = Run({"create 1.1.21 Zentrale 0", "stop"});
+    EXPECT_EQ(lauf.code, 0) << lauf.ausgabe;
+    EXPECT_EQ(Anzahl(lauf.ausgabe, kFehlgeschlagen), 1u) << lauf.ausgabe;
+    EXPECT_NE(lauf.ausgabe.find(fall.Box), std::string::npos) << lauf.ausgabe;
+    const std::string neu = Geraet(Show(), "01.01.021");
+    ASSERT_FALSE(neu.empty());
+    EXPECT_EQ(neu.find("data block: none") == std::string::npos, fall.Block) << neu;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Erzeugen, PultorErzeugenE2E,
+    ::testing::Values(
+        TErzeugenFall{"ParameterJedesMal", "TEtsDeviceParam::SetDeviceParamData", 100000,
+                      "[Fehler] Das Objekt konnte nicht erzeugt werden.", false},
+        TErzeugenFall{"ParameterEinmal", "TEtsDeviceParam::SetDeviceParamData", 1,
+                      "[Fehler] Das Objekt konnte nicht erzeugt werden.", false},
+        TErzeugenFall{"LetzterParameter", "10040", 0,
+                      "[Fehler] Fehler: Parameter konnte nicht in die Ets-Datenbank geschrieben "
+                      "werden.\n\nDatum/Uhrzeit\n",
+                      false},
+        TErzeugenFall{"DeviceId", "CoSetDeviceParameterValueLong", 1,
+                      "[SetDeviceParameter] Fehler: Parameter konnte nicht in die Ets-Datenbank "
+                      "geschrieben werden.\n\nDeviceId",
+                      true}),
+    [](const ::testing::TestParamInfo<TErzeugenFall> &info) {
+        return std::string(info.param.Name);
+    });
+
 // A panel whose data block is damaged does not load; the bus tool's reconstruction rebuilds it
 // from the panel's memory, and it loads afterwards.
 TEST_F(PultorSchreibfehlerE2E, AReconstructionRebuildsAPanelWhoseBlockDoesNotLoad) {
