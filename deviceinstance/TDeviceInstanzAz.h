@@ -289,6 +289,12 @@ private:
     // there (ergebnis then the row's answer).
     TDataBasis *ErzeugeZeile(HWND window, TDataBasis *parent, bool tree, int typ, bool &ergebnis);
     TAzMelder *ErzeugeMelder(HWND window, TDataBasis *parent, bool tree, int kind, bool paste);
+    // Switches on the bus objects that the parameter gives a new object; while a new tree is
+    // made, one that lacks them is kept for the box at its end.
+    void ErzeugeBusObjekte(TDataBasis &object, int parameter);
+    // Every object writes its device parameters; the names of those that could not go into
+    // fehlend (when given).
+    bool ParameterSchreiben(std::vector<AnsiString> *fehlend);
     void GibMelderNrFrei(int nummer);
     // The objects of one type, in handle order.
     template <class T> std::vector<T *> ObjekteVomTyp(int typ);
@@ -304,6 +310,10 @@ private:
     std::array<bool, 4> FQuittierungUeg{};
     std::array<bool, 4> FAlarmierungUeg{};
     bool FErzeugen = false; // while CreateNewDevice runs: no progress dialog for an area
+    // Set when an object of the tree being made lacks its bus objects; the names of those
+    // that no box has named yet.
+    bool FErzeugtUnvollstaendig = false;
+    std::vector<AnsiString> FOhneBusObjekte;
     // A dialog of that kind is open (its request answers 0 meanwhile).
     bool FDialogVariante = false;
     bool FDialogAnzeige = false;

@@ -183,6 +183,8 @@ TDataBasis *TDeviceInstanzAz::ErzeugeZeile(HWND window, TDataBasis *parent, bool
 int TDeviceInstanzAz::CreateNewDevice(int) {
     LOG_FKT("DeviceInstanzAz::CreateNewDevice");
     FErzeugen = true;
+    FErzeugtUnvollstaendig = false;
+    FOhneBusObjekte.clear();
     ClearDatenStream();
     FMelderNrUsed.clear();
     FAnzahlMelder = 0;
@@ -203,16 +205,40 @@ int TDeviceInstanzAz::CreateNewDevice(int) {
         return 0;
     SetDevice(raw);
 
-    CreateAzEditierbareTexte(window, raw, false);
-    CreateAzOrdnerSicherungsBereich(window, raw, false);
-    CreateAzOrdnerScharfschaltung(window, raw, false);
-    CreateAzOrdnerAlarmierung(window, raw, false);
-    CreateAzOrdnerAnzeige(window, raw, false);
-    CreateAzOrdnerSicherheitStoerung(window, raw, false);
-    CreateAzDatumUhrzeit(window, raw, false);
-    WriteDataToDb();
+    // A panel that lacks a part, bus objects or device parameters is not made: the boxes name
+    // what is missing.
+    bool vollstaendig = CreateAzEditierbareTexte(window, raw, false);
+    vollstaendig = CreateAzOrdnerSicherungsBereich(window, raw, false) && vollstaendig;
+    vollstaendig = CreateAzOrdnerScharfschaltung(window, raw, false) && vollstaendig;
+    vollstaendig = CreateAzOrdnerAlarmierung(window, raw, false) && vollstaendig;
+    vollstaendig = CreateAzOrdnerAnzeige(window, raw, false) && vollstaendig;
+    vollstaendig = CreateAzOrdnerSicherheitStoerung(window, raw, false) && vollstaendig;
+    vollstaendig = CreateAzDatumUhrzeit(window, raw, false) && vollstaendig;
+    // One box for each kind of failure, naming the objects.
+    const auto melden = [this](int textId, const std::vector<AnsiString> &namen) {
+        AnsiString text = SprText(textId) + "\n";
+        for (const AnsiString &name : namen)
+            if (!name.empty())
+                text += "\n" + name;
+        MessageBox(MainHandle(), text, SprText(11257), MB_OK);
+    };
+    if (!FOhneBusObjekte.empty())
+        melden(11256, FOhneBusObjekte);
+    std::vector<AnsiString> ohneParameter;
+    if (!ParameterSchreiben(&ohneParameter)) {
+        melden(9102, ohneParameter);
+        vollstaendig = false;
+    }
     FErzeugen = false;
-    return 1;
+    return vollstaendig && !FErzeugtUnvollstaendig ? 1 : 0;
+}
+
+void TDeviceInstanzAz::ErzeugeBusObjekte(TDataBasis &object, int parameter) {
+    LOG_FKT("DeviceInstanzAz::ErzeugeBusObjekte");
+    if (object.ModifyObject(1, parameter, 0, true) || !FErzeugen)
+        return;
+    FErzeugtUnvollstaendig = true;
+    FOhneBusObjekte.push_back(object.GetName(true));
 }
 
 bool TDeviceInstanzAz::CreateAzEditierbareTexte(HWND window, TDataBasis *parent, bool tree) {
@@ -322,7 +348,7 @@ bool TDeviceInstanzAz::CreateScharfschaltungSsb(HWND window, TDataBasis *parent,
         });
     if (!made)
         return false;
-    made->ModifyObject(1, SsbObjektNr(bereich), 0, true);
+    ErzeugeBusObjekte(*made, SsbObjektNr(bereich));
     if (TEtsObjekt *eingang = GetObjectFromObjectNr(161 + bereich))
         eingang->SetNumberSelectableGrpAdr(1);
     return true;
@@ -342,7 +368,7 @@ bool TDeviceInstanzAz::CreateScharfUnscharfQuittierungSsb(HWND window, TDataBasi
         });
     if (!made)
         return false;
-    made->ModifyObject(1, QuittierungObjektNr(bereich), 0, true);
+    ErzeugeBusObjekte(*made, QuittierungObjektNr(bereich));
     FQuittierungUeg[static_cast<size_t>(bereich - 1)] =
         static_cast<TAzScharfUnscharfQuittierungSsb *>(made)->GetStatusSignUegScharf();
     return true;
@@ -385,7 +411,7 @@ bool TDeviceInstanzAz::CreateAzAlarmierung(HWND window, TDataBasis *parent, bool
     if (!made)
         return false;
     if (z.ObjektNr != 0)
-        made->ModifyObject(1, z.ObjektNr, 0, true);
+        ErzeugeBusObjekte(*made, z.ObjektNr);
     if (typ >= 3)
         FAlarmierungUeg[static_cast<size_t>(typ - 3)] =
             static_cast<TAzAlarmierung *>(made)->GetStatusAlarmierungUegEinbruch();
@@ -442,9 +468,11 @@ bool TDeviceInstanzAz::CreateAzAnzeige(HWND window, TDataBasis *parent, bool tre
     if (!Registriere(std::move(object), parent, index + 1, tree))
         return false;
     if (anzeige->GetStatusAnzeigeVorhanden() &&
-        !anzeige->ModifyObject(1, AnzeigeObjektNr(index), 0, true))
+        !anzeige->ModifyObject(1, AnzeigeObjektNr(index), 0, true)) {
+        FErzeugtUnvollstaendig = true;
         MessageBox(MainHandle(), "Die Objekte der " + name + "konnten nicht erzeugt werden.",
                    kAnzeigeCaption, MB_OK);
+    }
     return true;
 }
 

@@ -162,8 +162,10 @@ TAzMelder *TDeviceInstanzAz::ErzeugeMelder(HWND window, TDataBasis *parent, bool
     }
     ++FAnzahlMelder;
     const int objektNr = verdrahtet ? kVerdrahtetObjektNr : MelderObjektNr(n);
-    if (!melder->ModifyObject(z.Bereich, objektNr, -100, true) && !paste)
+    if (!melder->ModifyObject(z.Bereich, objektNr, -100, true) && !paste) {
+        FErzeugtUnvollstaendig = true;
         MessageBox(MainHandle(), SprText(11256), SprText(11257), MB_OK);
+    }
     if (TEtsObjekt *bus = GetObjectFromObjectNr(n - 1))
         bus->SetNumberSelectableGrpAdr(1);
     ModifyAzStatusleisteAnzahlMedler();

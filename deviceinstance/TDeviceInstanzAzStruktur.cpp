@@ -18,6 +18,7 @@
 #include "platform/win/MessageBox.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 // Fixed standard names by type.
@@ -73,6 +74,11 @@ void TDeviceInstanzAz::InitDataMainStruktur() {
 
 bool TDeviceInstanzAz::WriteDataToDb() {
     LOG_FKT("DeviceInstanzAz::WriteDataToDb");
+    return ParameterSchreiben(nullptr);
+}
+
+bool TDeviceInstanzAz::ParameterSchreiben(std::vector<AnsiString> *fehlend) {
+    LOG_FKT("DeviceInstanzAz::ParameterSchreiben");
     bool ok = true;
     for (const auto &[handle, object] : FObjekte) {
         const int typ = object->GetTyp();
@@ -82,8 +88,11 @@ bool TDeviceInstanzAz::WriteDataToDb() {
                        "TDeviceInstanzAz::WriteDataToDb", MB_OK);
             return false;
         }
-        if (eintrag->WriteDataToDb && !eintrag->WriteDataToDb(*object))
+        if (eintrag->WriteDataToDb && !eintrag->WriteDataToDb(*object)) {
             ok = false; // the others still write
+            if (fehlend)
+                fehlend->push_back(object->GetName(true));
+        }
     }
     return ok;
 }

@@ -127,8 +127,9 @@ void TFormMain::OnCdiDoDownload2(bool *done, int *result, TEts2Cdi_Extended1 *, 
             weiter = Compiler(a, deviceId, b);
         if (weiter && !Download(a, deviceId, b, c, d, e, f, flags))
             *result = 0;
-        if (FAktDevInst)
-            FAktDevInst->WriteBlob();
+        // A block that did not reach the bus tool is no download of it.
+        if (FAktDevInst && !FAktDevInst->WriteBlob())
+            *result = 0;
     }
     FDM.Modified = false;
     EventEnd(done);
@@ -154,7 +155,9 @@ void TFormMain::OnCdiLinkObjToSubGroup(bool *done, int *result, TEts2Cdi_Extende
     }
     if (object) {
         *result = FAktDevInst->LinkAzObjToEtsSubGroup(object, subGroupId);
-        FAktDevInst->WriteBlob();
+        // The block must hold the link, or the bus tool takes it back.
+        if (!FAktDevInst->WriteBlob())
+            *result = 0;
     } else {
         *result = 0;
     }
@@ -186,7 +189,8 @@ void TFormMain::OnCdiUnlinkObjFromSubGroup(bool *done, int *result, TEts2Cdi_Ext
             if (TEtsObjekt *object = FAktDevInst->GetObjectFromObjectNr(objectNumber)) {
                 object->DeleteSubGroupLink(subGroupId);
                 object->Write(*FAktDevInst->GetDatenSatz(object));
-                FAktDevInst->WriteBlob();
+                if (!FAktDevInst->WriteBlob())
+                    *result = 0;
             }
         }
     }
@@ -318,7 +322,10 @@ bool TFormMain::ImportDevice(long deviceId) {
         return fehler();
     if (!FAktDevInst->VumaCdiImport(stream.get(), meter.Dialog.get()))
         return fehler();
-    FAktDevInst->WriteBlob();
+    // Without its block the device has not got the configuration: the file and the old id
+    // stay, so that the import can be made again.
+    if (!FAktDevInst->WriteBlob())
+        return fehler();
     if (!SetParamDeviceIdToEts(deviceId))
         return fehler();
     std::filesystem::remove(file, ec);
@@ -354,9 +361,8 @@ bool TFormMain::CopyDevice(long targetId, long sourceId, uint8_t flag) {
         return fehler();
     const bool kopiert = FAktDevInst->VumaCdiCopy(stream.get(), flag, meter.Dialog.get());
     stream.reset();
-    if (!kopiert || !SetParamDeviceIdToEts(targetId))
+    if (!kopiert || !SetParamDeviceIdToEts(targetId) || !FAktDevInst->WriteBlob())
         return fehler();
-    FAktDevInst->WriteBlob();
     meter.Fertig();
     return true;
 }

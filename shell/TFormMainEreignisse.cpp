@@ -235,9 +235,10 @@ bool TFormMain::CreateDevice(const DAL_DEVICE &deviceRecord) {
     FAktDevInst = it->second.get();
     if (!FAktDevInst->CreateNewDevice(static_cast<int>(reinterpret_cast<intptr_t>(GetHandle()))))
         return false;
-    FAktDevInst->WriteBlob();
-    SetParamDeviceIdToEts(deviceRecord.deviceId);
-    return true;
+    // A new device whose block or id did not reach the bus tool has not been made.
+    if (!FAktDevInst->WriteBlob())
+        return false;
+    return SetParamDeviceIdToEts(deviceRecord.deviceId);
 }
 
 bool TFormMain::DeleteDevice(const DAL_DEVICE &deviceRecord) {
@@ -399,14 +400,11 @@ void TFormMain::OnCdiDoReconstruct(bool *done, int *result, TEts2Cdi_Extended1 *
     TimerTimeoutCloseStart();
     *result = 0;
     if (mode == 2) {
-        if (!SetDevice(deviceId, false)) {
-            // A device that does not load is not rebuilt.
+        // A device whose block does not load is what a reconstruction mends: it goes on.
+        if (!SetDevice(deviceId, false))
             ShowMessageBox("TFormMain::OnCdiDoReconstruct", "Fehler", MB_OK);
-        } else if (ReconstructDeviceImage(false, fileName, true)) {
-            if (FAktDevInst)
-                FAktDevInst->WriteBlob();
-            *result = 1;
-        }
+        if (ReconstructDeviceImage(false, fileName, true))
+            *result = FAktDevInst && FAktDevInst->WriteBlob() ? 1 : 0;
     } else if (mode == 0) {
         AnsiString file = fileName;
         *result = ReadDeviceCommunicationImage(file, static_cast<int>(x)) ? 1 : 0;

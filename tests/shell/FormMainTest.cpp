@@ -8,6 +8,7 @@
 #include "platform/win/MessageBox.h"
 #include "shell/TFDockMeld.h"
 #include "deviceinstance/TDeviceInstanz.h"
+#include "foundation/SprTexte.h"
 #include "platform/busobjects/TGrpAdrOrdner.h"
 #include "shell/TFormMain.h"
 #include "shell/TFormVerw.h"
@@ -20,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <stdexcept>
 
@@ -216,10 +218,15 @@ TEST_F(FormMainTest, ReconstructAnswersZeroForADeviceThatDoesNotLoadAndAnUnknown
         const TAntwort a = Reconstruct(f.id, f.mode);
         EXPECT_TRUE(a.done);
         EXPECT_EQ(a.result, 0);
-        // An unknown device does not load (the instance's own boxes), then the event says so.
+        // An unknown device does not load (the instance's own boxes), the event says so and
+        // goes on: the missing image fails the reconstruction.
         ASSERT_EQ(Boxes.Boxes().empty(), !f.box);
         if (f.box) {
-            EXPECT_EQ(Boxes.Boxes().back().text, "TFormMain::OnCdiDoReconstruct");
+            const auto &boxen = Boxes.Boxes();
+            EXPECT_TRUE(std::any_of(boxen.begin(), boxen.end(), [](const auto &b) {
+                return b.text == "TFormMain::OnCdiDoReconstruct" && b.caption == "Fehler";
+            }));
+            EXPECT_EQ(boxen.back().text, SprText(24209));
         }
     }
 }
