@@ -38,6 +38,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
 
 namespace fs = std::filesystem;
 
@@ -390,6 +391,13 @@ protected:
         }
         return out;
     }
+    // The panel's links in the bus tool as (object number, word, sending).
+    std::set<std::tuple<int, int, bool>> SendeLinks() {
+        std::set<std::tuple<int, int, bool>> out;
+        for (const TLinkRow &l : f.Project.Database().Links(f.Project.PanelId()))
+            out.emplace(l.objectNumber, l.groupAddress, l.sending);
+        return out;
+    }
     // A new four-area panel as the bus tool makes it: three detectors in each security area and in
     // the fire and hold-up areas, bus objects with one link and one with two.
     void Baue() {
@@ -434,6 +442,8 @@ protected:
 TEST_F(FormMainRundreise, TheCommandGivesBackTheKeptRecordsButWhatThePanelDoesNotHold) {
     ASSERT_NO_FATAL_FAILURE(Baue());
     const std::map<int, TDatenStruktur> kept = Datensaetze();
+    const std::set<std::tuple<int, int, bool>> links = SendeLinks();
+    ASSERT_EQ(links.size(), 4u);
     ASSERT_TRUE(f.Oeffne());
     const TPanelImageFixture programmiert =
         TPanelImageFixture::FromProject(f.Project.Database(), f.Project.PanelId());
@@ -465,6 +475,8 @@ TEST_F(FormMainRundreise, TheCommandGivesBackTheKeptRecordsButWhatThePanelDoesNo
     EXPECT_EQ(Woerter(kept, 166), Woerter(rebuilt, 166));
     EXPECT_EQ(Woerter(rebuilt, 166).size(), 2u);
     EXPECT_EQ(Woerter(rebuilt, 0).size(), 1u);
+    // Every object sends on the address it sent on before (the panel lists it first).
+    EXPECT_EQ(SendeLinks(), links);
 }
 
 } // namespace
