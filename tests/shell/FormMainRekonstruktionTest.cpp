@@ -285,6 +285,27 @@ TEST_F(FormMainRekonstruktion, ForTheBusToolTheRebuiltDetectorsWriteTheirDeviceP
     EXPECT_GT(gesetzt, 100) << "the import had cleared them";
 }
 
+TEST_F(FormMainRekonstruktion, TheBusTableEventWritesTheReportAlsoForAnObjectOfAnUnknownType) {
+    // Object 3's type byte in the object table (count, flag-table pointer, four bytes each).
+    constexpr size_t kTypByte = 0x43FC + 3 + 4 * 3 + 3;
+    Panel.Image()[kTypByte] = 16;
+    ASSERT_TRUE(f.Project.Database().SetMemoryImage(f.Project.PanelId(), Panel.Image()));
+    const fs::path folder = f.Project.Dir() / "Bustabellen";
+    fs::create_directories(folder);
+    f.Ereignis("DoReconstruct " + std::to_string(f.Project.PanelId()) + " 0 0 " +
+               (folder / "bild.x19").string());
+    ASSERT_FALSE(f.Zeilen.empty());
+    EXPECT_EQ(f.Zeilen.back(), "Answer 1 1");
+    const std::string report = DateiText(folder / "ItRecoCommunicationData.txt");
+    EXPECT_NE(report.find("\r\n3_DataPointType=16\r\n3_LengthInBits=0\r\n"), std::string::npos)
+        << report;
+    const int objekte = Panel.Image()[0x43FC];
+    EXPECT_NE(report.find("\r\n" + std::to_string(objekte - 1) + "_LengthInBits="),
+              std::string::npos)
+        << "every object after it is listed";
+    EXPECT_TRUE(f.Boxen.Boxes().empty());
+}
+
 TEST_F(FormMainRekonstruktion, TheReadOutsExceptionIsShownWithItsText) {
     Oeffne();
     // The first block read fails every attempt once the panel was identified.
