@@ -12,6 +12,9 @@
 
 namespace {
 const char *const kFile = "TRecoAzCommunication.cpp";
+// The object table: the count byte and the flag-table pointer, then four bytes per object.
+constexpr uint32_t kObjektEintraege = 3;
+constexpr uint32_t kObjektEintrag = 4;
 
 AnsiString Zeile(const AnsiString &key, long long value) {
     LOG_FKT("TRecoAz::Zeile");
@@ -88,18 +91,24 @@ bool TRecoAz::CreateCommunicationPart(const AnsiString &reportFile) {
         list->Add(nr + "_fSending=" + sendet);
     }
 
-    // Bus objects, numbered from 0; an object whose data cannot be read ends the report.
+    // Bus objects, numbered from 0. The object manager's answer is not asked for: an object
+    // of a type it does not know is listed with what it gives. Only a count that reaches
+    // beyond the table ends the report.
     unsigned char objekte = 0;
     if (!FObjektTabelle->GetByte(0, objekte))
         return false;
     list->Add("[Group_Object_Entry]");
     list->Add(Zeile("NumberOfObjects=", objekte));
     for (int k = 0; k < objekte; ++k) {
+        // The entry's last byte.
+        const uint32_t ende = kObjektEintraege + kObjektEintrag * static_cast<uint32_t>(k + 1) - 1;
+        unsigned char byte = 0;
+        if (!FObjektTabelle->GetByte(ende, byte))
+            return false;
         unsigned char flags = 0;
         unsigned char typ = 0;
         unsigned char bits = 0;
-        if (!FObjekte->GetObjektData(k, flags, typ, bits))
-            return false;
+        FObjekte->GetObjektData(k, flags, typ, bits);
         const AnsiString nr = std::to_string(k);
         list->Add(Zeile("Object-Number=", k));
         list->Add(nr + (verbunden.count(k) ? "_fPresent=1" : "_fPresent=0"));

@@ -3,6 +3,8 @@
 #include "foundation/SprTexte.h"
 #include "platform/log/Log.h"
 
+#include <string>
+
 namespace {
 using namespace RecoFeld;
 using D = TDatenStruktur;
@@ -120,6 +122,12 @@ bool TRecoAzMelder::RecoParameter() {
     record->Param9 = FNummer;
     if (!LeseText(FMelderTexte, TextAdresse(FNummer), record->String4))
         return false;
+    // A detector without an area (code 0, or an area the panel does not have) is in no tree
+    // but keeps its number and its device parameters: the list names it, so that the user
+    // finds it.
+    if (parent == 0 && FErrors)
+        FErrors->ErrorDefaultParam("Melder " + std::to_string(FNummer), SprText(11057), "keiner",
+                                   record->String4);
 
     // Object n - 1 with id 10 n; detector 160 and the wired input have ids of their own.
     const int id = FNummer == 160 ? 1591 : FNummer == kVerdrahtet ? 1593 : 10 * FNummer;

@@ -158,11 +158,13 @@ public:
     int DalGetSubgroupData(int mode, long id, DAL_SUBGROUP *record, long middleGroupId);
     int DalGetSubgroupData(int mode, long id, long middleGroupId, DAL_SUBGROUP *record);
 
-    // Links a device object to a sub group. send 1 makes the link the object's sending one
-    // (any other value, -1 as callers pass it, does not). The three bools are accepted and
-    // not used. Answers the link id (> 0); -1 when the object (or a switched-off one) or the
-    // sub group is unknown; -2 when the sub group's type does not fit the object's. An existing
-    // link stays and answers its id. TProjectDatabase::Link tells the rules of types.
+    // Links a device object to a sub group. send 1 makes the link the object's sending one, 0
+    // does not; -1 (as the import passes it) makes it the sending one when the object has no
+    // sending link yet, so that the first address linked to an object is its sending address.
+    // The three bools are accepted and not used. Answers the link id (> 0); -1 when the object (or
+    // a switched-off one) or the sub group is unknown; -2 when the sub group's type does not fit
+    // the object's. An existing link stays and answers its id. TProjectDatabase::Link tells the
+    // rules of types.
     int CoLinkObjectToSubGroup(long deviceObjectId, long subGroupId, short send, bool, bool, bool);
     // True when the link existed and is gone.
     bool CoUnlinkObjectFromSubGroup(long deviceObjectId, long subGroupId, bool);

@@ -8,6 +8,7 @@
 #include "platform/objectbase/MainWindowMessages.h"
 
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -153,6 +154,23 @@ protected:
             Db().AddGroupAddress(1, 0, sub, "B " + std::to_string(sub));
     }
     int Importieren(bool check) { return Device->VumaImport(&Export, check); }
+    // A's panel exported as the editor exports it: loaded again and its links refreshed from
+    // the bus tool, which lists each object's sending address first.
+    void GeladenExportieren() {
+        ASSERT_TRUE(QuellGeraet->WriteBlob());
+        ASSERT_TRUE(QuellGeraet->GetDataFromServer(0, false));
+        ASSERT_TRUE(QuellGeraet->UpdateObjectAssociations());
+        Export.Clear();
+        QuellGeraet->CopyStrukturDatenToDB(nullptr, &Export);
+        Boxes.Clear();
+    }
+    // A project's links of its panel as (object number, word, sending).
+    static std::set<std::tuple<int, int, bool>> SendeLinks(TProjectDatabase &db, int32_t panel) {
+        std::set<std::tuple<int, int, bool>> out;
+        for (const TLinkRow &l : db.Links(panel))
+            out.emplace(l.objectNumber, l.groupAddress, l.sending);
+        return out;
+    }
     // B's links as (object number, word), in the bus tool and on the objects.
     std::set<std::pair<int, int>> LinksImBusTool() {
         std::set<std::pair<int, int>> out;
@@ -223,11 +241,18 @@ TEST_F(Import, WithoutTheCheckTheSettingsComeAndNoLinks) {
 
 TEST_F(Import, WithTheCheckTheLinksFindBsAddressesByWord) {
     AdressenInB();
+    ASSERT_NO_FATAL_FAILURE(GeladenExportieren());
     ASSERT_EQ(Importieren(true), 1);
     const std::set<std::pair<int, int>> erwartet = {
         {MelderObjekt, 0x0801}, {kStatusObjekt, 0x0802}, {kStatusObjekt, 0x0803}};
     EXPECT_EQ(LinksImBusTool(), erwartet);
     EXPECT_EQ(LinksDerObjekte(), erwartet);
+    // Each object sends on the address it sent on in A: the one linked last there.
+    const std::set<std::tuple<int, int, bool>> senden = {{MelderObjekt, 0x0801, true},
+                                                         {kStatusObjekt, 0x0802, false},
+                                                         {kStatusObjekt, 0x0803, true}};
+    EXPECT_EQ(SendeLinks(QuellDb(), Quelle.Project().PanelId()), senden);
+    EXPECT_EQ(SendeLinks(Db(), Panel()), senden);
     ASSERT_EQ(Dienste.Dialoge.Aufrufe.size(), 1u);
     EXPECT_EQ(Dienste.Dialoge.Aufrufe[0].rfind("GaCheck 1 ", 0), 0u);
     EXPECT_TRUE(Boxes.Boxes().empty());
@@ -413,6 +438,7 @@ TEST_F(Import, AMalformedLineIsShownWithTheStoresMessage) {
 // block.
 TEST_F(Import, AnImportedDeviceKeepsSettingsAndLinksThroughBsDataBlock) {
     AdressenInB();
+    ASSERT_NO_FATAL_FAILURE(GeladenExportieren());
     ASSERT_EQ(Importieren(true), 1);
     ASSERT_TRUE(Device->WriteBlob());
     const DAL_DEVICE record = Dienste.PanelRecord();
@@ -428,6 +454,12 @@ TEST_F(Import, AnImportedDeviceKeepsSettingsAndLinksThroughBsDataBlock) {
         {MelderObjekt, 0x0801}, {kStatusObjekt, 0x0802}, {kStatusObjekt, 0x0803}};
     EXPECT_EQ(LinksDerObjekte(), erwartet);
     EXPECT_EQ(LinksImBusTool(), erwartet);
+    // With their send flags as A had them, and each object's sending address first again.
+    EXPECT_EQ(SendeLinks(Db(), Panel()), SendeLinks(QuellDb(), Quelle.Project().PanelId()));
+    TEtsObjekt *status = Device->GetObjectFromObjectNr(kStatusObjekt);
+    ASSERT_NE(status, nullptr);
+    ASSERT_EQ(status->GetSubGroupLinks().size(), 2u);
+    EXPECT_EQ(status->GetSubGroupLinks()[0].GrpAdr, 0x0803);
     EXPECT_EQ(BusObjektNummern(), AktiveObjekte());
     // The bus tool agrees with the configuration.
     Boxes.Clear();

@@ -1,6 +1,7 @@
 // The bus-table report of an image file: the example panel byte for byte, the counts at their
 // edges, the sending flag where it can and cannot be decided, an object in two associations,
-// and the failures (a reader: the box; a table read: false, no file, no box).
+// and the failures (a reader: the box; a table read: false, no file, no box); an object of an
+// unknown type listed all the same.
 #include "TRecoAzTestHilfen.h"
 #include "foundation/SprTexte.h"
 #include "platform/vcl/Exception.h"
@@ -215,10 +216,20 @@ TEST_F(Report, AFailedTableReadEndsWithFalseNoFileAndNoBox) {
     }
 }
 
-TEST_F(Report, AnUnknownTypeCodeEndsTheReportWithoutAFile) {
-    Objekte({{1, 0}, {2, 16}});
-    EXPECT_FALSE(Lauf());
-    EXPECT_FALSE(fs::exists(Datei));
+TEST_F(Report, AnObjectOfAnUnknownTypeCodeIsListedWithWhatTheObjectManagerGives) {
+    Objekte({{1, 0}, {2, 16}, {3, 255}, {4, 7}});
+    ASSERT_TRUE(Lauf());
+    EXPECT_EQ(
+        Abschnitt("Group_Object_Entry"),
+        (std::vector<std::string>{"NumberOfObjects=4",  "Object-Number=0",   "0_fPresent=0",
+                                  "0_Flags=1",          "0_DataPointType=0", "0_LengthInBits=1",
+                                  "Object-Number=1",    "1_fPresent=0",      "1_Flags=2",
+                                  "1_DataPointType=16", "1_LengthInBits=0",  "Object-Number=2",
+                                  "2_fPresent=0",       "2_Flags=3",         "2_DataPointType=255",
+                                  "2_LengthInBits=0",   "Object-Number=3",   "3_fPresent=0",
+                                  "3_Flags=4",          "3_DataPointType=7", "3_LengthInBits=8"}));
+    EXPECT_TRUE(Details.Boxes().empty());
+    EXPECT_TRUE(Boxes.Boxes().empty());
 }
 
 TEST_F(Report, AReaderThatCannotBeMadeShowsTheDetailBox) {

@@ -169,7 +169,10 @@ TEST_P(RecoBusObjekte, InTheOrderOfTheTablesWithTheirArguments) {
         EXPECT_NE(u.Datenbank.Find(a.Parent), nullptr) << a.Nummer;
     }
     EXPECT_EQ(ist, fall.Soll(variante));
-    EXPECT_TRUE(u.Errors.Eintraege().empty());
+    // Nothing replaced; with two areas the detectors of the others are named as having none.
+    const bool zwei = variante == 0x11220000u && std::string(fall.Name) == "Sicherung";
+    EXPECT_EQ(u.Errors.Eintraege(),
+              zwei ? OhneBereichImVollenPanel({3, 4}) : std::vector<TRecoErrorEintrag>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Ordner, RecoBusObjekte,

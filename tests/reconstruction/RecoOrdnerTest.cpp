@@ -1,5 +1,6 @@
 // Each folder's edge cases as one table: a full four-area panel with one value changed, what
-// the records then hold and which values were reported as replaced.
+// the records then hold, which values were reported as replaced and which detectors the list
+// names as taken by no area.
 #include "RecoTestHilfen.h"
 #include "foundation/SprTexte.h"
 #include "reconstruction/TRecoAzSicherungsBereiche.h"
@@ -18,6 +19,8 @@ struct TFall {
     std::function<void(TPanelImageFixture &)> Panel;
     std::function<void(TRecoLauf &)> Pruefe;
     std::vector<TRecoErrorEintrag> Meldungen;
+    // The detectors that no area takes, each named in the list.
+    std::vector<TRecoErrorEintrag> OhneBereich = {};
 };
 void PrintTo(const TFall &f, std::ostream *os) {
     *os << f.Name;
@@ -45,7 +48,11 @@ TEST_P(RecoFall, RecordsAndReports) {
     TRecoLauf lauf(panel);
     EXPECT_TRUE(lauf.Ok);
     f.Pruefe(lauf);
-    EXPECT_EQ(lauf.Meldungen(), f.Meldungen);
+    std::vector<TRecoErrorEintrag> ersetzt, ohneBereich;
+    for (const TRecoErrorEintrag &e : lauf.Meldungen())
+        (IstOhneBereich(e) ? ohneBereich : ersetzt).push_back(e);
+    EXPECT_EQ(ersetzt, f.Meldungen);
+    EXPECT_EQ(ohneBereich, f.OhneBereich);
 }
 
 const TDatenStruktur &System(TRecoLauf &l) {
@@ -91,7 +98,8 @@ const TFall kSystem[] = {
          EXPECT_TRUE(l.Typ(6129).empty());
          EXPECT_TRUE(l.Typ(6130).empty());
      },
-     {Meldung(T(11384), T(11027), T(11331))}},
+     {Meldung(T(11384), T(11027), T(11331))},
+     OhneBereichImVollenPanel({3, 4})},
     {"Variante0",
      [](TPanelImageFixture &p) { p.SetVariante(0); },
      [](TRecoLauf &l) {
@@ -102,7 +110,8 @@ const TFall kSystem[] = {
          EXPECT_EQ(Melder(l, 1)->Parent, 0);
          EXPECT_EQ(Melder(l, 5)->Parent, Handle(l, 6125));
      },
-     {}},
+     {},
+     OhneBereichImVollenPanel({1, 2, 3, 4})},
     {"Tiefe100",
      [](TPanelImageFixture &p) { p.SetEreignisspeichertiefe(100); },
      [](TRecoLauf &l) { EXPECT_EQ(System(l).Param12, 80); },
@@ -334,9 +343,13 @@ const TFall kMelder[] = {
          EXPECT_EQ(m->Name, T(11303));
          EXPECT_EQ(m->Param4, 1);
      },
-     {Meldung(T(11303), T(11057), T(11322))}},
+     {Meldung(T(11303), T(11057), T(11322))},
+     OhneBereichImVollenPanel({1, 2, 3, 4})},
     {"Code0",
-     [](TPanelImageFixture &p) { p.SetMelder(9, Bereich(0)); },
+     [](TPanelImageFixture &p) {
+         p.SetMelder(9, Bereich(0));
+         p.SetMelderText(9, "Flur");
+     },
      [](TRecoLauf &l) {
          const D *m = Melder(l, 9);
          ASSERT_TRUE(m);
@@ -348,7 +361,8 @@ const TFall kMelder[] = {
          EXPECT_EQ(m->Param3, 2);
          EXPECT_EQ(l.Objekt(8)->Arg9, 0);
      },
-     {}},
+     {},
+     {OhneBereich(9, "Flur")}},
     {"OhneSb3",
      [](TPanelImageFixture &p) {
          p.SetVariante(0x11220000);
@@ -362,7 +376,8 @@ const TFall kMelder[] = {
          EXPECT_EQ(m->Param8, 5);
          EXPECT_TRUE(l.Objekt(8));
      },
-     {}},
+     {},
+     OhneBereichImVollenPanel({3, 4})},
     {"EingangsTyp6MelderTyp3",
      [](TPanelImageFixture &p) {
          p.SetMelder(9, {.MelderTyp = 3, .EingangsTyp = 6, .Bereich = 6});
@@ -384,7 +399,8 @@ const TFall kMelder[] = {
          EXPECT_EQ(Melder(l, 9)->Param6, 0);
          EXPECT_EQ(Melder(l, 9)->Param3, 0);
      },
-     {}},
+     {},
+     {OhneBereich(9, "Melder 9")}},
     {"Texte",
      [](TPanelImageFixture &p) {
          p.SetMelderText(9, "Vierzehn Bytes");
@@ -573,7 +589,8 @@ const TFall kAlarm[] = {
          EXPECT_EQ(l.Einer(6141)->Param1, 9);
          EXPECT_TRUE(l.Nummern(ordner).empty()) << "the folder has no bus object";
      },
-     {}},
+     {},
+     OhneBereichImVollenPanel({1, 2, 3, 4})},
 };
 INSTANTIATE_TEST_SUITE_P(Alarmierung, RecoFall, ::testing::ValuesIn(kAlarm), FallName);
 
@@ -609,19 +626,22 @@ const TFall kAnzeige[] = {
      [](TRecoLauf &l) {
          EXPECT_EQ(Anzeigen(l), (std::vector<int>{0, 1, 2, 3}));
      },
-     {}},
+     {},
+     OhneBereichImVollenPanel({3, 4})},
     {"EinBereich",
      [](TPanelImageFixture &p) { p.SetVariante(0x11000000); },
      [](TRecoLauf &l) {
          EXPECT_EQ(Anzeigen(l), (std::vector<int>{0, 1, 2}));
      },
-     {}},
+     {},
+     OhneBereichImVollenPanel({2, 3, 4})},
     {"KeinBereich",
      [](TPanelImageFixture &p) { p.SetVariante(0); },
      [](TRecoLauf &l) {
          EXPECT_EQ(Anzeigen(l), (std::vector<int>{0, 1}));
      },
-     {}},
+     {},
+     OhneBereichImVollenPanel({1, 2, 3, 4})},
     {"Anzeige0",
      [](TPanelImageFixture &p) { p.SetAnzeige(1, 0); },
      [](TRecoLauf &l) {

@@ -4,9 +4,29 @@
 
 #include "TPanelImageFixture.h"
 #include "TRecoUmgebung.h"
+#include "foundation/SprTexte.h"
 
 #include <optional>
+#include <set>
+#include <string>
 #include <vector>
+
+// The list's entry for a detector that no area takes: its number and its text.
+inline TRecoErrorEintrag OhneBereich(int n, const AnsiString &text) {
+    return {"Melder " + std::to_string(n), SprText(11057), "keiner", text};
+}
+inline bool IstOhneBereich(const TRecoErrorEintrag &e) {
+    return e.Parameter == SprText(11057) && e.Standard == "keiner";
+}
+// The entries of the full panel's detectors 1 to 160 whose area code is one of these, in
+// detector order.
+inline std::vector<TRecoErrorEintrag> OhneBereichImVollenPanel(const std::set<int> &codes) {
+    std::vector<TRecoErrorEintrag> out;
+    for (int n = 1; n <= 160; ++n)
+        if (codes.count(TRecoUmgebung::VollesPanelBereich(n)))
+            out.push_back(OhneBereich(n, "Melder " + std::to_string(n)));
+    return out;
+}
 
 struct TRecoLauf {
     TRecoUmgebung U;

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 
@@ -192,6 +193,37 @@ TEST_F(Driver, ADefaultedVariantBuildsAreasOneAndTwoAndIsShownAfterTheWrite) {
     const auto &liste = Meldungen.Anzeigen()[0].Liste;
     ASSERT_FALSE(liste.empty());
     EXPECT_EQ(liste[0], (TRecoErrorEintrag{SprText(11384), SprText(11027), SprText(11331), ""}));
+}
+
+TEST_F(Driver, TheShownListNamesEachDetectorThatNoAreaTakes) {
+    // Two areas: detector 12 names SB 3, detector 20 no area at all; the wired input keeps its
+    // place whatever its code.
+    Panel.SetVariante(0x11220000);
+    for (int n = 1; n <= 162; ++n)
+        if (n != 161)
+            Panel.SetMelder(n, {.EingangsTyp = 1, .Bereich = 1});
+    Panel.SetMelder(12, {.EingangsTyp = 1, .Bereich = 3});
+    Panel.SetMelderText(12, "Lager");
+    Panel.SetMelder(20, {.MelderTyp = 1, .Bereich = 0});
+    Panel.SetMelderText(20, "Keller");
+    Panel.SetMelder(162, {.EingangsTyp = 1, .Bereich = 0});
+    Schreibe();
+    TRecoAz reco(Image.string());
+    TMemoryStream out;
+    ASSERT_TRUE(reco.RecoDeviceImage(&out, false, ""));
+    ASSERT_EQ(Meldungen.Anzeigen().size(), 1u);
+    EXPECT_EQ(Meldungen.Anzeigen()[0].Caption, SprText(24248));
+    const TRecoErrorEintrag sb3{"Melder 12", SprText(11057), "keiner", "Lager"};
+    const TRecoErrorEintrag keiner{"Melder 20", SprText(11057), "keiner", "Keller"};
+    EXPECT_EQ(Meldungen.Anzeigen()[0].Liste, (std::vector<TRecoErrorEintrag>{sb3, keiner}));
+    // The records stay as they are made: in no area, with their number and text.
+    TVumaDatenbank &db = *reco.GetDatenbank();
+    std::map<int, std::pair<int, AnsiString>> ohne;
+    for (int h = 1; h <= db.Count(); ++h)
+        if (db.Find(h)->Typ == 6124 && db.Find(h)->Parent == 0)
+            ohne[db.Find(h)->Param9] = {db.Find(h)->Param4, db.Find(h)->String4};
+    EXPECT_EQ(ohne,
+              (std::map<int, std::pair<int, AnsiString>>{{12, {3, "Lager"}}, {20, {0, "Keller"}}}));
 }
 
 TEST_F(Driver, WithTheSaveFlagOffNoFileIsWritten) {

@@ -32,9 +32,10 @@ TPanelImageFixture TRecoUmgebung::VollesPanel() {
     for (int n = 1; n <= 162; ++n) {
         if (n == 161)
             continue;
-        panel.SetMelder(
-            n,
-            {.MelderTyp = n % 3, .Aktiv = n % 2 == 0, .EingangsTyp = n % 6, .Bereich = 1 + n % 6});
+        panel.SetMelder(n, {.MelderTyp = n % 3,
+                            .Aktiv = n % 2 == 0,
+                            .EingangsTyp = n % 6,
+                            .Bereich = VollesPanelBereich(n)});
         panel.SetMelderText(n, "Melder " + std::to_string(n));
     }
     panel.SetSabotageWiderstand(2);

@@ -51,6 +51,9 @@ public:
     // every arming area, alarm output, display and the monitoring in use, the texts set, and
     // each bus object linked to a group address of its own (0x0800 + number).
     static TPanelImageFixture VollesPanel();
+    // The area code of detector n (1 to 160, the wired input 162) in the full panel; its text
+    // is "Melder n".
+    static int VollesPanelBereich(int n) { return 1 + n % 6; }
 
     // UserSoftware ends at userLast when given (a short reader), else at the block's end.
     explicit TRecoUmgebung(const std::vector<unsigned char> &image,

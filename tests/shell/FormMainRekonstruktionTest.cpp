@@ -1,6 +1,7 @@
 // The reconstruction's front end in process: the physical address as a number, the image
 // dialogs, the rebuild of the open panel from its memory (into the device and its windows, and
-// for the bus tool), a stream the device refuses, and the read-out's exception.
+// for the bus tool), a stream the device refuses, the read-out's exception, the bus-table
+// event, the round trip with its links, and the bus tool's failures during a rebuild for it.
 #include "RoundTripVergleich.h"
 #include "TRecoUmgebung.h"
 #include "TTestFormMain.h"
@@ -15,6 +16,8 @@
 #include "objectmodel/TAzSystem.h"
 #include "platform/busobjects/TEtsObjekt.h"
 #include "platform/bustool/TEts2Cdi_Extended1.h"
+#include "platform/bustool/TEtsMeter.h"
+#include "platform/dialogs/DlgProgress.h"
 #include "platform/dialogs/ShowDetailMessageBox.h"
 #include "platform/dialogs/ShowRecoErrors.h"
 #include "platform/dialogs/TModalDialog.h"
@@ -35,9 +38,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -284,6 +290,27 @@ TEST_F(FormMainRekonstruktion, ForTheBusToolTheRebuiltDetectorsWriteTheirDeviceP
     EXPECT_GT(gesetzt, 100) << "the import had cleared them";
 }
 
+TEST_F(FormMainRekonstruktion, TheBusTableEventWritesTheReportAlsoForAnObjectOfAnUnknownType) {
+    // Object 3's type byte in the object table (count, flag-table pointer, four bytes each).
+    constexpr size_t kTypByte = 0x43FC + 3 + 4 * 3 + 3;
+    Panel.Image()[kTypByte] = 16;
+    ASSERT_TRUE(f.Project.Database().SetMemoryImage(f.Project.PanelId(), Panel.Image()));
+    const fs::path folder = f.Project.Dir() / "Bustabellen";
+    fs::create_directories(folder);
+    f.Ereignis("DoReconstruct " + std::to_string(f.Project.PanelId()) + " 0 0 " +
+               (folder / "bild.x19").string());
+    ASSERT_FALSE(f.Zeilen.empty());
+    EXPECT_EQ(f.Zeilen.back(), "Answer 1 1");
+    const std::string report = DateiText(folder / "ItRecoCommunicationData.txt");
+    EXPECT_NE(report.find("\r\n3_DataPointType=16\r\n3_LengthInBits=0\r\n"), std::string::npos)
+        << report;
+    const int objekte = Panel.Image()[0x43FC];
+    EXPECT_NE(report.find("\r\n" + std::to_string(objekte - 1) + "_LengthInBits="),
+              std::string::npos)
+        << "every object after it is listed";
+    EXPECT_TRUE(f.Boxen.Boxes().empty());
+}
+
 TEST_F(FormMainRekonstruktion, TheReadOutsExceptionIsShownWithItsText) {
     Oeffne();
     // The first block read fails every attempt once the panel was identified.
@@ -390,6 +417,13 @@ protected:
         }
         return out;
     }
+    // The panel's links in the bus tool as (object number, word, sending).
+    std::set<std::tuple<int, int, bool>> SendeLinks() {
+        std::set<std::tuple<int, int, bool>> out;
+        for (const TLinkRow &l : f.Project.Database().Links(f.Project.PanelId()))
+            out.emplace(l.objectNumber, l.groupAddress, l.sending);
+        return out;
+    }
     // A new four-area panel as the bus tool makes it: three detectors in each security area and in
     // the fire and hold-up areas, bus objects with one link and one with two.
     void Baue() {
@@ -434,6 +468,8 @@ protected:
 TEST_F(FormMainRundreise, TheCommandGivesBackTheKeptRecordsButWhatThePanelDoesNotHold) {
     ASSERT_NO_FATAL_FAILURE(Baue());
     const std::map<int, TDatenStruktur> kept = Datensaetze();
+    const std::set<std::tuple<int, int, bool>> links = SendeLinks();
+    ASSERT_EQ(links.size(), 4u);
     ASSERT_TRUE(f.Oeffne());
     const TPanelImageFixture programmiert =
         TPanelImageFixture::FromProject(f.Project.Database(), f.Project.PanelId());
@@ -465,6 +501,140 @@ TEST_F(FormMainRundreise, TheCommandGivesBackTheKeptRecordsButWhatThePanelDoesNo
     EXPECT_EQ(Woerter(kept, 166), Woerter(rebuilt, 166));
     EXPECT_EQ(Woerter(rebuilt, 166).size(), 2u);
     EXPECT_EQ(Woerter(rebuilt, 0).size(), 1u);
+    // Every object sends on the address it sent on before (the panel lists it first).
+    EXPECT_EQ(SendeLinks(), links);
 }
+
+// The bus tool's reconstruct event on the panel of FormMainRundreise (detectors, linked bus
+// objects, its data block) with the full panel's image, one of the bus tool's calls failing
+// once the import into the project has begun: the event fails, and the project keeps the
+// panel's parameters, objects and links as they were.
+struct TAusfall {
+    const char *Call;
+    int Mal;
+};
+void PrintTo(const TAusfall &a, std::ostream *os) {
+    *os << a.Call << " x" << a.Mal;
+}
+
+class FormMainRekonstruktionAusfall : public FormMainRundreise,
+                                      public ::testing::WithParamInterface<TAusfall> {
+protected:
+    // What the bus tool holds of the panel: its parameters off their defaults, the objects
+    // switched on, its links by object in link order with their send flags, its data block.
+    struct TStand {
+        std::vector<std::pair<int32_t, int32_t>> Parameter;
+        std::vector<int> Objekte;
+        std::vector<std::tuple<int, int, bool>> Links;
+        std::string Block;
+        bool operator==(const TStand &) const = default;
+    };
+    TStand Stand() {
+        TStand s;
+        TProjectDatabase &db = f.Project.Database();
+        for (const auto &p : db.ChangedParameters(f.Project.PanelId()))
+            s.Parameter.emplace_back(p.id, p.value);
+        s.Objekte = f.Project.ActiveObjects();
+        for (const TLinkRow &l : db.Links(f.Project.PanelId()))
+            s.Links.emplace_back(l.objectNumber, l.groupAddress, l.sending);
+        s.Block = f.Block();
+        return s;
+    }
+    // The reconstruct event for the panel with the image; its answer line.
+    std::string Rekonstruiere(const AnsiString &image) {
+        f.Ereignis("DoReconstruct " + std::to_string(f.Project.PanelId()) + " 0 2 " + image);
+        return f.Zeilen.empty() ? std::string() : f.Zeilen.back();
+    }
+};
+
+// The bus tool's meter opens when the import into the project begins.
+class TBeimImport {
+public:
+    explicit TBeimImport(std::function<void()> aktion)
+        : FVorher(SetEtsMeterFactory([this](HWND, int) -> std::unique_ptr<TEtsMeterView> {
+              if (FAktion)
+                  std::exchange(FAktion, nullptr)();
+              return nullptr;
+          })),
+          FAktion(std::move(aktion)) {}
+    ~TBeimImport() { SetEtsMeterFactory(std::move(FVorher)); }
+    TBeimImport(const TBeimImport &) = delete;
+    TBeimImport &operator=(const TBeimImport &) = delete;
+    bool Geschehen() const { return !FAktion; }
+
+private:
+    TEtsMeterFactory FVorher;
+    std::function<void()> FAktion;
+};
+
+TEST_P(FormMainRekonstruktionAusfall, AFailedImportLeavesTheProjectAsItWas) {
+    ASSERT_NO_FATAL_FAILURE(Baue());
+    const AnsiString image = Image();
+    const TStand vorher = Stand();
+    ASSERT_EQ(vorher.Links.size(), 4u);
+    ASSERT_FALSE(vorher.Block.empty());
+    f.Boxen.Clear();
+    {
+        TBeimImport ausfall(
+            [&] { f.Project.Database().InjectFailure(GetParam().Call, GetParam().Mal); });
+        EXPECT_EQ(Rekonstruiere(image), "Answer 1 0");
+        EXPECT_TRUE(ausfall.Geschehen());
+    }
+    f.Project.Database().ClearFailures();
+    EXPECT_EQ(Ergebnisse(), std::vector<AnsiString>{SprText(24207)});
+    const TStand nachher = Stand();
+    EXPECT_EQ(nachher.Parameter, vorher.Parameter);
+    EXPECT_EQ(nachher.Objekte, vorher.Objekte);
+    EXPECT_EQ(nachher.Links, vorher.Links);
+    EXPECT_TRUE(nachher.Block == vorher.Block);
+}
+
+// What the project holds of the panel cannot be read once the device has loaded: the import
+// does not begin.
+class FormMainRekonstruktionUnlesbar : public FormMainRekonstruktionAusfall {};
+
+TEST_P(FormMainRekonstruktionUnlesbar, WithoutWhatTheProjectHoldsTheImportDoesNotBegin) {
+    ASSERT_NO_FATAL_FAILURE(Baue());
+    const AnsiString image = Image();
+    const TStand vorher = Stand();
+    f.Boxen.Clear();
+    TEtsMeterRecorder meter;
+    bool geladen = false;
+    const TDlgProgressHandler bisher =
+        SetDlgProgressHandler([&](TDlgProgressAktion aktion, int, const TDlgProgressDaten *) {
+            if (aktion == TDlgProgressAktion::Stop && !geladen) {
+                geladen = true;
+                f.Project.Database().InjectFailure(GetParam().Call, GetParam().Mal);
+            }
+        });
+    const std::string antwort = Rekonstruiere(image);
+    SetDlgProgressHandler(bisher);
+    f.Project.Database().ClearFailures();
+    ASSERT_TRUE(geladen);
+    EXPECT_EQ(antwort, "Answer 1 0");
+    EXPECT_EQ(Ergebnisse(), std::vector<AnsiString>{SprText(24207)});
+    EXPECT_TRUE(meter.Calls().empty()) << "no import was begun";
+    EXPECT_TRUE(Stand() == vorher);
+}
+
+INSTANTIATE_TEST_SUITE_P(Aufrufe, FormMainRekonstruktionAusfall,
+                         ::testing::Values(TAusfall{"DalGetDeviceObjectData", 1},
+                                           TAusfall{"DalGetCommunicationObjectData", 1000},
+                                           TAusfall{"DalGetDeviceParamData", 1000},
+                                           TAusfall{"TEtsDeviceParam::SetDeviceParamData", 1000}),
+                         [](const auto &info) {
+                             std::string name = info.param.Call;
+                             name.erase(0, name.rfind(':') + 1);
+                             return name + (info.param.Mal == 1 ? "Einmal" : "Immer");
+                         });
+INSTANTIATE_TEST_SUITE_P(Aufrufe, FormMainRekonstruktionUnlesbar,
+                         ::testing::Values(TAusfall{"DalGetDeviceParamData", 1},
+                                           TAusfall{"DalGetDeviceObjectData", 1},
+                                           TAusfall{"DalGetSubgroupToObjectData", 1}),
+                         [](const auto &info) {
+                             std::string name = info.param.Call;
+                             name.erase(0, name.rfind(':') + 1);
+                             return name + (info.param.Mal == 1 ? "Einmal" : "Immer");
+                         });
 
 } // namespace

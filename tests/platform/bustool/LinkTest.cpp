@@ -54,22 +54,37 @@ protected:
     int32_t reset = 0, test = 0, date = 0, a = 0, b = 0;
 };
 
-TEST_F(Links, TheShortArgumentOneMakesTheSendingLink) {
+TEST_F(Links, TheShortArgumentDecidesTheSendingLink) {
+    // Two links of one object: 1 makes the link the sending one, 0 never does, -1 does when
+    // the object has no sending link yet (the first address linked is the sending one).
     struct TCase {
-        short send;
-        int16_t flag;
+        short first, second;
+        int16_t firstFlag, secondFlag;
     };
-    for (const TCase c : {TCase{1, 1}, TCase{-1, 0}, TCase{0, 0}}) {
-        SCOPED_TRACE(c.send);
-        const int link = cdi.CoLinkObjectToSubGroup(reset, a, c.send, false, true, true);
+    const TCase cases[] = {{1, -1, 1, 0}, {0, -1, 0, 1}, {-1, -1, 1, 0}, {-1, 0, 1, 0},
+                           {-1, 1, 0, 1}, {0, 0, 0, 0},  {1, 0, 1, 0},   {1, 1, 0, 1}};
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(std::to_string(c.first) + " " + std::to_string(c.second));
+        const int link = cdi.CoLinkObjectToSubGroup(reset, a, c.first, false, true, true);
         ASSERT_GT(link, 0);
-        EXPECT_EQ(LinksOf(reset), std::vector<TLink>({{a, c.flag}}));
+        EXPECT_EQ(LinksOf(reset), std::vector<TLink>({{a, c.first == 1 || c.first == -1}}));
+        ASSERT_GT(cdi.CoLinkObjectToSubGroup(reset, b, c.second, false, true, true), 0);
+        EXPECT_EQ(LinksOf(reset), std::vector<TLink>({{a, c.firstFlag}, {b, c.secondFlag}}));
         DAL_SUB_TO_OBJECT r{};
         r.size = sizeof r;
         ASSERT_EQ(cdi.DalGetSubgroupToObjectData(3, link, -1, -1, &r), DAL_OK);
         EXPECT_EQ(Copied(r.subGroupId), a);
         ASSERT_TRUE(cdi.CoUnlinkObjectFromSubGroup(reset, a, true));
+        ASSERT_TRUE(cdi.CoUnlinkObjectFromSubGroup(reset, b, true));
     }
+    // Another object's sending link does not count; an existing link asked again with -1
+    // becomes the sending one once the object has none.
+    ASSERT_GT(cdi.CoLinkObjectToSubGroup(test, a, 1, false, true, true), 0);
+    const int link = cdi.CoLinkObjectToSubGroup(reset, a, 0, false, true, true);
+    ASSERT_GT(link, 0);
+    EXPECT_EQ(cdi.CoLinkObjectToSubGroup(reset, a, -1, false, true, true), link);
+    EXPECT_EQ(LinksOf(reset), std::vector<TLink>({{a, 1}}));
+    EXPECT_EQ(LinksOf(test), std::vector<TLink>({{a, 1}}));
 }
 
 TEST_F(Links, LinkUnlinkAndTheSendingAddressMoves) {
