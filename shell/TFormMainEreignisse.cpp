@@ -403,8 +403,8 @@ void TFormMain::OnCdiDoReconstruct(bool *done, int *result, TEts2Cdi_Extended1 *
         // A device whose block does not load is what a reconstruction mends: it goes on.
         if (!SetDevice(deviceId, false))
             ShowMessageBox("TFormMain::OnCdiDoReconstruct", "Fehler", MB_OK);
-        if (ReconstructDeviceImage(false, fileName, true))
-            *result = FAktDevInst && FAktDevInst->WriteBlob() ? 1 : 0;
+        // The rebuild writes the block itself, so that a failed write is undone with the rest.
+        *result = ReconstructDeviceImage(false, fileName, true) ? 1 : 0;
     } else if (mode == 0) {
         AnsiString file = fileName;
         *result = ReadDeviceCommunicationImage(file, static_cast<int>(x)) ? 1 : 0;

@@ -227,6 +227,8 @@ bool TFormMain::ReconstructDeviceImage(bool interactive, const AnsiString &image
                 ok = FAktDevInst->DatenAbgleich(true, false);
                 FAktDevInst->WriteAll();
                 ok = FAktDevInst->WriteDataToDb() && ok;
+                // A block that did not reach the bus tool is a reconstruction that failed.
+                ok = ok && FAktDevInst->WriteBlob();
             }
             if (!ok)
                 stand.Zurueck();

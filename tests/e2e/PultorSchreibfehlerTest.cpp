@@ -150,10 +150,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TBlobFall{"Link", "link 1.1.1 201 2/0/1", true, "", true},
                       // The bus tool removes the link before the event.
                       TBlobFall{"Unlink", "unlink 1.1.1 0 3/0/1", true, "01.01.001", false},
-                      // The device parameters and links hold the reconstruction: nothing of an
-                      // import into the bus tool is undone.
+                      // The rebuilt parameters and links are undone with the block.
                       TBlobFall{"Reconstruct", "reconstruct 1.1.1 2 {DIR}/Bilder/1101.x19", true,
-                                "01.01.001", false}),
+                                "", true}),
     [](const ::testing::TestParamInfo<TBlobFall> &info) { return std::string(info.param.Name); });
 
 TEST_F(PultorSchreibfehlerE2E, AnImportWhoseBlockWasNotWrittenCanBeMadeAgainFromItsFile) {
