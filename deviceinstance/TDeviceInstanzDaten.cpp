@@ -32,7 +32,10 @@ bool TDeviceInstanz::GetDataFromServer(int creation, bool refresh) {
         return false;
     }
     if (size == 0) {
-        CreateNewDevice(creation);
+        // A new panel that could not be made whole (its boxes said what failed) is not stored:
+        // the next load tries again instead of finding a truncated panel.
+        if (!CreateNewDevice(creation))
+            return false;
         WriteBlob();
         if (!cdi->BlobRead(&data, &size, FDeviceId)) {
             MessageBox(MainHandle(), "Can't read data (BLOB): 2",

@@ -240,6 +240,23 @@ TEST_F(EndToEnd, AFailedReadOfTheStoredBlockMakesAndWritesNothing) {
     EXPECT_TRUE(Boxes.Boxes().empty());
 }
 
+// A device without a block gets a new panel on its load; one that cannot be made whole (the
+// bus tool takes no device parameter) is not stored, and a later load makes it whole.
+TEST_F(EndToEnd, ANewPanelThatCannotBeMadeWholeIsNotStored) {
+    ASSERT_TRUE(Gespeichert().empty());
+    Dienste.Project().Database().InjectFailure("TEtsDeviceParam::SetDeviceParamData", 100000);
+    EXPECT_FALSE(Device->GetDataFromServer(0, false));
+    EXPECT_FALSE(Boxes.Boxes().empty());
+    EXPECT_TRUE(Gespeichert().empty());
+
+    Dienste.Project().Database().ClearFailures();
+    Boxes.Clear();
+    Device = NeueInstanz();
+    ASSERT_TRUE(Device->GetDataFromServer(0, false));
+    EXPECT_TRUE(Boxes.Boxes().empty());
+    EXPECT_FALSE(Gespeichert().empty());
+}
+
 // The three reads of the physical address: when one fails on a load, the root keeps the
 // address its record holds (here another than the bus tool's, to tell them apart).
 class EndToEndPhysAdr : public EndToEnd, public ::testing::WithParamInterface<const char *> {};
