@@ -29,7 +29,7 @@ LRESULT TFormMain::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
         for (TFormVerw *w : list)
             f(w, w == FAktivFormVerw);
     };
-    auto aktivAnGerät = [this] {
+    auto aktivAnGeraet = [this] {
         if (FAktDevInst)
             FAktDevInst->SetFormVerw(FAktivFormVerw);
     };
@@ -149,14 +149,14 @@ LRESULT TFormMain::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
             std::erase(FFormVerwList, m.Pointer);
             if (FAktivFormVerw == m.Pointer) {
                 FAktivFormVerw = FFormVerwList.empty() ? nullptr : FFormVerwList.front();
-                aktivAnGerät();
+                aktivAnGeraet();
             }
         });
     case AzMsg::ActivateFormVerw::Id:
         return AzMsg::Answer<AzMsg::ActivateFormVerw>(wParam, lParam, [&](const auto &m) {
             if (m.Pointer) {
                 FAktivFormVerw = m.Pointer;
-                aktivAnGerät();
+                aktivAnGeraet();
             }
         });
     case AzMsg::AbgleichFormVerw::Id:
