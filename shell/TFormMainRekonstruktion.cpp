@@ -5,12 +5,10 @@
 // reconstruction object lives for one call only.
 #include "shell/TFormMain.h"
 
-#include "deviceinstance/DalAufzaehlen.h"
 #include "deviceinstance/TDeviceInstanz.h"
 #include "deviceinstance/TDeviceInstanzAz.h"
 #include "foundation/SprTexte.h"
 #include "platform/bustool/TEts2Cdi_Extended1.h"
-#include "platform/bustool/TEtsDeviceParam.h"
 #include "platform/bustool/TEtsProgressDialog.h"
 #include "platform/log/Log.h"
 #include "platform/vcl/Streams.h"
@@ -20,6 +18,7 @@
 #include "reconstruction/TRecoAz.h"
 #include "reconstruction/TRecoAzZielsystem.h"
 #include "shell/TBaumNeuaufbau.h"
+#include "shell/TBusToolStand.h"
 #include "shell/TDM.h"
 #include "shell/TFileDialog.h"
 #include "shell/TFormVerw.h"
@@ -28,7 +27,6 @@
 
 #include <exception>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -50,103 +48,6 @@ void BildDialog(TFileDialog &dialog, int title) {
     if (dialog.Art() == TFileDialog::Oeffnen)
         dialog.Options |= ofFileMustExist;
 }
-
-// What the bus tool holds of a device that its import may take away before it can fail: the
-// device's parameter values (which switch its objects on) and each object's links in their
-// order, with their send flags. Read before the import, written back when it fails.
-class TBusToolStand {
-public:
-    TBusToolStand(TEts2Cdi &cdi, long deviceId) : FCdi(cdi), FDeviceId(deviceId) {
-        LOG_FKT("FormMain::TBusToolStand::TBusToolStand");
-    }
-
-    // False when the bus tool could not tell all of it.
-    bool Lesen() {
-        LOG_FKT("FormMain::TBusToolStand::Lesen");
-        if (!Parameter(FParameter))
-            return false;
-        std::vector<DAL_DEVICE_OBJECT> objekte;
-        if (DalAufzaehlen(objekte, [&](int mode, DAL_DEVICE_OBJECT &r) {
-                return FCdi.DalGetDeviceObjectData(mode, -1, FDeviceId, &r);
-            }) != DAL_END)
-            return false;
-        for (const DAL_DEVICE_OBJECT &objekt : objekte)
-            if (!Links(objekt.deviceObjectId, FLinks[objekt.deviceObjectId]))
-                return false;
-        return true;
-    }
-
-    // The kept values and links again, as far as the bus tool takes them: every parameter that
-    // differs (all of them when the present ones cannot be read), then the links of every
-    // object whose links differ, in their former order and with their former send flags.
-    void Zurueck() {
-        LOG_FKT("FormMain::TBusToolStand::Zurueck");
-        std::map<int32_t, int32_t> jetzt;
-        {
-            std::vector<std::pair<int32_t, int32_t>> gelesen;
-            if (Parameter(gelesen))
-                jetzt.insert(gelesen.begin(), gelesen.end());
-        }
-        TEtsDeviceParam param(&FCdi, static_cast<int32_t>(FDeviceId));
-        for (const auto &[id, wert] : FParameter) {
-            const auto it = jetzt.find(id);
-            if (it == jetzt.end() || it->second != wert)
-                param.SetDeviceParamData(static_cast<int16_t>(id), wert);
-        }
-        for (const auto &[objekt, vorher] : FLinks) {
-            std::vector<TLink> links;
-            const bool gelesen = Links(objekt, links);
-            if (gelesen && links == vorher)
-                continue;
-            if (gelesen)
-                for (const TLink &link : links)
-                    FCdi.CoUnlinkObjectFromSubGroup(objekt, link.SubGroupId, true);
-            for (const TLink &link : vorher) {
-                const int id = FCdi.CoLinkObjectToSubGroup(objekt, link.SubGroupId,
-                                                           link.Sendet ? 1 : 0, false, true, true);
-                if (!gelesen && !link.Sendet && id > 0)
-                    FCdi.SqlSetSubGroupToObjectSendFlag(id, false);
-            }
-        }
-    }
-
-private:
-    struct TLink {
-        int32_t SubGroupId = 0;
-        bool Sendet = false;
-        bool operator==(const TLink &) const = default;
-    };
-
-    // The device's parameters (id, value) in the bus tool's order.
-    bool Parameter(std::vector<std::pair<int32_t, int32_t>> &out) {
-        LOG_FKT("FormMain::TBusToolStand::Parameter");
-        std::vector<DAL_DEVICE_PARAM> params;
-        if (DalAufzaehlen(params, [&](int mode, DAL_DEVICE_PARAM &r) {
-                return FCdi.DalGetDeviceParamData(mode, -1, FDeviceId, &r);
-            }) != DAL_END)
-            return false;
-        for (const DAL_DEVICE_PARAM &p : params)
-            out.emplace_back(p.parameterId, p.value);
-        return true;
-    }
-    // The links of one device object in their order.
-    bool Links(long objekt, std::vector<TLink> &out) {
-        LOG_FKT("FormMain::TBusToolStand::Links");
-        std::vector<DAL_SUB_TO_OBJECT> links;
-        if (DalAufzaehlen(links, [&](int mode, DAL_SUB_TO_OBJECT &r) {
-                return FCdi.DalGetSubgroupToObjectData(mode, -1, -1, objekt, &r);
-            }) != DAL_END)
-            return false;
-        for (const DAL_SUB_TO_OBJECT &link : links)
-            out.push_back({link.subGroupId, link.sendFlag >= 1});
-        return true;
-    }
-
-    TEts2Cdi &FCdi;
-    long FDeviceId;
-    std::vector<std::pair<int32_t, int32_t>> FParameter;
-    std::map<long, std::vector<TLink>> FLinks;
-};
 } // namespace
 
 uint16_t TFormMain::MergeGrpAdrStringToWord(const AnsiString &text) {

@@ -54,15 +54,15 @@ protected:
     TLauf Bustool(const std::string &args) {
         return Ausfuehren(std::string(BUSTOOL_PATH) + " " + args);
     }
-    // bustool run with the events as a script.
-    TLauf Run(const std::vector<std::string> &events) {
+    // bustool run with the events as a script, each answer awaited this many seconds.
+    TLauf Run(const std::vector<std::string> &events, int sekunden = 60) {
         const fs::path script = Dir / "events.txt";
         std::ofstream out(script);
         for (const std::string &e : events)
             out << e << "\n";
         out.close();
         return Bustool("run " + Projekt.string() + " --editor " + (Dir / "pultor").string() +
-                       " --timeout 60 --script " + script.string());
+                       " --timeout " + std::to_string(sekunden) + " --script " + script.string());
     }
     // The lines of one device in the project's show output (from its address to the next
     // device or the group addresses).
