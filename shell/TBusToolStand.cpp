@@ -66,8 +66,9 @@ bool TBusToolStand::Parameter(std::vector<std::pair<int32_t, int32_t>> &out) {
             return FCdi.DalGetDeviceParamData(mode, -1, FDeviceId, &r);
         }) != DAL_END)
         return false;
+    // The records are packed: their fields are copied, never bound to a reference.
     for (const DAL_DEVICE_PARAM &p : params)
-        out.emplace_back(p.parameterId, p.value);
+        out.emplace_back(int32_t{p.parameterId}, int32_t{p.value});
     return true;
 }
 
