@@ -141,18 +141,17 @@ TEST_P(PultorBlobWriteE2E, AFailedWriteIsAnsweredAsFailureAndTheBlocksStayAsThey
 
 INSTANTIATE_TEST_SUITE_P(
     Ereignisse, PultorBlobWriteE2E,
-    ::testing::Values(TBlobFall{"Create", "create 1.1.21 Zentrale 0", true, "", true},
-                      TBlobFall{"Copy", "copy 1.1.30 1.1.1", true, "", true},
-                      TBlobFall{"Import", "import 1.1.40 {DIR}/AZ/AutoSave/1.azp 1", true, "",
-                                true},
-                      TBlobFall{"Export", "export 1.1.1", false, "01.01.001", true},
-                      TBlobFall{"Download", "download 1.1.1 0", true, "", true},
-                      TBlobFall{"Link", "link 1.1.1 201 2/0/1", true, "", true},
-                      // The bus tool removes the link before the event.
-                      TBlobFall{"Unlink", "unlink 1.1.1 0 3/0/1", true, "01.01.001", false},
-                      // The rebuilt parameters and links are undone with the block.
-                      TBlobFall{"Reconstruct", "reconstruct 1.1.1 2 {DIR}/Bilder/1101.x19", true,
-                                "", true}),
+    ::testing::Values(
+        TBlobFall{"Create", "create 1.1.21 Zentrale 0", true, "", true},
+        TBlobFall{"Copy", "copy 1.1.30 1.1.1", true, "", true},
+        TBlobFall{"Import", "import 1.1.40 {DIR}/AZ/AutoSave/1.azp 1", true, "", true},
+        TBlobFall{"Export", "export 1.1.1", false, "01.01.001", true},
+        TBlobFall{"Download", "download 1.1.1 0", true, "", true},
+        TBlobFall{"Link", "link 1.1.1 201 2/0/1", true, "", true},
+        // The bus tool removes the link before the event.
+        TBlobFall{"Unlink", "unlink 1.1.1 0 3/0/1", true, "01.01.001", false},
+        // The rebuilt parameters and links are undone with the block.
+        TBlobFall{"Reconstruct", "reconstruct 1.1.1 2 {DIR}/Bilder/1101.x19", true, "", true}),
     [](const ::testing::TestParamInfo<TBlobFall> &info) { return std::string(info.param.Name); });
 
 TEST_F(PultorSchreibfehlerE2E, AnImportWhoseBlockWasNotWrittenCanBeMadeAgainFromItsFile) {
@@ -267,5 +266,55 @@ TEST_F(PultorSchreibfehlerE2E, AReconstructionRebuildsAPanelWhoseBlockDoesNotLoa
     EXPECT_NE(panel.find("3010 Melder 1 Parameterwort = "), std::string::npos) << panel;
     EXPECT_EQ(panel.find("3010 Melder 1 Parameterwort = 0\n"), std::string::npos) << panel;
 }
+
+// A read of the bus tool that fails while the panel loads: the stored block is not rewritten
+// from what could not be read (the physical address, the links). Mal: how often the call fails.
+struct TLeseFall {
+    const char *Aufruf;
+    int Mal;
+    const char *Ereignis;
+    bool Gelingt; // the event's answer
+};
+
+void PrintTo(const TLeseFall &fall, std::ostream *out) {
+    *out << fall.Aufruf;
+}
+
+class PultorLesefehlerE2E : public PultorSchreibfehlerE2E,
+                            public ::testing::WithParamInterface<TLeseFall> {};
+
+TEST_P(PultorLesefehlerE2E, TheStoredBlockIsNotRewrittenFromAFailedRead) {
+    const TLeseFall &fall = GetParam();
+    ASSERT_EQ(Anzahl(Run({"download 1.1.1 0", "stop"}).ausgabe, kGelungen), 1u);
+    const std::string vorher = Show();
+    Einspeisen(fall.Aufruf, fall.Mal);
+    const TLauf lauf = Run({fall.Ereignis, "stop"});
+    EXPECT_EQ(lauf.code, 0) << lauf.ausgabe;
+    EXPECT_EQ(Anzahl(lauf.ausgabe, fall.Gelingt ? kGelungen : kFehlgeschlagen), 1u) << lauf.ausgabe;
+    const std::string nachher = Show();
+    // The failure was taken.
+    EXPECT_EQ(nachher.find(std::string(fall.Aufruf) + ": " + std::to_string(fall.Mal) + " more"),
+              std::string::npos)
+        << nachher;
+    if (fall.Mal == 1) {
+        EXPECT_NE(nachher.find("injected failures: none"), std::string::npos) << nachher;
+    }
+    const TProjektBild bildVorher = TProjektBild::Von(vorher);
+    const TProjektBild bildNachher = TProjektBild::Von(nachher);
+    EXPECT_EQ(bildNachher.Geraete, bildVorher.Geraete);
+    EXPECT_EQ(bildNachher.Gruppen, bildVorher.Gruppen);
+    // An export that could not read the links writes no file without them.
+    if (!fall.Gelingt) {
+        EXPECT_EQ(lauf.ausgabe.find("exported file:"), std::string::npos) << lauf.ausgabe;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lesen, PultorLesefehlerE2E,
+    ::testing::Values(TLeseFall{"DalGetAreaData", 1, "download 1.1.1 0", true},
+                      TLeseFall{"DalGetLineData", 1, "download 1.1.1 0", true},
+                      TLeseFall{"DalGetDeviceData", 1, "download 1.1.1 0", true},
+                      TLeseFall{"DalGetSubgroupToObjectData", 1000, "export 1.1.1", false}),
+    [](const ::testing::TestParamInfo<TLeseFall> &info) { return std::string(info.param.Aufruf); });
 
 } // namespace
