@@ -262,7 +262,7 @@ TEST_F(FormMainOffen, TheAutoSaveTickWaitsAtDepth) {
         int ticks = 0;
         auto c = QObject::connect(&F.DM->TimerAutoSave, &QTimer::timeout, [&] { ++ticks; });
         F.DM->TimerAutoSave.start(1);
-        QTRY_VERIFY_WITH_TIMEOUT(ticks > 0, 10000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ticks > 0; }, 10000));
         QObject::disconnect(c);
         drinnen = fs::exists(F.AutoSaveDatei());
         F.DM->TimerAutoSave.stop();
@@ -279,7 +279,7 @@ TEST_F(FormMainOffen, TheCloseTickWaitsAtDepthAndLeavesAnOpenEditorAlone) {
         int ticks = 0;
         auto c = QObject::connect(&F.Main->TimerTimeoutClose, &QTimer::timeout, [&] { ++ticks; });
         F.Main->TimerTimeoutClose.start(1);
-        QTRY_VERIFY_WITH_TIMEOUT(ticks > 0, 10000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ticks > 0; }, 10000));
         QObject::disconnect(c);
         drinnen = F.Main->Beendet();
         F.Main->TimerTimeoutClose.stop();

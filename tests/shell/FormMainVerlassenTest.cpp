@@ -234,7 +234,7 @@ TEST(FormMainVerlassenFenster, LeavingLeavesNoWindowOfTheEditorOnScreen) {
         ASSERT_TRUE(f.Oeffne());
         ASSERT_EQ(f.Main->GetActiveFormVerw(), w);
         // The main window's activation shows it; it comes through the event loop.
-        QTRY_VERIFY_WITH_TIMEOUT(hilfe->isVisible(), 10000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return hilfe->isVisible(); }, 10000));
         EXPECT_EQ(hilfe->isFloating(), schwebend);
     }
 }
