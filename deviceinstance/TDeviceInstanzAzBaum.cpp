@@ -3,6 +3,7 @@
 // of the tree by type. Position ids, not the order of creation, fix the order the user sees.
 #include "deviceinstance/AzFabrik.h"
 #include "deviceinstance/TDeviceInstanzAz.h"
+#include "deviceinstance/TFlagFuerEinenAufruf.h"
 #include "deviceinstance/TFormMainDienste.h"
 #include "foundation/SprTexte.h"
 #include "objectmodel/AzMelderParameter.h"
@@ -182,7 +183,7 @@ TDataBasis *TDeviceInstanzAz::ErzeugeZeile(HWND window, TDataBasis *parent, bool
 
 int TDeviceInstanzAz::CreateNewDevice(int) {
     LOG_FKT("DeviceInstanzAz::CreateNewDevice");
-    FErzeugen = true;
+    const TFlagFuerEinenAufruf erzeugen(FErzeugen, true, false);
     FErzeugtUnvollstaendig = false;
     FOhneBusObjekte.clear();
     ClearDatenStream();
@@ -229,7 +230,6 @@ int TDeviceInstanzAz::CreateNewDevice(int) {
         melden(9102, ohneParameter);
         vollstaendig = false;
     }
-    FErzeugen = false;
     return vollstaendig && !FErzeugtUnvollstaendig ? 1 : 0;
 }
 

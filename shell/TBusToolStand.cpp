@@ -26,9 +26,10 @@ bool TBusToolStand::Lesen() {
 
 // Every parameter that differs (all of them when the present ones cannot be read), then the
 // links of every object whose links differ, in their former order and with their former send
-// flags.
-void TBusToolStand::Zurueck() {
+// flags. False when the bus tool refused any of it.
+bool TBusToolStand::Zurueck() {
     LOG_FKT("TBusToolStand::Zurueck");
+    bool ok = true;
     std::map<int32_t, int32_t> jetzt;
     {
         std::vector<std::pair<int32_t, int32_t>> gelesen;
@@ -39,23 +40,31 @@ void TBusToolStand::Zurueck() {
     for (const auto &[id, wert] : FParameter) {
         const auto it = jetzt.find(id);
         if (it == jetzt.end() || it->second != wert)
-            param.SetDeviceParamData(static_cast<int16_t>(id), wert);
+            ok = param.SetDeviceParamData(static_cast<int16_t>(id), wert) ==
+                     TEtsDeviceParam::kDone &&
+                 ok;
     }
     for (const auto &[objekt, vorher] : FLinks) {
         std::vector<TLink> links;
         const bool gelesen = Links(objekt, links);
         if (gelesen && links == vorher)
             continue;
+        // Links the bus tool cannot list are not known to be gone: only the kept ones are made.
         if (gelesen)
             for (const TLink &link : links)
-                FCdi.CoUnlinkObjectFromSubGroup(objekt, link.SubGroupId, true);
+                ok = FCdi.CoUnlinkObjectFromSubGroup(objekt, link.SubGroupId, true) && ok;
+        else
+            ok = false;
         for (const TLink &link : vorher) {
             const int id = FCdi.CoLinkObjectToSubGroup(objekt, link.SubGroupId, link.Sendet ? 1 : 0,
                                                        false, true, true);
-            if (!gelesen && !link.Sendet && id > 0)
-                FCdi.SqlSetSubGroupToObjectSendFlag(id, false);
+            if (id <= 0)
+                ok = false;
+            else if (!gelesen && !link.Sendet)
+                ok = FCdi.SqlSetSubGroupToObjectSendFlag(id, false) == 1 && ok;
         }
     }
+    return ok;
 }
 
 // The device's parameters (id, value) in the bus tool's order.

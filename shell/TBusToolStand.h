@@ -16,8 +16,9 @@ public:
 
     // False when the bus tool could not tell all of it.
     bool Lesen();
-    // The kept values and links again, as far as the bus tool takes them.
-    void Zurueck();
+    // The kept values and links again, as far as the bus tool takes them; false when it
+    // refused any of it.
+    bool Zurueck();
 
 private:
     struct TLink {

@@ -115,6 +115,7 @@ bool TFormMain::ReconstructDeviceImage(bool interactive, const AnsiString &image
         // it was, and one that cannot say how it was does not begin.
         TBusToolStand stand(*FCdi, FAktDevInst->GetDeviceId());
         bool ok = stand.Lesen();
+        bool zurueckGescheitert = false;
         if (ok) {
             {
                 TEtsProgressDialog progress(FCdi.get(), FCdi->CoMeterDlgOpen(GetHandle(), 2));
@@ -131,11 +132,14 @@ bool TFormMain::ReconstructDeviceImage(bool interactive, const AnsiString &image
                 // A block that did not reach the bus tool is a reconstruction that failed.
                 ok = ok && FAktDevInst->WriteBlob();
             }
-            if (!ok)
-                stand.Zurueck();
+            if (!ok && !stand.Zurueck())
+                zurueckGescheitert = true;
         }
         if (!ok)
             ShowMessageBox(SprText(24207), SprText(kCaption), MB_OK);
+        // The device is half rebuilt in the bus tool: the user is told to look at it.
+        if (zurueckGescheitert)
+            ShowMessageBox(SprText(9149), SprText(kCaption), MB_ICONERROR);
         return ok;
     }
     bool imported = false;

@@ -589,6 +589,29 @@ TEST_P(FormMainRekonstruktionAusfall, AFailedImportLeavesTheProjectAsItWas) {
     EXPECT_TRUE(nachher.Block == vorher.Block);
 }
 
+// The import fails and the bus tool then refuses to make links again: the parameters come
+// back, and the user is told that the device could not be wholly restored.
+TEST_F(FormMainRekonstruktionAusfall, ARestoreTheBusToolRefusesIsSaid) {
+    ASSERT_NO_FATAL_FAILURE(Baue());
+    const AnsiString image = Image();
+    const TStand vorher = Stand();
+    f.Boxen.Clear();
+    {
+        TBeimImport ausfall([&] {
+            f.Project.Database().InjectFailure("DalGetDeviceObjectData", 1);
+            f.Project.Database().InjectFailure("CoLinkObjectToSubGroup", 1000);
+        });
+        EXPECT_EQ(Rekonstruiere(image), "Answer 1 0");
+        EXPECT_TRUE(ausfall.Geschehen());
+    }
+    f.Project.Database().ClearFailures();
+    EXPECT_EQ(Ergebnisse(), (std::vector<AnsiString>{SprText(24207), SprText(9149)}));
+    const TStand nachher = Stand();
+    EXPECT_EQ(nachher.Parameter, vorher.Parameter);
+    EXPECT_EQ(nachher.Objekte, vorher.Objekte);
+    EXPECT_NE(nachher.Links, vorher.Links) << "the refused links are not there";
+}
+
 // What the project holds of the panel cannot be read once the device has loaded: the import
 // does not begin.
 class FormMainRekonstruktionUnlesbar : public FormMainRekonstruktionAusfall {};
