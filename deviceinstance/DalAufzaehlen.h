@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/bustool/DalRecords.h"
+#include "platform/bustool/TEts2Cdi.h"
 #include "platform/log/Log.h"
 
 #include <vector>
@@ -17,4 +18,13 @@ template <class R, class F> int DalAufzaehlen(std::vector<R> &out, F read) {
     for (int mode = DAL_FIRST; (result = read(mode, record)) == DAL_OK; mode = DAL_NEXT)
         out.push_back(record);
     return result;
+}
+
+// The links of one device object in the bus tool's order; false when the listing broke off
+// (the links read so far are not the object's links).
+inline bool DalLinksAufzaehlen(TEts2Cdi &cdi, long objectId, std::vector<DAL_SUB_TO_OBJECT> &out) {
+    LOG_FKT("DeviceInstanz::DalLinksAufzaehlen");
+    return DalAufzaehlen(out, [&](int mode, DAL_SUB_TO_OBJECT &r) {
+               return cdi.DalGetSubgroupToObjectData(mode, -1, -1, objectId, &r);
+           }) == DAL_END;
 }

@@ -39,9 +39,7 @@ bool EtsLinksLesen(TEts2Cdi &cdi, int objectId, std::vector<DAL_SUB_TO_OBJECT> &
     LOG_FKT("DeviceInstanz::EtsLinksLesen");
     // The links are collected first: the sub-group reads in between use cursors of their own,
     // but the walk is kept apart from them all the same.
-    if (DalAufzaehlen(links, [&](int mode, DAL_SUB_TO_OBJECT &r) {
-            return cdi.DalGetSubgroupToObjectData(mode, -1, -1, objectId, &r);
-        }) == DAL_END)
+    if (DalLinksAufzaehlen(cdi, objectId, links))
         return true;
     error += "\nLinks of DeviceObjectId not read: " + std::to_string(objectId);
     return false;

@@ -85,9 +85,7 @@ bool TBusToolStand::Parameter(std::vector<std::pair<int32_t, int32_t>> &out) {
 bool TBusToolStand::Links(long objekt, std::vector<TLink> &out) {
     LOG_FKT("TBusToolStand::Links");
     std::vector<DAL_SUB_TO_OBJECT> links;
-    if (DalAufzaehlen(links, [&](int mode, DAL_SUB_TO_OBJECT &r) {
-            return FCdi.DalGetSubgroupToObjectData(mode, -1, -1, objekt, &r);
-        }) != DAL_END)
+    if (!DalLinksAufzaehlen(FCdi, objekt, links))
         return false;
     for (const DAL_SUB_TO_OBJECT &link : links)
         out.push_back({link.subGroupId, link.sendFlag >= 1});
