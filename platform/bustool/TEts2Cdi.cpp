@@ -480,21 +480,13 @@ int TEts2Cdi::DalGetSubgroupData(int mode, long id, long middleGroupId, DAL_SUBG
 int TEts2Cdi::CoLinkObjectToSubGroup(long deviceObjectId, long subGroupId, short send, bool, bool,
                                      bool) {
     LOG_FKT("TEts2Cdi::CoLinkObjectToSubGroup");
-    return GuardedCall(
-        "CoLinkObjectToSubGroup", static_cast<int>(TProjectDatabase::kLinkFailed), [&] {
-            const auto object = static_cast<int32_t>(deviceObjectId);
-            if (send != -1)
-                return FDb->Link(object, static_cast<int32_t>(subGroupId), send == 1);
-            // As a commissioning tool does it: the first address linked to an object is the
-            // one it sends on. Looked at and linked in one transaction.
-            TSqlTransaction tx(FDb->Sql(), TSqlTransaction::Write);
-            TSqlStatement sending(FDb->Sql(),
-                                  "SELECT 1 FROM links WHERE device_object_id = ? AND send != 0");
-            const bool first = !sending.Bind(1, object).Step();
-            const int result = FDb->Link(object, static_cast<int32_t>(subGroupId), first);
-            tx.Commit();
-            return result;
-        });
+    return GuardedCall("CoLinkObjectToSubGroup", static_cast<int>(TProjectDatabase::kLinkFailed),
+                       [&] {
+                           const auto object = static_cast<int32_t>(deviceObjectId);
+                           const auto group = static_cast<int32_t>(subGroupId);
+                           return send == -1 ? FDb->LinkSendendWennKeiner(object, group)
+                                             : FDb->Link(object, group, send == 1);
+                       });
 }
 
 bool TEts2Cdi::CoUnlinkObjectFromSubGroup(long deviceObjectId, long subGroupId, bool) {

@@ -710,7 +710,22 @@ void TProjectDatabase::ForgetTypesOfUnlinkedGroups() {
 
 int TProjectDatabase::Link(int32_t deviceObjectId, int32_t subGroupId, bool sending) {
     LOG_FKT("TProjectDatabase::Link");
+    return Link(deviceObjectId, subGroupId, sending ? Senden::Ja : Senden::Nein);
+}
+
+int TProjectDatabase::LinkSendendWennKeiner(int32_t deviceObjectId, int32_t subGroupId) {
+    LOG_FKT("TProjectDatabase::LinkSendendWennKeiner");
+    return Link(deviceObjectId, subGroupId, Senden::WennKeiner);
+}
+
+int TProjectDatabase::Link(int32_t deviceObjectId, int32_t subGroupId, Senden senden) {
+    LOG_FKT("TProjectDatabase::Link");
     TSqlTransaction tx(*FSql, TSqlTransaction::Write);
+    bool sending = senden == Senden::Ja;
+    if (senden == Senden::WennKeiner) {
+        TSqlStatement sendet(*FSql, "SELECT 1 FROM links WHERE device_object_id = ? AND send != 0");
+        sending = !sendet.Bind(1, deviceObjectId).Step();
+    }
     TSqlStatement object(*FSql, "SELECT o.active, c.type FROM device_objects o "
                                 "JOIN comm_objects c ON c.id = o.comm_object_id WHERE o.id = ?");
     if (!object.Bind(1, deviceObjectId).Step() || !object.Int(0))

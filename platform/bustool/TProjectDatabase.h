@@ -231,6 +231,9 @@ public:
     // An existing link is kept (and made the sending one when asked). A sending link clears
     // the send flag of the object's other links: an object sends on one address.
     int Link(int32_t deviceObjectId, int32_t subGroupId, bool sending);
+    // The link is the sending one when the object has no sending link yet (as a commissioning
+    // tool does it: the first address linked to an object is the one it sends on).
+    int LinkSendendWennKeiner(int32_t deviceObjectId, int32_t subGroupId);
     // The link between them, if any.
     std::optional<int32_t> LinkId(int32_t deviceObjectId, int32_t subGroupId);
     // The links of a device's objects, by object number, then link id.
@@ -313,6 +316,8 @@ public:
     void RestoreKeepingBus(TProjectSnapshot &snapshot);
 
 private:
+    enum class Senden { Nein, Ja, WennKeiner };
+    int Link(int32_t deviceObjectId, int32_t subGroupId, Senden senden);
     void SetBusToolValue(const std::string &key, const std::string &value);
     int64_t EnsureProduct(const TProductData &product);
     int64_t GroupOf(std::optional<int64_t> parent, int level, int number, const std::string &name,
