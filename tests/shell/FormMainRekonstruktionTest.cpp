@@ -516,6 +516,12 @@ struct TAusfall {
 void PrintTo(const TAusfall &a, std::ostream *os) {
     *os << a.Call << " x" << a.Mal;
 }
+// The case's name: the call without its class, once or every time.
+std::string AusfallName(const ::testing::TestParamInfo<TAusfall> &info) {
+    std::string name = info.param.Call;
+    name.erase(0, name.rfind(':') + 1);
+    return name + (info.param.Mal == 1 ? "Einmal" : "Immer");
+}
 
 class FormMainRekonstruktionAusfall : public FormMainRundreise,
                                       public ::testing::WithParamInterface<TAusfall> {
@@ -645,19 +651,11 @@ INSTANTIATE_TEST_SUITE_P(Aufrufe, FormMainRekonstruktionAusfall,
                                            TAusfall{"DalGetCommunicationObjectData", 1000},
                                            TAusfall{"DalGetDeviceParamData", 1000},
                                            TAusfall{"TEtsDeviceParam::SetDeviceParamData", 1000}),
-                         [](const auto &info) {
-                             std::string name = info.param.Call;
-                             name.erase(0, name.rfind(':') + 1);
-                             return name + (info.param.Mal == 1 ? "Einmal" : "Immer");
-                         });
+                         AusfallName);
 INSTANTIATE_TEST_SUITE_P(Aufrufe, FormMainRekonstruktionUnlesbar,
                          ::testing::Values(TAusfall{"DalGetDeviceParamData", 1},
                                            TAusfall{"DalGetDeviceObjectData", 1},
                                            TAusfall{"DalGetSubgroupToObjectData", 1}),
-                         [](const auto &info) {
-                             std::string name = info.param.Call;
-                             name.erase(0, name.rfind(':') + 1);
-                             return name + (info.param.Mal == 1 ? "Einmal" : "Immer");
-                         });
+                         AusfallName);
 
 } // namespace
