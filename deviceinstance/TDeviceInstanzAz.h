@@ -243,8 +243,7 @@ public:
 
     // --- Checks before leaving (TDeviceInstanzAzPruefung.cpp).
     // The group addresses linked to that communication object (none when it does not exist).
-    void CheckObjektLinkedToGrpAdr(int objectNumber,
-                                   std::vector<TObjektBasis::RecGrpAdrId> &links);
+    void CheckObjektLinkedToGrpAdr(int objectNumber, std::vector<TObjektBasis::RecGrpAdrId> &links);
 
     int GetAnzahlMelder() const { return FAnzahlMelder; }
     const std::list<int> &GetMelderNrUsed() const { return FMelderNrUsed; }
@@ -289,6 +288,11 @@ private:
     // there (ergebnis then the row's answer).
     TDataBasis *ErzeugeZeile(HWND window, TDataBasis *parent, bool tree, int typ, bool &ergebnis);
     TAzMelder *ErzeugeMelder(HWND window, TDataBasis *parent, bool tree, int kind, bool paste);
+    // The arming settings that keep the detector as a switching device's sabotage input; null
+    // when none does.
+    TAzScharfschaltungSsb *SaboSeHalter(const TAzMelder &melder);
+    // The question before such an assignment goes; true on Yes.
+    bool SaboSeFreigabeBestaetigt();
     // Switches on the bus objects that the parameter gives a new object; while a new tree is
     // made, one that lacks them is kept for the box at its end.
     void ErzeugeBusObjekte(TDataBasis &object, int parameter);

@@ -668,17 +668,12 @@ bool TDeviceInstanzAz::SaboSeZuordnungenFreigeben(TDataBasis *sbFolder, uint32_t
             continue;
         for (TDataBasis *kind : GetKinder(KindVomTyp(sbFolder, 6126 + n))) {
             auto *melder = dynamic_cast<TAzMelder *>(kind);
-            if (!melder || melder->GetMelderArt() != TAzMelder::eSabotageSchalteinrichtung)
+            TAzScharfschaltungSsb *ssb = melder ? SaboSeHalter(*melder) : nullptr;
+            if (!ssb)
                 continue;
-            const int nr = melder->GetMelderNr();
-            TAzScharfschaltungSsb *ssb =
-                GetPointerInstScharfschaltungSsb(melder->GetSicherungsBereichMelder());
-            if (!ssb || !ssb->CheckMelderSaboSeLinked(nr))
-                continue;
-            if (MessageBox(MainHandle(), SprText(11100), SprText(11099),
-                           MB_YESNO | MB_ICONQUESTION) != IDYES)
+            if (!SaboSeFreigabeBestaetigt())
                 return false;
-            zuordnungen.emplace_back(ssb, nr);
+            zuordnungen.emplace_back(ssb, melder->GetMelderNr());
         }
     }
     for (const auto &[ssb, nr] : zuordnungen)

@@ -25,7 +25,9 @@ constexpr int kBereichUeberfall = 6;
 // A chain longer than the records a device can hold is a loop in the data.
 constexpr int kMaxKette = 65536;
 
-bool IstSicherungsBereich(int typ) { return typ >= kTypSb1 && typ <= kTypSb4; }
+bool IstSicherungsBereich(int typ) {
+    return typ >= kTypSb1 && typ <= kTypSb4;
+}
 
 // An empty clipboard store the paste fills record by record.
 std::unique_ptr<TDatenManager<TDatenStruktur>> LeererSpeicher() {
@@ -99,8 +101,7 @@ void TDeviceInstanzAz::GetAllChildData(TDataBasis *object, TStringList *lines) {
 }
 
 bool TDeviceInstanzAz::PasteDataToAllChilds(TDataBasis *object,
-                                            TDatenManager<TDatenStruktur> *store,
-                                            AnsiString text) {
+                                            TDatenManager<TDatenStruktur> *store, AnsiString text) {
     LOG_FKT("DeviceInstanzAz::PasteDataToAllChilds");
     if (!object || !store)
         return false;
@@ -185,10 +186,7 @@ int TDeviceInstanzAz::Einfuegen(TDataBasis *target, TStringList *lines) {
                 if (art == ziel->GetMelderArt()) {
                     anmelden = false;
                 } else if (ziel->GetMelderArt() == TAzMelder::eSabotageSchalteinrichtung) {
-                    TAzScharfschaltungSsb *ssb = GetPointerInstScharfschaltungSsb(zielBereich);
-                    if (ssb && ssb->CheckMelderSaboSeLinked(ziel->GetMelderNr()) &&
-                        MessageBox(MainHandle(), SprText(11100), SprText(11099),
-                                   MB_YESNO | MB_ICONQUESTION) != IDYES)
+                    if (SaboSeHalter(*ziel) && !SaboSeFreigabeBestaetigt())
                         return 0;
                     abmelden = true;
                 }

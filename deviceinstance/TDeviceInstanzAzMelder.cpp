@@ -185,6 +185,21 @@ TAzMelder *TDeviceInstanzAz::CreateAzMelderForPaste(HWND window, TDataBasis *par
 
 // --- Deleting detectors.
 
+TAzScharfschaltungSsb *TDeviceInstanzAz::SaboSeHalter(const TAzMelder &melder) {
+    LOG_FKT("DeviceInstanzAz::SaboSeHalter");
+    if (melder.GetMelderArt() != TAzMelder::eSabotageSchalteinrichtung)
+        return nullptr;
+    TAzScharfschaltungSsb *ssb =
+        GetPointerInstScharfschaltungSsb(melder.GetSicherungsBereichMelder());
+    return ssb && ssb->CheckMelderSaboSeLinked(melder.GetMelderNr()) ? ssb : nullptr;
+}
+
+bool TDeviceInstanzAz::SaboSeFreigabeBestaetigt() {
+    LOG_FKT("DeviceInstanzAz::SaboSeFreigabeBestaetigt");
+    return MessageBox(MainHandle(), SprText(11100), SprText(11099), MB_YESNO | MB_ICONQUESTION) ==
+           IDYES;
+}
+
 bool TDeviceInstanzAz::DeleteAzMelder(TAzMelder *melder) {
     LOG_FKT("DeviceInstanzAz::DeleteAzMelder");
     if (!melder)
@@ -194,15 +209,11 @@ bool TDeviceInstanzAz::DeleteAzMelder(TAzMelder *melder) {
         SprText(11360), SprText(11361) + std::to_string(n) + " " + SprText(11359), 5, MainHandle());
     const bool sabotage = melder->GetMelderArt() == TAzMelder::eSabotageSchalteinrichtung;
     const int bereich = melder->GetSicherungsBereichMelder();
-    if (sabotage) {
-        TAzScharfschaltungSsb *ssb = GetPointerInstScharfschaltungSsb(bereich);
-        if (ssb && ssb->CheckMelderSaboSeLinked(n)) {
-            if (MessageBox(MainHandle(), SprText(11100), SprText(11099),
-                           MB_YESNO | MB_ICONQUESTION) != IDYES)
-                return false;
-            // The switching device must not keep a deleted detector as its sabotage input.
-            ssb->UnlinkMelderNrSaboSe(n);
-        }
+    if (TAzScharfschaltungSsb *ssb = SaboSeHalter(*melder)) {
+        if (!SaboSeFreigabeBestaetigt())
+            return false;
+        // The switching device must not keep a deleted detector as its sabotage input.
+        ssb->UnlinkMelderNrSaboSe(n);
     }
     fortschritt.Next();
     if (!melder->ModifyObject(0, MelderObjektNr(n), 0, true))

@@ -132,8 +132,7 @@ bool TFormMain::ReconstructDeviceImage(bool interactive, const AnsiString &image
                 // A block that did not reach the bus tool is a reconstruction that failed.
                 ok = ok && FAktDevInst->WriteBlob();
             }
-            if (!ok && !stand.Zurueck())
-                zurueckGescheitert = true;
+            zurueckGescheitert = !ok && !stand.Zurueck();
         }
         if (!ok)
             ShowMessageBox(SprText(24207), SprText(kCaption), MB_OK);
