@@ -210,12 +210,7 @@ TEST_F(EndToEnd, AFailedReadOfTheStoredBlockMakesAndWritesNothing) {
     root.String1 = "01.01.001";
     const AnsiString block = Block(root.GetDatensatzZeile() + "\r\n");
     Speichern(block);
-    auto parameter = [&] {
-        std::vector<std::pair<int32_t, int32_t>> out;
-        for (const auto &row : db.ChangedParameters(panel))
-            out.emplace_back(row.id, row.value);
-        return out;
-    };
+    auto parameter = [&] { return Dienste.Project().ChangedParameters(); };
     const auto parameterVorher = parameter();
     const std::vector<int> objekteVorher = db.ActiveObjectNumbers(panel);
 

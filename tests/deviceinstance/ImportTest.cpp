@@ -164,13 +164,6 @@ protected:
         QuellGeraet->CopyStrukturDatenToDB(nullptr, &Export);
         Boxes.Clear();
     }
-    // A project's links of its panel as (object number, word, sending).
-    static std::set<std::tuple<int, int, bool>> SendeLinks(TProjectDatabase &db, int32_t panel) {
-        std::set<std::tuple<int, int, bool>> out;
-        for (const TLinkRow &l : db.Links(panel))
-            out.emplace(l.objectNumber, l.groupAddress, l.sending);
-        return out;
-    }
     // B's links as (object number, word), in the bus tool and on the objects.
     std::set<std::pair<int, int>> LinksImBusTool() {
         std::set<std::pair<int, int>> out;
@@ -251,8 +244,8 @@ TEST_F(Import, WithTheCheckTheLinksFindBsAddressesByWord) {
     const std::set<std::tuple<int, int, bool>> senden = {{MelderObjekt, 0x0801, true},
                                                          {kStatusObjekt, 0x0802, false},
                                                          {kStatusObjekt, 0x0803, true}};
-    EXPECT_EQ(SendeLinks(QuellDb(), Quelle.Project().PanelId()), senden);
-    EXPECT_EQ(SendeLinks(Db(), Panel()), senden);
+    EXPECT_EQ(Quelle.Project().SendingLinks(), senden);
+    EXPECT_EQ(Dienste.Project().SendingLinks(), senden);
     ASSERT_EQ(Dienste.Dialoge.Aufrufe.size(), 1u);
     EXPECT_EQ(Dienste.Dialoge.Aufrufe[0].rfind("GaCheck 1 ", 0), 0u);
     EXPECT_TRUE(Boxes.Boxes().empty());
@@ -455,7 +448,7 @@ TEST_F(Import, AnImportedDeviceKeepsSettingsAndLinksThroughBsDataBlock) {
     EXPECT_EQ(LinksDerObjekte(), erwartet);
     EXPECT_EQ(LinksImBusTool(), erwartet);
     // With their send flags as A had them, and each object's sending address first again.
-    EXPECT_EQ(SendeLinks(Db(), Panel()), SendeLinks(QuellDb(), Quelle.Project().PanelId()));
+    EXPECT_EQ(Dienste.Project().SendingLinks(), Quelle.Project().SendingLinks());
     TEtsObjekt *status = Device->GetObjectFromObjectNr(kStatusObjekt);
     ASSERT_NE(status, nullptr);
     ASSERT_EQ(status->GetSubGroupLinks().size(), 2u);

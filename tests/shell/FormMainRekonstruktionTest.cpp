@@ -417,13 +417,6 @@ protected:
         }
         return out;
     }
-    // The panel's links in the bus tool as (object number, word, sending).
-    std::set<std::tuple<int, int, bool>> SendeLinks() {
-        std::set<std::tuple<int, int, bool>> out;
-        for (const TLinkRow &l : f.Project.Database().Links(f.Project.PanelId()))
-            out.emplace(l.objectNumber, l.groupAddress, l.sending);
-        return out;
-    }
     // A new four-area panel as the bus tool makes it: three detectors in each security area and in
     // the fire and hold-up areas, bus objects with one link and one with two.
     void Baue() {
@@ -468,7 +461,7 @@ protected:
 TEST_F(FormMainRundreise, TheCommandGivesBackTheKeptRecordsButWhatThePanelDoesNotHold) {
     ASSERT_NO_FATAL_FAILURE(Baue());
     const std::map<int, TDatenStruktur> kept = Datensaetze();
-    const std::set<std::tuple<int, int, bool>> links = SendeLinks();
+    const std::set<std::tuple<int, int, bool>> links = f.Project.SendingLinks();
     ASSERT_EQ(links.size(), 4u);
     ASSERT_TRUE(f.Oeffne());
     const TPanelImageFixture programmiert =
@@ -502,7 +495,7 @@ TEST_F(FormMainRundreise, TheCommandGivesBackTheKeptRecordsButWhatThePanelDoesNo
     EXPECT_EQ(Woerter(rebuilt, 166).size(), 2u);
     EXPECT_EQ(Woerter(rebuilt, 0).size(), 1u);
     // Every object sends on the address it sent on before (the panel lists it first).
-    EXPECT_EQ(SendeLinks(), links);
+    EXPECT_EQ(f.Project.SendingLinks(), links);
 }
 
 // The bus tool's reconstruct event on the panel of FormMainRundreise (detectors, linked bus
@@ -538,8 +531,7 @@ protected:
     TStand Stand() {
         TStand s;
         TProjectDatabase &db = f.Project.Database();
-        for (const auto &p : db.ChangedParameters(f.Project.PanelId()))
-            s.Parameter.emplace_back(p.id, p.value);
+        s.Parameter = f.Project.ChangedParameters();
         s.Objekte = f.Project.ActiveObjects();
         for (const TLinkRow &l : db.Links(f.Project.PanelId()))
             s.Links.emplace_back(l.objectNumber, l.groupAddress, l.sending);

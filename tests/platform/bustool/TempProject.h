@@ -23,8 +23,11 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <system_error>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 class TTempProject {
@@ -61,6 +64,20 @@ public:
     std::vector<int> ActiveObjects() { return Database().ActiveObjectNumbers(FPanelId); }
     // The panel's device object with that number.
     int32_t DeviceObject(int number) { return Database().DeviceObjectId(FPanelId, number).value(); }
+    // The panel's parameters that differ from their defaults, as (id, value).
+    std::vector<std::pair<int32_t, int32_t>> ChangedParameters() {
+        std::vector<std::pair<int32_t, int32_t>> out;
+        for (const auto &row : Database().ChangedParameters(FPanelId))
+            out.emplace_back(row.id, row.value);
+        return out;
+    }
+    // The panel's links as (object number, word, sending).
+    std::set<std::tuple<int, int, bool>> SendingLinks() {
+        std::set<std::tuple<int, int, bool>> out;
+        for (const TLinkRow &l : Database().Links(FPanelId))
+            out.emplace(l.objectNumber, l.groupAddress, l.sending);
+        return out;
+    }
 
 private:
     std::filesystem::path FDir;
